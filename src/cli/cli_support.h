@@ -1,0 +1,43 @@
+// What every subcommand of quillmaze-cli shares: exit codes, errors and JSON helpers.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "common/result.h"
+
+namespace qm::cli {
+
+using Json = nlohmann::ordered_json;
+
+enum ExitCode { kSuccess = 0, kRefused = 1, kIoFailure = 2 };
+
+// Ends a subcommand; main prints the message on stderr and exits with the code.
+struct CommandError : std::runtime_error {
+    CommandError(int exitCode, const std::string& message) : std::runtime_error(message), code(exitCode) {}
+    int code;
+};
+
+// A refusal the user caused, with the program's own message.
+[[noreturn]] void refuse(const std::string& message);
+// An input/output failure, reported with the file and the system's reason.
+[[noreturn]] void failIo(const Failure& failure);
+inline void check(const Status& status)
+{
+    if (!status) failIo(status.failure());
+}
+
+// Text of a stored record (Windows-1252) as a JSON string (UTF-8).
+Json recordText(std::string_view bytes);
+
+void printJson(const Json& value);
+
+// The directory of the running executable.
+std::filesystem::path programDirectory();
+
+}  // namespace qm::cli

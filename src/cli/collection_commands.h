@@ -1,0 +1,10 @@
+// Subcommands on collection files: list, dump, delete, create.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace qm::cli {
+
+void addCollectionCommands(CLI::App& app);
+
+}  // namespace qm::cli

@@ -1,0 +1,153 @@
+#include "collection/collection_file.h"
+
+#include <unordered_map>
+
+#include "collection/puzzle_record_codec.h"
+#include "common/binary_file.h"
+
+namespace qm {
+namespace {
+
+constexpr std::int64_t kRecordSize = PuzzleRecord::kSize;
+
+std::int64_t recordOffset(int index) { return std::int64_t(index) * kRecordSize; }
+
+// Category and title lie next to each other near the start of the record.
+constexpr std::size_t kListedBytesOffset = PuzzleRecordOffsets::Category;
+constexpr std::size_t kListedBytesSize = PuzzleRecordOffsets::Width - PuzzleRecordOffsets::Category;
+
+using RecordBuffer = std::array<std::uint8_t, PuzzleRecord::kSize>;
+
+Failure noSuchRecord(const std::filesystem::path& path, int index)
+{
+    return Failure{FailureKind::NoSuchRecord, path, "there is no puzzle number " + std::to_string(index) + " in it"};
+}
+
+}  // namespace
+
+PuzzleList CollectionFile::ListPuzzles() const
+{
+    PuzzleList list;
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
+    if (!file) return list;
+    auto size = file->size();
+    if (!size) return list;
+    const std::int64_t count = *size / kRecordSize;
+
+    std::unordered_map<std::string, std::uint32_t> positionOf;
+    std::array<std::uint8_t, kListedBytesSize> listed{};
+    StoredText<20> category;
+    StoredText<35> title;
+    list.PuzzleEntries.reserve(static_cast<std::size_t>(count));
+    for (std::int64_t k = 0; k < count; ++k) {
+        // A read that fails part way ends the listing with what was read so far.
+        if (!file->readExact(k * kRecordSize + kListedBytesOffset, listed)) break;
+        std::copy_n(listed.begin(), category.bytes.size(), category.bytes.begin());
+        std::copy_n(listed.begin() + (PuzzleRecordOffsets::Title - kListedBytesOffset), title.bytes.size(),
+                    title.bytes.begin());
+        auto [it, added] = positionOf.try_emplace(category.text(), static_cast<std::uint32_t>(list.CategoryNames.size()));
+        if (added) list.CategoryNames.push_back(it->first);
+        const std::uint32_t tag = (it->second << 16) + static_cast<std::uint32_t>(k & 0xFFFF);
+        list.PuzzleEntries.push_back(PuzzleEntry{title.text(), tag});
+    }
+    return list;
+}
+
+Result<int> CollectionFile::recordCount() const
+{
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
+    if (!file) return file.failure();
+    auto size = file->size();
+    if (!size) return size.failure();
+    return static_cast<int>(*size / kRecordSize);
+}
+
+Result<std::unique_ptr<PuzzleRecord>> CollectionFile::ReadPuzzle(int index) const
+{
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
+    if (!file) return file.failure();
+    auto size = file->size();
+    if (!size) return size.failure();
+    if (index < 0 || index >= *size / kRecordSize) return noSuchRecord(m_path, index);
+    auto buffer = std::make_unique<RecordBuffer>();
+    if (auto read = file->readExact(recordOffset(index), *buffer); !read) return read.failure();
+    auto record = std::make_unique<PuzzleRecord>();
+    decodePuzzleRecord(*buffer, *record);
+    return record;
+}
+
+Result<int> CollectionFile::AppendPuzzle(const PuzzleRecord& record)
+{
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWriteCreate);
+    if (!file) return file.failure();
+    auto size = file->size();
+    if (!size) return size.failure();
+    const std::int64_t count = *size / kRecordSize;
+    if (count >= 65536) return Failure{FailureKind::Io, m_path, "a collection holds at most 65,536 puzzles"};
+    auto buffer = std::make_unique<RecordBuffer>();
+    encodePuzzleRecord(record, *buffer);
+    if (auto written = file->writeAll(count * kRecordSize, *buffer); !written) {
+        // Leave the collection as it was rather than with a torn record behind the last one.
+        (void)file->truncate(*size);
+        return written.failure();
+    }
+    if (auto closed = file->close(); !closed) return closed.failure();
+    return static_cast<int>(count);
+}
+
+Status CollectionFile::ReplacePuzzle(int index, const PuzzleRecord& record)
+{
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
+    if (!file) return file.failure();
+    auto size = file->size();
+    if (!size) return size.failure();
+    if (index < 0 || index >= *size / kRecordSize) return noSuchRecord(m_path, index);
+    auto buffer = std::make_unique<RecordBuffer>();
+    encodePuzzleRecord(record, *buffer);
+    if (auto written = file->writeAll(recordOffset(index), *buffer); !written) return written;
+    return file->close();
+}
+
+Status CollectionFile::DeletePuzzle(int index)
+{
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
+    if (!file) return file.failure();
+    auto size = file->size();
+    if (!size) return size.failure();
+    const std::int64_t count = *size / kRecordSize;
+    if (index < 0 || index >= count) return noSuchRecord(m_path, index);
+    auto buffer = std::make_unique<RecordBuffer>();
+    for (std::int64_t j = index + 1; j < count; ++j) {
+        if (auto read = file->readExact(j * kRecordSize, *buffer); !read) return read;
+        if (auto written = file->writeAll((j - 1) * kRecordSize, *buffer); !written) return written;
+    }
+    if (auto cut = file->truncate((count - 1) * kRecordSize); !cut) return cut;
+    return file->close();
+}
+
+Status CollectionFile::CreateCollection()
+{
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::CreateTruncate);
+    if (!file) return file.failure();
+    return file->close();
+}
+
+void resetToNewPuzzle(PuzzleRecord& record, const std::array<std::uint8_t, kPageLayoutSize>& layout)
+{
+    for (int i = 0; i < kMaxWords; ++i) {
+        record.Words[i].clear();
+        record.Clues[i].clear();
+        record.Placed[i] = false;
+    }
+    record.Category.clear();
+    record.Title.clear();
+    record.Width = 15;
+    record.Height = 15;
+    record.WordCount = 0;
+    record.Generated = false;
+    record.HiddenPhraseUsed = false;
+    record.BonusQuestion.clear();
+    record.Layout = layout;
+}
+
+}  // namespace qm

@@ -1,0 +1,57 @@
+// A collection file (*.QZ3): a plain sequence of PuzzleRecords with no header.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "collection/puzzle_record.h"
+#include "common/result.h"
+
+namespace qm {
+
+struct PuzzleEntry {
+    std::string title;  // Windows-1252 bytes
+    // Low 16 bits: the record index; high 16 bits: the position of the category in CategoryNames.
+    std::uint32_t tag = 0;
+
+    int recordIndex() const { return static_cast<int>(tag & 0xFFFF); }
+    int categoryPosition() const { return static_cast<int>(tag >> 16); }
+};
+
+struct PuzzleList {
+    std::vector<std::string> CategoryNames;  // in order of first appearance
+    std::vector<PuzzleEntry> PuzzleEntries;  // in file order
+};
+
+class CollectionFile {
+public:
+    explicit CollectionFile(std::filesystem::path path) : m_path(std::move(path)) {}
+
+    const std::filesystem::path& path() const { return m_path; }
+
+    // A file that cannot be opened gives two empty lists. Reads only the category and title
+    // bytes of each record.
+    PuzzleList ListPuzzles() const;
+    // The number of complete records; a trailing partial record does not count.
+    Result<int> recordCount() const;
+
+    Result<std::unique_ptr<PuzzleRecord>> ReadPuzzle(int index) const;
+    // Writes behind the last record, creating the file when it is missing; gives the new index.
+    Result<int> AppendPuzzle(const PuzzleRecord& record);
+    Status ReplacePuzzle(int index, const PuzzleRecord& record);
+    // Removes the record in place: every later record moves down one place.
+    Status DeletePuzzle(int index);
+    // Creates the file, or empties an existing one.
+    Status CreateCollection();
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The record a "New Puzzle" starts from, with the given page layout block.
+void resetToNewPuzzle(PuzzleRecord& record, const std::array<std::uint8_t, kPageLayoutSize>& layout);
+
+}  // namespace qm

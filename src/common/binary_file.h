@@ -1,0 +1,56 @@
+// A file opened for one operation, read and written at explicit offsets.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+#include "common/result.h"
+
+namespace qm {
+
+class BinaryFile {
+public:
+    enum class Mode {
+        ReadOnly,
+        ReadWrite,        // the file must exist
+        ReadWriteCreate,  // created empty when missing
+        CreateTruncate,   // created, or emptied when it exists
+    };
+
+    static Result<BinaryFile> open(const std::filesystem::path& path, Mode mode);
+
+    BinaryFile(BinaryFile&& other) noexcept;
+    BinaryFile& operator=(BinaryFile&& other) noexcept;
+    BinaryFile(const BinaryFile&) = delete;
+    BinaryFile& operator=(const BinaryFile&) = delete;
+    ~BinaryFile();
+
+    const std::filesystem::path& path() const { return m_path; }
+
+    Result<std::int64_t> size() const;
+    // Fills the whole buffer or fails; a file that ends early is an input/output failure.
+    Status readExact(std::int64_t offset, std::span<std::uint8_t> buffer) const;
+    // Reads what there is, up to the buffer's size, and says how much that was.
+    Result<std::size_t> readSome(std::int64_t offset, std::span<std::uint8_t> buffer) const;
+    Status writeAll(std::int64_t offset, std::span<const std::uint8_t> data);
+    Status truncate(std::int64_t size);
+    // Closes and reports a failure the system noticed only at closing.
+    Status close();
+
+private:
+    BinaryFile(int descriptor, std::filesystem::path path) : m_descriptor(descriptor), m_path(std::move(path)) {}
+    Failure systemFailure(int error) const;
+
+    int m_descriptor = -1;
+    std::filesystem::path m_path;
+};
+
+// Reads a whole file into memory.
+Result<std::string> readWholeFile(const std::filesystem::path& path);
+
+// Replaces a file whole: writes a temporary file in the same folder, flushes it and renames
+// it over the target, so the target is either the old file or the complete new one.
+Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents);
+
+}  // namespace qm

@@ -1,0 +1,25 @@
+// Conversion between the Windows-1252 bytes of stored records and UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// Every byte maps to one character; the five bytes Windows-1252 leaves undefined map to the
+// control characters of the same value, as Windows does.
+std::string cp1252ToUtf8(std::string_view bytes);
+
+// Characters without a Windows-1252 byte become the replacement byte; invalid UTF-8 sequences
+// are taken byte by byte.
+std::string utf8ToCp1252(std::string_view text, char replacement = '?');
+
+// The Unicode character of one Windows-1252 byte.
+char32_t cp1252ToCodePoint(unsigned char byte);
+
+// The Windows-1252 byte of a character, or -1 when the code page has none.
+int codePointToCp1252(char32_t codePoint);
+
+bool isValidUtf8(std::string_view text);
+
+}  // namespace qm

@@ -1,0 +1,67 @@
+// Record images built byte by byte at the offsets of the file format, independent of the codec.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm::test {
+
+class ImageBuilder {
+public:
+    explicit ImageBuilder(std::size_t size, std::uint8_t fill = 0) : m_bytes(size, fill) {}
+
+    ImageBuilder& text(std::size_t offset, std::string_view value)
+    {
+        m_bytes.at(offset) = static_cast<std::uint8_t>(value.size());
+        std::memcpy(&m_bytes.at(offset + 1), value.data(), value.size());
+        return *this;
+    }
+    ImageBuilder& i16(std::size_t offset, std::int16_t value)
+    {
+        m_bytes.at(offset) = static_cast<std::uint8_t>(value & 0xFF);
+        m_bytes.at(offset + 1) = static_cast<std::uint8_t>((static_cast<std::uint16_t>(value) >> 8) & 0xFF);
+        return *this;
+    }
+    ImageBuilder& i32(std::size_t offset, std::int32_t value)
+    {
+        for (int i = 0; i < 4; ++i)
+            m_bytes.at(offset + i) = static_cast<std::uint8_t>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+        return *this;
+    }
+    ImageBuilder& f64(std::size_t offset, double value)
+    {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value, 8);
+        for (int i = 0; i < 8; ++i) m_bytes.at(offset + i) = static_cast<std::uint8_t>((bits >> (8 * i)) & 0xFF);
+        return *this;
+    }
+    ImageBuilder& byte(std::size_t offset, std::uint8_t value)
+    {
+        m_bytes.at(offset) = value;
+        return *this;
+    }
+    ImageBuilder& raw(std::size_t offset, std::string_view value)
+    {
+        std::memcpy(&m_bytes.at(offset), value.data(), value.size());
+        return *this;
+    }
+
+    const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
+    std::string str() const { return std::string(m_bytes.begin(), m_bytes.end()); }
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+};
+
+// A puzzle record image with a category and a title, everything else zero.
+inline ImageBuilder puzzleImage(std::string_view category, std::string_view title)
+{
+    ImageBuilder image(95830);
+    image.text(0, "3.0g").text(6, category).text(27, title).i16(63, 15).i16(65, 15);
+    return image;
+}
+
+}  // namespace qm::test
