@@ -10,18 +10,11 @@ namespace {
 
 constexpr std::int64_t kRecordSize = PuzzleRecord::kSize;
 
-std::int64_t recordOffset(int index) { return std::int64_t(index) * kRecordSize; }
-
 // Category and title lie next to each other near the start of the record.
 constexpr std::size_t kListedBytesOffset = PuzzleRecordOffsets::Category;
 constexpr std::size_t kListedBytesSize = PuzzleRecordOffsets::Width - PuzzleRecordOffsets::Category;
 
 using RecordBuffer = std::array<std::uint8_t, PuzzleRecord::kSize>;
-
-Failure noSuchRecord(const std::filesystem::path& path, int index)
-{
-    return Failure{FailureKind::NoSuchRecord, path, "there is no puzzle number " + std::to_string(index) + " in it"};
-}
 
 }  // namespace
 
@@ -53,24 +46,12 @@ PuzzleList CollectionFile::ListPuzzles() const
     return list;
 }
 
-Result<int> CollectionFile::recordCount() const
-{
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
-    if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    return static_cast<int>(*size / kRecordSize);
-}
+Result<int> CollectionFile::recordCount() const { return records().count(); }
 
 Result<std::unique_ptr<PuzzleRecord>> CollectionFile::ReadPuzzle(int index) const
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
-    if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    if (index < 0 || index >= *size / kRecordSize) return noSuchRecord(m_path, index);
     auto buffer = std::make_unique<RecordBuffer>();
-    if (auto read = file->readExact(recordOffset(index), *buffer); !read) return read.failure();
+    if (auto read = records().read(index, *buffer); !read) return read.failure();
     auto record = std::make_unique<PuzzleRecord>();
     decodePuzzleRecord(*buffer, *record);
     return record;
@@ -78,59 +59,24 @@ Result<std::unique_ptr<PuzzleRecord>> CollectionFile::ReadPuzzle(int index) cons
 
 Result<int> CollectionFile::AppendPuzzle(const PuzzleRecord& record)
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWriteCreate);
-    if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    const std::int64_t count = *size / kRecordSize;
-    if (count >= 65536) return Failure{FailureKind::Io, m_path, "a collection holds at most 65,536 puzzles"};
+    // The 16-bit halves of a list tag hold at most 65,536 record indexes.
+    auto count = records().count();
+    if (count && *count >= 65536) return Failure{FailureKind::Io, m_path, "a collection holds at most 65,536 puzzles"};
     auto buffer = std::make_unique<RecordBuffer>();
     encodePuzzleRecord(record, *buffer);
-    if (auto written = file->writeAll(count * kRecordSize, *buffer); !written) {
-        // Leave the collection as it was rather than with a torn record behind the last one.
-        (void)file->truncate(*size);
-        return written.failure();
-    }
-    if (auto closed = file->close(); !closed) return closed.failure();
-    return static_cast<int>(count);
+    return records().append(*buffer);
 }
 
 Status CollectionFile::ReplacePuzzle(int index, const PuzzleRecord& record)
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
-    if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    if (index < 0 || index >= *size / kRecordSize) return noSuchRecord(m_path, index);
     auto buffer = std::make_unique<RecordBuffer>();
     encodePuzzleRecord(record, *buffer);
-    if (auto written = file->writeAll(recordOffset(index), *buffer); !written) return written;
-    return file->close();
+    return records().replace(index, *buffer);
 }
 
-Status CollectionFile::DeletePuzzle(int index)
-{
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
-    if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    const std::int64_t count = *size / kRecordSize;
-    if (index < 0 || index >= count) return noSuchRecord(m_path, index);
-    auto buffer = std::make_unique<RecordBuffer>();
-    for (std::int64_t j = index + 1; j < count; ++j) {
-        if (auto read = file->readExact(j * kRecordSize, *buffer); !read) return read;
-        if (auto written = file->writeAll((j - 1) * kRecordSize, *buffer); !written) return written;
-    }
-    if (auto cut = file->truncate((count - 1) * kRecordSize); !cut) return cut;
-    return file->close();
-}
+Status CollectionFile::DeletePuzzle(int index) { return records().remove(index); }
 
-Status CollectionFile::CreateCollection()
-{
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::CreateTruncate);
-    if (!file) return file.failure();
-    return file->close();
-}
+Status CollectionFile::CreateCollection() { return records().create(); }
 
 void resetToNewPuzzle(PuzzleRecord& record, const std::array<std::uint8_t, kPageLayoutSize>& layout)
 {

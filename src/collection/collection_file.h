@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "collection/puzzle_record.h"
+#include "common/record_file.h"
 #include "common/result.h"
 
 namespace qm {
@@ -48,6 +49,8 @@ public:
     Status CreateCollection();
 
 private:
+    FixedRecordFile records() const { return FixedRecordFile(m_path, PuzzleRecord::kSize); }
+
     std::filesystem::path m_path;
 };
 
