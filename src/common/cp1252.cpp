@@ -117,4 +117,12 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
+std::string textFileToCp1252(std::string_view contents)
+{
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (!isValidUtf8(contents)) return std::string(contents);
+    if (contents.starts_with(kByteOrderMark)) contents.remove_prefix(kByteOrderMark.size());
+    return utf8ToCp1252(contents);
+}
+
 }  // namespace qm

@@ -22,4 +22,8 @@ int codePointToCp1252(char32_t codePoint);
 
 bool isValidUtf8(std::string_view text);
 
+// The bytes of a text file in the record code page: a file that is valid UTF-8 (with or without
+// a byte order mark) is converted, any other file is taken as Windows-1252 already.
+std::string textFileToCp1252(std::string_view contents);
+
 }  // namespace qm

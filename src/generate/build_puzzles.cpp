@@ -1,0 +1,42 @@
+#include "generate/build_puzzles.h"
+
+#include "generate/attempt_builder.h"
+#include "generate/bad_word_matcher.h"
+
+namespace qm {
+
+GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
+                               const GenerationSettings& settings, const BadWordList& badWords,
+                               RandomSource& random, Candidates& candidates, GenerationProgress* progress)
+{
+    const int attempts = settings.usedAttempts();
+    const int wordCount = working.usedWordCount();
+    for (auto& slot : candidates.Slots) slot.Score = 0;
+
+    const BadWordMatcher screen(upCasedBadWords(badWords));
+    PuzzleGrid noFillLetters;  // the free cells hold no fill letters while a grid is generated
+    noFillLetters.fill(' ');
+    AttemptBuilder attempt(working, shape, settings);
+
+    GenerationOutcome outcome;
+    int& counter = outcome.AttemptCounter;
+    do {
+        ++counter;
+        if (progress) progress->attemptStarting(counter);
+        const int score = attempt.build(random);
+        ++outcome.AttemptsMade;
+        if (screen.occursIn(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
+            --counter;
+            ++outcome.RejectedAttempts;
+        } else if (const int slot = makeRoomForAttempt(candidates, score); slot >= 0) {
+            attempt.writeTo(*candidates.Slots[slot].Record, candidates.Slots[slot].PlacedFlags);
+        }
+        // Four grids holding every word: no later attempt can do better.
+        if (candidates.Slots[kCandidateSlots - 1].Score == wordCount) counter = attempts;
+        if (progress && progress->abortRequested()) outcome.Aborted = true;
+        if (outcome.RejectedAttempts >= rejectedAttemptLimit(attempts)) outcome.RejectionLimitReached = true;
+    } while (counter != attempts && !outcome.Aborted && !outcome.RejectionLimitReached);
+    return outcome;
+}
+
+}  // namespace qm

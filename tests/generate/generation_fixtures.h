@@ -1,0 +1,84 @@
+// Working records, shapes and random sources for the generator tests.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "collection/puzzle_record.h"
+#include "collection/puzzle_record_codec.h"
+#include "generate/random_source.h"
+#include "layout/shape_record.h"
+
+namespace qm::test {
+
+// A working record as the editor leaves it: title, words and clues, the size of the shape.
+inline std::unique_ptr<PuzzleRecord> workingRecord(const std::vector<std::string>& words, int width, int height,
+                                                   const std::vector<std::string>& clues = {})
+{
+    auto record = std::make_unique<PuzzleRecord>();
+    record->Title.assign("Animals");
+    record->Category.assign("Science");
+    record->Width = static_cast<std::int16_t>(width);
+    record->Height = static_cast<std::int16_t>(height);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        record->Words[i].assign(words[i]);
+        if (i < clues.size()) record->Clues[i].assign(clues[i]);
+    }
+    record->WordCount = static_cast<std::int16_t>(words.size());
+    return record;
+}
+
+// A shape of the given size with every cell in it.
+inline ShapeRecord fullShape(int width, int height)
+{
+    ShapeRecord shape = makeNewShape();
+    shape.Width = static_cast<std::int16_t>(width);
+    shape.Height = static_cast<std::int16_t>(height);
+    return shape;
+}
+
+inline std::vector<std::uint8_t> recordBytes(const PuzzleRecord& record)
+{
+    std::vector<std::uint8_t> bytes(PuzzleRecord::kSize);
+    encodePuzzleRecord(record, std::span<std::uint8_t, PuzzleRecord::kSize>(bytes.data(), bytes.size()));
+    return bytes;
+}
+
+// Plays back the given numbers, then repeats the last; counts every draw.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<int> values = {0}) : m_values(std::move(values)) {}
+    int Random(int range) override
+    {
+        const int value = m_values[std::min(m_draws, m_values.size() - 1)];
+        ++m_draws;
+        m_ranges.push_back(range);
+        return value % range;
+    }
+    std::size_t draws() const { return m_draws; }
+    const std::vector<int>& ranges() const { return m_ranges; }
+
+private:
+    std::vector<int> m_values;
+    std::size_t m_draws = 0;
+    std::vector<int> m_ranges;
+};
+
+// Counts the draws of a seeded source.
+class CountingRandom final : public RandomSource {
+public:
+    explicit CountingRandom(std::uint64_t seed) : m_random(seed) {}
+    int Random(int range) override
+    {
+        ++m_draws;
+        return m_random.Random(range);
+    }
+    std::size_t draws() const { return m_draws; }
+
+private:
+    SeededRandom m_random;
+    std::size_t m_draws = 0;
+};
+
+}  // namespace qm::test
