@@ -23,9 +23,10 @@ Configuration randomConfiguration(std::uint64_t seed)
     SeededRandom random(seed);
     const std::string alphabet = "ABCDEabcde- 1\xE9\xC9";
     Configuration config;
-    const bool wide = random.Random(6) == 0;
-    const int width = wide ? 40 + random.Random(11) : 1 + random.Random(18);
-    const int height = wide ? 1 + random.Random(5) : 1 + random.Random(18);
+    // Widths up to 32 and beyond are searched differently; both must agree with the reading.
+    const int kind = random.Random(6);
+    const int width = kind == 0 ? 31 + random.Random(20) : kind == 1 ? 19 + random.Random(14) : 1 + random.Random(18);
+    const int height = width > 18 ? 1 + random.Random(6) : 1 + random.Random(18);
     const int wordCount = random.Random(30);
     std::vector<std::string> words, clues;
     for (int i = 0; i < wordCount; ++i) {
