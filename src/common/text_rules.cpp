@@ -81,4 +81,17 @@ bool hasExtension(std::string_view path, std::string_view extension)
     return path.size() >= extension.size() && equalsIgnoringCase(path.substr(path.size() - extension.size()), extension);
 }
 
+std::vector<std::string_view> textLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        lines.push_back(text.substr(pos, end - pos));
+        const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+        pos = end + (crLf ? 2 : 1);
+    }
+    return lines;
+}
+
 }  // namespace qm

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -23,6 +24,10 @@ std::string groupedNumber(std::int64_t value);
 // The name of a copy: "Name" becomes "Name (2)", "Name (n)" becomes "Name (n+1)"; the result is
 // cut to limit characters.
 std::string MakeCopyName(std::string_view name, std::size_t limit);
+
+// The lines of a text, each ending at CR LF, LF or CR (files come from any system); a line end at
+// the very end of the text starts no further line.
+std::vector<std::string_view> textLines(std::string_view text);
 
 // ASCII-only case-insensitive comparison, as the platform's text compare for file names.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);

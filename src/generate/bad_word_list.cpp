@@ -4,6 +4,7 @@
 
 #include "common/binary_file.h"
 #include "common/cp1252.h"
+#include "common/text_rules.h"
 
 namespace qm {
 namespace {
@@ -38,14 +39,9 @@ BadWordList readBadWordList(const std::filesystem::path& programDirectory)
     if (!contents) return list;
     const std::string text = textFileToCp1252(*contents);
 
-    // A line ends at CR LF, LF or CR, as in a text file written on any system.
-    std::size_t pos = 0;
-    while (pos < text.size() && list.Count < kMaxBadWords) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
-        list.Entries[list.Count++].assign(std::string_view(text).substr(pos, end - pos));
-        pos = end;
-        if (pos < text.size() && text[pos] == '\r') ++pos;
-        if (pos < text.size() && text[pos] == '\n') ++pos;
+    for (const std::string_view line : textLines(text)) {
+        if (list.Count == kMaxBadWords) break;
+        list.Entries[list.Count++].assign(line);
     }
     return list;
 }

@@ -68,5 +68,16 @@ TEST(HasExtension, IgnoresLetterCase)
     EXPECT_FALSE(hasExtension("QZ3", ".QZ3"));
 }
 
+TEST(TextLines, EndAtCrLfLfOrCr)
+{
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(textLines(""), Lines{});
+    EXPECT_EQ(textLines("one"), Lines{"one"});
+    EXPECT_EQ(textLines("one\n"), Lines{"one"});
+    EXPECT_EQ(textLines("one\r\ntwo\rthree\nfour"), (Lines{"one", "two", "three", "four"}));
+    EXPECT_EQ(textLines("a\n\n\r\n\rb"), (Lines{"a", "", "", "", "b"}));
+    EXPECT_EQ(textLines("\n\r"), (Lines{"", ""}));
+}
+
 }  // namespace
 }  // namespace qm

@@ -24,9 +24,12 @@ Configuration randomConfiguration(std::uint64_t seed)
     const std::string alphabet = "ABCDEabcde- 1\xE9\xC9";
     Configuration config;
     // Widths up to 32 and beyond are searched differently; both must agree with the reading.
-    const int kind = random.Random(6);
-    const int width = kind == 0 ? 31 + random.Random(20) : kind == 1 ? 19 + random.Random(14) : 1 + random.Random(18);
-    const int height = width > 18 ? 1 + random.Random(6) : 1 + random.Random(18);
+    const int kind = random.Random(7);
+    const int width = kind == 0   ? 31 + random.Random(20)
+                      : kind == 1 ? 19 + random.Random(14)
+                      : kind == 2 ? 1 + random.Random(8)
+                                  : 1 + random.Random(18);
+    const int height = kind == 2 ? 40 + random.Random(11) : width > 18 ? 1 + random.Random(6) : 1 + random.Random(18);
     const int wordCount = random.Random(30);
     std::vector<std::string> words, clues;
     for (int i = 0; i < wordCount; ++i) {
