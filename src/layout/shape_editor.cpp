@@ -169,8 +169,10 @@ ShapeEditor::SizeChange ShapeEditor::setHeightText(std::string_view text) { retu
 ShapeEditor::Saved ShapeEditor::save(ShapeFile file, std::string_view title, std::string_view widthText,
                                      std::string_view heightText)
 {
-    if (setHeightText(heightText) == SizeChange::Refused) return {ShapeOutcome::refused(ShapeMessages::HeightOutOfRange)};
-    if (setWidthText(widthText) == SizeChange::Refused) return {ShapeOutcome::refused(ShapeMessages::WidthOutOfRange)};
+    if (setHeightText(heightText) == SizeChange::Refused)
+        return {ShapeOutcome::refused(ShapeMessages::HeightOutOfRange), -1, SizeField::Height};
+    if (setWidthText(widthText) == SizeChange::Refused)
+        return {ShapeOutcome::refused(ShapeMessages::WidthOutOfRange), -1, SizeField::Width};
     m_shape.Name.assign(trimmed(title));
     if (m_mode == ShapeEditMode::Modify) {
         if (auto replaced = file.ReplaceShape(m_recordIndex, m_shape); !replaced)

@@ -58,9 +58,11 @@ public:
     SizeChange setWidthText(std::string_view text);
     SizeChange setHeightText(std::string_view text);
 
+    enum class SizeField { None, Width, Height };
     struct Saved {
         ShapeOutcome outcome;
-        int index = -1;  // the record written
+        int index = -1;                          // the record written
+        SizeField refusedField = SizeField::None;  // the size field whose value was refused
     };
     // Validates height, then width, names the shape after the trimmed title (cut to 50) and
     // appends it (New, Copy) or writes it over the record it was opened from (Modify). A
