@@ -5,16 +5,19 @@
 
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
+#include "cli/settings_commands.h"
 
 int main(int argc, char** argv)
 {
     CLI::App app{"Quillmaze 98 command-line tool"};
     app.require_subcommand(1);
     qm::cli::addCollectionCommands(app);
+    qm::cli::addSettingsCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error);
+        // Help and version end well; every other mistake in the command line is the user's.
+        return app.exit(error) == 0 ? qm::cli::kSuccess : qm::cli::kRefused;
     } catch (const qm::cli::CommandError& error) {
         std::cerr << error.what() << '\n';
         return error.code;

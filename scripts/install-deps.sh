@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Quillmaze needs to build, test and run. Safe to run again:
+# it calls apt-get only when a package is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev
+  libhunspell-dev hunspell-en-us hunspell-en-gb hunspell-es hunspell-it hunspell-fr
+  hunspell-de-de hunspell-nl hunspell-sv libmythes-dev mythes-en-us mythes-en-au mythes-de
+  mythes-fr mythes-es mythes-it mythes-sv fonts-liberation2 fonts-liberation
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
+  clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick libmagickcore-6.q16-6-extra
+  ghostscript poppler-utils librsvg2-bin emf2svg libwmf-bin file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+"${as_root[@]}" apt-get update
+# Without --no-install-recommends a thesaurus pulls in a whole office suite.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
