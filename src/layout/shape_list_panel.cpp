@@ -157,7 +157,11 @@ void ShapeListPanel::DeleteALayout()
     if (!m_list.canModifyOrDelete()) return;
     if (!m_context.dialogs.askYesNo(ShapeMessages::DeleteCaption, toQString(m_list.deleteQuestion()))) return;
     const ShapeOutcome outcome = m_list.DeleteALayout();
-    if (!reportShapeOutcome(m_context.dialogs, outcome)) return;
+    if (!reportShapeOutcome(m_context.dialogs, outcome)) {
+        // A delete that failed part way may have moved records already: list what is there.
+        if (outcome.kind == ShapeOutcome::Kind::Failed) open();
+        return;
+    }
     showEntries();
     if (m_list.entries().empty()) showShapeMessage(m_context.dialogs, ShapeMessages::NoShapesFound);
     else emit currentShapeChanged();
