@@ -7,6 +7,7 @@
 #include "cli/collection_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/settings_commands.h"
+#include "cli/shapes_commands.h"
 
 int main(int argc, char** argv)
 {
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     qm::cli::addCollectionCommands(app);
     qm::cli::addSettingsCommands(app);
+    qm::cli::addShapesCommands(app);
     qm::cli::addGenerateCommands(app);
     try {
         app.parse(argc, argv);
