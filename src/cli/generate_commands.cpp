@@ -10,14 +10,12 @@
 #include "cli/record_json.h"
 #include "common/binary_file.h"
 #include "common/cp1252.h"
-#include "common/record_file.h"
 #include "common/text_rules.h"
 #include "generate/build_puzzles.h"
+#include "layout/shape_file.h"
 
 namespace qm::cli {
 namespace {
-
-constexpr const char* kShapeFileName = "QZFLAY.DAT";
 
 struct GenerateArgs {
     std::string wordsFile;
@@ -57,15 +55,12 @@ void readWords(const GenerateArgs& args, PuzzleRecord& working)
 
 ShapeRecord readShape(int index)
 {
-    const FixedRecordFile file(programDirectory() / kShapeFileName, ShapeRecord::kSize);
-    std::array<std::uint8_t, ShapeRecord::kSize> image{};
-    const Status read = file.read(index, image);
-    if (!read && read.failure().kind == FailureKind::NoSuchRecord)
+    const ShapeFile file = ShapeFile::inDirectory(programDirectory());
+    auto shape = file.ReadShape(index);
+    if (!shape && shape.failure().kind == FailureKind::NoSuchRecord)
         refuse("There is no shape number " + std::to_string(index) + " in " + file.path().string() + ".");
-    check(read);
-    ShapeRecord shape;
-    decodeShapeRecord(image, shape);
-    return shape;
+    if (!shape) failIo(shape.failure());
+    return *shape;
 }
 
 // "WxH": a full rectangle of that size.
