@@ -114,6 +114,11 @@ TEST_F(GenerateCommandTest, ShapeComesFromTheShapeFileBesideTheProgram)
     const auto missing = generate("--shape 2", program.string());
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("no shape number 2"), std::string::npos);
+
+    std::filesystem::remove(dir / "program" / "QZFLAY.DAT");
+    const auto noFile = generate("--shape 0", program.string());
+    EXPECT_EQ(noFile.status, 2);
+    EXPECT_NE(noFile.err.find("QZFLAY.DAT"), std::string::npos);
 }
 
 TEST_F(GenerateCommandTest, RefusesBadOptionsAndReportsAMissingFile)
@@ -133,7 +138,6 @@ TEST_F(GenerateCommandTest, RefusesBadOptionsAndReportsAMissingFile)
         {"--size 10x10x", 1},
         {"--directions Up,Sideways", 1},
         {"--shape 0 --size 5x5", 1},
-        {"--shape 0", 2},  // no shape file beside the program of the build
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.arguments);
