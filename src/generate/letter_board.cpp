@@ -15,17 +15,23 @@ BitRow columnBits(int first, int last)
     return ((BitRow(1) << width) - 1) << (first - 1);
 }
 
-// Brings the bit of the cell of letter i to the bit of the word's start column. In a row pair
-// the bits that cross between the halves land on start columns that the range never holds: a
-// word that fits in at most 32 columns cannot start there.
-// The table rows the letters of a word meet, as seen from the start row: at(i, start) is the row
-// of letter i for a word starting in row start. Tables hold row * letterCount + letter.
+// Where the letters of a word lie in a table, as seen from the word's start row: letter i of a
+// word starting in row start is element start * letterCount + offset[i]. Tables hold
+// row * letterCount + letter.
+struct LetterOffsets {
+    LetterOffsets(int letterCount, const int* letters, int length, int rowStep)
+    {
+        for (int i = 0; i < length; ++i) offset[i] = letters[i] + i * rowStep * letterCount;
+    }
+    std::array<int, kMostLetters> offset{};
+};
+
+// The table rows the letters of a word meet.
 class LetterRows {
 public:
-    LetterRows(const BitRow* table, int letterCount, const int* letters, int length, int rowStep)
-        : m_table(table), m_letterCount(letterCount)
+    LetterRows(const BitRow* table, int letterCount, const LetterOffsets& offsets)
+        : m_table(table), m_letterCount(letterCount), m_offset(offsets.offset.data())
     {
-        for (int i = 0; i < length; ++i) m_offset[i] = letters[i] + i * rowStep * letterCount;
     }
     const BitRow* startRow(int start) const { return m_table + start * m_letterCount; }
     BitRow at(const BitRow* startRow, int i) const { return startRow[m_offset[i]]; }
@@ -33,9 +39,12 @@ public:
 private:
     const BitRow* m_table;
     int m_letterCount;
-    std::array<int, kMostLetters> m_offset{};
+    const int* m_offset;
 };
 
+// Brings the bit of the cell of letter i to the bit of the word's start column. In a row pair
+// the bits that cross between the halves land on start columns that the range never holds: a
+// word that fits in at most 32 columns cannot start there.
 template <int kColumnStep>
 BitRow align(BitRow bits, int i)
 {
@@ -142,10 +151,10 @@ void LetterBoard::findFits(Direction direction, const int* letters, int length, 
 {
     const bool paired = m_pairRows;
     switch (direction) {
-#define QM_FITS(code, rowStep, columnStep)                                                                  \
-    case code:                                                                                             \
-        paired ? findFitsByRowPair<rowStep, columnStep>(letters, length, range, fits)                      \
-               : findFitsByRow<rowStep, columnStep>(letters, length, range, fits);                         \
+#define QM_FITS(code, rowStep, columnStep)                                                                    \
+    case code:                                                                                               \
+        paired ? findFitsIn<2, rowStep, columnStep>(m_conflictPairs, m_letterPairs, letters, length, range, fits) \
+               : findFitsIn<1, rowStep, columnStep>(m_conflictRows, m_letterRows, letters, length, range, fits);  \
         break;
         QM_FITS(Direction::Up, -1, 0)
         QM_FITS(Direction::UpRight, -1, +1)
@@ -159,41 +168,26 @@ void LetterBoard::findFits(Direction direction, const int* letters, int length, 
     }
 }
 
-// The fits of a word, one start row (or row pair) to a table word: the conflict-free start cells
-// first, then the crossings of the rows that keep some.
-template <int kRowStep, int kColumnStep>
-void LetterBoard::findFitsByRow(const int* letters, int length, const StartRange& range, DirectionFits& fits) const
+// The fits of a word, kRowsPerWord start rows (one, or a row pair) to a table word: the
+// conflict-free start cells first, then the crossings of the rows that keep some.
+template <int kRowsPerWord, int kRowStep, int kColumnStep>
+void LetterBoard::findFitsIn(const std::vector<BitRow>& conflictTable, const std::vector<BitRow>& letterTable,
+                             const int* letters, int length, const StartRange& range, DirectionFits& fits) const
 {
-    const LetterRows conflictRows(m_conflictRows.data(), m_letterCount, letters, length, kRowStep);
-    const LetterRows letterRows(m_letterRows.data(), m_letterCount, letters, length, kRowStep);
+    const LetterOffsets offsets(m_letterCount, letters, length, kRowStep);
+    const LetterRows conflictRows(conflictTable.data(), m_letterCount, offsets);
+    const LetterRows letterRows(letterTable.data(), m_letterCount, offsets);
     const BitRow valid = columnBits(range.columnFirst, range.columnLast);
     fits.firstRow = range.rowFirst - 1;
-    fits.pairShift = 0;
+    fits.pairShift = kRowsPerWord - 1;
     std::array<BitRow, kMostCrossingsDemanded + 3> any{};
-    for (int start = range.rowFirst - 1, word = 0; start < range.rowLast; ++start, ++word) {
-        const BitRow conflictFree = valid & ~conflictsOf<kColumnStep>(conflictRows, length, start, valid);
+    for (int start = range.rowFirst - 1, word = 0; start < range.rowLast; start += kRowsPerWord, ++word) {
+        BitRow validRows = valid;
+        if constexpr (kRowsPerWord == 2)
+            if (start + 1 < range.rowLast) validRows |= valid << kPairedWidth;
+        const BitRow conflictFree = validRows & ~conflictsOf<kColumnStep>(conflictRows, length, start, validRows);
         fits.conflictFree[word] = conflictFree;
         if (conflictFree != 0) countCrossings<kColumnStep>(letterRows, length, start, conflictFree, fits, word, any);
-    }
-    for (std::size_t demand = 0; demand < any.size(); ++demand) fits.anyAccepted[demand] = any[demand] != 0;
-}
-
-// The same for two start rows at a time, in the row pairs.
-template <int kRowStep, int kColumnStep>
-void LetterBoard::findFitsByRowPair(const int* letters, int length, const StartRange& range,
-                                    DirectionFits& fits) const
-{
-    const LetterRows conflictPairs(m_conflictPairs.data(), m_letterCount, letters, length, kRowStep);
-    const LetterRows letterPairs(m_letterPairs.data(), m_letterCount, letters, length, kRowStep);
-    const BitRow valid = columnBits(range.columnFirst, range.columnLast);
-    fits.firstRow = range.rowFirst - 1;
-    fits.pairShift = 1;
-    std::array<BitRow, kMostCrossingsDemanded + 3> any{};
-    for (int start = range.rowFirst - 1, word = 0; start < range.rowLast; start += 2, ++word) {
-        const BitRow validPair = start + 1 < range.rowLast ? valid | valid << kPairedWidth : valid;
-        const BitRow conflictFree = validPair & ~conflictsOf<kColumnStep>(conflictPairs, length, start, validPair);
-        fits.conflictFree[word] = conflictFree;
-        if (conflictFree != 0) countCrossings<kColumnStep>(letterPairs, length, start, conflictFree, fits, word, any);
     }
     for (std::size_t demand = 0; demand < any.size(); ++demand) fits.anyAccepted[demand] = any[demand] != 0;
 }

@@ -72,10 +72,9 @@ public:
                   DirectionFits& fits) const;
 
 private:
-    template <int kRowStep, int kColumnStep>
-    void findFitsByRow(const int* letters, int length, const StartRange& range, DirectionFits& fits) const;
-    template <int kRowStep, int kColumnStep>
-    void findFitsByRowPair(const int* letters, int length, const StartRange& range, DirectionFits& fits) const;
+    template <int kRowsPerWord, int kRowStep, int kColumnStep>
+    void findFitsIn(const std::vector<BitRow>& conflictTable, const std::vector<BitRow>& letterTable,
+                    const int* letters, int length, const StartRange& range, DirectionFits& fits) const;
 
     int m_letterCount;
     int m_height;
