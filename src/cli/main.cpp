@@ -5,6 +5,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
+#include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 
 int main(int argc, char** argv)
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     qm::cli::addCollectionCommands(app);
     qm::cli::addSettingsCommands(app);
+    qm::cli::addSampleCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
