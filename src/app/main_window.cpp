@@ -276,27 +276,32 @@ void TMainWin::refreshScreenSizeChecks()
         m_actions.screenSizes[i]->setChecked(kScreenSizes[i].windowSize == m_shownScreenSize);
 }
 
+namespace {
+
+// Checks the item of the chosen value (1.. for the languages, chooseLater for the item that
+// asks each time); languages are enabled when installed, that item when any language is.
+template <std::size_t N>
+void showLanguageChoice(const std::array<QAction*, N>& languages, QAction* askLater, const std::array<bool, N>& installed,
+                        int chosen, int chooseLater)
+{
+    bool anyInstalled = false;
+    for (std::size_t i = 0; i < N; ++i) {
+        languages[i]->setChecked(chosen == static_cast<int>(i) + 1);
+        languages[i]->setEnabled(installed[i]);
+        anyInstalled = anyInstalled || installed[i];
+    }
+    askLater->setChecked(chosen == chooseLater);
+    askLater->setEnabled(anyInstalled);
+}
+
+}  // namespace
+
 void TMainWin::refreshLanguageChecks()
 {
-    const int dictionary = m_settings.Misc.Dictionary;
-    bool anyDictionary = false;
-    for (std::size_t i = 0; i < m_actions.dictionaries.size(); ++i) {
-        m_actions.dictionaries[i]->setChecked(dictionary == static_cast<int>(i) + 1);
-        m_actions.dictionaries[i]->setEnabled(m_languages.dictionaries[i]);
-        anyDictionary = anyDictionary || m_languages.dictionaries[i];
-    }
-    m_actions.dictionaryAtCheckTime->setChecked(dictionary == 9);
-    m_actions.dictionaryAtCheckTime->setEnabled(anyDictionary);
-
-    const int thesaurus = m_settings.Misc.Thesaurus;
-    bool anyThesaurus = false;
-    for (std::size_t i = 0; i < m_actions.thesauri.size(); ++i) {
-        m_actions.thesauri[i]->setChecked(thesaurus == static_cast<int>(i) + 1);
-        m_actions.thesauri[i]->setEnabled(m_languages.thesauri[i]);
-        anyThesaurus = anyThesaurus || m_languages.thesauri[i];
-    }
-    m_actions.thesaurusAtUseTime->setChecked(thesaurus == 3);
-    m_actions.thesaurusAtUseTime->setEnabled(anyThesaurus);
+    showLanguageChoice(m_actions.dictionaries, m_actions.dictionaryAtCheckTime, m_languages.dictionaries,
+                       m_settings.Misc.Dictionary, 9);
+    showLanguageChoice(m_actions.thesauri, m_actions.thesaurusAtUseTime, m_languages.thesauri,
+                       m_settings.Misc.Thesaurus, 3);
 }
 
 void TMainWin::makeCurrent(const std::string& path)

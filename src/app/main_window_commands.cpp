@@ -23,16 +23,23 @@ const char* const kNoPuzzleSelected = "No puzzle selected.  Please select a puzz
 
 QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
+FileRequest collectionFileRequest(FileDialogKind kind, const char* title, const std::filesystem::path& initial)
+{
+    FileRequest request;
+    request.kind = kind;
+    request.title = title;
+    request.filter = kCollectionFilter;
+    request.defaultExtension = kCollectionExtension;
+    request.initialFile = qtPath(initial);
+    return request;
+}
+
 }  // namespace
 
 void TMainWin::newCollection()
 {
-    FileRequest request;
-    request.kind = FileDialogKind::Save;
-    request.title = "Create New Puzzle Group";
-    request.filter = kCollectionFilter;
-    request.defaultExtension = kCollectionExtension;
-    request.initialFile = qtPath(collectionPath().parent_path());
+    FileRequest request =
+        collectionFileRequest(FileDialogKind::Save, "Create New Puzzle Group", collectionPath().parent_path());
     request.promptOverwrite = true;
     const auto chosen = dialogs().chooseFile(request);
     if (!chosen) return;
@@ -61,12 +68,7 @@ void TMainWin::newCollection()
 
 void TMainWin::openCollection()
 {
-    FileRequest request;
-    request.kind = FileDialogKind::Open;
-    request.title = "Open Puzzle Group";
-    request.filter = kCollectionFilter;
-    request.defaultExtension = kCollectionExtension;
-    request.initialFile = qtPath(collectionPath());
+    FileRequest request = collectionFileRequest(FileDialogKind::Open, "Open Puzzle Group", collectionPath());
     request.fileMustExist = true;
     const auto chosen = dialogs().chooseFile(request);
     if (!chosen) return;

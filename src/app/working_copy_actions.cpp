@@ -22,14 +22,11 @@ Status loadForModify(WorkingCopy& copy, const CollectionFile& collection, int re
 
 Status loadForCopy(WorkingCopy& copy, const CollectionFile& collection, int recordIndex)
 {
-    auto record = collection.ReadPuzzle(recordIndex);
-    if (!record) return record.failure();
-    PuzzleRecord& puzzle = **record;
+    if (Status loaded = loadForModify(copy, collection, recordIndex); !loaded) return loaded;
+    PuzzleRecord& puzzle = *copy.record;
     puzzle.Title = MakeCopyName(puzzle.Title.view(), kTitleLimit);
     for (StoredBool& placed : puzzle.Placed) placed = false;
-    copy.record = std::move(*record);
     copy.IsNewPuzzle = true;
-    copy.RecordIndex = recordIndex;
     return {};
 }
 
