@@ -7,6 +7,7 @@
 #include "cli/collection_commands.h"
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
+#include "cli/shapes_commands.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     qm::cli::addCollectionCommands(app);
     qm::cli::addSettingsCommands(app);
     qm::cli::addSampleCommands(app);
+    qm::cli::addShapesCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -13,6 +13,7 @@ namespace qm {
 enum class FailureKind {
     CannotOpen,    // the file could not be opened (or created); callers show their own message
     NoSuchRecord,  // an index names no record of the file
+    BadContent,    // the file opened but is not of the kind expected; callers show their own message
     Io,            // any other input/output failure: reported with the file and the reason
 };
 

@@ -35,4 +35,14 @@ ShapeRecord makeNewShape()
     return shape;
 }
 
+ShapeRecord shapeOfPuzzle(const PuzzleRecord& puzzle)
+{
+    ShapeRecord shape;
+    shape.Name.assign(kCurrentPuzzleShapeName);
+    shape.Width = puzzle.Width;
+    shape.Height = puzzle.Height;
+    for (int i = 0; i < kGridCells; ++i) shape.Mask[i] = puzzle.Letters[i] != 0 ? 1 : 0;
+    return shape;
+}
+
 }  // namespace qm

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -72,6 +73,27 @@ inline std::string collectionImage(std::initializer_list<std::pair<const char*, 
     std::string file;
     for (const auto& [category, title] : puzzles) file += puzzleImage(category, title).str();
     return file;
+}
+
+// A shape record image: the name, the sizes, and the mask drawn as rows of '#' (1) and '.' (0)
+// from row 1, column 1; the width and height are the picture's unless given.
+inline ImageBuilder shapeImage(std::string_view name, const std::vector<std::string>& rows,
+                               std::optional<int> width = {}, std::optional<int> height = {})
+{
+    ImageBuilder image(2555);
+    image.text(0, name);
+    image.i16(51, static_cast<std::int16_t>(width.value_or(rows.empty() ? 0 : static_cast<int>(rows[0].size()))));
+    image.i16(53, static_cast<std::int16_t>(height.value_or(static_cast<int>(rows.size()))));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t k = 0; k < rows[r].size(); ++k)
+            image.byte(55 + r * 50 + k, rows[r][k] == '#' ? 1 : 0);
+    return image;
+}
+
+// A solid shape of width x height cells.
+inline ImageBuilder solidShapeImage(std::string_view name, int width, int height)
+{
+    return shapeImage(name, std::vector<std::string>(static_cast<std::size_t>(height), std::string(static_cast<std::size_t>(width), '#')));
 }
 
 }  // namespace qm::test

@@ -1,0 +1,205 @@
+#include "layout/shape_list_panel.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "common/qt_text.h"
+#include "layout/shape_editor_dialog.h"
+#include "layout/shape_outcome_report.h"
+#include "layout/shape_preview_widget.h"
+
+namespace qm {
+namespace {
+
+// Asks for a .LAY file, starting from the one chosen last time, and remembers the choice.
+std::optional<std::filesystem::path> chooseExchangeFile(UserDialogs& dialogs, FileRequest request, std::string& lastFile)
+{
+    request.defaultExtension = "LAY";
+    request.initialFile = QString::fromStdString(lastFile);
+    const auto chosen = dialogs.chooseFile(request);
+    if (!chosen) return std::nullopt;
+    lastFile = chosen->toStdString();
+    return std::filesystem::path(lastFile);
+}
+
+}  // namespace
+
+ShapeListPanel::ShapeListPanel(ShapeListContext& context, QWidget& container)
+    : QObject(&container),
+      m_context(context),
+      m_container(container),
+      m_list(ShapeFile::inDirectory(context.programDirectory), context.currentShape)
+{
+    m_shapeBox = new QListWidget(&container);
+    m_shapeBox->setObjectName("ShapeBox");
+    connect(m_shapeBox, &QListWidget::currentRowChanged, this, &ShapeListPanel::ShapeBoxClick);
+    m_layoutImage = new ShapePreviewWidget(&container);
+    m_layoutImage->setObjectName("LayoutImage");
+    m_newButton = addButton("&New", "NewButton", &ShapeListPanel::NewShapeClick);
+    m_modifyButton = addButton("&Modify", "ModifyButton", &ShapeListPanel::ModifyShapeClick);
+    m_copyButton = addButton("C&opy", "CopyButton", &ShapeListPanel::CopyShapeClick);
+    m_deleteButton = addButton("&Delete", "DeleteButton", &ShapeListPanel::DeleteALayout);
+    m_importButton = addButton("Im&port", "ImportButton", &ShapeListPanel::ImportLayout);
+    m_exportButton = addButton("Expo&rt", "ExportButton", &ShapeListPanel::ExportLayout);
+    updateButtons();
+}
+
+QPushButton* ShapeListPanel::addButton(const QString& text, const char* name, void (ShapeListPanel::*command)())
+{
+    auto* button = new QPushButton(text, &m_container);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, command);
+    return button;
+}
+
+QWidget* ShapeListPanel::window() const { return m_container.window(); }
+
+void ShapeListPanel::rememberLastShape() { m_list.rememberLastShape(m_context.settings.CreateOptions.LastShape); }
+
+void ShapeListPanel::showCurrentPuzzle(const PuzzleRecord& puzzle) { m_list.showCurrentPuzzle(puzzle); }
+
+void ShapeListPanel::setLocked(bool locked)
+{
+    m_locked = locked;
+    m_shapeBox->setEnabled(!locked);
+    updateButtons();
+}
+
+void ShapeListPanel::open()
+{
+    LoadInLayouts();
+    LoadALayout();
+    DrawTheBox();
+    m_shapeBox->setFocus();
+}
+
+void ShapeListPanel::showEntries()
+{
+    const QSignalBlocker quiet(m_shapeBox);
+    m_shapeBox->clear();
+    for (const ShapeListEntry& entry : m_list.entries()) m_shapeBox->addItem(toQString(entry.text));
+    m_shapeBox->setCurrentRow(m_list.selectedPosition());
+    if (m_list.selectedPosition() >= 0) m_shapeBox->scrollToItem(m_shapeBox->currentItem());
+    updateButtons();
+}
+
+void ShapeListPanel::updateButtons()
+{
+    for (QPushButton* button : {m_newButton, m_copyButton, m_importButton, m_exportButton}) button->setEnabled(!m_locked);
+    m_modifyButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
+    m_deleteButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
+}
+
+void ShapeListPanel::LoadInLayouts()
+{
+    const bool found = m_list.LoadInLayouts();
+    showEntries();
+    if (!found) {
+        m_layoutImage->clear();
+        showShapeMessage(m_context.dialogs, ShapeMessages::NoShapesFound);
+    }
+}
+
+void ShapeListPanel::LoadALayout()
+{
+    if (!m_list.selectedEntry()) return;
+    if (reportShapeStatus(m_context.dialogs, m_list.LoadALayout())) emit currentShapeChanged();
+    updateButtons();
+}
+
+void ShapeListPanel::DrawTheBox()
+{
+    if (m_list.entries().empty())
+        m_layoutImage->clear();
+    else
+        m_layoutImage->showShape(m_context.currentShape);
+}
+
+void ShapeListPanel::ShapeBoxClick()
+{
+    m_list.select(m_shapeBox->currentRow());
+    LoadALayout();
+    DrawTheBox();
+}
+
+void ShapeListPanel::runEditor(ShapeEditMode mode, const ShapeRecord& start, int recordIndex)
+{
+    const auto saved = runShapeEditor(window(), m_context.dialogs, m_context.style, m_list.file(),
+                                      ShapeEditorRequest{mode, start, recordIndex});
+    if (!saved) return;
+    const Status loaded = m_list.refreshAfterSave(*saved);
+    showEntries();
+    if (reportShapeStatus(m_context.dialogs, loaded)) emit currentShapeChanged();
+    DrawTheBox();
+}
+
+void ShapeListPanel::NewShapeClick() { runEditor(ShapeEditMode::New, makeNewShape(), -1); }
+
+// Copy and Modify start from the selected entry as it is stored now, whatever an earlier
+// command left in CurrentShape.
+void ShapeListPanel::CopyShapeClick()
+{
+    if (m_list.selectedEntry() && !reportShapeStatus(m_context.dialogs, m_list.LoadALayout())) return;
+    runEditor(ShapeEditMode::Copy, m_list.copyOfCurrentShape(), -1);
+}
+
+void ShapeListPanel::ModifyShapeClick()
+{
+    if (!m_list.canModifyOrDelete()) return;
+    if (!reportShapeStatus(m_context.dialogs, m_list.LoadALayout())) return;
+    runEditor(ShapeEditMode::Modify, m_context.currentShape, m_list.selectedEntry()->tag);
+}
+
+void ShapeListPanel::DeleteALayout()
+{
+    if (!m_list.canModifyOrDelete()) return;
+    if (!m_context.dialogs.askYesNo(ShapeMessages::DeleteCaption, toQString(m_list.deleteQuestion()))) return;
+    const ShapeOutcome outcome = m_list.DeleteALayout();
+    if (!reportShapeOutcome(m_context.dialogs, outcome)) {
+        // A delete that failed part way may have moved records already: list what is there.
+        if (outcome.kind == ShapeOutcome::Kind::Failed) open();
+        return;
+    }
+    showEntries();
+    if (m_list.entries().empty()) showShapeMessage(m_context.dialogs, ShapeMessages::NoShapesFound);
+    else emit currentShapeChanged();
+    DrawTheBox();
+}
+
+void ShapeListPanel::ExportLayout()
+{
+    if (!m_list.selectedEntry()) {
+        showShapeMessage(m_context.dialogs, ShapeMessages::NoShapeSelected);
+        return;
+    }
+    FileRequest request;
+    request.kind = FileDialogKind::Save;
+    request.title = "Export Puzzle Shape";
+    request.filter = "Puzzle Shape (*.LAY)|*.LAY";
+    request.promptOverwrite = true;
+    request.folderMustExist = true;
+    const auto chosen = chooseExchangeFile(m_context.dialogs, request, m_context.settings.Misc.LastExportShapeFile);
+    if (!chosen) return;
+    const ShapeOutcome outcome = m_list.ExportLayout(*chosen);
+    DrawTheBox();
+    if (reportShapeOutcome(m_context.dialogs, outcome)) showShapeMessage(m_context.dialogs, ShapeMessages::Exported);
+}
+
+void ShapeListPanel::ImportLayout()
+{
+    FileRequest request;
+    request.title = "Import Puzzle Shape";
+    request.filter = "Puzzle Shapes (*.LAY)|*.LAY";
+    request.fileMustExist = true;
+    const auto chosen = chooseExchangeFile(m_context.dialogs, request, m_context.settings.Misc.LastImportShapeFile);
+    if (!chosen) return;
+    const ShapeOutcome outcome = m_list.ImportLayout(*chosen);
+    if (!reportShapeOutcome(m_context.dialogs, outcome)) return;
+    showEntries();
+    emit currentShapeChanged();
+    DrawTheBox();
+}
+
+}  // namespace qm
