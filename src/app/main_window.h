@@ -20,6 +20,7 @@
 #include "app/user_dialogs.h"
 #include "collection/collection_file.h"
 #include "collection/working_copy.h"
+#include "layout/shape_record.h"
 
 class QAction;
 class QActionGroup;
@@ -102,6 +103,8 @@ public:
     const UiStyle& uiStyle() const { return m_style; }
     UserDialogs& dialogs() { return *m_environment.dialogs; }
     WorkingCopy& workingCopy() { return m_workingCopy; }
+    // CurrentShape: the shape the shape lists leave chosen and the next puzzle is made in.
+    ShapeRecord& currentShape() { return m_currentShape; }
     const std::filesystem::path& programDirectory() const { return m_environment.programDirectory; }
     const std::filesystem::path& workingDirectory() const { return m_environment.workingDirectory; }
     // The current collection file; empty when none is current.
@@ -187,6 +190,7 @@ private:
     Settings m_settings;
     UiStyle m_style;
     WorkingCopy m_workingCopy;
+    ShapeRecord m_currentShape = makeNewShape();
     QSize m_screenSize;
     int m_shownScreenSize = 640;
     LanguageAvailability m_languages;

@@ -1,12 +1,19 @@
+#include "app/main_window.h"
 #include "app/main_window_links.h"
+#include "layout/shape_list_window.h"
 
 namespace qm {
 
 MainWindowLinks programLinks()
 {
     MainWindowLinks links;
-    // The word list editor, print options, shapes, page layouts, puzzle transfer, exports,
-    // spelling, thesaurus and tips connect here as they are built.
+    links.puzzleShapes = [](TMainWin& window) {
+        ShapeListContext context{window.dialogs(), window.uiStyle(), window.settings(), window.currentShape(),
+                                 window.programDirectory()};
+        runShapeList(&window, context);
+    };
+    // The word list editor, print options, page layouts, puzzle transfer, exports, spelling,
+    // thesaurus and tips connect here as they are built.
     return links;
 }
 

@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "app/recent_files.h"
 #include "collection/puzzle_record_codec.h"
+#include "layout/shape_list_window.h"
 #include "support/record_images.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -63,7 +66,7 @@ protected:
     {
         if (!std::filesystem::exists(dir / "QMAZE3.INI")) writeSettings("Last Group=" + pathOf("SCHOOL.QZ3") + "\r\n");
         MainWindowEnvironment environment;
-        environment.programDirectory = QM_PROGRAM_DIR;
+        environment.programDirectory = programDirectory;
         environment.workingDirectory = dir.path();
         environment.dialogs = &dialogs;
         environment.screenSize = screen;
@@ -79,6 +82,7 @@ protected:
     }
 
     TempDir dir;
+    std::filesystem::path programDirectory = QM_PROGRAM_DIR;
     test::ScriptedDialogs dialogs;
     MainWindowLinks links;
     std::vector<QString> editorCaptions;
@@ -585,6 +589,33 @@ TEST_F(MainWindowTest, HelpOpensAtItsContentsAndAtTheDataExchangeTopic)
     EXPECT_EQ(browser->source().fileName(), "index.html");
     w.showHelpTopic("report window");
     EXPECT_EQ(browser->source().fileName(), "report_window.html");
+    EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(MainWindowTest, PuzzleShapeAndItsToolButtonOpenTheShapeListOnTheCurrentShape)
+{
+    writeCollection("SCHOOL.QZ3", {});
+    test::writeFile(dir / "QZFLAY.DAT", test::solidShapeImage("Star", 5, 5).str());
+    programDirectory = dir.path();
+    links = programLinks();
+    TMainWin& w = start();
+    EXPECT_EQ(w.currentShape().Name.text(), "New Layout");
+    QAction* toolButton = w.actions().toolButtons.at(11);
+    ASSERT_EQ(toolButton->toolTip(), "Create Puzzle Shape");
+    for (QAction* command : {w.actions().puzzleShapes, toolButton}) {
+        ASSERT_TRUE(command->isEnabled());
+        w.currentShape() = makeNewShape();
+        QString shownList;
+        QTimer::singleShot(0, &w, [&] {
+            if (auto* shapes = qobject_cast<TSelectShapes*>(QApplication::activeModalWidget())) {
+                shownList = QString("%1: %2").arg(shapes->windowTitle(), shapes->panel().shapeBox()->item(0)->text());
+                shapes->accept();
+            }
+        });
+        command->trigger();
+        EXPECT_EQ(shownList, "Shapes: 5x5 Star") << command->text().toStdString();
+        EXPECT_EQ(w.currentShape().Name.text(), "Star");
+    }
     EXPECT_TRUE(dialogs.log().empty());
 }
 
