@@ -6,6 +6,7 @@
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
 #include "cli/generate_commands.h"
+#include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 #include "cli/shapes_commands.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     qm::cli::addCollectionCommands(app);
     qm::cli::addSettingsCommands(app);
+    qm::cli::addSampleCommands(app);
     qm::cli::addShapesCommands(app);
     qm::cli::addGenerateCommands(app);
     try {

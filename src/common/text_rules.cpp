@@ -76,15 +76,6 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
-bool lessIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto folded = [](char c) { return static_cast<unsigned char>(lowerAscii(c)); };
-    const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                                   [&](char x, char y) { return folded(x) < folded(y); });
-    if (less || !equalsIgnoringCase(a, b)) return less;
-    return a < b;
-}
-
 bool hasExtension(std::string_view path, std::string_view extension)
 {
     return path.size() >= extension.size() && equalsIgnoringCase(path.substr(path.size() - extension.size()), extension);

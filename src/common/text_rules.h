@@ -32,10 +32,6 @@ std::vector<std::string_view> textLines(std::string_view text);
 // ASCII-only case-insensitive comparison, as the platform's text compare for file names.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
-// Orders texts as a sorted list shows them: ASCII letters without regard to case, ties broken
-// by the exact bytes so the order is total.
-bool lessIgnoringCase(std::string_view a, std::string_view b);
-
 // True when the path's extension, dot included, equals the given one in any letter case.
 bool hasExtension(std::string_view path, std::string_view extension);
 

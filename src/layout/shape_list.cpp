@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/text_order.h"
 #include "common/text_rules.h"
 #include "layout/shape_transfer.h"
 
@@ -13,7 +14,7 @@ constexpr std::size_t kCopyNameLimit = 50;
 bool entryBefore(const ShapeListEntry& a, const ShapeListEntry& b)
 {
     if (a.text == b.text) return a.tag < b.tag;
-    return lessIgnoringCase(a.text, b.text);
+    return compareListedText(a.text, b.text) < 0;
 }
 
 }  // namespace

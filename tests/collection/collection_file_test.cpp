@@ -8,20 +8,13 @@
 namespace qm {
 namespace {
 
+using test::collectionImage;
 using test::puzzleImage;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
 
 constexpr std::size_t kRecord = PuzzleRecord::kSize;
-
-// A collection file made of hand-built records.
-std::string collectionOf(std::initializer_list<std::pair<const char*, const char*>> puzzles)
-{
-    std::string file;
-    for (const auto& [category, title] : puzzles) file += puzzleImage(category, title).str();
-    return file;
-}
 
 std::vector<std::string> titlesOf(const PuzzleList& list)
 {
@@ -63,7 +56,7 @@ TEST_F(CollectionFileTest, MissingFileListsNothing)
 
 TEST_F(CollectionFileTest, CategoriesInFirstAppearanceOrderAndCaseSensitive)
 {
-    writeFile(path, collectionOf({{"Zoo", "Lions"}, {"animals", "Cats"}, {"Zoo", "Bears"}, {"Animals", "Dogs"}}));
+    writeFile(path, collectionImage({{"Zoo", "Lions"}, {"animals", "Cats"}, {"Zoo", "Bears"}, {"Animals", "Dogs"}}));
     const PuzzleList list = collection.ListPuzzles();
     EXPECT_EQ(list.CategoryNames, (std::vector<std::string>{"Zoo", "animals", "Animals"}));
     EXPECT_EQ(titlesOf(list), (std::vector<std::string>{"Lions", "Cats", "Bears", "Dogs"}));
@@ -78,7 +71,7 @@ TEST_F(CollectionFileTest, CategoriesInFirstAppearanceOrderAndCaseSensitive)
 
 TEST_F(CollectionFileTest, IncompleteLastRecordIsNeverRead)
 {
-    std::string file = collectionOf({{"A", "One"}, {"A", "Two"}});
+    std::string file = collectionImage({{"A", "One"}, {"A", "Two"}});
     file += puzzleImage("B", "Torn").str().substr(0, kRecord - 1);
     writeFile(path, file);
     EXPECT_EQ(titlesOf(collection.ListPuzzles()), (std::vector<std::string>{"One", "Two"}));
@@ -101,7 +94,7 @@ TEST_F(CollectionFileTest, BrokenRecordListsWithTextsCutToTheirFields)
 
 TEST_F(CollectionFileTest, ReadGivesTheRecordAtItsIndex)
 {
-    writeFile(path, collectionOf({{"A", "One"}, {"B", "Two"}}));
+    writeFile(path, collectionImage({{"A", "One"}, {"B", "Two"}}));
     auto record = collection.ReadPuzzle(1);
     ASSERT_TRUE(record);
     EXPECT_EQ((*record)->Title.text(), "Two");
@@ -119,7 +112,7 @@ TEST_F(CollectionFileTest, AppendCreatesAMissingFileAndGivesTheNewIndex)
 
 TEST_F(CollectionFileTest, AppendOverwritesATornTail)
 {
-    writeFile(path, collectionOf({{"A", "One"}}) + "partial");
+    writeFile(path, collectionImage({{"A", "One"}}) + "partial");
     EXPECT_EQ(*collection.AppendPuzzle(recordTitled("A", "Two")), 1);
     EXPECT_EQ(std::filesystem::file_size(path), 2 * kRecord);
 }
@@ -132,7 +125,7 @@ TEST_F(CollectionFileTest, AppendIntoAMissingFolderCannotOpen)
 
 TEST_F(CollectionFileTest, ReplaceWritesOverOneRecordOnly)
 {
-    writeFile(path, collectionOf({{"A", "One"}, {"A", "Two"}, {"A", "Three"}}));
+    writeFile(path, collectionImage({{"A", "One"}, {"A", "Two"}, {"A", "Three"}}));
     ASSERT_TRUE(collection.ReplacePuzzle(1, recordTitled("B", "Second")));
     EXPECT_EQ(titlesOf(collection.ListPuzzles()), (std::vector<std::string>{"One", "Second", "Three"}));
     EXPECT_EQ(collection.ReplacePuzzle(3, recordTitled("B", "X")).failure().kind, FailureKind::NoSuchRecord);
@@ -147,25 +140,25 @@ TEST_F(CollectionFileTest, ReplaceNeedsAnExistingFile)
 
 TEST_F(CollectionFileTest, DeleteMovesLaterRecordsDown)
 {
-    writeFile(path, collectionOf({{"A", "One"}, {"B", "Two"}, {"A", "Three"}, {"C", "Four"}}));
+    writeFile(path, collectionImage({{"A", "One"}, {"B", "Two"}, {"A", "Three"}, {"C", "Four"}}));
     ASSERT_TRUE(collection.DeletePuzzle(1));
     const PuzzleList list = collection.ListPuzzles();
     EXPECT_EQ(titlesOf(list), (std::vector<std::string>{"One", "Three", "Four"}));
     EXPECT_EQ(list.CategoryNames, (std::vector<std::string>{"A", "C"}));
     EXPECT_EQ(list.PuzzleEntries[2].recordIndex(), 2);
-    EXPECT_EQ(readFile(path), collectionOf({{"A", "One"}, {"A", "Three"}, {"C", "Four"}}));
+    EXPECT_EQ(readFile(path), collectionImage({{"A", "One"}, {"A", "Three"}, {"C", "Four"}}));
 }
 
 TEST_F(CollectionFileTest, DeletingTheLastRecordOnlyTruncates)
 {
-    writeFile(path, collectionOf({{"A", "One"}, {"A", "Two"}}));
+    writeFile(path, collectionImage({{"A", "One"}, {"A", "Two"}}));
     ASSERT_TRUE(collection.DeletePuzzle(1));
-    EXPECT_EQ(readFile(path), collectionOf({{"A", "One"}}));
+    EXPECT_EQ(readFile(path), collectionImage({{"A", "One"}}));
 }
 
 TEST_F(CollectionFileTest, DeletingTheOnlyRecordLeavesAnEmptyFile)
 {
-    writeFile(path, collectionOf({{"A", "One"}}));
+    writeFile(path, collectionImage({{"A", "One"}}));
     ASSERT_TRUE(collection.DeletePuzzle(0));
     EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
@@ -173,7 +166,7 @@ TEST_F(CollectionFileTest, DeletingTheOnlyRecordLeavesAnEmptyFile)
 
 TEST_F(CollectionFileTest, DeletingAnIndexPastTheEndChangesNothing)
 {
-    const std::string file = collectionOf({{"A", "One"}, {"A", "Two"}});
+    const std::string file = collectionImage({{"A", "One"}, {"A", "Two"}});
     writeFile(path, file);
     EXPECT_EQ(collection.DeletePuzzle(2).failure().kind, FailureKind::NoSuchRecord);
     EXPECT_EQ(collection.DeletePuzzle(-1).failure().kind, FailureKind::NoSuchRecord);
@@ -183,7 +176,7 @@ TEST_F(CollectionFileTest, DeletingAnIndexPastTheEndChangesNothing)
 
 TEST_F(CollectionFileTest, CreateEmptiesAnExistingFile)
 {
-    writeFile(path, collectionOf({{"A", "One"}}));
+    writeFile(path, collectionImage({{"A", "One"}}));
     ASSERT_TRUE(collection.CreateCollection());
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     EXPECT_EQ(CollectionFile(dir / "no" / "x.QZ3").CreateCollection().failure().kind, FailureKind::CannotOpen);

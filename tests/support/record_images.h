@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qm::test {
@@ -63,6 +65,14 @@ inline ImageBuilder puzzleImage(std::string_view category, std::string_view titl
     ImageBuilder image(95830);
     image.text(0, "3.0g").text(6, category).text(27, title).i16(63, 15).i16(65, 15);
     return image;
+}
+
+// The bytes of a collection file made of such records, in the order given.
+inline std::string collectionImage(std::initializer_list<std::pair<const char*, const char*>> puzzles)
+{
+    std::string file;
+    for (const auto& [category, title] : puzzles) file += puzzleImage(category, title).str();
+    return file;
 }
 
 // A shape record image: the name, the sizes, and the mask drawn as rows of '#' (1) and '.' (0)

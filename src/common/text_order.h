@@ -1,0 +1,16 @@
+// The order and equality of record texts (Windows-1252) in the program's sorted lists: letters
+// compare without regard to case, and accented letters sort beside their plain letters.
+#pragma once
+
+#include <string_view>
+
+namespace qm {
+
+// Negative, zero or positive as a sorts before, with or after b. Only texts that are equal
+// byte for byte compare as zero.
+int compareListedText(std::string_view a, std::string_view b);
+
+// Equal apart from letter case, as a list's search for an exact entry.
+bool equalsIgnoringLetterCase(std::string_view a, std::string_view b);
+
+}  // namespace qm
