@@ -1,0 +1,107 @@
+#include "generate/chosen_puzzle_save.h"
+
+#include "generate/candidate_choice.h"
+#include "generate/puzzle_fill.h"
+
+namespace qm {
+namespace {
+
+// The chosen candidate marked as generated and saved by this version, its placed words flagged.
+void stamp(PuzzleRecord& record, const CandidateSlot& slot)
+{
+    record.Generated = true;
+    record.VersionTag.assign(kVersionTagText);
+    for (auto& placed : record.Placed) placed = false;
+    for (int i = 0; i < record.usedWordCount(); ++i) record.Placed[i] = slot.PlacedFlags[i];
+}
+
+SaveOutcome refused(FormCheck refusal)
+{
+    SaveOutcome outcome;
+    outcome.end = SaveOutcome::End::Refused;
+    outcome.refusal = std::move(refusal);
+    return outcome;
+}
+
+}  // namespace
+
+StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
+{
+    StoreOutcome outcome;
+    Status written;
+    if (copy.IsNewPuzzle) {
+        auto appended = collection.AppendPuzzle(*copy.record);
+        if (appended) outcome.recordIndex = *appended;
+        written = appended.status();
+    } else {
+        written = collection.ReplacePuzzle(copy.RecordIndex, *copy.record);
+        outcome.recordIndex = copy.RecordIndex;
+    }
+    if (!written) {
+        outcome.failure = written.failure();
+        // A file that cannot be opened or created, or a record that is no longer there: nothing
+        // was written. Anything else is an input/output failure part way.
+        const bool nothingWritten = outcome.failure.kind == FailureKind::CannotOpen ||
+                                    outcome.failure.kind == FailureKind::NoSuchRecord;
+        outcome.end = nothingWritten ? StoreOutcome::End::CannotSave : StoreOutcome::End::IoFailure;
+        if (nothingWritten) outcome.refusal = FormCheck::refuse(kUnableToSave);
+        return outcome;
+    }
+    copy.reselect.set(copy.record->Category.text(), copy.record->Title.text());
+    return outcome;
+}
+
+SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& choice, WorkingCopy& copy,
+                             CollectionFile& collection, const BadWordList& badWords, RandomSource& random,
+                             SaveQuestions& questions)
+{
+    // An empty slot holds a grid of an earlier run, or none at all.
+    if (!slotHoldsCandidate(candidates, choice.slot)) return refused(FormCheck::refuse(kEmptySlotRefusal));
+    const CandidateSlot& slot = candidates.Slots[choice.slot - 1];
+    const CandidateSelection selection = SelectAPuzzle(candidates, choice.slot, choice.typedWordCount);
+
+    PuzzleRecord& working = *copy.record;
+    working = *slot.Record;
+    SaveOutcome outcome;
+    // More than 255 free cells leave the box cleared: such a grid is always filled randomly.
+    if (choice.includeHidden && selection.phraseEnabled) {
+        working.HiddenPhraseUsed = true;
+        if (FormCheck check = CheckPhrase(choice.phrase, selection.FreeCells, PhraseSource::Chooser); !check.passed)
+            return refused(std::move(check));
+        fillWithPhrase(working, phraseText(choice.phrase));
+        if (showsOffensiveWord(working, badWords) && questions.changeOffensivePhrase()) {
+            outcome.end = SaveOutcome::End::BackToPhrase;
+            outcome.refusal.focus = FormField::HiddenPhrase;
+            return outcome;
+        }
+    } else {
+        working.HiddenPhraseUsed = false;
+        const ScreenedFill fill = fillRandomlyAndScreen(working, badWords, random);
+        outcome.randomFills = fill.fills;
+        if (!fill.passed) {
+            SaveOutcome stopped = refused(FormCheck::refuse(kRandomFillRefusal));
+            stopped.randomFills = fill.fills;
+            return stopped;
+        }
+    }
+
+    const bool write = selection.ExcludedWords.empty() || questions.saveWithExcludedWords();
+    stamp(working, slot);
+    if (!write) {
+        outcome.end = SaveOutcome::End::NotWritten;
+        return outcome;
+    }
+
+    const StoreOutcome stored = StoreWorkingCopy(copy, collection);
+    outcome.recordIndex = stored.recordIndex;
+    outcome.failure = stored.failure;
+    outcome.refusal = stored.refusal;
+    switch (stored.end) {
+    case StoreOutcome::End::Stored: outcome.end = SaveOutcome::End::Stored; break;
+    case StoreOutcome::End::CannotSave: outcome.end = SaveOutcome::End::CannotSave; break;
+    case StoreOutcome::End::IoFailure: outcome.end = SaveOutcome::End::IoFailure; break;
+    }
+    return outcome;
+}
+
+}  // namespace qm

@@ -1,0 +1,88 @@
+#include "generate/puzzle_fill.h"
+
+#include "common/text_rules.h"
+#include "generate/offensive_word_screen.h"
+
+namespace qm {
+namespace {
+
+// Calls visit(index) for each free cell of the used rectangle, in reading order.
+template <typename Visit>
+void forEachFreeCell(const PuzzleRecord& record, Visit visit)
+{
+    for (int row = 1; row <= record.usedHeight(); ++row)
+        for (int column = 1; column <= record.usedWidth(); ++column) {
+            const int index = cellNumber(row, column) - 1;
+            if (record.Letters[index] == ' ') visit(index);
+        }
+}
+
+char raisedAscii(char letter) { return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter; }
+
+}  // namespace
+
+int FreeCells(const PuzzleRecord& record)
+{
+    int count = 0;
+    forEachFreeCell(record, [&count](int) { ++count; });
+    return count;
+}
+
+std::string freeCellsLabel(int freeCells) { return groupedNumber(freeCells) + " Chars"; }
+
+std::string_view phraseText(std::string_view typed) { return trimmed(typed); }
+
+FormCheck CheckPhrase(std::string_view typed, int freeCells, PhraseSource source)
+{
+    const std::string_view phrase = phraseText(typed);
+    if (phrase.find(' ') != std::string_view::npos)
+        return FormCheck::refuse(source == PhraseSource::Chooser ? "Spaces were used in the hidden phrase."
+                                                                 : "Spaces were used in the hidden phrase.  Please correct.",
+                                 FormField::HiddenPhrase);
+    if (static_cast<int>(phrase.size()) != freeCells)
+        return FormCheck::refuse(groupedNumber(freeCells) + " characters are required for the hidden phrase." +
+                                     "  You have entered " + groupedNumber(static_cast<std::int64_t>(phrase.size())) +
+                                     " characters." + "  Please change your phrase or select not to use a phrase.",
+                                 FormField::HiddenPhrase);
+    return FormCheck::pass();
+}
+
+void fillWithPhrase(PuzzleRecord& record, std::string_view phrase)
+{
+    std::size_t next = 0;
+    forEachFreeCell(record, [&](int index) {
+        if (next < phrase.size()) record.FillLetters[index] = static_cast<std::uint8_t>(raisedAscii(phrase[next++]));
+    });
+}
+
+void fillRandomly(PuzzleRecord& record, RandomSource& random)
+{
+    forEachFreeCell(record, [&](int index) { record.FillLetters[index] = static_cast<std::uint8_t>('A' + random.Random(26)); });
+}
+
+bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords)
+{
+    OffensiveWordScreen screen(badWords);
+    screen.UpCaseEntries();
+    screen.BuildCheckList(record);
+    return screen.TestBadWords();
+}
+
+ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random)
+{
+    OffensiveWordScreen screen(badWords);
+    screen.UpCaseEntries();
+    ScreenedFill fill;
+    while (fill.fills < kRandomFillLimit) {
+        fillRandomly(record, random);
+        ++fill.fills;
+        screen.BuildCheckList(record);
+        if (!screen.TestBadWords()) {
+            fill.passed = true;
+            break;
+        }
+    }
+    return fill;
+}
+
+}  // namespace qm

@@ -1,0 +1,53 @@
+// The letters of the free cells of a generated grid: a hidden phrase typed by the user or random
+// capitals, and the checks a phrase must pass first.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "collection/puzzle_record.h"
+#include "generate/bad_word_list.h"
+#include "generate/form_check.h"
+#include "generate/random_source.h"
+
+namespace qm {
+
+// A phrase can be chosen only while the grid has at most this many free cells.
+inline constexpr int kMaxPhraseLength = 255;
+
+// Cells of the used rectangle whose Letters byte is a space: in the shape, holding no word letter.
+int FreeCells(const PuzzleRecord& record);
+inline bool phraseAllowed(int freeCells) { return freeCells <= kMaxPhraseLength; }
+// "12 Chars", the label beside the phrase edit.
+std::string freeCellsLabel(int freeCells);
+
+// Where a phrase is typed: the chooser and the phrase dialog word the space refusal apart.
+enum class PhraseSource { Chooser, PhraseDialog };
+
+// The phrase with leading and trailing blanks removed, as the checks and the fill take it.
+std::string_view phraseText(std::string_view typed);
+// A space inside the trimmed phrase, then a length other than freeCells, are refused; the
+// focus goes to the phrase edit.
+FormCheck CheckPhrase(std::string_view typed, int freeCells, PhraseSource source);
+
+// Writes the phrase into FillLetters of the free cells in reading order, 'a'..'z' raised to
+// capitals and every other byte kept. The phrase has passed CheckPhrase; a shorter one fills
+// only as far as it reaches.
+void fillWithPhrase(PuzzleRecord& record, std::string_view phrase);
+// A uniform capital 'A'..'Z' into FillLetters of every free cell.
+void fillRandomly(PuzzleRecord& record, RandomSource& random);
+
+// Random fills drawn until the screen finds no offensive word, at most this many in all.
+inline constexpr int kRandomFillLimit = 1000;
+
+struct ScreenedFill {
+    bool passed = false;  // the last fill drawn passed the screen
+    int fills = 0;        // random fills drawn
+};
+// Random fill, redrawn while the screen over badWords (as read; raised to capitals here) finds
+// an offensive word. When the limit is reached the record holds the last fill, which failed.
+ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random);
+// True when the grid with its fill letters shows an offensive word.
+bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords);
+
+}  // namespace qm

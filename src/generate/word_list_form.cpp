@@ -1,0 +1,197 @@
+#include "generate/word_list_form.h"
+
+#include <algorithm>
+
+#include "common/text_rules.h"
+
+namespace qm {
+namespace {
+
+std::string_view cut(std::string_view text, std::size_t limit) { return text.substr(0, std::min(text.size(), limit)); }
+
+// Word and clue of a row as a record stores them.
+std::string_view storedWord(const WordListRow& row) { return cut(trimmed(row.Word), kWordLimit); }
+
+bool hasWord(const WordListRow& row) { return !trimmed(row.Word).empty(); }
+
+template <std::size_t N>
+bool textDiffers(const StoredText<N>& reference, const StoredText<N>& edited)
+{
+    return !reference.sameText(edited);
+}
+
+}  // namespace
+
+void fillRowsFromRecord(WordListForm& form, const PuzzleRecord& record)
+{
+    for (int i = 0; i < kMaxWords; ++i) {
+        WordListRow& row = form.Rows[i];
+        row.Word = record.Words[i].text();
+        row.Clue = record.Clues[i].text();
+        row.Used = static_cast<bool>(record.Placed[i]);
+    }
+}
+
+WordListForm formFromRecord(const PuzzleRecord& record, const Settings& settings)
+{
+    WordListForm form;
+    form.Title = record.Title.text();
+    form.Category = record.Category.text();
+    form.BonusQuestion = record.BonusQuestion.text();
+    fillRowsFromRecord(form, record);
+    form.UseClues = settings.CreateOptions.UseClues;
+    form.Directions = settings.Create.Allowed;
+    form.Integration = std::clamp(settings.CreateOptions.Integration, 0, kMaxIntegration);
+    form.AttemptsText = std::to_string(settings.CreateOptions.Attempts);
+    form.Shrink = settings.CreateOptions.Shrink;
+    return form;
+}
+
+void storeFormSettings(const WordListForm& form, Settings& settings)
+{
+    settings.CreateOptions.UseClues = form.UseClues;
+    settings.Create.Allowed = form.Directions;
+    settings.CreateOptions.Integration = std::clamp(form.Integration, 0, kMaxIntegration);
+    settings.CreateOptions.Shrink = form.Shrink;
+    if (const int attempts = attemptsOf(form.AttemptsText); attempts >= 1 && attempts <= kMaxAttempts)
+        settings.CreateOptions.Attempts = attempts;
+}
+
+int GetWordCount(const WordListForm& form)
+{
+    return static_cast<int>(std::count_if(form.Rows.begin(), form.Rows.end(), hasWord));
+}
+
+int attemptsOf(std::string_view text)
+{
+    const auto number = leadingNumber(text);
+    // The edit holds at most three digits; a longer number still counts as out of range.
+    return number ? static_cast<int>(std::min<std::int64_t>(*number, kMaxAttempts + 1)) : 0;
+}
+
+void SetValues(const WordListForm& form, PuzzleRecord& working)
+{
+    working.BonusQuestion.assign(trimmed(form.BonusQuestion));
+    working.Title.assign(trimmed(form.Title));
+    working.Category.assign(trimmed(form.Category));
+    int count = 0;
+    for (const WordListRow& row : form.Rows) {
+        if (!hasWord(row)) continue;
+        working.Words[count].assign(trimmed(row.Word));
+        working.Clues[count].assign(trimmed(row.Clue));
+        ++count;
+    }
+    working.WordCount = static_cast<std::int16_t>(count);
+    for (int slot = count; slot < kMaxWords; ++slot) {
+        working.Words[slot].clear();
+        working.Clues[slot].clear();
+    }
+}
+
+void AdjustWordClues(WordListForm& form, PuzzleRecord& working, bool useClues)
+{
+    form.UseClues = useClues;
+    for (int i = 0; i < kMaxWords; ++i) {
+        working.Words[i].assign(form.Rows[i].Word);
+        working.Clues[i].assign(form.Rows[i].Clue);
+    }
+    fillRowsFromRecord(form, working);
+}
+
+CreateCheck CheckCreate(const WordListForm& form, const ShapeRecord& shape)
+{
+    if (trimmed(form.Title).empty()) return {FormCheck::refuse("No title specified.  Please correct.", FormField::Title)};
+    if (trimmed(form.Category).empty())
+        return {FormCheck::refuse("No category specified.  Please correct.", FormField::Category)};
+    if (GetWordCount(form) == 0)
+        return {FormCheck::refuse("No words have been entered.  Please correct.", FormField::WordsGrid)};
+    const int attempts = attemptsOf(form.AttemptsText);
+    if (attempts < 1 || attempts > kMaxAttempts)
+        return {FormCheck::refuse("Attempts must be between 1 and 999.  Please correct.", FormField::Attempts)};
+
+    // The check counts the spaces inside a word, although only its letters are placed.
+    const std::size_t largest = static_cast<std::size_t>(std::max(shape.usedWidth(), shape.usedHeight()));
+    for (int i = 0; i < kMaxWords; ++i) {
+        const WordListRow& row = form.Rows[i];
+        if (!hasWord(row) || storedWord(row).size() <= largest) continue;
+        return {FormCheck::refuse("Word is greater than puzzle dimension size of " + groupedNumber(largest) +
+                                      " characters in \"" + std::string(storedWord(row)) + "\".",
+                                  FormField::WordCell, i + 1)};
+    }
+    for (int i = 0; i < kMaxWords; ++i) {
+        const WordListRow& row = form.Rows[i];
+        const std::size_t clueLength = trimmed(row.Clue).size();
+        if (!hasWord(row) || clueLength <= kClueLimit) continue;
+        return {FormCheck::refuse("The length of the clue for the word \"" + std::string(storedWord(row)) + "\" is " +
+                                      groupedNumber(static_cast<std::int64_t>(clueLength - kClueLimit)) +
+                                      " characters longer than the maximum clue size of " + groupedNumber(kClueLimit) +
+                                      ".",
+                                  FormField::ClueCell, i + 1)};
+    }
+    return {FormCheck::pass(), attempts};
+}
+
+void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRecord& working)
+{
+    working.Width = static_cast<std::int16_t>(shape.usedWidth());
+    working.Height = static_cast<std::int16_t>(shape.usedHeight());
+    SetValues(form, working);
+}
+
+FormCheck CheckSave(const WordListForm& form)
+{
+    if (trimmed(form.Title).empty()) return FormCheck::refuse("No title specified.  Please correct.", FormField::Title);
+    if (trimmed(form.Category).empty())
+        return FormCheck::refuse("No category specified.  Please correct.", FormField::Category);
+    return FormCheck::pass();
+}
+
+bool PageLayoutHeaderChanged(const std::array<std::uint8_t, kPageLayoutSize>& reference,
+                             const std::array<std::uint8_t, kPageLayoutSize>& edited)
+{
+    // Name and PaperName (two 21-byte texts) compare by their text; the numbers behind them,
+    // PageWidth at 42 up to Zoom ending at 68, byte for byte.
+    constexpr std::size_t kNamesEnd = 42, kNumbersEnd = 68, kTextSize = 21;
+    auto text = [](const std::array<std::uint8_t, kPageLayoutSize>& block, std::size_t offset) {
+        StoredText<20> field;
+        std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(offset), kTextSize, field.bytes.begin());
+        return field;
+    };
+    for (std::size_t offset = 0; offset < kNamesEnd; offset += kTextSize)
+        if (!text(reference, offset).sameText(text(edited, offset))) return true;
+    return !std::equal(reference.begin() + kNamesEnd, reference.begin() + kNumbersEnd, edited.begin() + kNamesEnd);
+}
+
+bool PuzzleChanged(const PuzzleRecord& reference, const PuzzleRecord& edited)
+{
+    if (textDiffers(reference.BonusQuestion, edited.BonusQuestion) || textDiffers(reference.Title, edited.Title) ||
+        textDiffers(reference.Category, edited.Category))
+        return true;
+    for (int i = 0; i < kMaxWords; ++i)
+        if (textDiffers(reference.Words[i], edited.Words[i]) || textDiffers(reference.Clues[i], edited.Clues[i]))
+            return true;
+    return PageLayoutHeaderChanged(reference.Layout, edited.Layout);
+}
+
+void deleteRow(WordListForm& form, int row)
+{
+    if (row < 1 || row > kMaxWords) return;
+    std::move(form.Rows.begin() + row, form.Rows.end(), form.Rows.begin() + row - 1);
+    form.Rows.back() = WordListRow{};
+}
+
+FormCheck CheckDeleteAll(const WordListForm& form)
+{
+    if (GetWordCount(form) == 0) return FormCheck::refuse("All words are already cleared.");
+    return FormCheck::pass();
+}
+
+void clearAllWords(WordListForm& form)
+{
+    for (WordListRow& row : form.Rows) {
+        row.Word.clear();
+        row.Clue.clear();
+    }
+}
+
+}  // namespace qm
