@@ -1,8 +1,23 @@
+#include <QListWidget>
+
 #include "app/main_window.h"
 #include "app/main_window_links.h"
+#include "common/qt_text.h"
+#include "generate/word_list_window.h"
 #include "layout/shape_list_window.h"
 
 namespace qm {
+namespace {
+
+std::vector<std::string> listedCategories(const TMainWin& window)
+{
+    std::vector<std::string> categories;
+    const QListWidget* list = window.categoryList();
+    for (int row = 0; row < list->count(); ++row) categories.push_back(toRecordText(list->item(row)->text()));
+    return categories;
+}
+
+}  // namespace
 
 MainWindowLinks programLinks()
 {
@@ -12,8 +27,16 @@ MainWindowLinks programLinks()
                                  window.programDirectory()};
         runShapeList(&window, context);
     };
-    // The word list editor, print options, page layouts, puzzle transfer, exports, spelling,
-    // thesaurus and tips connect here as they are built.
+    // The four candidate slots of the generator live as long as the main window's links.
+    links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
+        WordListContext context{window.dialogs(),        window.uiStyle(),         window.settings(),
+                                window.workingCopy(),    window.currentShape(),    *candidates,
+                                window.programDirectory(), window.collectionPath(), listedCategories(window),
+                                [&window] { window.ListPuzzles(); }};
+        runWordListEditor(&window, context, caption);
+    };
+    // The print options, page layouts, puzzle transfer, exports, spelling, thesaurus and tips
+    // connect here as they are built.
     return links;
 }
 
