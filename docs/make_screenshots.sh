@@ -22,3 +22,11 @@ shoot() {  # window size, output picture
 
 shoot 640 "$top/docs/main_window_640x480.png"
 shoot 1024 "$top/docs/main_window_1024x768.png"
+
+# The word list editor, the candidate chooser, the enlarged view and the hidden-phrase dialog,
+# as their tests draw them offscreen.
+build=$(dirname "$(dirname "$program")")
+if [ -x "$build/tests/generate/test_generate_windows" ]; then
+  QM_SCREENSHOT_DIR="$top/docs" QT_QPA_PLATFORM=offscreen \
+    "$build/tests/generate/test_generate_windows" --gtest_filter='*Screenshots'
+fi

@@ -56,10 +56,10 @@ TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, c
     m_includeHidden->setObjectName("IncludeHidden");
     m_includeHidden->setGeometry(8, 8, 170, 20);
     auto* noSpaces = new QLabel("(No spaces should be used)", this);
-    noSpaces->setGeometry(184, 10, 160, 16);
+    noSpaces->setGeometry(8, 74, 200, 16);
     m_numChars = new QLabel(this);
     m_numChars->setObjectName("NumChars");
-    m_numChars->setGeometry(336, 10, 67, 16);
+    m_numChars->setGeometry(283, 10, 120, 16);
     m_numChars->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_hiddenPhrase = new QLineEdit(this);
     m_hiddenPhrase->setObjectName("HiddenPhrase");
