@@ -141,5 +141,40 @@ TEST(RandomFill, StopsAtTheBoundWhenEveryFillFails)
     EXPECT_EQ(random.draws(), static_cast<std::size_t>(2 * kRandomFillLimit));
 }
 
+TEST(PhraseDialog, ShowsTheFillLettersAndRefillsItsCopy)
+{
+    auto record = gridRecord({"A.#", "..B", "#.."});
+    ScriptedRandom random({3, 4, 5, 6, 7});
+    fillRandomly(*record, random);
+    EXPECT_EQ(currentPhrase(*record), "DEFGH");  // a random fill shows as the current text
+
+    auto copy = std::make_unique<PuzzleRecord>(*record);
+    FormCheck check = applyPhraseChoice(*copy, true, "ab cd", random);
+    EXPECT_EQ(check.message, "Spaces were used in the hidden phrase.  Please correct.");
+    EXPECT_EQ(applyPhraseChoice(*copy, true, "abc", random).message,
+              "5 characters are required for the hidden phrase.  You have entered 3 characters.  Please change your "
+              "phrase or select not to use a phrase.");
+    ASSERT_TRUE(applyPhraseChoice(*copy, true, " fghij ", random).passed);
+    EXPECT_TRUE(copy->HiddenPhraseUsed);
+    EXPECT_EQ(currentPhrase(*copy), "FGHIJ");
+
+    copy->Title.assign("not handed back");
+    takeFillLetters(*copy, *record);
+    EXPECT_TRUE(record->HiddenPhraseUsed);
+    EXPECT_EQ(fillText(*record), "-F-|GH-|-IJ");
+    EXPECT_TRUE(record->Title.empty());
+
+    ScriptedRandom zeros({0});
+    ASSERT_TRUE(applyPhraseChoice(*copy, false, "ignored", zeros).passed);
+    EXPECT_FALSE(copy->HiddenPhraseUsed);
+    EXPECT_EQ(currentPhrase(*copy), "AAAAA");
+
+    // More than 255 free cells: the current text stops at 255, and Ok always fills randomly.
+    auto wide = gridRecord(std::vector<std::string>(16, std::string(16, '.')));
+    EXPECT_EQ(currentPhrase(*wide).size(), 255u);
+    ASSERT_TRUE(applyPhraseChoice(*wide, true, "abc", zeros).passed);
+    EXPECT_FALSE(wide->HiddenPhraseUsed);
+}
+
 }  // namespace
 }  // namespace qm::test
