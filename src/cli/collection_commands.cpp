@@ -71,11 +71,6 @@ void addCollectionCommands(CLI::App& app)
     remove->add_option("FILE", deleteArgs->file, "Collection file (*.QZ3)")->required();
     remove->add_option("INDEX", deleteArgs->index, "Record index, from 0")->required();
     remove->callback([deleteArgs] { deleteRecord(*deleteArgs); });
-
-    auto createFile = std::make_shared<std::string>();
-    auto* create = app.add_subcommand("create", "Create an empty collection file (an existing one is emptied)");
-    create->add_option("FILE", *createFile, "Collection file (*.QZ3)")->required();
-    create->callback([createFile] { check(CollectionFile(*createFile).CreateCollection()); });
 }
 
 }  // namespace qm::cli

@@ -1,4 +1,4 @@
-// Subcommands on collection files: list, dump, delete, create.
+// Subcommands on collection files: list, dump, delete.
 #pragma once
 
 #include <CLI/CLI.hpp>

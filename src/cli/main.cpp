@@ -5,6 +5,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
+#include "cli/create_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     CLI::App app{"Quillmaze 98 command-line tool"};
     app.require_subcommand(1);
     qm::cli::addCollectionCommands(app);
+    qm::cli::addCreateCommands(app);
     qm::cli::addSettingsCommands(app);
     qm::cli::addSampleCommands(app);
     qm::cli::addShapesCommands(app);

@@ -85,4 +85,33 @@ ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badW
     return fill;
 }
 
+std::string currentPhrase(const PuzzleRecord& record)
+{
+    std::string text;
+    forEachFreeCell(record, [&](int index) {
+        if (text.size() < kMaxPhraseLength) text.push_back(static_cast<char>(record.FillLetters[index]));
+    });
+    return text;
+}
+
+FormCheck applyPhraseChoice(PuzzleRecord& copy, bool includeHidden, std::string_view typed, RandomSource& random)
+{
+    const int freeCells = FreeCells(copy);
+    if (!includeHidden || !phraseAllowed(freeCells)) {
+        copy.HiddenPhraseUsed = false;
+        fillRandomly(copy, random);
+        return FormCheck::pass();
+    }
+    copy.HiddenPhraseUsed = true;
+    if (FormCheck check = CheckPhrase(typed, freeCells, PhraseSource::PhraseDialog); !check.passed) return check;
+    fillWithPhrase(copy, phraseText(typed));
+    return FormCheck::pass();
+}
+
+void takeFillLetters(const PuzzleRecord& copy, PuzzleRecord& working)
+{
+    working.HiddenPhraseUsed = copy.HiddenPhraseUsed;
+    working.FillLetters = copy.FillLetters;
+}
+
 }  // namespace qm

@@ -50,4 +50,13 @@ ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badW
 // True when the grid with its fill letters shows an offensive word.
 bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords);
 
+// The hidden-phrase dialog of a stored puzzle works on a copy of the working record.
+// The text it shows first: the fill letters of the free cells in reading order, at most 255.
+std::string currentPhrase(const PuzzleRecord& record);
+// "&Ok": with the box ticked the phrase checks, then the phrase fill; without it a random fill.
+// No screen runs here. A refusal leaves the dialog open.
+FormCheck applyPhraseChoice(PuzzleRecord& copy, bool includeHidden, std::string_view typed, RandomSource& random);
+// What a changed dialog hands back to the working record: HiddenPhraseUsed and FillLetters only.
+void takeFillLetters(const PuzzleRecord& copy, PuzzleRecord& working);
+
 }  // namespace qm

@@ -69,6 +69,14 @@ int attemptsOf(std::string_view text)
     return number ? static_cast<int>(std::min<std::int64_t>(*number, kMaxAttempts + 1)) : 0;
 }
 
+FormCheck CheckAttempts(std::string_view text)
+{
+    const int attempts = attemptsOf(text);
+    if (attempts < 1 || attempts > kMaxAttempts)
+        return FormCheck::refuse("Attempts must be between 1 and 999.  Please correct.", FormField::Attempts);
+    return FormCheck::pass();
+}
+
 void SetValues(const WordListForm& form, PuzzleRecord& working)
 {
     working.BonusQuestion.assign(trimmed(form.BonusQuestion));
@@ -105,9 +113,7 @@ CreateCheck CheckCreate(const WordListForm& form, const ShapeRecord& shape)
         return {FormCheck::refuse("No category specified.  Please correct.", FormField::Category)};
     if (GetWordCount(form) == 0)
         return {FormCheck::refuse("No words have been entered.  Please correct.", FormField::WordsGrid)};
-    const int attempts = attemptsOf(form.AttemptsText);
-    if (attempts < 1 || attempts > kMaxAttempts)
-        return {FormCheck::refuse("Attempts must be between 1 and 999.  Please correct.", FormField::Attempts)};
+    if (FormCheck attempts = CheckAttempts(form.AttemptsText); !attempts.passed) return {std::move(attempts)};
 
     // The check counts the spaces inside a word, although only its letters are placed.
     const std::size_t largest = static_cast<std::size_t>(std::max(shape.usedWidth(), shape.usedHeight()));
@@ -128,7 +134,7 @@ CreateCheck CheckCreate(const WordListForm& form, const ShapeRecord& shape)
                                       ".",
                                   FormField::ClueCell, i + 1)};
     }
-    return {FormCheck::pass(), attempts};
+    return {FormCheck::pass(), attemptsOf(form.AttemptsText)};
 }
 
 void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRecord& working)

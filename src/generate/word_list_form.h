@@ -16,10 +16,10 @@
 
 namespace qm {
 
-// Field limits: what a cell keeps while edited, and what a record stores.
+// Field limits: what a cell keeps while edited, and what a record stores (the title limit,
+// kTitleLimit, is the main window's).
 inline constexpr std::size_t kWordLimit = 30;
 inline constexpr std::size_t kClueLimit = 150;
-inline constexpr std::size_t kTitleLimit = 35;
 inline constexpr std::size_t kCategoryLimit = 20;
 inline constexpr std::size_t kBonusQuestionLimit = 150;
 inline constexpr std::size_t kBonusQuestionEditLimit = 120;  // what the edit lets the user type
@@ -61,6 +61,8 @@ int GetWordCount(const WordListForm& form);
 // The number the Attempts edit holds: leading blanks skipped, the leading digits taken,
 // anything behind them ignored; a text without a leading number is 0. "12x" is 12.
 int attemptsOf(std::string_view text);
+// The Attempts check of Create: the number read must be 1..999.
+FormCheck CheckAttempts(std::string_view text);
 
 // Title, category and bonus question trimmed and cut to their fields; the rows with a non-empty
 // word packed into slots 1..WordCount (trimmed, cut to 30 and 150), their clues beside them;

@@ -38,6 +38,23 @@ inline ShapeRecord fullShape(int width, int height)
     return shape;
 }
 
+// A generated grid drawn as rows: '#' a cell outside the shape (0), '.' a free cell (space), any
+// other character a word letter. FillLetters start as '-' everywhere so untouched cells show.
+inline std::unique_ptr<PuzzleRecord> gridRecord(const std::vector<std::string>& rows)
+{
+    auto record = std::make_unique<PuzzleRecord>();
+    record->Height = static_cast<std::int16_t>(rows.size());
+    record->Width = static_cast<std::int16_t>(rows.empty() ? 0 : rows[0].size());
+    record->Letters.fill(' ');  // cells beyond the used rectangle must not count
+    record->FillLetters.fill('-');
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const char shown = rows[r][c];
+            record->Letters[r * kGridStride + c] = shown == '#' ? 0 : shown == '.' ? ' ' : static_cast<std::uint8_t>(shown);
+        }
+    return record;
+}
+
 inline std::vector<std::uint8_t> recordBytes(const PuzzleRecord& record)
 {
     std::vector<std::uint8_t> bytes(PuzzleRecord::kSize);

@@ -1,0 +1,131 @@
+#include "cli/create_commands.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "app/settings.h"
+#include "cli/cli_support.h"
+#include "cli/generation_options.h"
+#include "collection/collection_file.h"
+#include "common/cp1252.h"
+#include "common/text_rules.h"
+#include "generate/build_puzzles.h"
+#include "generate/chosen_puzzle_save.h"
+#include "generate/word_list_form.h"
+#include "layout/default_page_layout.h"
+
+namespace qm::cli {
+namespace {
+
+struct CreateArgs {
+    std::string emptyCollection;  // the positional FILE: only an empty collection
+    std::string collection;
+    std::string title;
+    std::string category;
+    std::optional<std::string> phrase;
+    bool keepExcluded = false;
+    bool keepOffensivePhrase = false;
+    GenerationArgs generation;
+};
+
+// The answers a batch run gives to the chooser's questions, fixed by its flags.
+class FixedAnswers final : public SaveQuestions {
+public:
+    explicit FixedAnswers(const CreateArgs& args) : m_args(args) {}
+    bool changeOffensivePhrase() override { return !m_args.keepOffensivePhrase; }
+    bool saveWithExcludedWords() override { return m_args.keepExcluded; }
+
+private:
+    const CreateArgs& m_args;
+};
+
+void createPuzzle(const CreateArgs& args)
+{
+    if (!hasExtension(args.collection, ".QZ3")) refuse("The file selected is not a valid Word Search file.");
+    const Settings settings = LoadSettings(std::filesystem::current_path());
+    WorkingCopy copy;
+    resetToNewPuzzle(*copy.record, loadDefaultPageLayout(programDirectory(), settings.PageLayout.DefaultPage));
+    copy.IsNewPuzzle = true;
+
+    auto form = std::make_unique<WordListForm>();
+    form->Title = utf8ToCp1252(args.title);
+    form->Category = utf8ToCp1252(args.category);
+    form->AttemptsText = args.generation.attempts;
+    readWordRows(args.generation, *form);
+    const ShapeRecord shape = shapeOf(args.generation);
+    const CreateCheck checked = CheckCreate(*form, shape);
+    if (!checked.check.passed) refuse(checked.check.message);
+    PrepareCreate(*form, shape, *copy.record);
+
+    SeededRandom random(seedOf(args.generation));
+    const BadWordList badWords = readBadWordList(programDirectory());
+    Candidates candidates;
+    BuildPuzzles(*copy.record, shape, generationSettingsOf(args.generation, checked.attempts), badWords, random,
+                 candidates);
+
+    SaveChoice choice;
+    choice.slot = 1;  // the best fit
+    choice.includeHidden = args.phrase.has_value();
+    choice.phrase = utf8ToCp1252(args.phrase.value_or(""));
+    choice.typedWordCount = copy.record->usedWordCount();
+    CollectionFile collection(args.collection);
+    FixedAnswers answers(args);
+    const SaveOutcome saved = SaveChosenPuzzle(candidates, choice, copy, collection, badWords,
+                                               random, answers);
+    switch (saved.end) {
+    case SaveOutcome::End::Stored: break;
+    case SaveOutcome::End::Refused: refuse(saved.refusal.message);
+    case SaveOutcome::End::BackToPhrase:
+        refuse("The hidden phrase used has generated an \"offensive\" word in the puzzle.  Change the phrase, or give "
+               "--keep-offensive-phrase to store it anyway.");
+    case SaveOutcome::End::NotWritten:
+        refuse("One or more words did not fit into the puzzle.  Give --keep-excluded to store it anyway.");
+    case SaveOutcome::End::CannotSave:
+        throw CommandError(kIoFailure, std::string(kUnableToSave) + "  " + saved.failure.describe());
+    case SaveOutcome::End::IoFailure: failIo(saved.failure);
+    }
+    Json out;
+    out["index"] = saved.recordIndex;
+    out["title"] = recordText(copy.record->Title.text());
+    out["category"] = recordText(copy.record->Category.text());
+    out["score"] = copy.record->WordCount;
+    out["hiddenPhrase"] = static_cast<bool>(copy.record->HiddenPhraseUsed);
+    printJson(out);
+}
+
+}  // namespace
+
+void addCreateCommands(CLI::App& app)
+{
+    auto args = std::make_shared<CreateArgs>();
+    auto* command = app.add_subcommand(
+        "create",
+        "Create an empty collection file (create FILE; an existing one is emptied), or generate a new puzzle and "
+        "append it to a collection (create --collection FILE --title T --category C --words FILE ...)");
+    auto* file = command->add_option("FILE", args->emptyCollection, "Collection file (*.QZ3) to create empty");
+    auto* collection = command->add_option("--collection", args->collection, "Collection file (*.QZ3) the puzzle is appended to")
+                           ->excludes(file);
+    command->add_option("--title", args->title, "Puzzle title (stored trimmed, up to 35 characters)")->needs(collection);
+    command->add_option("--category", args->category, "Category (stored trimmed, up to 20 characters)")->needs(collection);
+    command->add_option("--phrase", args->phrase, "Hidden phrase for the free cells (else random letters)")->needs(collection);
+    command->add_flag("--keep-excluded", args->keepExcluded, "Store the puzzle even when words did not fit")
+        ->needs(collection);
+    command->add_flag("--keep-offensive-phrase", args->keepOffensivePhrase,
+                      "Store the puzzle even when the phrase forms a screened word")
+        ->needs(collection);
+    addGenerationOptions(*command, args->generation);
+    // --words is required for a puzzle only.
+    command->get_option("--words")->required(false)->needs(collection);
+    command->callback([args, file, collection] {
+        if (file->count() > 0) {
+            check(CollectionFile(args->emptyCollection).CreateCollection());
+            return;
+        }
+        if (collection->count() == 0) refuse("Give a collection FILE to create, or --collection with --words.");
+        if (args->generation.wordsFile.empty()) refuse("--words is required with --collection.");
+        createPuzzle(*args);
+    });
+}
+
+}  // namespace qm::cli

@@ -1,0 +1,116 @@
+#include "cli/generation_options.h"
+
+#include <filesystem>
+
+#include "app/settings.h"
+#include "cli/cli_support.h"
+#include "common/binary_file.h"
+#include "common/cp1252.h"
+#include "common/text_rules.h"
+#include "generate/random_source.h"
+#include "layout/shape_file.h"
+
+namespace qm::cli {
+namespace {
+
+ShapeRecord readShape(int index)
+{
+    const ShapeFile file = ShapeFile::inDirectory(programDirectory());
+    auto shape = file.ReadShape(index);
+    if (!shape && shape.failure().kind == FailureKind::NoSuchRecord)
+        refuse("There is no shape number " + std::to_string(index) + " in " + file.path().string() + ".");
+    if (!shape) failIo(shape.failure());
+    return *shape;
+}
+
+// "WxH": a full rectangle of that size.
+ShapeRecord rectangleShape(const std::string& size)
+{
+    const std::size_t cross = size.find_first_of("xX");
+    const auto width = cross == std::string::npos ? std::nullopt : leadingNumber(size.substr(0, cross), false);
+    const auto height = cross == std::string::npos ? std::nullopt : leadingNumber(size.substr(cross + 1), false);
+    const bool whole = width && height && std::to_string(*width) + size[cross] + std::to_string(*height) == size;
+    if (!whole || *width < 1 || *width > kGridStride || *height < 1 || *height > kGridStride)
+        refuse("The size must be WIDTHxHEIGHT with both between 1 and 50, such as 15x15.");
+    ShapeRecord shape = makeNewShape();
+    shape.Width = static_cast<std::int16_t>(*width);
+    shape.Height = static_cast<std::int16_t>(*height);
+    return shape;
+}
+
+DirectionSet parseDirections(const std::string& names)
+{
+    DirectionSet allowed{};
+    std::string_view rest = names;
+    while (!rest.empty()) {
+        const std::size_t comma = std::min(rest.find(','), rest.size());
+        const std::string_view name = trimmed(rest.substr(0, comma));
+        rest.remove_prefix(std::min(comma + 1, rest.size()));
+        const auto direction = directionFromName(name);
+        if (!direction)
+            refuse("Unknown direction \"" + std::string(name) +
+                   "\": use Up, UpRight, Right, DownRight, Down, DownLeft, Left or UpLeft.");
+        allowed[directionCode(*direction) - 1] = true;
+    }
+    return allowed;
+}
+
+}  // namespace
+
+void addGenerationOptions(CLI::App& command, GenerationArgs& args)
+{
+    command.add_option("--words", args.wordsFile, "Words file, one word a line (UTF-8 or Windows-1252)")->required();
+    command.add_flag("--clues", args.clues, "Lines are word:clue");
+    auto* shape = command.add_option("--shape", args.shapeIndex, "Shape number (from 0) of QZFLAY.DAT beside the program")
+                      ->check(CLI::NonNegativeNumber);
+    command.add_option("--size", args.size, "A full rectangle WIDTHxHEIGHT (default 15x15)")->excludes(shape);
+    command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)");
+    command.add_option("--integration", args.integration, "Word integration, 0..6 (default 6)")
+        ->check(CLI::Range(0, kMaxIntegration));
+    command.add_option("--directions", args.directions,
+                       "Allowed directions, comma-separated: Up,UpRight,Right,DownRight,Down,DownLeft,Left,UpLeft "
+                       "(default: those of QMAZE3.INI in the current directory)");
+    command.add_flag("--shrink", args.shrink, "Remove empty rows at the bottom and columns at the right");
+    command.add_option("--seed", args.seed, "Seed of the random numbers (default: from the clock)");
+}
+
+void readWordRows(const GenerationArgs& args, WordListForm& form)
+{
+    const auto contents = readWholeFile(args.wordsFile);
+    if (!contents) failIo(contents.failure());
+    const std::string text = textFileToCp1252(*contents);
+    int count = 0;
+    for (const std::string_view line : textLines(text)) {
+        std::string_view word = line, clue;
+        if (const auto separator = line.find(':'); args.clues && separator != std::string_view::npos) {
+            word = line.substr(0, separator);
+            clue = line.substr(separator + 1);
+        }
+        if (trimmed(word).empty()) continue;
+        if (count == kMaxWords) refuse("The word list holds more than 330 words.");
+        // Stored, a word is cut to 30 characters as the grid cuts it; a clue is checked whole.
+        form.Rows[count].Word = std::string(word);
+        form.Rows[count].Clue = std::string(clue);
+        ++count;
+    }
+}
+
+ShapeRecord shapeOf(const GenerationArgs& args)
+{
+    return args.shapeIndex ? readShape(*args.shapeIndex) : rectangleShape(args.size.value_or("15x15"));
+}
+
+GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts)
+{
+    GenerationSettings settings;
+    settings.Allowed = args.directions ? parseDirections(*args.directions)
+                                       : LoadSettings(std::filesystem::current_path()).Create.Allowed;
+    settings.Attempts = attempts;
+    settings.Integration = args.integration;
+    settings.Shrink = args.shrink;
+    return settings;
+}
+
+std::uint64_t seedOf(const GenerationArgs& args) { return args.seed.value_or(SeededRandom::clockSeed()); }
+
+}  // namespace qm::cli

@@ -1,0 +1,180 @@
+// The letters of the free cells: the phrase checks, the phrase fill in reading order, random
+// capitals, and random fills redrawn until the offensive-word screen passes.
+#include <gtest/gtest.h>
+
+#include "generate/generation_fixtures.h"
+#include "generate/puzzle_fill.h"
+
+namespace qm::test {
+namespace {
+
+BadWordList screenOf(std::initializer_list<const char*> words)
+{
+    BadWordList list;
+    for (const char* word : words) list.Entries[list.Count++].assign(word);
+    return list;
+}
+
+// The FillLetters of the used rectangle, row by row, '|' between rows.
+std::string fillText(const PuzzleRecord& record)
+{
+    std::string text;
+    for (int row = 1; row <= record.usedHeight(); ++row) {
+        if (row > 1) text += '|';
+        for (int column = 1; column <= record.usedWidth(); ++column)
+            text += static_cast<char>(record.FillLetters[cellNumber(row, column) - 1]);
+    }
+    return text;
+}
+
+TEST(FreeCells, CountsSpacesInsideTheUsedRectangleOnly)
+{
+    auto record = gridRecord({"A.#", "..B", "#.."});
+    EXPECT_EQ(FreeCells(*record), 5);  // the spaces beyond column 3 and row 3 are not the puzzle's
+    record->Width = 0;
+    EXPECT_EQ(FreeCells(*record), 0);
+    record->Width = 200;  // a broken record: clamped to the 50 columns of the grid
+    record->Height = -4;
+    EXPECT_EQ(FreeCells(*record), 0);
+    EXPECT_EQ(freeCellsLabel(1234), "1,234 Chars");
+}
+
+TEST(PhraseFill, FillsFreeCellsInReadingOrderSkippingShapeGapsAndLetters)
+{
+    auto record = gridRecord({"A.#", "..B", "#.."});
+    ASSERT_TRUE(CheckPhrase("  hello ", 5, PhraseSource::Chooser).passed);
+    fillWithPhrase(*record, phraseText("  hello "));
+    EXPECT_EQ(fillText(*record), "-H-|EL-|-LO");
+}
+
+TEST(PhraseFill, RaisesOnlyAsciiSmallLetters)
+{
+    auto record = gridRecord({"......"});
+    fillWithPhrase(*record, "az\xE9\xE0Q7");
+    EXPECT_EQ(fillText(*record), "AZ\xE9\xE0Q7");
+}
+
+TEST(CheckPhrase, RefusesSpacesInsideAndWrongLengthsWithTheirMessages)
+{
+    const FormCheck inside = CheckPhrase(" a bc ", 4, PhraseSource::Chooser);
+    EXPECT_FALSE(inside.passed);
+    EXPECT_EQ(inside.caption, "Error");
+    EXPECT_EQ(inside.message, "Spaces were used in the hidden phrase.");
+    EXPECT_EQ(inside.focus, FormField::HiddenPhrase);
+    EXPECT_EQ(CheckPhrase("a bc", 4, PhraseSource::PhraseDialog).message,
+              "Spaces were used in the hidden phrase.  Please correct.");
+
+    const FormCheck length = CheckPhrase("abc", 12, PhraseSource::Chooser);
+    EXPECT_FALSE(length.passed);
+    EXPECT_EQ(length.message,
+              "12 characters are required for the hidden phrase.  You have entered 3 characters.  Please change your "
+              "phrase or select not to use a phrase.");
+    EXPECT_EQ(CheckPhrase("abc", 12, PhraseSource::PhraseDialog).message, length.message);
+    // The space check comes first, and a phrase as long as the free cells passes.
+    EXPECT_EQ(CheckPhrase("a b", 12, PhraseSource::Chooser).message, "Spaces were used in the hidden phrase.");
+    EXPECT_TRUE(CheckPhrase("\t" + std::string(12, 'x') + " ", 12, PhraseSource::Chooser).passed);
+}
+
+TEST(CheckPhrase, NoFreeCellAcceptsOnlyTheEmptyPhraseAndFillsNothing)
+{
+    EXPECT_TRUE(CheckPhrase("", 0, PhraseSource::Chooser).passed);
+    EXPECT_TRUE(CheckPhrase("   ", 0, PhraseSource::Chooser).passed);
+    EXPECT_FALSE(CheckPhrase("a", 0, PhraseSource::Chooser).passed);
+    auto record = gridRecord({"AB", "#C"});
+    fillWithPhrase(*record, "");
+    EXPECT_EQ(fillText(*record), "--|--");
+}
+
+TEST(PhraseAllowed, UpToTwoHundredFiftyFiveFreeCells)
+{
+    EXPECT_TRUE(phraseAllowed(0));
+    EXPECT_TRUE(phraseAllowed(255));
+    EXPECT_FALSE(phraseAllowed(256));
+}
+
+TEST(RandomFill, OnlyCapitalsIntoFreeCells)
+{
+    auto record = gridRecord({"A.#.", "...B"});
+    ScriptedRandom random({0, 25, 1, 24, 12});
+    fillRandomly(*record, random);
+    EXPECT_EQ(fillText(*record), "-A-Z|BYM-");
+    for (const int range : random.ranges()) EXPECT_EQ(range, 26);
+
+    auto big = gridRecord(std::vector<std::string>(30, std::string(30, '.')));
+    SeededRandom seeded(7);
+    fillRandomly(*big, seeded);
+    std::array<int, 26> seen{};
+    for (int cell = 0; cell < kGridCells; ++cell) {
+        if (big->Letters[cell] != ' ' || cellColumn(cell + 1) > 30 || cellRow(cell + 1) > 30) continue;
+        const std::uint8_t letter = big->FillLetters[cell];
+        ASSERT_TRUE(letter >= 'A' && letter <= 'Z') << int(letter);
+        ++seen[letter - 'A'];
+    }
+    for (const int count : seen) EXPECT_GT(count, 0);
+}
+
+TEST(RandomFill, AFillThatSpellsAScreenedWordIsRedrawn)
+{
+    auto record = gridRecord({"C..", "###"});
+    // First fill "CQQ" spells qq; the second "CAA" passes.
+    ScriptedRandom random({16, 16, 0});
+    const ScreenedFill fill = fillRandomlyAndScreen(*record, screenOf({"qq"}), random);
+    EXPECT_TRUE(fill.passed);
+    EXPECT_EQ(fill.fills, 2);
+    EXPECT_EQ(fillText(*record), "-AA|---");
+    EXPECT_FALSE(showsOffensiveWord(*record, screenOf({"qq"})));
+
+    // Word letters and fill letters together form a screened word too.
+    auto across = gridRecord({"CA."});
+    ScriptedRandom letterB({1});
+    fillRandomly(*across, letterB);
+    EXPECT_TRUE(showsOffensiveWord(*across, screenOf({"cab"})));
+}
+
+TEST(RandomFill, StopsAtTheBoundWhenEveryFillFails)
+{
+    auto record = gridRecord({".."});
+    ScriptedRandom random({0});
+    const ScreenedFill fill = fillRandomlyAndScreen(*record, screenOf({"a"}), random);
+    EXPECT_FALSE(fill.passed);
+    EXPECT_EQ(fill.fills, kRandomFillLimit);
+    EXPECT_EQ(random.draws(), static_cast<std::size_t>(2 * kRandomFillLimit));
+}
+
+TEST(PhraseDialog, ShowsTheFillLettersAndRefillsItsCopy)
+{
+    auto record = gridRecord({"A.#", "..B", "#.."});
+    ScriptedRandom random({3, 4, 5, 6, 7});
+    fillRandomly(*record, random);
+    EXPECT_EQ(currentPhrase(*record), "DEFGH");  // a random fill shows as the current text
+
+    auto copy = std::make_unique<PuzzleRecord>(*record);
+    FormCheck check = applyPhraseChoice(*copy, true, "ab cd", random);
+    EXPECT_EQ(check.message, "Spaces were used in the hidden phrase.  Please correct.");
+    EXPECT_EQ(applyPhraseChoice(*copy, true, "abc", random).message,
+              "5 characters are required for the hidden phrase.  You have entered 3 characters.  Please change your "
+              "phrase or select not to use a phrase.");
+    ASSERT_TRUE(applyPhraseChoice(*copy, true, " fghij ", random).passed);
+    EXPECT_TRUE(copy->HiddenPhraseUsed);
+    EXPECT_EQ(currentPhrase(*copy), "FGHIJ");
+
+    copy->Title.assign("not handed back");
+    takeFillLetters(*copy, *record);
+    EXPECT_TRUE(record->HiddenPhraseUsed);
+    EXPECT_EQ(fillText(*record), "-F-|GH-|-IJ");
+    EXPECT_TRUE(record->Title.empty());
+
+    ScriptedRandom zeros({0});
+    ASSERT_TRUE(applyPhraseChoice(*copy, false, "ignored", zeros).passed);
+    EXPECT_FALSE(copy->HiddenPhraseUsed);
+    EXPECT_EQ(currentPhrase(*copy), "AAAAA");
+
+    // More than 255 free cells: the current text stops at 255, and Ok always fills randomly.
+    auto wide = gridRecord(std::vector<std::string>(16, std::string(16, '.')));
+    EXPECT_EQ(currentPhrase(*wide).size(), 255u);
+    ASSERT_TRUE(applyPhraseChoice(*wide, true, "abc", zeros).passed);
+    EXPECT_FALSE(wide->HiddenPhraseUsed);
+}
+
+}  // namespace
+}  // namespace qm::test
