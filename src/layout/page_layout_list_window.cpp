@@ -3,10 +3,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "common/qt_text.h"
 #include "layout/command_outcome_report.h"
+#include "layout/exchange_file_dialog.h"
+#include "layout/list_box_entries.h"
 #include "layout/page_layout_extract_window.h"
 #include "layout/page_thumbnail.h"
 #include "layout/page_thumbnail_widget.h"
@@ -27,19 +28,8 @@ constexpr QRect kThumbnail(264, 12, 245, 313);
 constexpr int kLegendTop = 337;
 constexpr int kLegendStep = 100;
 
-const QString kLayoutFilter = "Page Layouts (*.PAG)|*.PAG";
-
-// Asks for a .PAG file, starting from the one chosen last time, and remembers the choice.
-std::optional<std::filesystem::path> chooseExchangeFile(UserDialogs& dialogs, FileRequest request, std::string& lastFile)
-{
-    request.filter = kLayoutFilter;
-    request.defaultExtension = "PAG";
-    request.initialFile = QString::fromStdString(lastFile);
-    const auto chosen = dialogs.chooseFile(request);
-    if (!chosen) return std::nullopt;
-    lastFile = chosen->toStdString();
-    return std::filesystem::path(lastFile);
-}
+const ExchangeFileDialog kExportDialog{"Export Page Layouts", "Page Layouts (*.PAG)|*.PAG", "PAG"};
+const ExchangeFileDialog kImportDialog{"Import Page Layouts", "Page Layouts (*.PAG)|*.PAG", "PAG"};
 
 }  // namespace
 
@@ -131,11 +121,7 @@ void TListPages::showEvent(QShowEvent* event)
 
 void TListPages::showEntries()
 {
-    const QSignalBlocker quiet(m_shapeBox);
-    m_shapeBox->clear();
-    for (const PageLayoutListEntry& entry : m_list.entries()) m_shapeBox->addItem(toQString(entry.text));
-    m_shapeBox->setCurrentRow(m_list.selectedPosition());
-    if (m_list.selectedPosition() >= 0) m_shapeBox->scrollToItem(m_shapeBox->currentItem());
+    showListEntries(*m_shapeBox, m_list.entries(), m_list.selectedPosition());
 }
 
 void TListPages::EnableDisable()
@@ -187,6 +173,13 @@ void TListPages::OkButtonClick()
     accept();
 }
 
+bool TListPages::refuseWithoutSelection()
+{
+    if (m_list.selectedEntry()) return false;
+    showCommandMessage(m_context.dialogs, M::NoLayoutSelected);
+    return true;
+}
+
 void TListPages::showSaved(int index)
 {
     const Status loaded = m_list.refreshAfterSave(index);
@@ -206,30 +199,21 @@ void TListPages::NewButtonClick() { runDesigner(LayoutEditMode::New, makeBuiltIn
 
 void TListPages::ModifyButtonClick()
 {
-    if (!m_list.selectedEntry()) {
-        showCommandMessage(m_context.dialogs, M::NoLayoutSelected);
-        return;
-    }
+    if (refuseWithoutSelection()) return;
     if (!reportCommandStatus(m_context.dialogs, m_list.LoadALayout())) return;
     runDesigner(LayoutEditMode::Modify, m_list.layout(), m_list.selectedEntry()->tag);
 }
 
 void TListPages::CopyButtonClick()
 {
-    if (!m_list.selectedEntry()) {
-        showCommandMessage(m_context.dialogs, M::NoLayoutSelected);
-        return;
-    }
+    if (refuseWithoutSelection()) return;
     if (!reportCommandStatus(m_context.dialogs, m_list.LoadALayout())) return;
     runDesigner(LayoutEditMode::Copy, m_list.copyOfLayout(), -1);
 }
 
 void TListPages::DeleteButtonClick()
 {
-    if (!m_list.selectedEntry()) {
-        showCommandMessage(m_context.dialogs, M::NoLayoutSelected);
-        return;
-    }
+    if (refuseWithoutSelection()) return;
     if (!m_context.dialogs.askYesNo(M::DeleteCaption, toQString(m_list.deleteQuestion()))) return;
     const CommandOutcome outcome = m_list.DeleteALayout();
     if (!reportCommandOutcome(m_context.dialogs, outcome) && outcome.kind == CommandOutcome::Kind::Failed) {
@@ -246,10 +230,7 @@ void TListPages::DeleteButtonClick()
 
 void TListPages::ImportButtonClick()
 {
-    FileRequest request;
-    request.title = "Import Page Layouts";
-    request.fileMustExist = true;
-    const auto chosen = chooseExchangeFile(m_context.dialogs, request, m_context.settings.Misc.LastImportLayoutFile);
+    const auto chosen = chooseImportFile(m_context.dialogs, kImportDialog, m_context.settings.Misc.LastImportLayoutFile);
     if (!chosen) return;
     if (!reportCommandOutcome(m_context.dialogs, m_list.ImportLayout(*chosen))) return;
     showEntries();
@@ -259,16 +240,8 @@ void TListPages::ImportButtonClick()
 
 void TListPages::ExportButtonClick()
 {
-    if (!m_list.selectedEntry()) {
-        showCommandMessage(m_context.dialogs, M::NoLayoutSelected);
-        return;
-    }
-    FileRequest request;
-    request.kind = FileDialogKind::Save;
-    request.title = "Export Page Layouts";
-    request.promptOverwrite = true;
-    request.folderMustExist = true;
-    const auto chosen = chooseExchangeFile(m_context.dialogs, request, m_context.settings.Misc.LastExportLayoutFile);
+    if (refuseWithoutSelection()) return;
+    const auto chosen = chooseExportFile(m_context.dialogs, kExportDialog, m_context.settings.Misc.LastExportLayoutFile);
     if (!chosen) return;
     const CommandOutcome outcome = m_list.ExportLayout(*chosen);
     DrawTheBox();

@@ -72,6 +72,8 @@ private:
     // Puts the entries and the selection of the list into the list box.
     void showEntries();
     void runDesigner(LayoutEditMode mode, const PageLayoutRecord& start, int recordIndex);
+    // "No page layout selected." when nothing is; true then.
+    bool refuseWithoutSelection();
     // After a command that appended or changed a record: list, select, load and draw it.
     void showSaved(int index);
 

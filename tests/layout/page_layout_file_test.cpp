@@ -15,11 +15,10 @@ namespace qm {
 namespace {
 
 using test::layoutImage;
+using test::letterLayout;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-std::string named(std::string_view name) { return layoutImage(name, "Letter", 8.5, 11, 408, 528).str(); }
 
 class PageLayoutFileTest : public ::testing::Test {
 protected:
@@ -30,7 +29,7 @@ protected:
 
 TEST_F(PageLayoutFileTest, ListsTheHeadingsOfCompleteRecordsInFileOrder)
 {
-    writeFile(path, named("Zeta") + layoutImage("Big", "Custom", 22, 34, 1056, 1632).str() + "partial");
+    writeFile(path, letterLayout("Zeta") + layoutImage("Big", "Custom", 22, 34, 1056, 1632).str() + "partial");
     const auto headings = file.ListLayouts();
     ASSERT_TRUE(headings);
     ASSERT_EQ(headings->size(), 2u);
@@ -67,7 +66,7 @@ TEST_F(PageLayoutFileTest, NewPuzzlesGetTheDefaultRecordOrRecordZeroOrTheBuiltIn
     EXPECT_EQ(LoadPageLayout(dir.path(), 0), makeBuiltInPageLayout()) << "an empty file";
     writeFile(path, "short of one record");
     EXPECT_EQ(LoadPageLayout(dir.path(), 0), makeBuiltInPageLayout()) << "no complete record";
-    writeFile(path, named("First") + named("Second"));
+    writeFile(path, letterLayout("First") + letterLayout("Second"));
     EXPECT_EQ(LoadPageLayout(dir.path(), 1).Name.text(), "Second");
     EXPECT_EQ(LoadPageLayout(dir.path(), 3).Name.text(), "First") << "beyond the records";
     EXPECT_EQ(LoadPageLayout(dir.path(), 2).Name.text(), "First");
@@ -89,7 +88,7 @@ TEST_F(PageLayoutFileTest, ExportWritesTheSignatureVersionAndRecord)
 TEST_F(PageLayoutFileTest, ImportReadsAnyVersionAndRefusesShortOrUnsignedFiles)
 {
     const auto exchange = dir / "in.PAG";
-    const std::string record = named("Imported");
+    const std::string record = letterLayout("Imported");
     writeFile(exchange, "PAG9.z" + record + "extra");
     EXPECT_EQ(readPageLayoutExchangeFile(exchange)->Name.text(), "Imported");
     for (const std::string& broken : {std::string("PA"), std::string("PAG1."), "PAG1.0" + record.substr(1),

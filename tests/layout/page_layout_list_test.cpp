@@ -12,14 +12,10 @@ namespace qm {
 namespace {
 
 using test::layoutImage;
+using test::letterLayout;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-std::string named(std::string_view name, std::string_view paper = "Letter")
-{
-    return layoutImage(name, paper, 8.5, 11, 408, 528).str();
-}
 
 class PageLayoutListTest : public ::testing::Test {
 protected:
@@ -51,7 +47,7 @@ protected:
 TEST_F(PageLayoutListTest, EntriesAreSortedAndMarkTheDefault)
 {
     defaultPage = 2;
-    writeLayouts({named("Worksheet"), named("clue sheet", "A4"),
+    writeLayouts({letterLayout("Worksheet"), letterLayout("clue sheet", "A4"),
                   layoutImage("Poster", "Custom", 27.94, 43.18, 558, 863, 0, false).str()});
     ASSERT_TRUE(list.LoadInLayouts());
     EXPECT_EQ(texts(), (std::vector<std::string>{"clue sheet (A4)", "Poster (Custom 28\" x 43\")  <<DEFAULT>>",
@@ -77,7 +73,7 @@ TEST_F(PageLayoutListTest, AMissingOrEmptyFileListsNothing)
 TEST_F(PageLayoutListTest, DeletingARecordBeforeTheDefaultMovesTheMarkToTheOneAfter)
 {
     defaultPage = 2;
-    writeLayouts({named("A"), named("B"), named("C"), named("D")});
+    writeLayouts({letterLayout("A"), letterLayout("B"), letterLayout("C"), letterLayout("D")});
     ASSERT_TRUE(list.LoadInLayouts());
     list.select(1);  // B, record 1
     EXPECT_EQ(list.deleteQuestion(), "Are you sure you want to delete \"B (Letter)\"?");
@@ -95,7 +91,7 @@ TEST_F(PageLayoutListTest, DeletingARecordBeforeTheDefaultMovesTheMarkToTheOneAf
 
 TEST_F(PageLayoutListTest, DeletingTheOnlyRecordLeavesAnEmptyList)
 {
-    writeLayouts({named("Only")});
+    writeLayouts({letterLayout("Only")});
     ASSERT_TRUE(list.LoadInLayouts());
     ASSERT_TRUE(list.DeleteALayout().ok());
     EXPECT_TRUE(list.empty());
@@ -104,7 +100,7 @@ TEST_F(PageLayoutListTest, DeletingTheOnlyRecordLeavesAnEmptyList)
 
 TEST_F(PageLayoutListTest, DeleteWithoutAFileIsTheDiskError)
 {
-    writeLayouts({named("Gone")});
+    writeLayouts({letterLayout("Gone")});
     ASSERT_TRUE(list.LoadInLayouts());
     std::filesystem::remove(path);
     const CommandOutcome outcome = list.DeleteALayout();
@@ -114,7 +110,7 @@ TEST_F(PageLayoutListTest, DeleteWithoutAFileIsTheDiskError)
 
 TEST_F(PageLayoutListTest, SetDefaultMovesTheMarkAndKeepsThePosition)
 {
-    writeLayouts({named("B"), named("A"), named("C")});
+    writeLayouts({letterLayout("B"), letterLayout("A"), letterLayout("C")});
     ASSERT_TRUE(list.LoadInLayouts());
     EXPECT_EQ(texts()[1], "B (Letter)  <<DEFAULT>>");
     list.select(2);
@@ -126,9 +122,9 @@ TEST_F(PageLayoutListTest, SetDefaultMovesTheMarkAndKeepsThePosition)
 
 TEST_F(PageLayoutListTest, ExportThenImportAppendsTheSameRecordUnderItsOwnName)
 {
-    std::string record = named("Shared");
+    std::string record = letterLayout("Shared");
     record[88 + 1438] = '\x5A';  // a stale byte of object 1 travels too
-    writeLayouts({named("First"), record});
+    writeLayouts({letterLayout("First"), record});
     ASSERT_TRUE(list.LoadInLayouts());
     list.SetShapeBoxIndex(1);
     const auto exchange = dir / "shared.PAG";
@@ -144,10 +140,10 @@ TEST_F(PageLayoutListTest, ExportThenImportAppendsTheSameRecordUnderItsOwnName)
 
 TEST_F(PageLayoutListTest, ImportRefusesBrokenFilesWithTheirMessages)
 {
-    writeLayouts({named("Kept")});
+    writeLayouts({letterLayout("Kept")});
     ASSERT_TRUE(list.LoadInLayouts());
     const auto exchange = dir / "in.PAG";
-    for (const std::string& broken : {std::string("PAG1.0short"), "XYZ1.0" + named("X"), std::string("PA")}) {
+    for (const std::string& broken : {std::string("PAG1.0short"), "XYZ1.0" + letterLayout("X"), std::string("PA")}) {
         writeFile(exchange, broken);
         const CommandOutcome outcome = list.ImportLayout(exchange);
         EXPECT_EQ(outcome.refusal.text, std::string("Page layout file is corrupt or incompatible.  Import aborted."));
@@ -161,7 +157,7 @@ TEST_F(PageLayoutListTest, ImportRefusesBrokenFilesWithTheirMessages)
 TEST_F(PageLayoutListTest, ImportCreatesAMissingFileAndRefusesAFolderItCannotWrite)
 {
     const auto exchange = dir / "in.PAG";
-    writeFile(exchange, "PAG1.0" + named("New"));
+    writeFile(exchange, "PAG1.0" + letterLayout("New"));
     ASSERT_TRUE(list.ImportLayout(exchange).ok());
     EXPECT_EQ(texts(), (std::vector<std::string>{"New (Letter)  <<DEFAULT>>"}));
 
@@ -174,14 +170,14 @@ TEST_F(PageLayoutListTest, ImportCreatesAMissingFileAndRefusesAFolderItCannotWri
 
 TEST_F(PageLayoutListTest, ExportToAFolderThatIsMissingIsRefused)
 {
-    writeLayouts({named("One")});
+    writeLayouts({letterLayout("One")});
     ASSERT_TRUE(list.LoadInLayouts());
     EXPECT_EQ(list.ExportLayout(dir / "none" / "x.PAG").refusal.text, std::string("Page layout could not be exported."));
 }
 
 TEST_F(PageLayoutListTest, CopyGetsTheCopyNameCutToTwentyCharacters)
 {
-    writeLayouts({named("Worksheet"), named("Twenty characters ok")});
+    writeLayouts({letterLayout("Worksheet"), letterLayout("Twenty characters ok")});
     ASSERT_TRUE(list.LoadInLayouts());
     list.SetShapeBoxIndex(0);
     ASSERT_TRUE(list.LoadALayout());
@@ -194,7 +190,7 @@ TEST_F(PageLayoutListTest, CopyGetsTheCopyNameCutToTwentyCharacters)
 
 TEST_F(PageLayoutListTest, AfterTheDesignerSavedItsRecordIsSelectedAndLoaded)
 {
-    writeLayouts({named("B"), named("A")});
+    writeLayouts({letterLayout("B"), letterLayout("A")});
     ASSERT_TRUE(list.LoadInLayouts());
     PageLayoutRecord saved = makeBuiltInPageLayout();
     saved.Name.assign("C");
@@ -228,7 +224,7 @@ TEST_F(PageLayoutListTest, ExtractAppendsThePuzzlesLayoutUnchanged)
     const auto layout = readPuzzleLayout(collectionPath, entries[1].tag);
     ASSERT_TRUE(layout);
 
-    writeLayouts({named("Existing")});
+    writeLayouts({letterLayout("Existing")});
     ASSERT_TRUE(list.LoadInLayouts());
     ASSERT_TRUE(list.appendLayout(*layout).ok());
     EXPECT_EQ(list.selectedEntry()->text, "Zoo page (Letter)");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,12 @@ inline ImageBuilder layoutImage(std::string_view name, std::string_view paper, d
     image.text(0, name).text(21, paper).f64(42, width).f64(50, height).i16(58, pixelWidth).i16(60, pixelHeight);
     image.byte(62, inches ? 1 : 0).i16(63, objects).byte(65, 1).i16(66, 1);
     return image;
+}
+
+// The bytes of a Letter-sized layout record without objects.
+inline std::string letterLayout(std::string_view name, std::string_view paper = "Letter")
+{
+    return layoutImage(name, paper, 8.5, 11, 408, 528).str();
 }
 
 // Puts object k of a kind with its bounds into a layout image.

@@ -1,15 +1,12 @@
 // The layout list window TListPages and the extract window TExtractAPuzzle.
 #include <climits>
 #include <cmath>
-#include <functional>
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/main_window_links.h"
 #include "collection/collection_file.h"
@@ -17,6 +14,7 @@
 #include "layout/page_layout_list_window.h"
 #include "layout/page_thumbnail_widget.h"
 #include "page_layout_test_support.h"
+#include "support/modal_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -24,32 +22,16 @@ namespace qm {
 namespace {
 
 using test::layoutImage;
+using test::letterLayout;
+using test::whileModalOpen;
 using test::readFile;
 using test::writeFile;
-
-std::string named(std::string_view name) { return layoutImage(name, "Letter", 8.5, 11, 408, 528, 0).str(); }
 
 std::vector<QString> itemsOf(const QListWidget& list)
 {
     std::vector<QString> items;
     for (int i = 0; i < list.count(); ++i) items.push_back(list.item(i)->text());
     return items;
-}
-
-// Runs command, which opens a modal window of type T, and acts on that window while it is open.
-template <typename T>
-void whileModalOpen(const std::function<void()>& command, const std::function<void(T&)>& act)
-{
-    bool acted = false;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        act(*window);
-        if (window->isVisible()) window->reject();
-        acted = true;
-    });
-    command();
-    EXPECT_TRUE(acted);
 }
 
 class TListPagesTest : public ::testing::Test {
@@ -92,7 +74,7 @@ protected:
 
 TEST_F(TListPagesTest, ManagingOpensOnTheFirstEntryWithSelectDisabled)
 {
-    writeLayouts({named("Worksheet"), named("Clue Sheet")});
+    writeLayouts({letterLayout("Worksheet"), letterLayout("Clue Sheet")});
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
     EXPECT_EQ(window.windowTitle(), "Puzzle Page Layouts");
@@ -130,9 +112,9 @@ TEST_F(TListPagesTest, WithoutLayoutsWarnsAndDisablesWhatNeedsOne)
 
 TEST_F(TListPagesTest, SelectWritesTheChosenLayoutIntoTheCallersAndCloses)
 {
-    std::string second = named("Second");
+    std::string second = letterLayout("Second");
     second[88 + 700] = '\x33';  // a stale byte: the record is copied whole
-    writeLayouts({named("First"), second});
+    writeLayouts({letterLayout("First"), second});
     PageLayoutRecord callerLayout = makeBuiltInPageLayout();
     for (const PageListMode mode : {PageListMode::PuzzleLayout, PageListMode::PrintLayout}) {
         TListPages window(context, mode, &callerLayout);
@@ -149,7 +131,7 @@ TEST_F(TListPagesTest, SelectWritesTheChosenLayoutIntoTheCallersAndCloses)
 
 TEST_F(TListPagesTest, SelectWithoutAnEntryRefusesAndRunGivesFalseWhenClosed)
 {
-    writeLayouts({named("Only")});
+    writeLayouts({letterLayout("Only")});
     TListPages window(context, PageListMode::PuzzleLayout, nullptr);
     window.show();
     auto* list = child<QListWidget>(window, "ShapeBox");
@@ -171,7 +153,7 @@ TEST_F(TListPagesTest, SelectWithoutAnEntryRefusesAndRunGivesFalseWhenClosed)
 TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
 {
     settings.PageLayout.DefaultPage = 1;
-    writeLayouts({named("A"), named("B"), named("C")});
+    writeLayouts({letterLayout("A"), letterLayout("B"), letterLayout("C")});
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
     dialogs.answerMessage(MessageButton::No).answerMessage(MessageButton::Yes);
@@ -189,7 +171,7 @@ TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
 
 TEST_F(TListPagesTest, DeletingTheLastLayoutWarnsAndDisables)
 {
-    writeLayouts({named("Only")});
+    writeLayouts({letterLayout("Only")});
     TListPages window(context, PageListMode::PuzzleLayout, nullptr);
     window.show();
     dialogs.answerMessage(MessageButton::Yes);
@@ -202,7 +184,7 @@ TEST_F(TListPagesTest, DeletingTheLastLayoutWarnsAndDisables)
 
 TEST_F(TListPagesTest, SetDefaultChangesTheSettingAndTheMark)
 {
-    writeLayouts({named("A"), named("B")});
+    writeLayouts({letterLayout("A"), letterLayout("B")});
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
     auto* list = child<QListWidget>(window, "ShapeBox");
@@ -215,7 +197,7 @@ TEST_F(TListPagesTest, SetDefaultChangesTheSettingAndTheMark)
 
 TEST_F(TListPagesTest, ExportAndImportGoThroughTheFileDialogs)
 {
-    writeLayouts({named("A")});
+    writeLayouts({letterLayout("A")});
     settings.Misc.LastExportLayoutFile = (dir / "last.PAG").string();
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
@@ -225,7 +207,7 @@ TEST_F(TListPagesTest, ExportAndImportGoThroughTheFileDialogs)
     dialogs.cancelFile().answerFile(pag).answerFile(pag).answerFile(broken);
     button(window, "ExportButton")->click();
     button(window, "ExportButton")->click();
-    EXPECT_TRUE(readFile(dir / "A.PAG") == "PAG1.0" + named("A"));
+    EXPECT_TRUE(readFile(dir / "A.PAG") == "PAG1.0" + letterLayout("A"));
     EXPECT_EQ(settings.Misc.LastExportLayoutFile, pag.toStdString());
     button(window, "ImportButton")->click();
     auto* list = child<QListWidget>(window, "ShapeBox");
@@ -257,7 +239,7 @@ TEST_F(TListPagesTest, ExportAndImportGoThroughTheFileDialogs)
 
 TEST_F(TListPagesTest, NewCopyAndModifyHandOverToTheDesigner)
 {
-    writeLayouts({named("A")});
+    writeLayouts({letterLayout("A")});
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
     button(window, "NewButton")->click();
@@ -274,7 +256,7 @@ TEST_F(TListPagesTest, NewCopyAndModifyHandOverToTheDesigner)
 
 TEST_F(TListPagesTest, ExtractAppendsThePuzzlesLayoutAndSelectsIt)
 {
-    writeLayouts({named("Existing")});
+    writeLayouts({letterLayout("Existing")});
     writeCollection({{"Zoo", "Zoo page"}, {"Apes", "Ape page"}});
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
