@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/text_order.h"
 #include "common/text_rules.h"
 #include "layout/page_layout_transfer.h"
 
@@ -14,11 +13,6 @@ constexpr std::size_t kCopyNameLimit = 20;
 constexpr const char* kDefaultMark = "  <<DEFAULT>>";
 constexpr const char* kInchMark = "\"";
 
-bool entryBefore(const PageLayoutListEntry& a, const PageLayoutListEntry& b)
-{
-    if (a.text == b.text) return a.tag < b.tag;
-    return compareListedText(a.text, b.text) < 0;
-}
 
 // A page size with no decimals, rounded half away from zero; a size no page can have (not a
 // number, or beyond any paper) is held to a plain range so the text stays short.
@@ -47,48 +41,25 @@ std::string pageLayoutEntryText(const PageLayoutRecord& layout, bool isDefault)
         PageLayoutHeading{layout.Name.text(), layout.PaperName.text(), layout.PageWidth, layout.PageHeight}, isDefault);
 }
 
-const PageLayoutListEntry* PageLayoutList::selectedEntry() const
-{
-    return m_selected >= 0 ? &m_entries[static_cast<std::size_t>(m_selected)] : nullptr;
-}
-
-void PageLayoutList::select(int position)
-{
-    m_selected = position >= 0 && position < static_cast<int>(m_entries.size()) ? position : -1;
-}
-
-void PageLayoutList::SetShapeBoxIndex(int tag)
-{
-    const auto found = std::find_if(m_entries.begin(), m_entries.end(), [tag](const auto& e) { return e.tag == tag; });
-    select(found != m_entries.end() ? static_cast<int>(found - m_entries.begin()) : 0);
-}
-
-void PageLayoutList::addEntry(PageLayoutListEntry entry)
-{
-    const auto at = std::upper_bound(m_entries.begin(), m_entries.end(), entry, entryBefore);
-    m_entries.insert(at, std::move(entry));
-}
-
 bool PageLayoutList::LoadInLayouts()
 {
-    m_entries.clear();
-    m_selected = -1;
+    std::vector<ListedEntry> entries;
     // A layout file that cannot be opened simply lists nothing.
     if (auto headings = m_file.ListLayouts()) {
         for (std::size_t i = 0; i < headings->size(); ++i) {
             const int tag = static_cast<int>(i);
-            m_entries.push_back({pageLayoutEntryText((*headings)[i], tag == m_defaultPage), tag});
+            entries.push_back({pageLayoutEntryText((*headings)[i], tag == m_defaultPage), tag});
         }
     }
-    if (m_entries.empty()) return false;
-    std::stable_sort(m_entries.begin(), m_entries.end(), entryBefore);
+    setEntries(std::move(entries));
+    if (empty()) return false;
     select(0);
     return true;
 }
 
 Status PageLayoutList::LoadALayout()
 {
-    const PageLayoutListEntry* entry = selectedEntry();
+    const ListedEntry* entry = selectedEntry();
     if (!entry) return {};
     auto layout = m_file.ReadLayout(entry->tag);
     if (!layout) return layout.failure();
@@ -98,28 +69,28 @@ Status PageLayoutList::LoadALayout()
 
 std::string PageLayoutList::deleteQuestion() const
 {
-    const PageLayoutListEntry* entry = selectedEntry();
+    const ListedEntry* entry = selectedEntry();
     return "Are you sure you want to delete \"" + (entry ? entry->text : std::string()) + "\"?";
 }
 
 CommandOutcome PageLayoutList::DeleteALayout()
 {
-    const PageLayoutListEntry* entry = selectedEntry();
+    const ListedEntry* entry = selectedEntry();
     if (!entry) return CommandOutcome::refused(PageLayoutMessages::NoLayoutSelected);
-    const int position = m_selected;
+    const int position = selectedPosition();
     if (auto removed = m_file.DeleteLayout(entry->tag); !removed)
         return CommandOutcome::fromFailure(removed.failure(), PageLayoutMessages::CannotDelete);
     if (!LoadInLayouts()) return CommandOutcome::done();
-    select(std::min(position, static_cast<int>(m_entries.size()) - 1));
+    select(std::min(position, static_cast<int>(entries().size()) - 1));
     if (auto loaded = LoadALayout(); !loaded) return CommandOutcome::failed(loaded.failure());
     return CommandOutcome::done();
 }
 
 CommandOutcome PageLayoutList::SetDefault()
 {
-    const PageLayoutListEntry* entry = selectedEntry();
+    const ListedEntry* entry = selectedEntry();
     if (!entry) return CommandOutcome::refused(PageLayoutMessages::NoLayoutSelected);
-    const int position = m_selected;
+    const int position = selectedPosition();
     m_defaultPage = entry->tag;
     LoadInLayouts();
     select(position);

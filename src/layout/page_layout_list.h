@@ -8,34 +8,25 @@
 #include <vector>
 
 #include "layout/command_outcome.h"
+#include "layout/listed_entries.h"
 #include "layout/page_layout_file.h"
 #include "layout/page_layout_messages.h"
 
 namespace qm {
 
-struct PageLayoutListEntry {
-    std::string text;  // "Name (Paper)" with the default mark, Windows-1252 bytes
-    int tag = 0;       // the record index
-};
+// An entry's text is "Name (Paper)" with the default mark; its tag the record index.
+using PageLayoutListEntry = ListedEntry;
 
 // "Worksheet (Letter)", "Poster (Custom 22" x 34")", and "  <<DEFAULT>>" behind the default.
 std::string pageLayoutEntryText(const PageLayoutHeading& heading, bool isDefault);
 std::string pageLayoutEntryText(const PageLayoutRecord& layout, bool isDefault);
 
-class PageLayoutList {
+class PageLayoutList : public ListedEntries {
 public:
     // defaultPage is the Default Page setting, which the caller owns and Set Default changes.
     PageLayoutList(PageLayoutFile file, int& defaultPage) : m_file(std::move(file)), m_defaultPage(defaultPage) {}
 
     const PageLayoutFile& file() const { return m_file; }
-    const std::vector<PageLayoutListEntry>& entries() const { return m_entries; }
-    bool empty() const { return m_entries.empty(); }
-    int selectedPosition() const { return m_selected; }
-    const PageLayoutListEntry* selectedEntry() const;
-    // A position outside the list selects nothing.
-    void select(int position);
-    // Selects the entry with the tag, or the first entry when none has it.
-    void SetShapeBoxIndex(int tag);
 
     // The record of the entry loaded last (the window's layout buffer).
     const PageLayoutRecord& layout() const { return m_layout; }
@@ -66,13 +57,10 @@ public:
     Status refreshAfterSave(int savedIndex);
 
 private:
-    void addEntry(PageLayoutListEntry entry);
     CommandOutcome selectAppended(int index);
 
     PageLayoutFile m_file;
     int& m_defaultPage;
-    std::vector<PageLayoutListEntry> m_entries;
-    int m_selected = -1;
     PageLayoutRecord m_layout;
 };
 
