@@ -4,6 +4,7 @@
 #include "app/main_window_links.h"
 #include "common/qt_text.h"
 #include "generate/word_list_window.h"
+#include "layout/page_layout_list_window.h"
 #include "layout/shape_list_window.h"
 
 namespace qm {
@@ -27,6 +28,11 @@ MainWindowLinks programLinks()
                                  window.programDirectory()};
         runShapeList(&window, context);
     };
+    links.pageLayouts = [](TMainWin& window) {
+        PageLayoutListContext context{window.dialogs(), window.uiStyle(), window.settings(), window.programDirectory(),
+                                      window.collectionPath()};
+        runPageLayoutList(&window, context, PageListMode::Manage);
+    };
     // The four candidate slots of the generator live as long as the main window's links.
     links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
         WordListContext context{window.dialogs(),        window.uiStyle(),         window.settings(),
@@ -35,8 +41,8 @@ MainWindowLinks programLinks()
                                 [&window] { window.ListPuzzles(); }};
         runWordListEditor(&window, context, caption);
     };
-    // The print options, page layouts, puzzle transfer, exports, spelling, thesaurus and tips
-    // connect here as they are built.
+    // The print options, puzzle transfer, exports, spelling, thesaurus and tips connect here as
+    // they are built.
     return links;
 }
 

@@ -4,7 +4,7 @@
 
 namespace qm {
 
-void startNewPuzzle(WorkingCopy& copy, const std::array<std::uint8_t, kPageLayoutSize>& layout)
+void startNewPuzzle(WorkingCopy& copy, const PageLayoutRecord& layout)
 {
     resetToNewPuzzle(*copy.record, layout);
     copy.IsNewPuzzle = true;

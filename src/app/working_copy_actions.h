@@ -2,8 +2,6 @@
 // fails leaves the working copy, its flags included, as it was.
 #pragma once
 
-#include <array>
-#include <cstdint>
 
 #include "collection/collection_file.h"
 #include "collection/working_copy.h"
@@ -14,7 +12,7 @@ namespace qm {
 inline constexpr int kTitleLimit = 35;
 
 // An empty record with the given page layout, to be appended when saved.
-void startNewPuzzle(WorkingCopy& copy, const std::array<std::uint8_t, kPageLayoutSize>& layout);
+void startNewPuzzle(WorkingCopy& copy, const PageLayoutRecord& layout);
 // The stored record, to replace it when saved.
 Status loadForModify(WorkingCopy& copy, const CollectionFile& collection, int recordIndex);
 // The stored record under its copy name, with no word placed, to be appended when saved.

@@ -7,6 +7,7 @@
 #include "cli/collection_commands.h"
 #include "cli/create_commands.h"
 #include "cli/generate_commands.h"
+#include "cli/layouts_commands.h"
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 #include "cli/shapes_commands.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     qm::cli::addSettingsCommands(app);
     qm::cli::addSampleCommands(app);
     qm::cli::addShapesCommands(app);
+    qm::cli::addLayoutsCommands(app);
     qm::cli::addGenerateCommands(app);
     try {
         app.parse(argc, argv);

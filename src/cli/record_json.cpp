@@ -13,7 +13,72 @@ Json gridJson(const PuzzleGrid& grid)
     return rows;
 }
 
+Json styleJson(const StoredFontStyle& style)
+{
+    Json flags = Json::array();
+    for (const StoredBool flag : style) flags.push_back(static_cast<bool>(flag));
+    return flags;
+}
+
+Json pageObjectJson(const PageObject& o)
+{
+    Json json;
+    json["Kind"] = o.Kind;
+    json["Name"] = recordText(o.Name.view());
+    json["Bounds"] = Json::array({o.Bounds.Left, o.Bounds.Top, o.Bounds.Right, o.Bounds.Bottom});
+    json["FontName"] = recordText(o.FontName.view());
+    json["FontSize"] = o.FontSize;
+    json["FontColor"] = o.FontColor;
+    json["FontStyle"] = styleJson(o.FontStyle);
+    json["Font2Name"] = recordText(o.Font2Name.view());
+    json["Font2Size"] = o.Font2Size;
+    json["Font2Color"] = o.Font2Color;
+    json["Font2Style"] = styleJson(o.Font2Style);
+    json["BlockColor"] = o.BlockColor;
+    json["LineColor"] = o.LineColor;
+    json["LowerCase"] = static_cast<bool>(o.LowerCase);
+    json["LineWidth"] = o.LineWidth;
+    json["Alignment"] = o.Alignment;
+    json["Text"] = recordText(o.text());
+    json["Transparent"] = static_cast<bool>(o.Transparent);
+    json["Columns"] = o.Columns;
+    json["MakeItFit"] = static_cast<bool>(o.MakeItFit);
+    json["FillInShape"] = static_cast<bool>(o.FillInShape);
+    json["FillColor"] = o.FillColor;
+    json["BorderColor"] = o.BorderColor;
+    json["UseBorder"] = static_cast<bool>(o.UseBorder);
+    json["BorderWidth"] = o.BorderWidth;
+    json["BitmapFile"] = recordText(o.BitmapFile.view());
+    json["UsedFontSize"] = o.UsedFontSize;
+    return json;
+}
+
 }  // namespace
+
+Json pageLayoutHeaderJson(const PageLayoutRecord& layout)
+{
+    Json json;
+    json["Name"] = recordText(layout.Name.view());
+    json["PaperName"] = recordText(layout.PaperName.view());
+    json["PageWidth"] = layout.PageWidth;
+    json["PageHeight"] = layout.PageHeight;
+    json["PixelWidth"] = layout.PixelWidth;
+    json["PixelHeight"] = layout.PixelHeight;
+    json["Inches"] = static_cast<bool>(layout.Inches);
+    json["ObjectCount"] = usedObjectCount(layout);
+    json["Portrait"] = static_cast<bool>(layout.Portrait);
+    json["Zoom"] = layout.Zoom;
+    return json;
+}
+
+Json pageLayoutJson(const PageLayoutRecord& layout)
+{
+    Json json = pageLayoutHeaderJson(layout);
+    Json objects = Json::array();
+    for (int k = 0; k < usedObjectCount(layout); ++k) objects.push_back(pageObjectJson(layout.Objects[k]));
+    json["Objects"] = std::move(objects);
+    return json;
+}
 
 Json puzzleRecordJson(const PuzzleRecord& record)
 {
@@ -43,6 +108,7 @@ Json puzzleRecordJson(const PuzzleRecord& record)
     json["Generated"] = static_cast<bool>(record.Generated);
     json["BonusQuestion"] = recordText(record.BonusQuestion.view());
     json["HiddenPhraseUsed"] = static_cast<bool>(record.HiddenPhraseUsed);
+    json["Layout"] = pageLayoutJson(record.Layout);
     return json;
 }
 

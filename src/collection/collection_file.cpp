@@ -78,7 +78,7 @@ Status CollectionFile::DeletePuzzle(int index) { return records().remove(index);
 
 Status CollectionFile::CreateCollection() { return records().create(); }
 
-void resetToNewPuzzle(PuzzleRecord& record, const std::array<std::uint8_t, kPageLayoutSize>& layout)
+void resetToNewPuzzle(PuzzleRecord& record, const PageLayoutRecord& layout)
 {
     for (int i = 0; i < kMaxWords; ++i) {
         record.Words[i].clear();

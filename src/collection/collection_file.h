@@ -55,6 +55,6 @@ private:
 };
 
 // The record a "New Puzzle" starts from, with the given page layout block.
-void resetToNewPuzzle(PuzzleRecord& record, const std::array<std::uint8_t, kPageLayoutSize>& layout);
+void resetToNewPuzzle(PuzzleRecord& record, const PageLayoutRecord& layout);
 
 }  // namespace qm

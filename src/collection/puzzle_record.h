@@ -7,13 +7,13 @@
 #include <cstdint>
 
 #include "common/stored_text.h"
+#include "layout/page_layout_record.h"
 
 namespace qm {
 
 inline constexpr int kMaxWords = 330;
 inline constexpr int kGridStride = 50;  // a grid row always spans 50 bytes, whatever the width
 inline constexpr int kGridCells = kGridStride * kGridStride;
-inline constexpr std::size_t kPageLayoutSize = 28868;
 
 // 50 rows of 50 bytes, row-major. Cell number n = (row-1)*50 + column (1..2500) is byte n-1.
 using PuzzleGrid = std::array<std::uint8_t, kGridCells>;
@@ -44,7 +44,7 @@ struct PuzzleRecord {
     StoredBool Generated;
     StoredText<150> BonusQuestion;
     StoredBool HiddenPhraseUsed;
-    std::array<std::uint8_t, kPageLayoutSize> Layout{};
+    PageLayoutRecord Layout;
     std::array<std::uint8_t, 30> Reserved{};
 
     // Width and Height clamped to the 50 x 50 grid, WordCount to 0..330.

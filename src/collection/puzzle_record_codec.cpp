@@ -30,7 +30,7 @@ void decodePuzzleRecord(PuzzleRecordImage image, PuzzleRecord& record)
     record.Generated = in.flag(O::Generated);
     in.text(O::BonusQuestion, record.BonusQuestion);
     record.HiddenPhraseUsed = in.flag(O::HiddenPhraseUsed);
-    in.bytes(O::Layout, record.Layout);
+    record.Layout = decodePageLayout(image.subspan<O::Layout, kPageLayoutSize>());
     in.bytes(O::Reserved, record.Reserved);
 }
 
@@ -55,7 +55,7 @@ void encodePuzzleRecord(const PuzzleRecord& record, MutablePuzzleRecordImage ima
     out.flag(O::Generated, record.Generated);
     out.text(O::BonusQuestion, record.BonusQuestion);
     out.flag(O::HiddenPhraseUsed, record.HiddenPhraseUsed);
-    out.bytes(O::Layout, record.Layout);
+    encodePageLayout(record.Layout, image.subspan<O::Layout, kPageLayoutSize>());
     out.bytes(O::Reserved, record.Reserved);
 }
 

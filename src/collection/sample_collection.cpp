@@ -53,7 +53,7 @@ const SamplePuzzle kSamplePuzzles[] = {
       {"RUGBY", "An oval ball"}, {"HOCKEY", "Played with sticks"}, {"VOLLEYBALL", "Hit over a high net"}}},
 };
 
-void fillRecord(const SamplePuzzle& sample, const std::array<std::uint8_t, kPageLayoutSize>& layout, PuzzleRecord& record)
+void fillRecord(const SamplePuzzle& sample, const PageLayoutRecord& layout, PuzzleRecord& record)
 {
     resetToNewPuzzle(record, layout);
     record.VersionTag = kVersionTagText;
@@ -71,7 +71,7 @@ void fillRecord(const SamplePuzzle& sample, const std::array<std::uint8_t, kPage
 
 }  // namespace
 
-Status writeSampleCollection(const std::filesystem::path& path, const std::array<std::uint8_t, kPageLayoutSize>& layout)
+Status writeSampleCollection(const std::filesystem::path& path, const PageLayoutRecord& layout)
 {
     CollectionFile collection(path);
     if (Status created = collection.CreateCollection(); !created) return created;

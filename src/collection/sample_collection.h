@@ -2,8 +2,6 @@
 // categories, ready to be generated, so a first start has something to show.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <filesystem>
 
 #include "collection/puzzle_record.h"
@@ -12,6 +10,6 @@
 namespace qm {
 
 // Creates (or empties) the file and writes the sample puzzles, each with the given layout.
-Status writeSampleCollection(const std::filesystem::path& path, const std::array<std::uint8_t, kPageLayoutSize>& layout);
+Status writeSampleCollection(const std::filesystem::path& path, const PageLayoutRecord& layout);
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 #include "generate/word_list_form.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "common/text_rules.h"
 
@@ -152,20 +153,16 @@ FormCheck CheckSave(const WordListForm& form)
     return FormCheck::pass();
 }
 
-bool PageLayoutHeaderChanged(const std::array<std::uint8_t, kPageLayoutSize>& reference,
-                             const std::array<std::uint8_t, kPageLayoutSize>& edited)
+bool PageLayoutHeaderChanged(const PageLayoutRecord& reference, const PageLayoutRecord& edited)
 {
-    // Name and PaperName (two 21-byte texts) compare by their text; the numbers behind them,
-    // PageWidth at 42 up to Zoom ending at 68, byte for byte.
-    constexpr std::size_t kNamesEnd = 42, kNumbersEnd = 68, kTextSize = 21;
-    auto text = [](const std::array<std::uint8_t, kPageLayoutSize>& block, std::size_t offset) {
-        StoredText<20> field;
-        std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(offset), kTextSize, field.bytes.begin());
-        return field;
-    };
-    for (std::size_t offset = 0; offset < kNamesEnd; offset += kTextSize)
-        if (!text(reference, offset).sameText(text(edited, offset))) return true;
-    return !std::equal(reference.begin() + kNamesEnd, reference.begin() + kNumbersEnd, edited.begin() + kNamesEnd);
+    // The page sizes compare by their stored bits, so a size read back from a file never counts
+    // as changed through rounding, and NaN equals itself.
+    auto sameBits = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
+    return !reference.Name.sameText(edited.Name) || !reference.PaperName.sameText(edited.PaperName) ||
+           !sameBits(reference.PageWidth, edited.PageWidth) || !sameBits(reference.PageHeight, edited.PageHeight) ||
+           reference.PixelWidth != edited.PixelWidth || reference.PixelHeight != edited.PixelHeight ||
+           reference.Inches.raw != edited.Inches.raw || reference.ObjectCount != edited.ObjectCount ||
+           reference.Portrait.raw != edited.Portrait.raw || reference.Zoom != edited.Zoom;
 }
 
 bool PuzzleChanged(const PuzzleRecord& reference, const PuzzleRecord& edited)

@@ -96,8 +96,7 @@ FormCheck CheckSave(const WordListForm& form);
 bool PuzzleChanged(const PuzzleRecord& reference, const PuzzleRecord& edited);
 // The page layout header fields the change test looks at: name, paper name, page width and
 // height, pixel width and height, units, object count, orientation and zoom.
-bool PageLayoutHeaderChanged(const std::array<std::uint8_t, kPageLayoutSize>& reference,
-                             const std::array<std::uint8_t, kPageLayoutSize>& edited);
+bool PageLayoutHeaderChanged(const PageLayoutRecord& reference, const PageLayoutRecord& edited);
 
 // "De&lete" on grid row 1..330: every later row moves up one, the last row is emptied.
 void deleteRow(WordListForm& form, int row);

@@ -15,9 +15,12 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include "app/working_copy_actions.h"
 #include "common/qt_text.h"
 #include "generate/generation_settings.h"
 #include "generate/words_clues_grid_widget.h"
+#include "layout/page_layout_list_window.h"
+#include "layout/page_thumbnail_widget.h"
 #include "layout/shape_preview_widget.h"
 
 namespace qm {
@@ -94,14 +97,6 @@ QGroupBox* group(const QString& title, QRect design, QWidget* parent)
     return box;
 }
 
-// The name of the page layout a record carries: the text at the start of its layout block.
-std::string layoutNameOf(const PuzzleRecord& record)
-{
-    StoredText<20> name;
-    std::copy_n(record.Layout.begin(), name.bytes.size(), name.bytes.begin());
-    return name.text();
-}
-
 }  // namespace
 
 TWordList::TWordList(WordListContext& context, const QString& caption, QWidget* parent)
@@ -139,7 +134,7 @@ void TWordList::buildControls()
     label("Title", {8, 6, 200, 16}, this);
     m_title = new QLineEdit(this);
     m_title->setObjectName("Title");
-    m_title->setMaxLength(static_cast<int>(kTitleLimit));
+    m_title->setMaxLength(kTitleLimit);
     m_title->setGeometry(8, 22, 300, 23);
     label("Category", {318, 6, 200, 16}, this);
     m_category = new QComboBox(this);
@@ -234,7 +229,10 @@ void TWordList::buildOptionsPage(QWidget& page)
     m_layoutName->setObjectName("PageLayoutName");
     m_layoutName->setGeometry(8, 20, 184, 16);
     m_layoutName->setAlignment(Qt::AlignCenter);
-    m_changeLayout = addButton("Change La&yout", "ChangeLayout", layout, {8, 162, 184, 25}, nullptr);
+    m_layoutImage = new PageThumbnailWidget(layout);
+    m_layoutImage->setObjectName("PageImage");
+    m_layoutImage->setGeometry(48, 38, 104, 120);
+    m_changeLayout = addButton("Change La&yout", "ChangeLayout", layout, {8, 164, 184, 25}, &TWordList::ChangeLayoutClick);
 
     QGroupBox* directions = group("Word Directions", {8, 206, 240, 120}, &page);
     buildDirections(*directions);
@@ -331,7 +329,20 @@ void TWordList::fillFromRecord()
     refreshLayoutPanel();
 }
 
-void TWordList::refreshLayoutPanel() { m_layoutName->setText(toQString(layoutNameOf(*m_context.working.record))); }
+void TWordList::refreshLayoutPanel()
+{
+    const PageLayoutRecord& layout = m_context.working.record->Layout;
+    m_layoutName->setText(toQString(layout.Name.view()));
+    m_layoutImage->showLayout(layout);
+}
+
+void TWordList::ChangeLayoutClick()
+{
+    PageLayoutListContext context{m_context.dialogs, m_context.style, m_context.settings, m_context.programDirectory,
+                                  m_context.collectionPath};
+    if (runPageLayoutList(this, context, PageListMode::PuzzleLayout, &m_context.working.record->Layout))
+        refreshLayoutPanel();
+}
 
 void TWordList::applyMode()
 {
@@ -352,8 +363,6 @@ void TWordList::applyMode()
     // Importing and exporting word lists, the spelling checker, the thesaurus and the
     // international characters are not part of this program yet.
     for (QPushButton* button : {m_importClue, m_exportClue, m_intCharButton}) button->setEnabled(false);
-    // The page layout list cannot be chosen from here yet.
-    m_changeLayout->setEnabled(false);
     refreshLexiconButtons();
 }
 

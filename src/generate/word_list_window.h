@@ -33,6 +33,7 @@ class QToolButton;
 
 namespace qm {
 
+class PageThumbnailWidget;
 class WordsCluesGrid;
 
 // What the editor works with; the caller owns all of it.
@@ -73,6 +74,8 @@ public:
     void DeleteAllClueClick();
     void UseCluesClick(bool useClues);
     void ChangePhraseClick();
+    // The layout list in its puzzle mode: a Select becomes the puzzle's layout.
+    void ChangeLayoutClick();
     void directionClicked(Direction direction, bool allowed);
     void speedButtonClicked(Direction direction);
     void showPage(int page);  // 0: words and clues, 1: shape, layout and options
@@ -136,6 +139,7 @@ private:
     QPushButton* m_intCharButton = nullptr;
     ShapeListPanel* m_shapePanel = nullptr;
     QLabel* m_layoutName = nullptr;
+    PageThumbnailWidget* m_layoutImage = nullptr;
     QPushButton* m_changeLayout = nullptr;
     std::array<QCheckBox*, kDirectionCount> m_directionBoxes{};
     std::array<QToolButton*, kDirectionCount> m_speedButtons{};

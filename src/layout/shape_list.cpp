@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "common/text_order.h"
 #include "common/text_rules.h"
 #include "layout/shape_transfer.h"
 
@@ -11,11 +10,6 @@ namespace {
 
 constexpr std::size_t kCopyNameLimit = 50;
 
-bool entryBefore(const ShapeListEntry& a, const ShapeListEntry& b)
-{
-    if (a.text == b.text) return a.tag < b.tag;
-    return compareListedText(a.text, b.text) < 0;
-}
 
 }  // namespace
 
@@ -29,45 +23,22 @@ std::string shapeEntryText(const ShapeRecord& shape)
     return shapeEntryText(shape.Name.view(), shape.usedWidth(), shape.usedHeight());
 }
 
-const ShapeListEntry* ShapeList::selectedEntry() const
-{
-    return m_selected >= 0 ? &m_entries[static_cast<std::size_t>(m_selected)] : nullptr;
-}
-
-void ShapeList::select(int position)
-{
-    m_selected = position >= 0 && position < static_cast<int>(m_entries.size()) ? position : -1;
-}
-
-void ShapeList::SetShapeBoxIndex(int tag)
-{
-    const auto found = std::find_if(m_entries.begin(), m_entries.end(), [tag](const auto& e) { return e.tag == tag; });
-    select(found != m_entries.end() ? static_cast<int>(found - m_entries.begin()) : 0);
-}
-
-void ShapeList::addEntry(ShapeListEntry entry)
-{
-    const auto at = std::upper_bound(m_entries.begin(), m_entries.end(), entry, entryBefore);
-    m_entries.insert(at, std::move(entry));
-}
-
 bool ShapeList::LoadInLayouts()
 {
-    m_entries.clear();
-    m_selected = -1;
+    std::vector<ListedEntry> entries;
     if (m_puzzleShape) {
-        m_entries.push_back({shapeEntryText(*m_puzzleShape), CurrentPuzzleTag});
+        entries.push_back({shapeEntryText(*m_puzzleShape), CurrentPuzzleTag});
         m_current = *m_puzzleShape;
     }
     // A shape file that cannot be opened simply lists nothing.
     if (auto headings = m_file.ListShapes()) {
         for (std::size_t i = 0; i < headings->size(); ++i) {
             const ShapeHeading& heading = (*headings)[i];
-            m_entries.push_back({shapeEntryText(heading.Name, heading.Width, heading.Height), static_cast<int>(i)});
+            entries.push_back({shapeEntryText(heading.Name, heading.Width, heading.Height), static_cast<int>(i)});
         }
     }
-    if (m_entries.empty()) return false;
-    std::stable_sort(m_entries.begin(), m_entries.end(), entryBefore);
+    setEntries(std::move(entries));
+    if (empty()) return false;
     if (m_puzzleShape)
         SetShapeBoxIndex(CurrentPuzzleTag);
     else if (m_lastShape)
@@ -79,7 +50,7 @@ bool ShapeList::LoadInLayouts()
 
 Status ShapeList::LoadALayout()
 {
-    const ShapeListEntry* entry = selectedEntry();
+    const ListedEntry* entry = selectedEntry();
     if (!entry) return {};
     if (entry->tag == CurrentPuzzleTag && m_puzzleShape) {
         m_current = *m_puzzleShape;
@@ -94,24 +65,24 @@ Status ShapeList::LoadALayout()
 
 bool ShapeList::canModifyOrDelete() const
 {
-    const ShapeListEntry* entry = selectedEntry();
+    const ListedEntry* entry = selectedEntry();
     return entry && entry->tag != CurrentPuzzleTag;
 }
 
 std::string ShapeList::deleteQuestion() const
 {
-    const ShapeListEntry* entry = selectedEntry();
+    const ListedEntry* entry = selectedEntry();
     return "Are you sure you want to delete \"" + (entry ? entry->text : std::string()) + "\"?";
 }
 
 ShapeOutcome ShapeList::DeleteALayout()
 {
     if (!canModifyOrDelete()) return ShapeOutcome::refused(ShapeMessages::NoShapeSelected);
-    const int position = m_selected;
+    const int position = selectedPosition();
     if (auto removed = m_file.DeleteShape(selectedEntry()->tag); !removed)
         return ShapeOutcome::fromFailure(removed.failure(), ShapeMessages::CannotDelete);
     if (!LoadInLayouts()) return ShapeOutcome::done();
-    select(std::min(position, static_cast<int>(m_entries.size()) - 1));
+    select(std::min(position, static_cast<int>(entries().size()) - 1));
     if (auto loaded = LoadALayout(); !loaded) return ShapeOutcome::failed(loaded.failure());
     return ShapeOutcome::done();
 }

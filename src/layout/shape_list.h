@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "collection/puzzle_record.h"
+#include "layout/listed_entries.h"
 #include "layout/shape_file.h"
 #include "layout/shape_messages.h"
 #include "layout/shape_record.h"
@@ -18,16 +19,14 @@ namespace qm {
 // The tag of the entry that stands for the shape of the puzzle being edited.
 inline constexpr int CurrentPuzzleTag = 100000;
 
-struct ShapeListEntry {
-    std::string text;  // "WxH Name", Windows-1252 bytes
-    int tag = 0;       // the record index, or CurrentPuzzleTag
-};
+// An entry's text is "WxH Name"; its tag the record index, or CurrentPuzzleTag.
+using ShapeListEntry = ListedEntry;
 
 // "30x30 New Layout": width, "x", height, a blank and the name.
 std::string shapeEntryText(std::string_view name, int width, int height);
 std::string shapeEntryText(const ShapeRecord& shape);
 
-class ShapeList {
+class ShapeList : public ListedEntries {
 public:
     ShapeList(ShapeFile file, ShapeRecord& currentShape) : m_file(std::move(file)), m_current(currentShape) {}
 
@@ -39,13 +38,6 @@ public:
     void showCurrentPuzzle(const PuzzleRecord& puzzle) { m_puzzleShape = shapeOfPuzzle(puzzle); }
 
     const ShapeFile& file() const { return m_file; }
-    const std::vector<ShapeListEntry>& entries() const { return m_entries; }
-    int selectedPosition() const { return m_selected; }
-    const ShapeListEntry* selectedEntry() const;
-    // A position outside the list selects nothing.
-    void select(int position);
-    // Selects the entry with the tag, or the first entry when none has it.
-    void SetShapeBoxIndex(int tag);
 
     // Rebuilds the list from the shape file, sorted by text, and selects the entry the list is
     // used for. False when there is no entry at all: the window then shows NoShapesFound.
@@ -71,14 +63,10 @@ public:
     Status refreshAfterSave(int savedIndex);
 
 private:
-    void addEntry(ShapeListEntry entry);
-
     ShapeFile m_file;
     ShapeRecord& m_current;
     int* m_lastShape = nullptr;
     std::optional<ShapeRecord> m_puzzleShape;
-    std::vector<ShapeListEntry> m_entries;
-    int m_selected = -1;
 };
 
 }  // namespace qm

@@ -2,29 +2,15 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "common/qt_text.h"
+#include "layout/exchange_file_dialog.h"
+#include "layout/list_box_entries.h"
 #include "layout/shape_editor_dialog.h"
 #include "layout/shape_outcome_report.h"
 #include "layout/shape_preview_widget.h"
 
 namespace qm {
-namespace {
-
-// Asks for a .LAY file, starting from the one chosen last time, and remembers the choice.
-std::optional<std::filesystem::path> chooseExchangeFile(UserDialogs& dialogs, FileRequest request, std::string& lastFile)
-{
-    request.defaultExtension = "LAY";
-    request.initialFile = QString::fromStdString(lastFile);
-    const auto chosen = dialogs.chooseFile(request);
-    if (!chosen) return std::nullopt;
-    lastFile = chosen->toStdString();
-    return std::filesystem::path(lastFile);
-}
-
-}  // namespace
-
 ShapeListPanel::ShapeListPanel(ShapeListContext& context, QWidget& container)
     : QObject(&container),
       m_context(context),
@@ -77,11 +63,7 @@ void ShapeListPanel::open()
 
 void ShapeListPanel::showEntries()
 {
-    const QSignalBlocker quiet(m_shapeBox);
-    m_shapeBox->clear();
-    for (const ShapeListEntry& entry : m_list.entries()) m_shapeBox->addItem(toQString(entry.text));
-    m_shapeBox->setCurrentRow(m_list.selectedPosition());
-    if (m_list.selectedPosition() >= 0) m_shapeBox->scrollToItem(m_shapeBox->currentItem());
+    showListEntries(*m_shapeBox, m_list.entries(), m_list.selectedPosition());
     updateButtons();
 }
 
@@ -174,13 +156,8 @@ void ShapeListPanel::ExportLayout()
         showShapeMessage(m_context.dialogs, ShapeMessages::NoShapeSelected);
         return;
     }
-    FileRequest request;
-    request.kind = FileDialogKind::Save;
-    request.title = "Export Puzzle Shape";
-    request.filter = "Puzzle Shape (*.LAY)|*.LAY";
-    request.promptOverwrite = true;
-    request.folderMustExist = true;
-    const auto chosen = chooseExchangeFile(m_context.dialogs, request, m_context.settings.Misc.LastExportShapeFile);
+    const auto chosen = chooseExportFile(m_context.dialogs, {"Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY", "LAY"},
+                                         m_context.settings.Misc.LastExportShapeFile);
     if (!chosen) return;
     const ShapeOutcome outcome = m_list.ExportLayout(*chosen);
     DrawTheBox();
@@ -189,11 +166,8 @@ void ShapeListPanel::ExportLayout()
 
 void ShapeListPanel::ImportLayout()
 {
-    FileRequest request;
-    request.title = "Import Puzzle Shape";
-    request.filter = "Puzzle Shapes (*.LAY)|*.LAY";
-    request.fileMustExist = true;
-    const auto chosen = chooseExchangeFile(m_context.dialogs, request, m_context.settings.Misc.LastImportShapeFile);
+    const auto chosen = chooseImportFile(m_context.dialogs, {"Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY", "LAY"},
+                                         m_context.settings.Misc.LastImportShapeFile);
     if (!chosen) return;
     const ShapeOutcome outcome = m_list.ImportLayout(*chosen);
     if (!reportShapeOutcome(m_context.dialogs, outcome)) return;

@@ -92,9 +92,8 @@ TEST_F(WorkingCopyActions, AFailedReadLeavesTheWorkingCopyAsItWas)
 TEST_F(WorkingCopyActions, NewPuzzleStartsEmptyWithTheLayout)
 {
     ASSERT_TRUE(loadForModify(copy, collection, 1));
-    std::array<std::uint8_t, kPageLayoutSize> layout{};
-    layout[0] = 0x42;
-    layout[kPageLayoutSize - 1] = 0x24;
+    PageLayoutRecord layout = makeBuiltInPageLayout();
+    layout.Objects[19].Unused[27] = 0x24;
     startNewPuzzle(copy, layout);
     EXPECT_TRUE(copy.IsNewPuzzle);
     EXPECT_EQ(copy.record->WordCount, 0);

@@ -56,7 +56,8 @@ TEST_F(CollectionCommandsTest, DumpShowsEveryFieldByName)
     const json out = json::parse(result.out);
     const std::vector<std::string> names = {"VersionTag", "Category", "Title", "Width", "Height", "Letters",
                                             "FillLetters", "WordCount", "Words", "Clues", "StartCell",
-                                            "EndCell", "Placed", "Generated", "BonusQuestion", "HiddenPhraseUsed"};
+                                            "EndCell", "Placed", "Generated", "BonusQuestion", "HiddenPhraseUsed",
+                                            "Layout"};
     std::vector<std::string> keys;
     const auto ordered = nlohmann::ordered_json::parse(result.out);
     for (const auto& item : ordered.items()) keys.push_back(item.key());

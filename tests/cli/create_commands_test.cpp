@@ -83,7 +83,8 @@ TEST_F(CreateCommandTest, StoresACompleteNewPuzzleAndPrintsItsIndex)
         const char fill = record[kFillLetters + cell];
         EXPECT_TRUE(fill >= 'A' && fill <= 'Z') << cell;
     }
-    const auto layout = loadDefaultPageLayout(std::filesystem::path(QM_CLI).parent_path(), 0);
+    std::array<std::uint8_t, kPageLayoutSize> layout{};
+    encodePageLayout(loadDefaultPageLayout(std::filesystem::path(QM_CLI).parent_path(), 0), layout);
     EXPECT_EQ(record.substr(kLayout, layout.size()), std::string(layout.begin(), layout.end()));
 
     // The same seed appends the same puzzle.

@@ -194,8 +194,8 @@ TEST(NewPuzzleRecord, StartsEmptyWithTheGivenLayout)
     record->Generated = true;
     record->HiddenPhraseUsed = true;
     record->BonusQuestion.assign("Q");
-    std::array<std::uint8_t, kPageLayoutSize> layout{};
-    layout[0] = 8;
+    PageLayoutRecord layout;
+    layout.Name.assign("Worksheet");
     resetToNewPuzzle(*record, layout);
     EXPECT_TRUE(record->Words[5].empty());
     EXPECT_TRUE(record->Clues[5].empty());
@@ -207,7 +207,7 @@ TEST(NewPuzzleRecord, StartsEmptyWithTheGivenLayout)
     EXPECT_FALSE(record->Generated);
     EXPECT_FALSE(record->HiddenPhraseUsed);
     EXPECT_TRUE(record->BonusQuestion.empty());
-    EXPECT_EQ(record->Layout[0], 8);
+    EXPECT_EQ(record->Layout, layout);
 }
 
 }  // namespace

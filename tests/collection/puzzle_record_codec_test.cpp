@@ -78,8 +78,8 @@ TEST(PuzzleRecordCodec, ReadsEveryFieldAtItsOffset)
     EXPECT_TRUE(record->Generated);
     EXPECT_EQ(record->BonusQuestion.text(), "Which one gives milk?");
     EXPECT_TRUE(record->HiddenPhraseUsed);
-    EXPECT_EQ(record->Layout[0], 0x11);
-    EXPECT_EQ(record->Layout[28867], 0x22);
+    EXPECT_EQ(record->Layout.Name.bytes[0], 0x11);
+    EXPECT_EQ(record->Layout.Objects[19].Unused[27], 0x22);
     EXPECT_EQ(record->Reserved[0], 0x33);
     EXPECT_EQ(record->Reserved[29], 0x44);
 }
@@ -113,8 +113,8 @@ TEST(PuzzleRecordCodec, WritesEveryFieldAtItsOffset)
     record.Generated = true;
     record.BonusQuestion.assign("Which one gives milk?");
     record.HiddenPhraseUsed = true;
-    record.Layout[0] = 0x11;
-    record.Layout[28867] = 0x22;
+    record.Layout.Name.bytes[0] = 0x11;
+    record.Layout.Objects[19].Unused[27] = 0x22;
     record.Reserved[0] = 0x33;
     record.Reserved[29] = 0x44;
     record.VersionTag.bytes[5] = 0x7E;

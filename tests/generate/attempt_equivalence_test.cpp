@@ -47,7 +47,7 @@ Configuration randomConfiguration(std::uint64_t seed)
         config.working->Placed[i] = random.Random(2) == 1;
     }
     config.working->Reserved[7] = 0x5A;
-    config.working->Layout[100] = 0x33;
+    config.working->Layout.Reserved[12] = 0x33;
     config.shape = fullShape(width, height);
     if (random.Random(2) == 0)
         for (auto& cell : config.shape.Mask) cell = random.Random(5) == 0 ? 0 : 1;

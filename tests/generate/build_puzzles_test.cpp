@@ -285,7 +285,7 @@ TEST(BuildPuzzles, StoredOrderIsAlphabeticalWithTheExcludedWordsBehind)
 TEST(BuildPuzzles, WorkingRecordIsLeftByteForByte)
 {
     auto working = workingRecord(kAnimals, 10, 10);
-    working->Layout[500] = 0x7E;
+    working->Layout.Objects[0].Text[300] = 0x7E;
     working->Reserved[3] = 0x11;
     working->BonusQuestion.assign("Which one flies?");
     working->Placed[2] = true;

@@ -18,7 +18,7 @@ namespace {
 constexpr int kTypedWords = 4;
 
 // The page layout the editor gave the puzzle: a pattern no default layout has.
-std::array<std::uint8_t, kPageLayoutSize> editorLayout()
+std::array<std::uint8_t, kPageLayoutSize> editorLayoutBytes()
 {
     std::array<std::uint8_t, kPageLayoutSize> layout{};
     for (std::size_t i = 0; i < layout.size(); ++i) layout[i] = static_cast<std::uint8_t>(i * 7 + 3);
@@ -33,7 +33,7 @@ WorkingCopy typedPuzzle()
     copy.record->Title.assign("Animals");
     copy.record->Category.assign("Zoo");
     copy.record->BonusQuestion.assign("Which one");
-    copy.record->Layout = editorLayout();
+    copy.record->Layout = decodePageLayout(editorLayoutBytes());
     copy.IsNewPuzzle = true;
     return copy;
 }
@@ -166,7 +166,7 @@ TEST_F(ChosenPuzzleSave, StoredRecordHoldsWhatTheWriteRulesSay)
     EXPECT_EQ(at(66779, 1), "\x01");             // Generated
     EXPECT_EQ(at(66780, 10), want(66780, 10));   // BonusQuestion
     EXPECT_EQ(at(66931, 1), "\x01");             // HiddenPhraseUsed
-    const auto layout = editorLayout();
+    const auto layout = editorLayoutBytes();
     EXPECT_EQ(at(66932, kPageLayoutSize), std::string(layout.begin(), layout.end()));
     EXPECT_TRUE(copy.reselect.requested);
     EXPECT_EQ(copy.reselect.category, "Zoo");

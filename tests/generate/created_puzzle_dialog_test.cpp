@@ -99,8 +99,7 @@ protected:
         test::setWords(typed, {"CAT", "DOG", "EMU"}, 3);
         typed.Clues[1] = "barks";
         typed.Clues[2] = "runs";
-        typed.Layout[0] = 6;  // a layout name the stored record must keep
-        std::copy_n("Simple", 6, typed.Layout.begin() + 1);
+        typed.Layout.Name = "Simple";  // a layout name the stored record must keep
         fillSlot(candidates, 1, typed, kCatDog, 2, {true, true, false});
         fillSlot(candidates, 2, typed, {"CAT..", "     "}, 1, {true, false, false});
     }

@@ -21,6 +21,9 @@
 #include "generate/word_list_window.h"
 #include "generate/words_clues_grid_widget.h"
 #include "layout/default_page_layout.h"
+#include "layout/page_layout_file.h"
+#include "layout/page_layout_list_window.h"
+#include "layout/page_thumbnail_widget.h"
 #include "puzzle_window_support.h"
 #include "support/record_images.h"
 #include "support/scripted_dialogs.h"
@@ -131,7 +134,7 @@ TEST_F(WordListTest, NewModeShowsTheRecordAndTheSettingsAndHidesSaveAndPhrase)
     EXPECT_TRUE(child<QWidget>(editor, "SaveButton")->isHidden());
     EXPECT_TRUE(child<QWidget>(editor, "ChangePhrase")->isHidden());
     EXPECT_TRUE(child<QWidget>(editor, "CreateIt")->isEnabled());
-    for (const char* later : {"SpellClue", "Thes", "ImportClue", "ExportClue", "IntCharButton", "ChangeLayout"})
+    for (const char* later : {"SpellClue", "Thes", "ImportClue", "ExportClue", "IntCharButton"})
         EXPECT_FALSE(child<QWidget>(editor, later)->isEnabled()) << later;
     // The shape of the last puzzle is chosen again.
     EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "5x5 Small");
@@ -394,6 +397,37 @@ TEST_F(WordListTest, APhraseChangeIsAskedAboutAndStoredBySave)
     EXPECT_EQ(record->FillLetters[50], 'C');
 }
 
+TEST_F(WordListTest, ChangeLayoutTakesTheChosenLayoutAndCountsAsAChange)
+{
+    PageLayoutRecord poster = loadDefaultPageLayout(dir.path(), 0);
+    poster.Name = "Poster";
+    poster.Portrait = false;
+    PageLayoutFile layouts = PageLayoutFile::inDirectory(dir.path());
+    ASSERT_TRUE(layouts.AppendLayout(loadDefaultPageLayout(dir.path(), 0)));
+    ASSERT_TRUE(layouts.AppendLayout(poster));
+    openStoredPuzzle();
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    EXPECT_TRUE(child<QWidget>(editor, "ChangeLayout")->isEnabled());  // the layout can change in modify mode
+    QTimer::singleShot(0, [] {
+        auto* list = qobject_cast<TListPages*>(QApplication::activeModalWidget());
+        ASSERT_NE(list, nullptr);
+        const auto found = list->shapeBox()->findItems("Poster", Qt::MatchContains);
+        EXPECT_EQ(found.size(), 1);
+        if (found.size() != 1) return list->reject();
+        list->shapeBox()->setCurrentItem(found.front());
+        list->OkButtonClick();
+    });
+    editor.ChangeLayoutClick();
+    EXPECT_EQ(working.record->Layout.Name.text(), "Poster");
+    EXPECT_EQ(child<QLabel>(editor, "PageLayoutName")->text(), "Poster");
+    ASSERT_TRUE(child<PageThumbnailWidget>(editor, "PageImage")->shownLayout());
+    EXPECT_EQ(child<PageThumbnailWidget>(editor, "PageImage")->shownLayout()->Name.text(), "Poster");
+    dialogs.answerMessage(MessageButton::Yes);
+    editor.CancelClick();
+    EXPECT_EQ(stored(1)->Layout.Name.text(), "Poster");
+}
+
 TEST_F(WordListTest, ASaveThatCannotOpenTheFileSaysSoAndCloses)
 {
     openStoredPuzzle();
@@ -558,8 +592,9 @@ TEST_F(PuzzleRoadTest, NewCopyAndModifyStoreThroughTheEditorAndTheChooser)
     EXPECT_EQ(test::storedText(record, test::kCluesAt + 151), "barks");
     EXPECT_EQ(std::string(record, test::kPlacedAt, 3), std::string("\x01\x01\x00", 3));
     EXPECT_EQ(record[test::kGeneratedAt], 1);
-    const auto layout = loadDefaultPageLayout(dir.path(), 0);
-    EXPECT_EQ(record.substr(test::kLayoutAt, kPageLayoutSize), std::string(layout.begin(), layout.end()));
+    const auto stored = CollectionFile(dir / "SCHOOL.QZ3").ReadPuzzle(1);
+    ASSERT_TRUE(stored);
+    EXPECT_TRUE((*stored)->Layout == loadDefaultPageLayout(dir.path(), 0));
     for (int r = 1; r <= 12; ++r)
         for (int c = 1; c <= 12; ++c) {
             const std::size_t at = test::gridAt(test::kLettersAt, r, c);

@@ -233,9 +233,8 @@ TEST(PuzzleChanged, SeesEachComparedFieldAndNothingElse)
 {
     auto reference = workingRecord({"horse", "zebra"}, 15, 15, {"runs", "stripes"});
     reference->BonusQuestion.assign("Which?");
-    reference->Layout[0] = 4;  // layout name "Main"
-    std::copy_n("Main", 4, reference->Layout.begin() + 1);
-    reference->Layout[66] = 2;  // zoom
+    reference->Layout.Name.assign("Main");
+    reference->Layout.Zoom = 2;
 
     struct Case {
         const char* name;
@@ -249,14 +248,16 @@ TEST(PuzzleChanged, SeesEachComparedFieldAndNothingElse)
         {"bonus question", [](PuzzleRecord& r) { r.BonusQuestion.clear(); }, true},
         {"a word", [](PuzzleRecord& r) { r.Words[1].assign("zebras"); }, true},
         {"last clue slot", [](PuzzleRecord& r) { r.Clues[329].assign("x"); }, true},
-        {"layout name", [](PuzzleRecord& r) { r.Layout[4] = 'x'; }, true},
-        {"paper name", [](PuzzleRecord& r) { r.Layout[21] = 2; }, true},
-        {"page width", [](PuzzleRecord& r) { r.Layout[49] = 0x40; }, true},
-        {"zoom", [](PuzzleRecord& r) { r.Layout[66] = 3; }, true},
+        {"layout name", [](PuzzleRecord& r) { r.Layout.Name.assign("Mainx"); }, true},
+        {"paper name", [](PuzzleRecord& r) { r.Layout.PaperName.assign("A4"); }, true},
+        {"page width", [](PuzzleRecord& r) { r.Layout.PageWidth = 2.0; }, true},
+        {"object count", [](PuzzleRecord& r) { r.Layout.ObjectCount = 3; }, true},
+        {"portrait", [](PuzzleRecord& r) { r.Layout.Portrait = true; }, true},
+        {"zoom", [](PuzzleRecord& r) { r.Layout.Zoom = 3; }, true},
         {"bytes behind a text", [](PuzzleRecord& r) { r.Title.bytes[30] = 'q'; }, false},
-        {"bytes behind the layout name", [](PuzzleRecord& r) { r.Layout[10] = 'q'; }, false},
-        {"layout reserved bytes", [](PuzzleRecord& r) { r.Layout[70] = 1; }, false},
-        {"a page object", [](PuzzleRecord& r) { r.Layout[200] = 1; }, false},
+        {"bytes behind the layout name", [](PuzzleRecord& r) { r.Layout.Name.bytes[10] = 'q'; }, false},
+        {"layout reserved bytes", [](PuzzleRecord& r) { r.Layout.Reserved[2] = 1; }, false},
+        {"a page object", [](PuzzleRecord& r) { r.Layout.Objects[0].FontSize = 12; }, false},
         {"grid and placement", [](PuzzleRecord& r) {
              r.Letters[0] = 'A';
              r.Placed[0] = true;

@@ -13,6 +13,7 @@
 #include "layout/shape_list_window.h"
 #include "layout/shape_preview_widget.h"
 #include "shape_test_support.h"
+#include "support/modal_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -307,16 +308,7 @@ TEST_F(TSelectShapesTest, ExportAndImportGoThroughTheFileDialogs)
 // Runs a command that opens the shape editor, and acts on the editor once it is up.
 void whileEditorOpen(const std::function<void()>& command, const std::function<void(TDoShapes&)>& act)
 {
-    bool acted = false;
-    QTimer::singleShot(0, [&] {
-        auto* editor = qobject_cast<TDoShapes*>(QApplication::activeModalWidget());
-        ASSERT_NE(editor, nullptr);
-        act(*editor);
-        if (editor->isVisible()) editor->reject();
-        acted = true;
-    });
-    command();
-    EXPECT_TRUE(acted);
+    test::whileModalOpen<TDoShapes>(command, act);
 }
 
 TEST_F(TSelectShapesTest, NewCopyAndModifyRunTheEditorAndSelectTheResult)

@@ -1,5 +1,4 @@
-#include "layout/shape_outcome_report.h"
-
+#include "layout/command_outcome_report.h"
 
 namespace qm {
 namespace {
@@ -14,23 +13,23 @@ MessageIcon iconOf(MessageText message)
 
 }  // namespace
 
-void showShapeMessage(UserDialogs& dialogs, MessageText message)
+void showCommandMessage(UserDialogs& dialogs, MessageText message)
 {
     dialogs.message(QString::fromLatin1(message.caption), QString::fromLatin1(message.text), MessageButton::Ok,
                     iconOf(message));
 }
 
-bool reportShapeOutcome(UserDialogs& dialogs, const ShapeOutcome& outcome)
+bool reportCommandOutcome(UserDialogs& dialogs, const CommandOutcome& outcome)
 {
     switch (outcome.kind) {
-    case ShapeOutcome::Kind::Done: return true;
-    case ShapeOutcome::Kind::Refused: showShapeMessage(dialogs, outcome.refusal); return false;
-    case ShapeOutcome::Kind::Failed: dialogs.reportIoFailure(outcome.failure); return false;
+    case CommandOutcome::Kind::Done: return true;
+    case CommandOutcome::Kind::Refused: showCommandMessage(dialogs, outcome.refusal); return false;
+    case CommandOutcome::Kind::Failed: dialogs.reportIoFailure(outcome.failure); return false;
     }
     return false;
 }
 
-bool reportShapeStatus(UserDialogs& dialogs, const Status& status)
+bool reportCommandStatus(UserDialogs& dialogs, const Status& status)
 {
     if (!status) dialogs.reportIoFailure(status.failure());
     return status.ok();
