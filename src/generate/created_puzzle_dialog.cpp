@@ -81,7 +81,7 @@ TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleContext& context, QWidget* parent)
     }
 }
 
-QLabel* TCreatedPuzzle::panelHeading(const QString& text, const char* name, QWidget* panel, QRect design)
+QLabel* TCreatedPuzzle::panelHeading(const QString& text, const QString& name, QWidget* panel, QRect design)
 {
     auto* heading = new QLabel(text, panel);
     heading->setObjectName(name);
@@ -112,25 +112,22 @@ void TCreatedPuzzle::buildControls()
         m_images[slot - 1] = image;
     }
 
-    QFrame* included = tealPanel(this, {416, 4, 170, 152});
-    panelHeading("Included Words", "IncludedPanelTitle", included, {4, 3, 162, 15});
-    m_incWordsLabel = new QLabel(included);
-    m_incWordsLabel->setObjectName("IncWordsLabel");
-    m_incWordsLabel->setGeometry(4, 19, 162, 14);
-    m_incWordsLabel->setAlignment(Qt::AlignCenter);
-    m_includedWords = new QListWidget(included);
-    m_includedWords->setObjectName("IncludedWords");
-    m_includedWords->setGeometry(4, 35, 162, 112);
-
-    QFrame* excluded = tealPanel(this, {416, 160, 170, 116});
-    panelHeading("Excluded Words", "ExcludedPanelTitle", excluded, {4, 3, 162, 15});
-    m_excWordsLabel = new QLabel(excluded);
-    m_excWordsLabel->setObjectName("ExcWordsLabel");
-    m_excWordsLabel->setGeometry(4, 19, 162, 14);
-    m_excWordsLabel->setAlignment(Qt::AlignCenter);
-    m_excludedWords = new QListWidget(excluded);
-    m_excludedWords->setObjectName("ExcludedWords");
-    m_excludedWords->setGeometry(4, 35, 162, 76);
+    const auto wordPanel = [this](const char* title, const char* prefix, const char* countName, const char* listName,
+                                  QRect design, QLabel*& count, QListWidget*& list) {
+        QFrame* panel = tealPanel(this, design);
+        panelHeading(title, QByteArray(prefix) + "PanelTitle", panel, {4, 3, 162, 15});
+        count = new QLabel(panel);
+        count->setObjectName(countName);
+        count->setGeometry(4, 19, 162, 14);
+        count->setAlignment(Qt::AlignCenter);
+        list = new QListWidget(panel);
+        list->setObjectName(listName);
+        list->setGeometry(4, 35, 162, design.height() - 40);
+    };
+    wordPanel("Included Words", "Included", "IncWordsLabel", "IncludedWords", {416, 4, 170, 152}, m_incWordsLabel,
+              m_includedWords);
+    wordPanel("Excluded Words", "Excluded", "ExcWordsLabel", "ExcludedWords", {416, 160, 170, 116}, m_excWordsLabel,
+              m_excludedWords);
 
     QFrame* phrase = tealPanel(this, {416, 280, 170, 100});
     panelHeading("Hidden Phrase", "PhrasePanelTitle", phrase, {4, 3, 162, 15});

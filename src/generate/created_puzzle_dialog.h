@@ -58,7 +58,7 @@ protected:
 
 private:
     void buildControls();
-    QLabel* panelHeading(const QString& text, const char* name, QWidget* panel, QRect design);
+    QLabel* panelHeading(const QString& text, const QString& name, QWidget* panel, QRect design);
     void setHeadingSelected(int slot, bool selected);
     void backToPhrase();
 
