@@ -19,19 +19,6 @@ constexpr int kDesignFontPixels = 13;
 
 }  // namespace
 
-std::string currentFillText(const PuzzleRecord& record)
-{
-    std::string text;
-    for (int r = 1; r <= record.usedHeight(); ++r)
-        for (int c = 1; c <= record.usedWidth(); ++c) {
-            const int cell = cellNumber(r, c) - 1;
-            if (record.Letters[cell] != ' ') continue;
-            if (text.size() == static_cast<std::size_t>(kMaxPhraseLength)) return text;
-            text.push_back(static_cast<char>(record.FillLetters[cell]));
-        }
-    return text;
-}
-
 TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, const PuzzleRecord& working,
                                    const BadWordList& badWords, RandomSource* random, QWidget* parent)
     : StyledDialog(style, parent),
@@ -80,7 +67,7 @@ TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, c
     m_numChars->setText(toQString(freeCellsLabel(m_freeCells)));
     m_includeHidden->setChecked(static_cast<bool>(m_copy->HiddenPhraseUsed));
     m_hiddenPhrase->setMaxLength(std::min(m_freeCells, kMaxPhraseLength));
-    m_hiddenPhrase->setText(toQString(currentFillText(*m_copy)));
+    m_hiddenPhrase->setText(toQString(currentPhrase(*m_copy)));
     if (!phraseAllowed(m_freeCells)) {
         m_hiddenPhrase->setEnabled(false);
         m_includeHidden->setChecked(false);

@@ -18,10 +18,6 @@ class QPushButton;
 
 namespace qm {
 
-// The letters of the free cells as they are filled now, in reading order, at most the first
-// 255: what the dialog offers as the current phrase.
-std::string currentFillText(const PuzzleRecord& record);
-
 class TChangeThePhrase : public StyledDialog {
     Q_OBJECT
 public:

@@ -13,6 +13,7 @@
 #include "generate/candidate_drawing.h"
 #include "generate/candidate_image_widget.h"
 #include "generate/change_phrase_dialog.h"
+#include "generate/puzzle_fill.h"
 #include "generate/created_puzzle_dialog.h"
 #include "puzzle_window_support.h"
 #include "support/record_images.h"
@@ -448,7 +449,7 @@ TEST(ChangeThePhrase, MoreThan255FreeCellsLeaveOnlyTheRandomFill)
     const BadWordList badWords = builtInBadWords();
     SeededRandom random(3);
     TChangeThePhrase dialog(dialogs, style, record, badWords, &random);
-    EXPECT_EQ(currentFillText(record).size(), 255u);
+    EXPECT_EQ(currentPhrase(record).size(), 255u);
     auto* box = dialog.findChild<QCheckBox*>("IncludeHidden");
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(box->isEnabled());
