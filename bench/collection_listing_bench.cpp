@@ -51,7 +51,8 @@ void BareHeaderReads5000(benchmark::State& state)
     std::array<char, 57> header{};
     for (auto _ : state) {
         for (int k = 0; k < kRecords; ++k)
-            benchmark::DoNotOptimize(::pread(descriptor, header.data(), header.size(), std::int64_t(k) * qm::PuzzleRecord::kSize + 6));
+            benchmark::DoNotOptimize(
+                ::pread(descriptor, header.data(), header.size(), std::int64_t(k) * qm::PuzzleRecord::kSize + 6));
         benchmark::ClobberMemory();
     }
     ::close(descriptor);

@@ -82,7 +82,8 @@ void Run999(benchmark::State& state)
         SeededRandom random(seed++);
         const auto started = std::chrono::steady_clock::now();
         const std::clock_t cpuStarted = std::clock();
-        const GenerationOutcome outcome = BuildPuzzles(*in.working, in.shape, in.settings, in.badWords, random, candidates);
+        const GenerationOutcome outcome =
+            BuildPuzzles(*in.working, in.shape, in.settings, in.badWords, random, candidates);
         cpuMilliseconds += 1000.0 * double(std::clock() - cpuStarted) / CLOCKS_PER_SEC;
         milliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
         best += candidates.Slots[0].Score;

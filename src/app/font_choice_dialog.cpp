@@ -12,7 +12,8 @@
 namespace qm {
 
 FontChoiceDialog::FontChoiceDialog(const FontRequest& request, QWidget* parent)
-    : QDialog(parent), m_color(request.initial.color.isValid() ? request.initial.color : QColor(Qt::black))
+    : QDialog(parent),
+      m_color(request.initial.color.isValid() ? request.initial.color : QColor(Qt::black))
 {
     setWindowTitle(request.title.isEmpty() ? QString("Font") : request.title);
 

@@ -35,7 +35,8 @@ std::optional<QString> helpPageForKeyword(const std::filesystem::path& helpFolde
 }
 
 HelpViewer::HelpViewer(std::filesystem::path helpFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_folder(std::move(helpFolder))
+    : QWidget(parent, Qt::Window),
+      m_folder(std::move(helpFolder))
 {
     setWindowTitle("Quillmaze 98 Help");
     m_browser = new QTextBrowser(this);

@@ -41,7 +41,9 @@ QSize primaryScreenSize()
 }  // namespace
 
 TMainWin::TMainWin(MainWindowEnvironment environment, MainWindowLinks links, QWidget* parent)
-    : QMainWindow(parent), m_environment(std::move(environment)), m_links(std::move(links))
+    : QMainWindow(parent),
+      m_environment(std::move(environment)),
+      m_links(std::move(links))
 {
     setWindowIcon(applicationIcon());
     buildClient();
@@ -181,7 +183,10 @@ void TMainWin::rescale()
     update();
 }
 
-void TMainWin::refreshCaption() { setWindowTitle(QString::fromStdString(mainWindowCaption(m_settings.Misc.LastGroup))); }
+void TMainWin::refreshCaption()
+{
+    setWindowTitle(QString::fromStdString(mainWindowCaption(m_settings.Misc.LastGroup)));
+}
 
 void TMainWin::ListPuzzles()
 {
@@ -281,8 +286,8 @@ namespace {
 // Checks the item of the chosen value (1.. for the languages, chooseLater for the item that
 // asks each time); languages are enabled when installed, that item when any language is.
 template <std::size_t N>
-void showLanguageChoice(const std::array<QAction*, N>& languages, QAction* askLater, const std::array<bool, N>& installed,
-                        int chosen, int chooseLater)
+void showLanguageChoice(const std::array<QAction*, N>& languages, QAction* askLater,
+                        const std::array<bool, N>& installed, int chosen, int chooseLater)
 {
     bool anyInstalled = false;
     for (std::size_t i = 0; i < N; ++i) {

@@ -62,7 +62,8 @@ void TMainWin::newCollection()
 
     // Only worth asking when there is an editor to create the puzzle in.
     if (m_links.editPuzzle &&
-        dialogs().askYesNo("New Puzzle", "Would you like to create your first puzzle now for this new puzzle collection?"))
+        dialogs().askYesNo("New Puzzle",
+                           "Would you like to create your first puzzle now for this new puzzle collection?"))
         newPuzzle();
 }
 
@@ -218,8 +219,9 @@ void TMainWin::chooseUserFont(UserFontKind kind)
         UiFontSettings& stored;
     };
     const Target target = kind == UserFontKind::Label ? Target{"Label Font", m_style.labelFont, m_settings.LabelFont}
-                          : kind == UserFontKind::Edit ? Target{"Edit Font", m_style.editFont, m_settings.EditFont}
-                                                       : Target{"Button Font", m_style.buttonFont, m_settings.ButtonFont};
+                          : kind == UserFontKind::Edit
+                              ? Target{"Edit Font", m_style.editFont, m_settings.EditFont}
+                              : Target{"Button Font", m_style.buttonFont, m_settings.ButtonFont};
     const auto chosen = dialogs().chooseFont(FontRequest{target.title, fontChoiceOf(target.font)});
     if (!chosen) return;
     target.font = userFontOf(*chosen);

@@ -102,7 +102,8 @@ void TMainWin::buildMenus()
     }
     a.backgroundBitmap = addCheckItem(options, "&Background Bitmap", QKeySequence("Ctrl+G"));
     run(a.backgroundBitmap, &TMainWin::toggleBackgroundBitmap);
-    a.jpegCompression = addLinkedItem(options, "&JPEG Compression Factor", links.jpegCompression, QKeySequence("Ctrl+J"));
+    a.jpegCompression =
+        addLinkedItem(options, "&JPEG Compression Factor", links.jpegCompression, QKeySequence("Ctrl+J"));
     runLink(a.jpegCompression, links.jpegCompression);
     QMenu* colors = options->addMenu("C&olors For Saving Bitmaps && JPEGs");
     a.colors256 = addCheckItem(colors, "&256 Colors");
@@ -198,7 +199,8 @@ void TMainWin::buildToolBar()
     addToolButton("Create New Puzzle Collection File", "document-new", "new_collection", &TMainWin::newCollection);
     addToolButton("Open Puzzle Collection File", "document-open", "open_collection", &TMainWin::openCollection);
     m_toolBar->addSeparator();
-    addToolButton("Create New Puzzle", "", "new_puzzle", &TMainWin::newPuzzle)->setEnabled(static_cast<bool>(m_links.editPuzzle));
+    addToolButton("Create New Puzzle", "", "new_puzzle", &TMainWin::newPuzzle)
+        ->setEnabled(static_cast<bool>(m_links.editPuzzle));
     a.toolModify = addToolButton("Modify Puzzle", "", "modify_puzzle", &TMainWin::modifyPuzzle);
     a.toolCopy = addToolButton("Copy Puzzle", "", "copy_puzzle", &TMainWin::copyPuzzle);
     a.toolDelete = addToolButton("Delete Puzzle", "", "delete_puzzle", &TMainWin::deletePuzzle);

@@ -25,10 +25,10 @@ public:
 
 private:
     struct Line {
-        std::string text;            // as read, without its line end
-        std::string section;         // set on a section line
-        std::string key;             // set on a key line
-        std::string value;           // the value of a key line, unquoted
+        std::string text;     // as read, without its line end
+        std::string section;  // set on a section line
+        std::string key;      // set on a key line
+        std::string value;    // the value of a key line, unquoted
     };
 
     std::optional<std::size_t> sectionLine(std::string_view section) const;

@@ -35,10 +35,11 @@ MainWindowLinks programLinks()
     };
     // The four candidate slots of the generator live as long as the main window's links.
     links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
-        WordListContext context{window.dialogs(),        window.uiStyle(),         window.settings(),
-                                window.workingCopy(),    window.currentShape(),    *candidates,
-                                window.programDirectory(), window.collectionPath(), listedCategories(window),
-                                [&window] { window.ListPuzzles(); }};
+        WordListContext context{window.dialogs(),          window.uiStyle(),
+                                window.settings(),         window.workingCopy(),
+                                window.currentShape(),     *candidates,
+                                window.programDirectory(), window.collectionPath(),
+                                listedCategories(window),  [&window] { window.ListPuzzles(); }};
         runWordListEditor(&window, context, caption);
     };
     // The print options, puzzle transfer, exports, spelling, thesaurus and tips connect here as

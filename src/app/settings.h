@@ -28,9 +28,9 @@ struct MiscSettings {
     std::string LastExportWmfFile;
     std::string LastExportHtmlFile;
     std::string LastExportTextFile;
-    std::string LastGroup;                // path of the current collection file
+    std::string LastGroup;                 // path of the current collection file
     std::array<std::string, 5> LastFiles;  // recent collection files, [0] the most recent
-    int WindowSize = 640;                 // 640, 800, 1024 or 1280
+    int WindowSize = 640;                  // 640, 800, 1024 or 1280
     bool BackgroundBitmap = true;
     int Dictionary = 1;      // 0 none, 1..8 a language, 9 choose at spell check time
     int UserDictionary = 1;  // 1..8

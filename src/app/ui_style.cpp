@@ -172,7 +172,8 @@ void applyUserFont(QWidget& widget, const UiStyle& style)
 
 UserFont userFontFrom(const UiFontSettings& settings)
 {
-    return UserFont{QString::fromStdString(settings.FontName), settings.Bold, settings.Italic, toQColor(settings.Color)};
+    return UserFont{QString::fromStdString(settings.FontName), settings.Bold, settings.Italic,
+                    toQColor(settings.Color)};
 }
 
 void storeUserFont(const UserFont& font, UiFontSettings& settings)

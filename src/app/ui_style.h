@@ -37,10 +37,10 @@ FontChoice fontChoiceOf(const UserFont& font);
 UserFont userFontOf(const FontChoice& choice);
 
 struct UiStyle {
-    double scale = 1.0;  // rounded to two decimals
-    UserFont labelFont;  // labels, check boxes, radio buttons, lists, group boxes
-    UserFont editFont;   // edit boxes, combo boxes, grids
-    UserFont buttonFont; // push buttons
+    double scale = 1.0;   // rounded to two decimals
+    UserFont labelFont;   // labels, check boxes, radio buttons, lists, group boxes
+    UserFont editFont;    // edit boxes, combo boxes, grids
+    UserFont buttonFont;  // push buttons
 
     int scaled(int designValue) const;
     QPoint scaled(QPoint designPoint) const;
@@ -50,12 +50,12 @@ struct UiStyle {
 
 // Which user font a control gets, and whether its colour too.
 enum class ControlKind {
-    Other,           // keeps its design font
-    LabelText,       // label, check box, radio button: Label Font with colour
-    ListOrGroup,     // list box, group box: Label Font without colour
-    EditText,        // edit box, combo box, grid: Edit Font with colour
-    MaskedEdit,      // an edit box with an input mask: Edit Font without colour
-    PushButton,      // Button Font without colour
+    Other,        // keeps its design font
+    LabelText,    // label, check box, radio button: Label Font with colour
+    ListOrGroup,  // list box, group box: Label Font without colour
+    EditText,     // edit box, combo box, grid: Edit Font with colour
+    MaskedEdit,   // an edit box with an input mask: Edit Font without colour
+    PushButton,   // Button Font without colour
 };
 ControlKind controlKindOf(const QWidget& widget);
 

@@ -19,8 +19,9 @@ bool UserDialogs::askYesNo(const QString& caption, const QString& text, MessageI
 
 void UserDialogs::reportIoFailure(const Failure& failure)
 {
-    const QString text = QString("Input/output error on the file\n%1\n\n%2")
-                             .arg(QString::fromStdString(failure.path.string()), QString::fromStdString(failure.reason));
+    const QString text =
+        QString("Input/output error on the file\n%1\n\n%2")
+            .arg(QString::fromStdString(failure.path.string()), QString::fromStdString(failure.reason));
     message("I/O Error", text, MessageButton::Ok, MessageIcon::Error);
 }
 

@@ -26,10 +26,14 @@ enum class MessageButton : unsigned {
 class MessageButtons {
 public:
     constexpr MessageButtons() = default;
-    constexpr MessageButtons(MessageButton button) : m_bits(static_cast<unsigned>(button)) {}  // NOLINT: implicit by design
+    constexpr MessageButtons(MessageButton button)
+        : m_bits(static_cast<unsigned>(button)) {}  // NOLINT: implicit by design
 
     constexpr bool has(MessageButton button) const { return (m_bits & static_cast<unsigned>(button)) != 0; }
-    constexpr MessageButtons operator|(MessageButton button) const { return fromBits(m_bits | static_cast<unsigned>(button)); }
+    constexpr MessageButtons operator|(MessageButton button) const
+    {
+        return fromBits(m_bits | static_cast<unsigned>(button));
+    }
     constexpr bool operator==(const MessageButtons&) const = default;
     constexpr unsigned bits() const { return m_bits; }
 
@@ -66,8 +70,8 @@ struct FileRequest {
     // Pairs of description and patterns separated by "|", patterns by ";":
     // "QMAZE Files (*.QZ3)|*.QZ3|All files (*.*)|*.*". Patterns match in any letter case.
     QString filter;
-    QString defaultExtension;  // without the dot; added to a typed name that has none
-    QString initialFile;       // a file or a folder to start in; may be empty
+    QString defaultExtension;      // without the dot; added to a typed name that has none
+    QString initialFile;           // a file or a folder to start in; may be empty
     bool promptOverwrite = false;  // save: ask before replacing an existing file
     bool fileMustExist = false;    // open: only an existing file can be chosen
     bool folderMustExist = false;  // save: the chosen file's folder must exist

@@ -2,7 +2,6 @@
 // fails leaves the working copy, its flags included, as it was.
 #pragma once
 
-
 #include "collection/collection_file.h"
 #include "collection/working_copy.h"
 #include "common/result.h"

@@ -47,7 +47,8 @@ void dumpRecord(const FileAndIndex& args)
 void deleteRecord(const FileAndIndex& args)
 {
     const Status deleted = CollectionFile(args.file).DeletePuzzle(args.index);
-    if (!deleted && deleted.failure().kind == FailureKind::NoSuchRecord) refuse("No puzzle selected.  Please select a puzzle first.");
+    if (!deleted && deleted.failure().kind == FailureKind::NoSuchRecord)
+        refuse("No puzzle selected.  Please select a puzzle first.");
     check(deleted);
 }
 

@@ -71,11 +71,12 @@ void createPuzzle(const CreateArgs& args)
     choice.typedWordCount = copy.record->usedWordCount();
     CollectionFile collection(args.collection);
     FixedAnswers answers(args);
-    const SaveOutcome saved = SaveChosenPuzzle(candidates, choice, copy, collection, badWords,
-                                               random, answers);
+    const SaveOutcome saved = SaveChosenPuzzle(candidates, choice, copy, collection, badWords, random, answers);
     switch (saved.end) {
-    case SaveOutcome::End::Stored: break;
-    case SaveOutcome::End::Refused: refuse(saved.refusal.message);
+    case SaveOutcome::End::Stored:
+        break;
+    case SaveOutcome::End::Refused:
+        refuse(saved.refusal.message);
     case SaveOutcome::End::BackToPhrase:
         refuse("The hidden phrase used has generated an \"offensive\" word in the puzzle.  Change the phrase, or give "
                "--keep-offensive-phrase to store it anyway.");
@@ -83,7 +84,8 @@ void createPuzzle(const CreateArgs& args)
         refuse("One or more words did not fit into the puzzle.  Give --keep-excluded to store it anyway.");
     case SaveOutcome::End::CannotSave:
         throw CommandError(kIoFailure, std::string(kUnableToSave) + "  " + saved.failure.describe());
-    case SaveOutcome::End::IoFailure: failIo(saved.failure);
+    case SaveOutcome::End::IoFailure:
+        failIo(saved.failure);
     }
     Json out;
     out["index"] = saved.recordIndex;
@@ -104,15 +106,20 @@ void addCreateCommands(CLI::App& app)
         "Create an empty collection file (create FILE; an existing one is emptied), or generate a new puzzle and "
         "append it to a collection (create --collection FILE --title T --category C --words FILE ...)");
     auto* file = command->add_option("FILE", args->emptyCollection, "Collection file (*.QZ3) to create empty");
-    auto* collection = command->add_option("--collection", args->collection, "Collection file (*.QZ3) the puzzle is appended to")
-                           ->excludes(file);
-    command->add_option("--title", args->title, "Puzzle title (stored trimmed, up to 35 characters)")->needs(collection);
-    command->add_option("--category", args->category, "Category (stored trimmed, up to 20 characters)")->needs(collection);
-    command->add_option("--phrase", args->phrase, "Hidden phrase for the free cells (else random letters)")->needs(collection);
+    auto* collection =
+        command->add_option("--collection", args->collection, "Collection file (*.QZ3) the puzzle is appended to")
+            ->excludes(file);
+    command->add_option("--title", args->title, "Puzzle title (stored trimmed, up to 35 characters)")
+        ->needs(collection);
+    command->add_option("--category", args->category, "Category (stored trimmed, up to 20 characters)")
+        ->needs(collection);
+    command->add_option("--phrase", args->phrase, "Hidden phrase for the free cells (else random letters)")
+        ->needs(collection);
     command->add_flag("--keep-excluded", args->keepExcluded, "Store the puzzle even when words did not fit")
         ->needs(collection);
-    command->add_flag("--keep-offensive-phrase", args->keepOffensivePhrase,
-                      "Store the puzzle even when the phrase forms a screened word")
+    command
+        ->add_flag("--keep-offensive-phrase", args->keepOffensivePhrase,
+                   "Store the puzzle even when the phrase forms a screened word")
         ->needs(collection);
     addGenerationOptions(*command, args->generation);
     // --words is required for a puzzle only.

@@ -33,8 +33,8 @@ void generate(const GenerationArgs& args)
 
     SeededRandom random(seedOf(args));
     Candidates candidates;
-    BuildPuzzles(*working, shape, generationSettingsOf(args, attemptsOf(args.attempts)), readBadWordList(programDirectory()), random,
-                 candidates);
+    BuildPuzzles(*working, shape, generationSettingsOf(args, attemptsOf(args.attempts)),
+                 readBadWordList(programDirectory()), random, candidates);
 
     Json slots = Json::array();
     for (const auto& slot : candidates.Slots) slots.push_back(slotJson(slot));
@@ -48,7 +48,8 @@ void generate(const GenerationArgs& args)
 void addGenerateCommands(CLI::App& app)
 {
     auto args = std::make_shared<GenerationArgs>();
-    auto* command = app.add_subcommand("generate", "Generate the four best grids of a word list and print them as JSON");
+    auto* command =
+        app.add_subcommand("generate", "Generate the four best grids of a word list and print them as JSON");
     addGenerationOptions(*command, *args);
     command->callback([args] { generate(*args); });
 }

@@ -61,8 +61,9 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
 {
     command.add_option("--words", args.wordsFile, "Words file, one word a line (UTF-8 or Windows-1252)")->required();
     command.add_flag("--clues", args.clues, "Lines are word:clue");
-    auto* shape = command.add_option("--shape", args.shapeIndex, "Shape number (from 0) of QZFLAY.DAT beside the program")
-                      ->check(CLI::NonNegativeNumber);
+    auto* shape =
+        command.add_option("--shape", args.shapeIndex, "Shape number (from 0) of QZFLAY.DAT beside the program")
+            ->check(CLI::NonNegativeNumber);
     command.add_option("--size", args.size, "A full rectangle WIDTHxHEIGHT (default 15x15)")->excludes(shape);
     command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)");
     command.add_option("--integration", args.integration, "Word integration, 0..6 (default 6)")

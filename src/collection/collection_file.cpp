@@ -38,7 +38,8 @@ PuzzleList CollectionFile::ListPuzzles() const
         std::copy_n(listed.begin(), category.bytes.size(), category.bytes.begin());
         std::copy_n(listed.begin() + (PuzzleRecordOffsets::Title - kListedBytesOffset), title.bytes.size(),
                     title.bytes.begin());
-        auto [it, added] = positionOf.try_emplace(category.text(), static_cast<std::uint32_t>(list.CategoryNames.size()));
+        auto [it, added] =
+            positionOf.try_emplace(category.text(), static_cast<std::uint32_t>(list.CategoryNames.size()));
         if (added) list.CategoryNames.push_back(it->first);
         const std::uint32_t tag = (it->second << 16) + static_cast<std::uint32_t>(k & 0xFFFF);
         list.PuzzleEntries.push_back(PuzzleEntry{title.text(), tag});

@@ -26,7 +26,7 @@ struct ReselectRequest {
 
 struct WorkingCopy {
     std::unique_ptr<PuzzleRecord> record = std::make_unique<PuzzleRecord>();
-    bool IsNewPuzzle = true;     // a save appends (new puzzle, copy) rather than replaces
+    bool IsNewPuzzle = true;       // a save appends (new puzzle, copy) rather than replaces
     std::int32_t RecordIndex = 0;  // the stored record a save replaces
     ReselectRequest reselect;
 };

@@ -16,10 +16,14 @@ std::string systemReason(int error) { return std::strerror(error); }
 int openFlags(BinaryFile::Mode mode)
 {
     switch (mode) {
-    case BinaryFile::Mode::ReadOnly: return O_RDONLY;
-    case BinaryFile::Mode::ReadWrite: return O_RDWR;
-    case BinaryFile::Mode::ReadWriteCreate: return O_RDWR | O_CREAT;
-    case BinaryFile::Mode::CreateTruncate: return O_RDWR | O_CREAT | O_TRUNC;
+    case BinaryFile::Mode::ReadOnly:
+        return O_RDONLY;
+    case BinaryFile::Mode::ReadWrite:
+        return O_RDWR;
+    case BinaryFile::Mode::ReadWriteCreate:
+        return O_RDWR | O_CREAT;
+    case BinaryFile::Mode::CreateTruncate:
+        return O_RDWR | O_CREAT | O_TRUNC;
     }
     return O_RDONLY;
 }
@@ -39,7 +43,8 @@ Result<BinaryFile> BinaryFile::open(const std::filesystem::path& path, Mode mode
 }
 
 BinaryFile::BinaryFile(BinaryFile&& other) noexcept
-    : m_descriptor(std::exchange(other.m_descriptor, -1)), m_path(std::move(other.m_path))
+    : m_descriptor(std::exchange(other.m_descriptor, -1)),
+      m_path(std::move(other.m_path))
 {
 }
 
@@ -86,8 +91,7 @@ Status BinaryFile::readExact(std::int64_t offset, std::span<std::uint8_t> buffer
 {
     auto got = readSome(offset, buffer);
     if (!got) return got.failure();
-    if (*got != buffer.size())
-        return Failure{FailureKind::Io, m_path, "the file ends before the data is complete"};
+    if (*got != buffer.size()) return Failure{FailureKind::Io, m_path, "the file ends before the data is complete"};
     return {};
 }
 

@@ -23,10 +23,7 @@ public:
     {
         return static_cast<std::int16_t>(m_image[offset] | (m_image[offset + 1] << 8));
     }
-    std::int32_t i32(std::size_t offset) const
-    {
-        return static_cast<std::int32_t>(u32(offset));
-    }
+    std::int32_t i32(std::size_t offset) const { return static_cast<std::int32_t>(u32(offset)); }
     std::uint32_t u32(std::size_t offset) const
     {
         return std::uint32_t(m_image[offset]) | std::uint32_t(m_image[offset + 1]) << 8 |

@@ -14,7 +14,8 @@ std::int32_t toColorRef(const QColor& color)
 {
     if (!color.isValid()) return 0;
     const QColor rgb = color.toRgb();
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(rgb.red()) | static_cast<std::uint32_t>(rgb.green()) << 8 |
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(rgb.red()) |
+                                     static_cast<std::uint32_t>(rgb.green()) << 8 |
                                      static_cast<std::uint32_t>(rgb.blue()) << 16);
 }
 

@@ -8,7 +8,8 @@ QString toQString(std::string_view cp1252)
 {
     QString text;
     text.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (char byte : cp1252) text.append(QChar(static_cast<char16_t>(cp1252ToCodePoint(static_cast<unsigned char>(byte)))));
+    for (char byte : cp1252)
+        text.append(QChar(static_cast<char16_t>(cp1252ToCodePoint(static_cast<unsigned char>(byte)))));
     return text;
 }
 

@@ -13,7 +13,8 @@ namespace qm {
 class FixedRecordFile {
 public:
     FixedRecordFile(std::filesystem::path path, std::size_t recordSize)
-        : m_path(std::move(path)), m_recordSize(static_cast<std::int64_t>(recordSize))
+        : m_path(std::move(path)),
+          m_recordSize(static_cast<std::int64_t>(recordSize))
     {
     }
 

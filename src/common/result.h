@@ -46,7 +46,7 @@ private:
 template <typename T>
 class [[nodiscard]] Result {
 public:
-    Result(T value) : m_state(std::move(value)) {}        // NOLINT: implicit by design
+    Result(T value) : m_state(std::move(value)) {}            // NOLINT: implicit by design
     Result(Failure failure) : m_state(std::move(failure)) {}  // NOLINT: implicit by design
 
     bool ok() const { return std::holds_alternative<T>(m_state); }

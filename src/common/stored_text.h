@@ -24,10 +24,7 @@ struct StoredText {
     bool empty() const { return length() == 0; }
 
     // The text as bytes of the record's code page.
-    std::string text() const
-    {
-        return std::string(reinterpret_cast<const char*>(bytes.data() + 1), length());
-    }
+    std::string text() const { return std::string(reinterpret_cast<const char*>(bytes.data() + 1), length()); }
     std::string_view view() const
     {
         return std::string_view(reinterpret_cast<const char*>(bytes.data() + 1), length());

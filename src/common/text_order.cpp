@@ -12,11 +12,16 @@ unsigned char lowerLetter(unsigned char byte)
     if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte + 32);
     if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<unsigned char>(byte + 32);
     switch (byte) {
-    case 0x8A: return 0x9A;  // S caron
-    case 0x8C: return 0x9C;  // OE
-    case 0x8E: return 0x9E;  // Z caron
-    case 0x9F: return 0xFF;  // Y diaeresis
-    default: return byte;
+    case 0x8A:
+        return 0x9A;  // S caron
+    case 0x8C:
+        return 0x9C;  // OE
+    case 0x8E:
+        return 0x9E;  // Z caron
+    case 0x9F:
+        return 0xFF;  // Y diaeresis
+    default:
+        return byte;
     }
 }
 
@@ -24,16 +29,21 @@ unsigned char lowerLetter(unsigned char byte)
 unsigned char baseLetter(unsigned char lower)
 {
     // 0xE0..0xFF: àáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿ
-    static constexpr std::array<char, 32> kBases = {'a', 'a', 'a', 'a', 'a', 'a', 'a', 'c', 'e', 'e', 'e',
-                                                     'e', 'i', 'i', 'i', 'i', 'd', 'n', 'o', 'o', 'o', 'o',
-                                                     'o', '\xF7', 'o', 'u', 'u', 'u', 'u', 'y', '\xFE', 'y'};
+    static constexpr std::array<char, 32> kBases = {'a', 'a',    'a', 'a', 'a', 'a', 'a', 'c', 'e',    'e', 'e',
+                                                    'e', 'i',    'i', 'i', 'i', 'd', 'n', 'o', 'o',    'o', 'o',
+                                                    'o', '\xF7', 'o', 'u', 'u', 'u', 'u', 'y', '\xFE', 'y'};
     if (lower >= 0xE0) return static_cast<unsigned char>(kBases[lower - 0xE0]);
     switch (lower) {
-    case 0x9A: return 's';
-    case 0x9C: return 'o';
-    case 0x9E: return 'z';
-    case 0xDF: return 's';  // sharp s
-    default: return lower;
+    case 0x9A:
+        return 's';
+    case 0x9C:
+        return 'o';
+    case 0x9E:
+        return 'z';
+    case 0xDF:
+        return 's';  // sharp s
+    default:
+        return lower;
     }
 }
 

@@ -78,7 +78,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 
 bool hasExtension(std::string_view path, std::string_view extension)
 {
-    return path.size() >= extension.size() && equalsIgnoringCase(path.substr(path.size() - extension.size()), extension);
+    return path.size() >= extension.size() &&
+           equalsIgnoringCase(path.substr(path.size() - extension.size()), extension);
 }
 
 std::vector<std::string_view> textLines(std::string_view text)

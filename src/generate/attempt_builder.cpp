@@ -149,7 +149,7 @@ bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int require
     const int columnSplit = range.columnFirst + columnOffset;
     const std::array<std::array<int, 2>, 2> rowParts{{{rowSplit, range.rowLast}, {range.rowFirst, rowSplit - 1}}};
     const std::array<BitRow, 2> columnParts{columnBits(columnSplit, range.columnLast),
-                                         columnBits(range.columnFirst, columnSplit - 1)};
+                                            columnBits(range.columnFirst, columnSplit - 1)};
     // Phases as (row part, column part): the horizontal directions take both row parts first.
     static constexpr std::array<std::array<int, 2>, 4> kRowsFirst{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}};
     static constexpr std::array<std::array<int, 2>, 4> kColumnsFirst{{{0, 0}, {1, 0}, {0, 1}, {1, 1}}};
@@ -191,8 +191,8 @@ void AttemptBuilder::writeWord(int position, Direction direction, int row, int c
         m_letters[r * kGridStride + c] = m_letterBytes[first + i];
     }
     m_startCell[position] = static_cast<std::int16_t>(cellNumber(row, column));
-    m_endCell[position] = static_cast<std::int16_t>(
-        cellNumber(row + (length - 1) * step.row, column + (length - 1) * step.column));
+    m_endCell[position] =
+        static_cast<std::int16_t>(cellNumber(row + (length - 1) * step.row, column + (length - 1) * step.column));
 }
 
 // Trailing empty rows at the bottom and columns at the right go; row 1 and column 1 stay.

@@ -12,14 +12,13 @@ namespace {
 // Words that hide inside ordinary words (forwards or backwards) are left out on purpose: each
 // one would make every puzzle with such a word impossible to generate.
 constexpr std::array<std::string_view, kBuiltInBadWords> kBuiltIn{
-    "fuck",     "fucker",    "fucking",  "fucked",   "fuckwit",    "clusterfuck", "shit",     "shitty",
-    "bullshit", "horseshit", "shithead", "shithole", "dipshit",    "asshole",     "arsehole", "dumbass",
-    "fatass",   "bitch",     "bastard",  "cunt",     "wanker",     "tosser",      "bellend",  "bollocks",
-    "dickhead", "cocksucker", "knobhead", "pisshead", "slutty",    "whore",       "skank",    "dildo",
-    "blowjob",  "handjob",   "rimjob",   "cumshot",  "gangbang",   "jizz",        "titties",  "tranny",
-    "shemale",  "faggot",    "nigger",   "kike",     "shitbag",    "wetback",     "raghead",  "towelhead",
-    "goddamn",  "douchebag", "jerkoff",  "shitface", "fuckface",   "buttfuck",    "arsewipe", "fucktard",
-    "fuckhead", "assclown",
+    "fuck",      "fucker",   "fucking",   "fucked",   "fuckwit",   "clusterfuck", "shit",     "shitty",     "bullshit",
+    "horseshit", "shithead", "shithole",  "dipshit",  "asshole",   "arsehole",    "dumbass",  "fatass",     "bitch",
+    "bastard",   "cunt",     "wanker",    "tosser",   "bellend",   "bollocks",    "dickhead", "cocksucker", "knobhead",
+    "pisshead",  "slutty",   "whore",     "skank",    "dildo",     "blowjob",     "handjob",  "rimjob",     "cumshot",
+    "gangbang",  "jizz",     "titties",   "tranny",   "shemale",   "faggot",      "nigger",   "kike",       "shitbag",
+    "wetback",   "raghead",  "towelhead", "goddamn",  "douchebag", "jerkoff",     "shitface", "fuckface",   "buttfuck",
+    "arsewipe",  "fucktard", "fuckhead",  "assclown",
 };
 
 }  // namespace

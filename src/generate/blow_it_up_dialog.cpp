@@ -16,7 +16,8 @@ constexpr int kDesignFontPixels = 12;
 
 TBlowItUp::TBlowItUp(const UiStyle& style, const PuzzleRecord& record, int score, const QString& heading,
                      QWidget* parent)
-    : StyledDialog(style, parent), m_record(std::make_unique<PuzzleRecord>(record))
+    : StyledDialog(style, parent),
+      m_record(std::make_unique<PuzzleRecord>(record))
 {
     setWindowTitle(heading);
     QFont font("Arial");

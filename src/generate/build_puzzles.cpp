@@ -6,8 +6,8 @@
 namespace qm {
 
 GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
-                               const GenerationSettings& settings, const BadWordList& badWords,
-                               RandomSource& random, Candidates& candidates, GenerationProgress* progress)
+                               const GenerationSettings& settings, const BadWordList& badWords, RandomSource& random,
+                               Candidates& candidates, GenerationProgress* progress)
 {
     const int attempts = settings.usedAttempts();
     const int wordCount = working.usedWordCount();

@@ -27,10 +27,10 @@ public:
 constexpr int rejectedAttemptLimit(int attempts) { return 100 + 10 * attempts; }
 
 struct GenerationOutcome {
-    int AttemptCounter = 0;    // the attempt number the progress dialog shows at the end
+    int AttemptCounter = 0;  // the attempt number the progress dialog shows at the end
     bool Aborted = false;
     bool RejectionLimitReached = false;
-    int AttemptsMade = 0;      // rejected ones included
+    int AttemptsMade = 0;  // rejected ones included
     int RejectedAttempts = 0;
 };
 
@@ -39,7 +39,7 @@ struct GenerationOutcome {
 // capitals itself. The four slots are emptied (Score 0) and refilled; the working record is only
 // read. progress may be null (a single attempt is made without a dialog).
 GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
-                               const GenerationSettings& settings, const BadWordList& badWords,
-                               RandomSource& random, Candidates& candidates, GenerationProgress* progress = nullptr);
+                               const GenerationSettings& settings, const BadWordList& badWords, RandomSource& random,
+                               Candidates& candidates, GenerationProgress* progress = nullptr);
 
 }  // namespace qm

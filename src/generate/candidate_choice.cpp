@@ -36,7 +36,8 @@ CandidateSelection SelectAPuzzle(const Candidates& candidates, int slot, int typ
     const CandidateSlot& chosen = candidates.Slots[selection.slot - 1];
     const int words = std::clamp(typedWordCount, 0, kMaxWords);
     for (int t = 0; t < words; ++t)
-        (chosen.PlacedFlags[t] ? selection.IncludedWords : selection.ExcludedWords).push_back(chosen.Record->Words[t].text());
+        (chosen.PlacedFlags[t] ? selection.IncludedWords : selection.ExcludedWords)
+            .push_back(chosen.Record->Words[t].text());
     sortListed(selection.IncludedWords);
     sortListed(selection.ExcludedWords);
     selection.IncludedHeading = countHeading(selection.IncludedWords.size(), "Included Word");

@@ -20,7 +20,7 @@ inline bool slotHoldsCandidate(const Candidates& candidates, int slot)
 std::array<bool, kCandidateSlots> visibleHeadings(const Candidates& candidates);
 
 struct CandidateSelection {
-    int slot = 0;  // 1..4
+    int slot = 0;                            // 1..4
     std::vector<std::string> IncludedWords;  // sorted as every list is shown
     std::vector<std::string> ExcludedWords;
     std::string IncludedHeading;  // "1 Included Word", "3 Included Words"

@@ -11,8 +11,8 @@
 namespace qm {
 
 inline constexpr int kCandidateSlots = 4;
-inline constexpr std::array<std::string_view, kCandidateSlots> kCandidateSlotNames{
-    "Best Fit", "Second Best Fit", "Third Best Fit", "Fourth Best Fit"};
+inline constexpr std::array<std::string_view, kCandidateSlots> kCandidateSlotNames{"Best Fit", "Second Best Fit",
+                                                                                   "Third Best Fit", "Fourth Best Fit"};
 
 struct CandidateSlot {
     // Owned by the slot for the life of the program; ranking moves whole slots by moving this.

@@ -41,8 +41,8 @@ StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
         outcome.failure = written.failure();
         // A file that cannot be opened or created, or a record that is no longer there: nothing
         // was written. Anything else is an input/output failure part way.
-        const bool nothingWritten = outcome.failure.kind == FailureKind::CannotOpen ||
-                                    outcome.failure.kind == FailureKind::NoSuchRecord;
+        const bool nothingWritten =
+            outcome.failure.kind == FailureKind::CannotOpen || outcome.failure.kind == FailureKind::NoSuchRecord;
         outcome.end = nothingWritten ? StoreOutcome::End::CannotSave : StoreOutcome::End::IoFailure;
         if (nothingWritten) outcome.refusal = FormCheck::refuse(kUnableToSave);
         return outcome;
@@ -97,9 +97,15 @@ SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& cho
     outcome.failure = stored.failure;
     outcome.refusal = stored.refusal;
     switch (stored.end) {
-    case StoreOutcome::End::Stored: outcome.end = SaveOutcome::End::Stored; break;
-    case StoreOutcome::End::CannotSave: outcome.end = SaveOutcome::End::CannotSave; break;
-    case StoreOutcome::End::IoFailure: outcome.end = SaveOutcome::End::IoFailure; break;
+    case StoreOutcome::End::Stored:
+        outcome.end = SaveOutcome::End::Stored;
+        break;
+    case StoreOutcome::End::CannotSave:
+        outcome.end = SaveOutcome::End::CannotSave;
+        break;
+    case StoreOutcome::End::IoFailure:
+        outcome.end = SaveOutcome::End::IoFailure;
+        break;
     }
     return outcome;
 }

@@ -19,11 +19,12 @@ namespace qm {
 inline constexpr const char* kUnableToSave = "Unable to save puzzle.";
 inline constexpr const char* kOffensivePhraseQuestion =
     "The hidden phrase used has generated an \"offensive\" word in the puzzle.  Would you like to change the phrase?";
-inline constexpr const char* kExcludedWordsQuestion = "One or more words did not fit into the puzzle.  Save Puzzle anyway?";
+inline constexpr const char* kExcludedWordsQuestion =
+    "One or more words did not fit into the puzzle.  Save Puzzle anyway?";
 inline constexpr const char* kEmptySlotRefusal = "No puzzle was created in this place.  Please select another puzzle.";
-inline constexpr const char* kRandomFillRefusal =
-    "The random letters keep forming an \"offensive\" word in the puzzle.  Please select another puzzle or use a hidden "
-    "phrase.";
+inline constexpr const char* kRandomFillRefusal = "The random letters keep forming an \"offensive\" word in the "
+                                                  "puzzle.  Please select another puzzle or use a hidden "
+                                                  "phrase.";
 
 // The questions a save asks (caption "Warning", Yes and No).
 class SaveQuestions {
@@ -58,15 +59,15 @@ struct SaveChoice {
 
 struct SaveOutcome {
     enum class End {
-        Stored,       // written; the chooser and the editor close
-        Refused,      // a message (refusal), nothing stored, the chooser stays open
-        BackToPhrase, // the user wants to change an offensive phrase: focus the phrase edit
-        NotWritten,   // excluded words and the user said No: stamped but not written
-        CannotSave,   // "Unable to save puzzle.": nothing written, the chooser closes
-        IoFailure,    // another input/output failure: report it with the file and reason
+        Stored,        // written; the chooser and the editor close
+        Refused,       // a message (refusal), nothing stored, the chooser stays open
+        BackToPhrase,  // the user wants to change an offensive phrase: focus the phrase edit
+        NotWritten,    // excluded words and the user said No: stamped but not written
+        CannotSave,    // "Unable to save puzzle.": nothing written, the chooser closes
+        IoFailure,     // another input/output failure: report it with the file and reason
     } end = End::Stored;
-    FormCheck refusal;  // Refused and CannotSave
-    Failure failure;    // CannotSave and IoFailure
+    FormCheck refusal;    // Refused and CannotSave
+    Failure failure;      // CannotSave and IoFailure
     int recordIndex = 0;  // Stored
     int randomFills = 0;  // random fills drawn before the screen passed
 };

@@ -64,7 +64,9 @@ void fillList(QListWidget& list, const std::vector<std::string>& words)
 }  // namespace
 
 TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleContext& context, QWidget* parent)
-    : StyledDialog(context.style, parent), m_context(context), m_typedWordCount(context.working.record->usedWordCount())
+    : StyledDialog(context.style, parent),
+      m_context(context),
+      m_typedWordCount(context.working.record->usedWordCount())
 {
     setWindowTitle("Created Puzzle");
     QFont font("Arial");
@@ -245,8 +247,11 @@ void TCreatedPuzzle::SaveClick()
         showRefusal(m_context.dialogs, outcome.refusal);
         if (outcome.refusal.focus == FormField::HiddenPhrase) backToPhrase();
         return;
-    case SaveOutcome::End::BackToPhrase: backToPhrase(); return;
-    case SaveOutcome::End::NotWritten: return;
+    case SaveOutcome::End::BackToPhrase:
+        backToPhrase();
+        return;
+    case SaveOutcome::End::NotWritten:
+        return;
     case SaveOutcome::End::CannotSave:
         showRefusal(m_context.dialogs, outcome.refusal);
         reject();

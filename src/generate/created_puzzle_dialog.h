@@ -31,8 +31,8 @@ struct CreatedPuzzleContext {
     const Candidates& candidates;
     WorkingCopy& working;  // its WordCount still counts the words typed in the editor
     std::filesystem::path collectionPath;
-    const BadWordList& badWords;  // as read from the program directory for this run
-    RandomSource* random = nullptr;  // the fill letters; null: seeded from the clock
+    const BadWordList& badWords;        // as read from the program directory for this run
+    RandomSource* random = nullptr;     // the fill letters; null: seeded from the clock
     std::function<void()> listPuzzles;  // the main window lists the collection again
 };
 

@@ -30,7 +30,9 @@ QString numbered(const char* text, int number) { return text + QString::fromStdS
 }  // namespace
 
 TCreationAttempts::TCreationAttempts(const UiStyle& style, int attempts, Run run, QWidget* parent)
-    : StyledDialog(style, parent), m_attempts(std::max(attempts, 1)), m_run(std::move(run))
+    : StyledDialog(style, parent),
+      m_attempts(std::max(attempts, 1)),
+      m_run(std::move(run))
 {
     setWindowTitle("Building Puzzles");
     QFont font("Arial");

@@ -29,7 +29,14 @@ struct DirectionStep {
 constexpr DirectionStep directionStep(Direction direction)
 {
     constexpr std::array<DirectionStep, kDirectionCount> steps{{
-        {-1, 0}, {-1, +1}, {0, +1}, {+1, +1}, {+1, 0}, {+1, -1}, {0, -1}, {-1, -1},
+        {-1, 0},
+        {-1, +1},
+        {0, +1},
+        {+1, +1},
+        {+1, 0},
+        {+1, -1},
+        {0, -1},
+        {-1, -1},
     }};
     return steps[directionCode(direction) - 1];
 }

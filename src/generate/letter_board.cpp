@@ -30,7 +30,9 @@ struct LetterOffsets {
 class LetterRows {
 public:
     LetterRows(const BitRow* table, int letterCount, const LetterOffsets& offsets)
-        : m_table(table), m_letterCount(letterCount), m_offset(offsets.offset.data())
+        : m_table(table),
+          m_letterCount(letterCount),
+          m_offset(offsets.offset.data())
     {
     }
     const BitRow* startRow(int start) const { return m_table + start * m_letterCount; }
@@ -73,8 +75,8 @@ BitRow conflictsOf(const LetterRows& rows, int length, int start, BitRow valid)
 // Counts the crossings of the conflict-free start cells in bit slices (atLeast[n] gains the
 // cells that had n crossings before) and notes which demands some start cell meets.
 template <int kColumnStep>
-void countCrossings(const LetterRows& rows, int length, int start, BitRow conflictFree,
-                    DirectionFits& fits, int word, std::array<BitRow, kMostCrossingsDemanded + 3>& any)
+void countCrossings(const LetterRows& rows, int length, int start, BitRow conflictFree, DirectionFits& fits, int word,
+                    std::array<BitRow, kMostCrossingsDemanded + 3>& any)
 {
     const BitRow* row = rows.startRow(start);
     BitRow atLeast1 = 0, atLeast2 = 0, atLeast3 = 0, atLeast4 = 0;
@@ -101,7 +103,9 @@ void countCrossings(const LetterRows& rows, int length, int start, BitRow confli
 }  // namespace
 
 LetterBoard::LetterBoard(int letterCount, int width, int height, const ShapeRecord& shape)
-    : m_letterCount(letterCount), m_height(height), m_pairRows(width <= kPairedWidth)
+    : m_letterCount(letterCount),
+      m_height(height),
+      m_pairRows(width <= kPairedWidth)
 {
     for (int row = 0; row < height; ++row)
         for (int column = 0; column < width; ++column)
@@ -151,10 +155,10 @@ void LetterBoard::findFits(Direction direction, const int* letters, int length, 
 {
     const bool paired = m_pairRows;
     switch (direction) {
-#define QM_FITS(code, rowStep, columnStep)                                                                    \
-    case code:                                                                                               \
-        paired ? findFitsIn<2, rowStep, columnStep>(m_conflictPairs, m_letterPairs, letters, length, range, fits) \
-               : findFitsIn<1, rowStep, columnStep>(m_conflictRows, m_letterRows, letters, length, range, fits);  \
+#define QM_FITS(code, rowStep, columnStep)                                                                             \
+    case code:                                                                                                         \
+        paired ? findFitsIn<2, rowStep, columnStep>(m_conflictPairs, m_letterPairs, letters, length, range, fits)      \
+               : findFitsIn<1, rowStep, columnStep>(m_conflictRows, m_letterRows, letters, length, range, fits);       \
         break;
         QM_FITS(Direction::Up, -1, 0)
         QM_FITS(Direction::UpRight, -1, +1)

@@ -45,10 +45,18 @@ struct DirectionFits {
         const BitRow free = conflictFree[word];
         BitRow starts = 0;
         switch (demand) {
-        case -2: starts = free & ~atLeast[0][word]; break;
-        case -1: starts = free & ~atLeast[1][word]; break;
-        case 0: starts = free; break;
-        default: starts = free & atLeast[demand - 1][word]; break;
+        case -2:
+            starts = free & ~atLeast[0][word];
+            break;
+        case -1:
+            starts = free & ~atLeast[1][word];
+            break;
+        case 0:
+            starts = free;
+            break;
+        default:
+            starts = free & atLeast[demand - 1][word];
+            break;
         }
         const int half = (offset & pairShift) * 32;
         return (starts >> half) & (pairShift ? 0xFFFFFFFFu : ~BitRow(0));

@@ -17,7 +17,10 @@ void forEachFreeCell(const PuzzleRecord& record, Visit visit)
         }
 }
 
-char raisedAscii(char letter) { return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter; }
+char raisedAscii(char letter)
+{
+    return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+}
 
 }  // namespace
 
@@ -36,8 +39,9 @@ FormCheck CheckPhrase(std::string_view typed, int freeCells, PhraseSource source
 {
     const std::string_view phrase = phraseText(typed);
     if (phrase.find(' ') != std::string_view::npos)
-        return FormCheck::refuse(source == PhraseSource::Chooser ? "Spaces were used in the hidden phrase."
-                                                                 : "Spaces were used in the hidden phrase.  Please correct.",
+        return FormCheck::refuse(source == PhraseSource::Chooser
+                                     ? "Spaces were used in the hidden phrase."
+                                     : "Spaces were used in the hidden phrase.  Please correct.",
                                  FormField::HiddenPhrase);
     if (static_cast<int>(phrase.size()) != freeCells)
         return FormCheck::refuse(groupedNumber(freeCells) + " characters are required for the hidden phrase." +
@@ -57,7 +61,8 @@ void fillWithPhrase(PuzzleRecord& record, std::string_view phrase)
 
 void fillRandomly(PuzzleRecord& record, RandomSource& random)
 {
-    forEachFreeCell(record, [&](int index) { record.FillLetters[index] = static_cast<std::uint8_t>('A' + random.Random(26)); });
+    forEachFreeCell(record,
+                    [&](int index) { record.FillLetters[index] = static_cast<std::uint8_t>('A' + random.Random(26)); });
 }
 
 bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords)

@@ -109,7 +109,8 @@ void AdjustWordClues(WordListForm& form, PuzzleRecord& working, bool useClues)
 
 CreateCheck CheckCreate(const WordListForm& form, const ShapeRecord& shape)
 {
-    if (trimmed(form.Title).empty()) return {FormCheck::refuse("No title specified.  Please correct.", FormField::Title)};
+    if (trimmed(form.Title).empty())
+        return {FormCheck::refuse("No title specified.  Please correct.", FormField::Title)};
     if (trimmed(form.Category).empty())
         return {FormCheck::refuse("No category specified.  Please correct.", FormField::Category)};
     if (GetWordCount(form) == 0)
@@ -157,7 +158,9 @@ bool PageLayoutHeaderChanged(const PageLayoutRecord& reference, const PageLayout
 {
     // The page sizes compare by their stored bits, so a size read back from a file never counts
     // as changed through rounding, and NaN equals itself.
-    auto sameBits = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
+    auto sameBits = [](double a, double b) {
+        return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    };
     return !reference.Name.sameText(edited.Name) || !reference.PaperName.sameText(edited.PaperName) ||
            !sameBits(reference.PageWidth, edited.PageWidth) || !sameBits(reference.PageHeight, edited.PageHeight) ||
            reference.PixelWidth != edited.PixelWidth || reference.PixelHeight != edited.PixelHeight ||

@@ -232,7 +232,8 @@ void TWordList::buildOptionsPage(QWidget& page)
     m_layoutImage = new PageThumbnailWidget(layout);
     m_layoutImage->setObjectName("PageImage");
     m_layoutImage->setGeometry(48, 38, 104, 120);
-    m_changeLayout = addButton("Change La&yout", "ChangeLayout", layout, {8, 164, 184, 25}, &TWordList::ChangeLayoutClick);
+    m_changeLayout =
+        addButton("Change La&yout", "ChangeLayout", layout, {8, 164, 184, 25}, &TWordList::ChangeLayoutClick);
 
     QGroupBox* directions = group("Word Directions", {8, 206, 240, 120}, &page);
     buildDirections(*directions);
@@ -291,7 +292,8 @@ void TWordList::buildDirections(QWidget& panel)
         box->setObjectName("Check" + name);
         box->setAccessibleName(name);
         box->setGeometry(left + 30, top + 4, 20, 18);
-        connect(box, &QCheckBox::clicked, this, [this, direction](bool allowed) { directionClicked(direction, allowed); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, direction](bool allowed) { directionClicked(direction, allowed); });
         m_directionBoxes[static_cast<std::size_t>(index)] = box;
     }
 }

@@ -43,7 +43,7 @@ struct WordListContext {
     Settings& settings;    // the generation settings it edits, the last shape used
     WorkingCopy& working;  // IsNewPuzzle chooses the mode
     ShapeRecord& currentShape;
-    Candidates& candidates;  // the four slots of the generator, kept by the main window
+    Candidates& candidates;                  // the four slots of the generator, kept by the main window
     std::filesystem::path programDirectory;  // shapes, the offensive-word list
     std::filesystem::path collectionPath;
     std::vector<std::string> categories;  // the main window's category list, record text
@@ -114,7 +114,7 @@ private:
     WordListContext& m_context;
     const bool m_modify;
     std::unique_ptr<PuzzleRecord> m_reference;  // modify mode: the record as shown
-    WordListForm m_settingsForm;  // the generation settings shown; its rows are unused
+    WordListForm m_settingsForm;                // the generation settings shown; its rows are unused
     ShapeListContext m_shapeContext;
     OffensiveWordScreen m_screen;
     bool m_shown = false;

@@ -56,8 +56,12 @@ void TWordList::speedButtonClicked(Direction direction)
 void TWordList::focusField(const FormCheck& check)
 {
     switch (check.focus) {
-    case FormField::Title: m_title->setFocus(); break;
-    case FormField::Category: m_category->setFocus(); break;
+    case FormField::Title:
+        m_title->setFocus();
+        break;
+    case FormField::Category:
+        m_category->setFocus();
+        break;
     case FormField::WordsGrid:
         showPage(0);
         m_grid->setFocus();
@@ -76,7 +80,8 @@ void TWordList::focusField(const FormCheck& check)
         m_attempts->selectAll();
         break;
     case FormField::None:
-    case FormField::HiddenPhrase: break;
+    case FormField::HiddenPhrase:
+        break;
     }
 }
 
@@ -103,9 +108,9 @@ void TWordList::CreateItClick()
     runGeneration(this, m_context.style, working, m_context.currentShape, generationSettingsFrom(m_context.settings),
                   m_screen.list(), m_context.candidates, m_context.random);
 
-    CreatedPuzzleContext chooser{m_context.dialogs,          m_context.style,    m_context.candidates,
-                                 m_context.working,          m_context.collectionPath, m_screen.list(),
-                                 m_context.random,           m_context.listPuzzles};
+    CreatedPuzzleContext chooser{m_context.dialogs, m_context.style,          m_context.candidates,
+                                 m_context.working, m_context.collectionPath, m_screen.list(),
+                                 m_context.random,  m_context.listPuzzles};
     if (runCreatedPuzzle(this, chooser)) closeForm();
 }
 

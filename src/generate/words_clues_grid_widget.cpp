@@ -25,7 +25,8 @@ public:
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor))
-            line->setMaxLength(static_cast<int>(index.column() == WordsCluesGrid::ClueColumn ? kClueLimit : kWordLimit));
+            line->setMaxLength(
+                static_cast<int>(index.column() == WordsCluesGrid::ClueColumn ? kClueLimit : kWordLimit));
         return editor;
     }
 };
@@ -33,7 +34,8 @@ public:
 }  // namespace
 
 WordsCluesGrid::WordsCluesGrid(const UiStyle& style, QWidget* parent)
-    : QTableWidget(kMaxWords, 4, parent), m_style(style)
+    : QTableWidget(kMaxWords, 4, parent),
+      m_style(style)
 {
     setObjectName("WordsCluesGrid");
     setHorizontalHeaderLabels({"Cnt", "U", "Word", "Clue"});
@@ -98,8 +100,8 @@ void WordsCluesGrid::showClues(bool shown) { setColumnHidden(ClueColumn, !shown)
 void WordsCluesGrid::lockWords(bool locked)
 {
     m_wordsLocked = locked;
-    const Qt::ItemFlags flags = locked ? Qt::ItemIsEnabled
-                                       : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    const Qt::ItemFlags flags =
+        locked ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
     for (int row = 0; row < kMaxWords; ++row) item(row, WordColumn)->setFlags(flags);
 }
 

@@ -22,9 +22,14 @@ void showCommandMessage(UserDialogs& dialogs, MessageText message)
 bool reportCommandOutcome(UserDialogs& dialogs, const CommandOutcome& outcome)
 {
     switch (outcome.kind) {
-    case CommandOutcome::Kind::Done: return true;
-    case CommandOutcome::Kind::Refused: showCommandMessage(dialogs, outcome.refusal); return false;
-    case CommandOutcome::Kind::Failed: dialogs.reportIoFailure(outcome.failure); return false;
+    case CommandOutcome::Kind::Done:
+        return true;
+    case CommandOutcome::Kind::Refused:
+        showCommandMessage(dialogs, outcome.refusal);
+        return false;
+    case CommandOutcome::Kind::Failed:
+        dialogs.reportIoFailure(outcome.failure);
+        return false;
     }
     return false;
 }

@@ -15,8 +15,8 @@ namespace qm {
 namespace {
 
 const std::map<std::string, PageObjectKind, std::less<>> kKinds = {
-    {"Title", PageObjectKind::Title}, {"Puzzle", PageObjectKind::Puzzle},   {"Words", PageObjectKind::Words},
-    {"Bonus", PageObjectKind::Bonus}, {"Text", PageObjectKind::Text},       {"Bitmap", PageObjectKind::Bitmap},
+    {"Title", PageObjectKind::Title},         {"Puzzle", PageObjectKind::Puzzle}, {"Words", PageObjectKind::Words},
+    {"Bonus", PageObjectKind::Bonus},         {"Text", PageObjectKind::Text},     {"Bitmap", PageObjectKind::Bitmap},
     {"Rectangle", PageObjectKind::Rectangle}, {"Circle", PageObjectKind::Circle}};
 
 const std::vector<std::string_view> kPapers = {"Letter", "Legal", "A4", "A5", "B5", "Executive", "Custom"};
@@ -25,14 +25,22 @@ const std::vector<std::string_view> kPapers = {"Letter", "Legal", "A4", "A5", "B
 std::string defaultObjectName(PageObjectKind kind, int number)
 {
     switch (kind) {
-    case PageObjectKind::Title: return "Title";
-    case PageObjectKind::Puzzle: return "Puzzle";
-    case PageObjectKind::Words: return "Words / Clues";
-    case PageObjectKind::Bonus: return "Bonus Question";
-    case PageObjectKind::Text: return "Text " + std::to_string(number);
-    case PageObjectKind::Bitmap: return "Bitmap " + std::to_string(number);
-    case PageObjectKind::Rectangle: return "Rectangle " + std::to_string(number);
-    case PageObjectKind::Circle: return "Circle " + std::to_string(number);
+    case PageObjectKind::Title:
+        return "Title";
+    case PageObjectKind::Puzzle:
+        return "Puzzle";
+    case PageObjectKind::Words:
+        return "Words / Clues";
+    case PageObjectKind::Bonus:
+        return "Bonus Question";
+    case PageObjectKind::Text:
+        return "Text " + std::to_string(number);
+    case PageObjectKind::Bitmap:
+        return "Bitmap " + std::to_string(number);
+    case PageObjectKind::Rectangle:
+        return "Rectangle " + std::to_string(number);
+    case PageObjectKind::Circle:
+        return "Circle " + std::to_string(number);
     }
     return {};
 }
@@ -161,7 +169,8 @@ Status DescriptionReader::startObject(std::string_view kindName)
         m_layout.PixelHeight = static_cast<std::int16_t>(std::trunc(m_layout.PageHeight * perUnit));
     }
     if (m_layout.ObjectCount == kMaxPageObjects) return bad("a layout has at most 20 objects");
-    m_layout.Objects[m_layout.ObjectCount] = makePageObject(kind->second, defaultObjectName(kind->second, ++m_numbers[kind->second]));
+    m_layout.Objects[m_layout.ObjectCount] =
+        makePageObject(kind->second, defaultObjectName(kind->second, ++m_numbers[kind->second]));
     ++m_layout.ObjectCount;
     m_objectLines.push_back(m_line);
     return {};
@@ -200,21 +209,27 @@ Status DescriptionReader::objectKey(PageObject& object, std::string_view key, st
         if (!color) return bad("a colour is RRGGBB");
         object.FontColor = *color;
     } else if (key == "Align") {
-        if (value == "left") object.Alignment = 1;
-        else if (value == "centre") object.Alignment = 2;
-        else if (value == "right") object.Alignment = 3;
-        else return bad("the alignment is left, centre or right");
+        if (value == "left")
+            object.Alignment = 1;
+        else if (value == "centre")
+            object.Alignment = 2;
+        else if (value == "right")
+            object.Alignment = 3;
+        else
+            return bad("the alignment is left, centre or right");
     } else if (key == "Columns") {
         const auto columns = wholeNumber(value);
         if (!columns || *columns < 1 || *columns > 10) return bad("the columns are 1 to 10");
         object.Columns = static_cast<std::int16_t>(*columns);
     } else if (key == "Border") {
         const auto width = wholeNumber(value);
-        if (value == "none") object.UseBorder = false;
+        if (value == "none")
+            object.UseBorder = false;
         else if (width && *width >= 1 && *width <= 9) {
             object.UseBorder = true;
             object.BorderWidth = static_cast<std::int16_t>(*width);
-        } else return bad("the border is none or a width of 1 to 9");
+        } else
+            return bad("the border is none or a width of 1 to 9");
     } else if (key == "Background") {
         const auto color = colorValue(value);
         if (value == "transparent") {
@@ -224,7 +239,8 @@ Status DescriptionReader::objectKey(PageObject& object, std::string_view key, st
             object.Transparent = false;
             object.FillInShape = true;
             object.FillColor = *color;
-        } else return bad("the background is transparent or RRGGBB");
+        } else
+            return bad("the background is transparent or RRGGBB");
     } else if (key == "Grid") {
         const auto grid = yesNo(value);
         if (!grid || object.kind() != PageObjectKind::Puzzle) return bad("Grid is yes or no, for the puzzle only");
@@ -273,7 +289,8 @@ Result<PageLayoutRecord> parsePageLayoutDescription(std::string_view text, const
         if (line.empty() || line.front() == ';') continue;
         const std::size_t colon = line.find(':');
         if (colon == std::string_view::npos)
-            return Failure{FailureKind::BadContent, source, "line " + std::to_string(number) + ": expected \"Key: value\""};
+            return Failure{FailureKind::BadContent, source,
+                           "line " + std::to_string(number) + ": expected \"Key: value\""};
         if (auto read = reader.line(number, trimmed(line.substr(0, colon)), trimmed(line.substr(colon + 1))); !read)
             return read.failure();
     }

@@ -17,8 +17,9 @@ std::vector<ExtractEntry> extractEntries(const std::filesystem::path& collection
     // the size of the file.
     for (std::size_t i = 0; i < listed.PuzzleEntries.size(); ++i)
         entries.push_back({listed.PuzzleEntries[i].title, static_cast<int>(i)});
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const ExtractEntry& a, const ExtractEntry& b) { return compareListedText(a.text, b.text) < 0; });
+    std::stable_sort(entries.begin(), entries.end(), [](const ExtractEntry& a, const ExtractEntry& b) {
+        return compareListedText(a.text, b.text) < 0;
+    });
     return entries;
 }
 

@@ -13,7 +13,6 @@ constexpr std::size_t kCopyNameLimit = 20;
 constexpr const char* kDefaultMark = "  <<DEFAULT>>";
 constexpr const char* kInchMark = "\"";
 
-
 // A page size with no decimals, rounded half away from zero; a size no page can have (not a
 // number, or beyond any paper) is held to a plain range so the text stays short.
 std::string wholeNumber(double value)

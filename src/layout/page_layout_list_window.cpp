@@ -119,10 +119,7 @@ void TListPages::showEvent(QShowEvent* event)
     m_shapeBox->setFocus();
 }
 
-void TListPages::showEntries()
-{
-    showListEntries(*m_shapeBox, m_list.entries(), m_list.selectedPosition());
-}
+void TListPages::showEntries() { showListEntries(*m_shapeBox, m_list.entries(), m_list.selectedPosition()); }
 
 void TListPages::EnableDisable()
 {
@@ -230,7 +227,8 @@ void TListPages::DeleteButtonClick()
 
 void TListPages::ImportButtonClick()
 {
-    const auto chosen = chooseImportFile(m_context.dialogs, kImportDialog, m_context.settings.Misc.LastImportLayoutFile);
+    const auto chosen =
+        chooseImportFile(m_context.dialogs, kImportDialog, m_context.settings.Misc.LastImportLayoutFile);
     if (!chosen) return;
     if (!reportCommandOutcome(m_context.dialogs, m_list.ImportLayout(*chosen))) return;
     showEntries();
@@ -241,7 +239,8 @@ void TListPages::ImportButtonClick()
 void TListPages::ExportButtonClick()
 {
     if (refuseWithoutSelection()) return;
-    const auto chosen = chooseExportFile(m_context.dialogs, kExportDialog, m_context.settings.Misc.LastExportLayoutFile);
+    const auto chosen =
+        chooseExportFile(m_context.dialogs, kExportDialog, m_context.settings.Misc.LastExportLayoutFile);
     if (!chosen) return;
     const CommandOutcome outcome = m_list.ExportLayout(*chosen);
     DrawTheBox();

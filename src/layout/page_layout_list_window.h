@@ -22,7 +22,7 @@ class PageThumbnailWidget;
 struct PageLayoutListContext {
     UserDialogs& dialogs;
     const UiStyle& style;
-    Settings& settings;  // the default layout, the last import and export files
+    Settings& settings;                      // the default layout, the last import and export files
     std::filesystem::path programDirectory;  // holds the layout file
     std::filesystem::path collectionPath;    // the open collection, for Extract; may be empty
 };

@@ -129,7 +129,8 @@ std::optional<PageObjectKind> knownKind(std::int16_t kind)
     case PageObjectKind::Text:
     case PageObjectKind::Bitmap:
     case PageObjectKind::Rectangle:
-    case PageObjectKind::Circle: return static_cast<PageObjectKind>(kind);
+    case PageObjectKind::Circle:
+        return static_cast<PageObjectKind>(kind);
     }
     return std::nullopt;
 }

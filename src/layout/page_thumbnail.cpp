@@ -47,14 +47,20 @@ void drawColumnLines(QPainter& painter, const QRect& box, int columns)
 QColor thumbnailColor(std::int16_t kind)
 {
     switch (knownKind(kind).value_or(PageObjectKind{})) {
-    case PageObjectKind::Title: return toQColor(0x0000FFFF);
-    case PageObjectKind::Puzzle: return toQColor(0x00000080);
-    case PageObjectKind::Words: return toQColor(0x00808000);
-    case PageObjectKind::Bonus: return toQColor(0x00FF00FF);
+    case PageObjectKind::Title:
+        return toQColor(0x0000FFFF);
+    case PageObjectKind::Puzzle:
+        return toQColor(0x00000080);
+    case PageObjectKind::Words:
+        return toQColor(0x00808000);
+    case PageObjectKind::Bonus:
+        return toQColor(0x00FF00FF);
     case PageObjectKind::Text:
     case PageObjectKind::Rectangle:
-    case PageObjectKind::Circle: return toQColor(0x00808080);
-    case PageObjectKind::Bitmap: return Qt::white;
+    case PageObjectKind::Circle:
+        return toQColor(0x00808080);
+    case PageObjectKind::Bitmap:
+        return Qt::white;
     }
     return QColor();
 }
@@ -74,7 +80,8 @@ void DrawTheBox(QPainter& painter, const QRect& area, const PageLayoutRecord& la
     if (layout.PixelWidth > 0 && layout.PixelHeight > 0) {
         const double scale = std::min(static_cast<double>(area.width()) / layout.PixelWidth,
                                       static_cast<double>(area.height()) / layout.PixelHeight);
-        const QRect page(0, 0, static_cast<int>(layout.PixelWidth * scale), static_cast<int>(layout.PixelHeight * scale));
+        const QRect page(0, 0, static_cast<int>(layout.PixelWidth * scale),
+                         static_cast<int>(layout.PixelHeight * scale));
         painter.fillRect(page, Qt::white);
         const int limit = std::max(area.width(), area.height());
         for (int k = 0; k < usedObjectCount(layout); ++k) {

@@ -21,7 +21,8 @@ void drawCells(QPainter& painter, QSize image, const ShapeRecord& shape, int cel
     for (int k = 0; k <= columns; ++k) painter.fillRect(k * cell, 0, 1, rows * cell, Qt::black);
     for (int r = 1; r <= rows; ++r)
         for (int k = 1; k <= columns; ++k)
-            if (shape.inShape(r, k)) painter.fillRect((k - 1) * cell + 1, (r - 1) * cell + 1, cell - 1, cell - 1, cellColour);
+            if (shape.inShape(r, k))
+                painter.fillRect((k - 1) * cell + 1, (r - 1) * cell + 1, cell - 1, cell - 1, cellColour);
 }
 
 }  // namespace

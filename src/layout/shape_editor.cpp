@@ -28,7 +28,9 @@ int sizeFieldValue(std::string_view text)
 }
 
 ShapeEditor::ShapeEditor(ShapeEditMode mode, const ShapeRecord& start, int recordIndex)
-    : m_mode(mode), m_recordIndex(recordIndex), m_shape(mode == ShapeEditMode::New ? makeNewShape() : start)
+    : m_mode(mode),
+      m_recordIndex(recordIndex),
+      m_shape(mode == ShapeEditMode::New ? makeNewShape() : start)
 {
     m_undo = m_shape;
 }
@@ -94,10 +96,8 @@ void ShapeEditor::fill(GridCell start)
         }
         return any;
     };
-    for (int r = r0 - 1; r >= 1 && rowStep(r); --r) {
-    }
-    for (int r = r0 + 1; r <= height && rowStep(r); ++r) {
-    }
+    for (int r = r0 - 1; r >= 1 && rowStep(r); --r) {}
+    for (int r = r0 + 1; r <= height && rowStep(r); ++r) {}
 
     for (int r = 1; r <= height; ++r)
         for (int k = 1; k <= width; ++k)

@@ -61,7 +61,7 @@ public:
     enum class SizeField { None, Width, Height };
     struct Saved {
         ShapeOutcome outcome;
-        int index = -1;                          // the record written
+        int index = -1;                            // the record written
         SizeField refusedField = SizeField::None;  // the size field whose value was refused
     };
     // Validates height, then width, names the shape after the trimmed title (cut to 50) and

@@ -88,7 +88,8 @@ void TDoShapes::buildControls()
     m_heightEdit = lineEdit("HeightEdit", kSizeFieldLength, {488, 76, 49, 23}, this);
     for (QLineEdit* field : {m_widthEdit, m_heightEdit}) {
         field->installEventFilter(this);
-        connect(field, &QLineEdit::returnPressed, this, [this, field] { field == m_widthEdit ? CheckWidth() : CheckHeight(); });
+        connect(field, &QLineEdit::returnPressed, this,
+                [this, field] { field == m_widthEdit ? CheckWidth() : CheckHeight(); });
     }
 
     QGroupBox* shift = group("Shift Grid", {424, 110, 185, 108});
@@ -226,8 +227,8 @@ bool TDoShapes::eventFilter(QObject* watched, QEvent* event)
 
 void TDoShapes::SaveClick()
 {
-    const ShapeEditor::Saved saved = m_editor.save(m_file, toRecordText(m_title->text()),
-                                                   toRecordText(m_widthEdit->text()), toRecordText(m_heightEdit->text()));
+    const ShapeEditor::Saved saved = m_editor.save(
+        m_file, toRecordText(m_title->text()), toRecordText(m_widthEdit->text()), toRecordText(m_heightEdit->text()));
     if (!saved.outcome.ok()) {
         m_checkingField = true;
         reportShapeOutcome(m_dialogs, saved.outcome);

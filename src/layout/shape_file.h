@@ -26,7 +26,10 @@ struct ShapeHeading {
 class ShapeFile {
 public:
     explicit ShapeFile(std::filesystem::path path) : m_path(std::move(path)) {}
-    static ShapeFile inDirectory(const std::filesystem::path& directory) { return ShapeFile(directory / kShapeFileName); }
+    static ShapeFile inDirectory(const std::filesystem::path& directory)
+    {
+        return ShapeFile(directory / kShapeFileName);
+    }
 
     const std::filesystem::path& path() const { return m_path; }
 

@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::size_t kCopyNameLimit = 50;
 
-
 }  // namespace
 
 std::string shapeEntryText(std::string_view name, int width, int height)

@@ -69,7 +69,8 @@ void ShapeListPanel::showEntries()
 
 void ShapeListPanel::updateButtons()
 {
-    for (QPushButton* button : {m_newButton, m_copyButton, m_importButton, m_exportButton}) button->setEnabled(!m_locked);
+    for (QPushButton* button : {m_newButton, m_copyButton, m_importButton, m_exportButton})
+        button->setEnabled(!m_locked);
     m_modifyButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
     m_deleteButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
 }
@@ -145,8 +146,10 @@ void ShapeListPanel::DeleteALayout()
         return;
     }
     showEntries();
-    if (m_list.entries().empty()) showShapeMessage(m_context.dialogs, ShapeMessages::NoShapesFound);
-    else emit currentShapeChanged();
+    if (m_list.entries().empty())
+        showShapeMessage(m_context.dialogs, ShapeMessages::NoShapesFound);
+    else
+        emit currentShapeChanged();
     DrawTheBox();
 }
 
@@ -156,8 +159,9 @@ void ShapeListPanel::ExportLayout()
         showShapeMessage(m_context.dialogs, ShapeMessages::NoShapeSelected);
         return;
     }
-    const auto chosen = chooseExportFile(m_context.dialogs, {"Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY", "LAY"},
-                                         m_context.settings.Misc.LastExportShapeFile);
+    const auto chosen =
+        chooseExportFile(m_context.dialogs, {"Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY", "LAY"},
+                         m_context.settings.Misc.LastExportShapeFile);
     if (!chosen) return;
     const ShapeOutcome outcome = m_list.ExportLayout(*chosen);
     DrawTheBox();
@@ -166,8 +170,9 @@ void ShapeListPanel::ExportLayout()
 
 void ShapeListPanel::ImportLayout()
 {
-    const auto chosen = chooseImportFile(m_context.dialogs, {"Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY", "LAY"},
-                                         m_context.settings.Misc.LastImportShapeFile);
+    const auto chosen =
+        chooseImportFile(m_context.dialogs, {"Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY", "LAY"},
+                         m_context.settings.Misc.LastImportShapeFile);
     if (!chosen) return;
     const ShapeOutcome outcome = m_list.ImportLayout(*chosen);
     if (!reportShapeOutcome(m_context.dialogs, outcome)) return;

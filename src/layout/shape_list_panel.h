@@ -26,8 +26,8 @@ class ShapePreviewWidget;
 struct ShapeListContext {
     UserDialogs& dialogs;
     const UiStyle& style;
-    Settings& settings;         // the last import and export files, the last shape used
-    ShapeRecord& currentShape;  // CurrentShape: the shape chosen for the next puzzle
+    Settings& settings;                      // the last import and export files, the last shape used
+    ShapeRecord& currentShape;               // CurrentShape: the shape chosen for the next puzzle
     std::filesystem::path programDirectory;  // holds the shape file
 };
 

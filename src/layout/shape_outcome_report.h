@@ -11,6 +11,9 @@ inline bool reportShapeOutcome(UserDialogs& dialogs, const ShapeOutcome& outcome
 {
     return reportCommandOutcome(dialogs, outcome);
 }
-inline bool reportShapeStatus(UserDialogs& dialogs, const Status& status) { return reportCommandStatus(dialogs, status); }
+inline bool reportShapeStatus(UserDialogs& dialogs, const Status& status)
+{
+    return reportCommandStatus(dialogs, status);
+}
 
 }  // namespace qm

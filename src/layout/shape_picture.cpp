@@ -29,7 +29,8 @@ Result<ShapeRecord> parseShapePicture(std::string_view text, const std::filesyst
         if (!named) {
             if (!line.starts_with(kNamePrefix)) return bad(lineNumber, "the picture must start with \"Name: \"");
             const std::string_view name = trimmed(line.substr(kNamePrefix.size()));
-            if (name.size() > decltype(shape.Name)::kCapacity) return bad(lineNumber, "the name is longer than 50 characters");
+            if (name.size() > decltype(shape.Name)::kCapacity)
+                return bad(lineNumber, "the name is longer than 50 characters");
             shape.Name.assign(name);
             named = true;
             continue;

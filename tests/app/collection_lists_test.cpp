@@ -14,7 +14,7 @@ PuzzleList sampleList()
         return PuzzleEntry{title, static_cast<std::uint32_t>(category) << 16 | static_cast<std::uint32_t>(index)};
     };
     list.PuzzleEntries = {entry("lion", 0, 0), entry("Tiger", 0, 1), entry("cat", 1, 2), entry("Ant", 1, 3),
-                          entry("bee", 1, 4), entry("Owl", 2, 5), entry("ant", 1, 6)};
+                          entry("bee", 1, 4),  entry("Owl", 2, 5),   entry("ant", 1, 6)};
     return list;
 }
 

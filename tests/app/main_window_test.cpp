@@ -37,7 +37,10 @@ QString selectedText(const QListWidget* list)
     return selected.isEmpty() ? QString() : selected.front()->text();
 }
 
-int recordCount(const std::filesystem::path& path) { return static_cast<int>(std::filesystem::file_size(path) / 95830); }
+int recordCount(const std::filesystem::path& path)
+{
+    return static_cast<int>(std::filesystem::file_size(path) / 95830);
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -120,9 +123,9 @@ TEST_F(MainWindowTest, AnEmptyCollectionRefusesThePuzzleCommands)
 {
     writeCollection("SCHOOL.QZ3", {});
     TMainWin& w = start();
-    for (QAction* action : {w.actions().modifyPuzzle, w.actions().copyPuzzle, w.actions().deletePuzzle,
-                            w.actions().printPuzzle, w.actions().toolModify, w.actions().toolCopy,
-                            w.actions().toolDelete, w.actions().toolPrint})
+    for (QAction* action :
+         {w.actions().modifyPuzzle, w.actions().copyPuzzle, w.actions().deletePuzzle, w.actions().printPuzzle,
+          w.actions().toolModify, w.actions().toolCopy, w.actions().toolDelete, w.actions().toolPrint})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     w.modifyPuzzle();
     w.copyPuzzle();
@@ -352,9 +355,9 @@ TEST_F(MainWindowTest, NewModifyAndCopyHandTheWorkingCopyToTheEditor)
     w.copyPuzzle();
     EXPECT_TRUE(w.workingCopy().IsNewPuzzle);
     w.newPuzzle();
-    EXPECT_EQ(editorCaptions, (std::vector<QString>{"Modify Existing Puzzle",
-                                                    "Create New Puzzle (copy of existing puzzle)",
-                                                    "Create New Puzzle"}));
+    EXPECT_EQ(editorCaptions,
+              (std::vector<QString>{"Modify Existing Puzzle", "Create New Puzzle (copy of existing puzzle)",
+                                    "Create New Puzzle"}));
     EXPECT_EQ(editedTitles, (std::vector<QString>{"Quiz (0)", "Quiz (0) (2)", ""}));
     EXPECT_EQ(w.workingCopy().record->Width, 15);
 }
@@ -367,9 +370,9 @@ TEST_F(MainWindowTest, AReadFailureGivesTheCommandsOwnMessage)
     w.modifyPuzzle();
     w.copyPuzzle();
     w.printPuzzle();
-    EXPECT_EQ(dialogs.messageTexts(), (std::vector<QString>{"Unable to access Word List file.",
-                                                            "Unable to access Word List file.",
-                                                            "Unable to load puzzle."}));
+    EXPECT_EQ(dialogs.messageTexts(),
+              (std::vector<QString>{"Unable to access Word List file.", "Unable to access Word List file.",
+                                    "Unable to load puzzle."}));
     EXPECT_TRUE(editorCaptions.empty());
 }
 
@@ -496,10 +499,10 @@ TEST_F(MainWindowTest, MenuItemsInOrderWithTheirShortcuts)
     auto items = [](QAction* menu) {
         QStringList shown;
         for (QAction* item : menu->menu()->actions())
-            shown.append(item->isSeparator() ? QString("-")
-                                             : item->text() + (item->shortcut().isEmpty()
-                                                                   ? QString()
-                                                                   : " " + item->shortcut().toString()));
+            shown.append(item->isSeparator()
+                             ? QString("-")
+                             : item->text() +
+                                   (item->shortcut().isEmpty() ? QString() : " " + item->shortcut().toString()));
         return shown;
     };
     const auto bar = w.menuBar()->actions();
@@ -509,12 +512,12 @@ TEST_F(MainWindowTest, MenuItemsInOrderWithTheirShortcuts)
                            "&Delete Puzzle Ctrl+D", "-", "&Import Puzzles Ctrl+I", "&Export Puzzles Ctrl+E", "-",
                            "&Print Puzzle Ctrl+P", "Printer &Setup Ctrl+S", "-"}));
     EXPECT_EQ(items(bar[1]), (QStringList{"&Page Layout Ctrl+L", "Puzzle &Shape Ctrl+H"}));
-    EXPECT_EQ(items(bar[2]),
-              (QStringList{"S&creen Size", "&Background Bitmap Ctrl+G", "&JPEG Compression Factor Ctrl+J",
-                           "C&olors For Saving Bitmaps && JPEGs", "&International Characters Ctrl+Y", "-",
-                           "&Dictionary Type", "&Add to Dictionary Ctrl+T", "&Exclude From Dictionary Ctrl+U", "-",
-                           "&Thesaurus", "-", "&Label Font Shift+F8", "E&dit Font Shift+F9",
-                           "B&utton Font Shift+F10"}));
+    EXPECT_EQ(
+        items(bar[2]),
+        (QStringList{"S&creen Size", "&Background Bitmap Ctrl+G", "&JPEG Compression Factor Ctrl+J",
+                     "C&olors For Saving Bitmaps && JPEGs", "&International Characters Ctrl+Y", "-", "&Dictionary Type",
+                     "&Add to Dictionary Ctrl+T", "&Exclude From Dictionary Ctrl+U", "-", "&Thesaurus", "-",
+                     "&Label Font Shift+F8", "E&dit Font Shift+F9", "B&utton Font Shift+F10"}));
     EXPECT_EQ(items(bar[3]), (QStringList{"&Contents Ctrl+K", "&User Manual", "-", "&Data Exchange via Internet",
                                           "&Review Tips of the Day", "-", "&About Ctrl+A"}));
     EXPECT_EQ(items(bar[2]->menu()->actions()[0]),
@@ -533,10 +536,10 @@ TEST_F(MainWindowTest, ToolBarHasItsThirteenButtonsWithHintsAndIcons)
         hints.append(button->toolTip());
         EXPECT_FALSE(button->icon().isNull()) << button->toolTip().toStdString();
     }
-    EXPECT_EQ(hints, (QStringList{"Create New Puzzle Collection File", "Open Puzzle Collection File",
-                                  "Create New Puzzle", "Modify Puzzle", "Copy Puzzle", "Delete Puzzle",
-                                  "Print Puzzle", "Help", "Import Puzzles", "Export Puzzles", "Exit Program",
-                                  "Create Puzzle Shape", "Page Layout Designer"}));
+    EXPECT_EQ(hints,
+              (QStringList{"Create New Puzzle Collection File", "Open Puzzle Collection File", "Create New Puzzle",
+                           "Modify Puzzle", "Copy Puzzle", "Delete Puzzle", "Print Puzzle", "Help", "Import Puzzles",
+                           "Export Puzzles", "Exit Program", "Create Puzzle Shape", "Page Layout Designer"}));
 }
 
 TEST_F(MainWindowTest, WindowsOfPartsNotLinkedAreDisabled)

@@ -7,18 +7,17 @@ namespace {
 
 TEST(ProfileDocument, ReadsFilesWrittenOnWindows)
 {
-    const auto document = ProfileDocument::parse(
-        "\xEF\xBB\xBF; written on Windows\r\n"
-        "[Misc]\r\n"
-        "Last Group=C:\\PUZ\\SCHOOL.QZ3\r\n"
-        "  window size  =  800  \r\n"
-        "[ create options ]\r\n"
-        "Sep Char=\";\"\r\n"
-        "Quoted='kept inside'\r\n"
-        "Half=\"open\r\n"
-        "Mixed=\"a'\r\n"
-        ";Commented=1\r\n"
-        "Empty=\r\n");
+    const auto document = ProfileDocument::parse("\xEF\xBB\xBF; written on Windows\r\n"
+                                                 "[Misc]\r\n"
+                                                 "Last Group=C:\\PUZ\\SCHOOL.QZ3\r\n"
+                                                 "  window size  =  800  \r\n"
+                                                 "[ create options ]\r\n"
+                                                 "Sep Char=\";\"\r\n"
+                                                 "Quoted='kept inside'\r\n"
+                                                 "Half=\"open\r\n"
+                                                 "Mixed=\"a'\r\n"
+                                                 ";Commented=1\r\n"
+                                                 "Empty=\r\n");
     EXPECT_EQ(document.value("MISC", "LAST GROUP"), "C:\\PUZ\\SCHOOL.QZ3");
     EXPECT_EQ(document.value("misc", "Window Size"), "800");
     EXPECT_EQ(document.value("Create Options", "Sep Char"), ";");
@@ -52,9 +51,8 @@ TEST(ProfileDocument, WritingKeepsOtherLinesAndEndsLinesWithCrLf)
     document.setValue("Misc", "Window Size", "1024");
     document.setValue("misc", "Show Tips", "No");
     document.setValue("Reports", "Use Grid", "Yes");
-    EXPECT_EQ(document.text(),
-              "; my comment\r\n[Misc]\r\nUnknown=kept\r\nWindow Size=1024\r\nShow Tips=No\r\n\r\n"
-              "[Other]\r\nx=1\r\n\r\n[Reports]\r\nUse Grid=Yes\r\n");
+    EXPECT_EQ(document.text(), "; my comment\r\n[Misc]\r\nUnknown=kept\r\nWindow Size=1024\r\nShow Tips=No\r\n\r\n"
+                               "[Other]\r\nx=1\r\n\r\n[Reports]\r\nUse Grid=Yes\r\n");
 }
 
 TEST(ProfileDocument, AnEmptyDocumentGrowsSectionBySection)

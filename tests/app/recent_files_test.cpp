@@ -17,7 +17,10 @@ TEST(RecentFiles, UpdateRule)
         RecentFiles after;
     };
     const Case cases[] = {
-        {"the previous path goes on top, the last entry is lost", {"a", "b", "c", "d", "e"}, "x", "y",
+        {"the previous path goes on top, the last entry is lost",
+         {"a", "b", "c", "d", "e"},
+         "x",
+         "y",
          {"x", "a", "b", "c", "d"}},
         {"the opened path leaves the list first", {"a", "b", "c", "d", "e"}, "x", "c", {"x", "a", "b", "d", "e"}},
         {"opening the current file again", {"a", "b", "", "", ""}, "x", "x", {"x", "a", "b", "", ""}},

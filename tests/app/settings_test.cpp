@@ -66,8 +66,8 @@ TEST_F(SettingsTest, LastGroupDefaultsToTheSampleOnlyWithoutADefaultCollection)
 
 TEST_F(SettingsTest, BooleansAreTrueOnlyForYesInAnyCase)
 {
-    const std::pair<const char*, bool> cases[] = {{"yes", true},  {"Yes", true},   {"YES", true}, {" yEs ", true},
-                                                  {"True", false}, {"1", false},   {"Y", false},  {"", false},
+    const std::pair<const char*, bool> cases[] = {{"yes", true},   {"Yes", true},    {"YES", true}, {" yEs ", true},
+                                                  {"True", false}, {"1", false},     {"Y", false},  {"", false},
                                                   {"Yes!", false}, {"\"Yes\"", true}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(loadWith(std::string("[Misc]\nShow Tips=") + text + "\n").Misc.ShowTips, expected) << text;
@@ -75,10 +75,18 @@ TEST_F(SettingsTest, BooleansAreTrueOnlyForYesInAnyCase)
 
 TEST_F(SettingsTest, IntegersTakeTheirLeadingDigits)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"800", 800}, {"  800", 800}, {"+12", 12},      {"-12", -12},   {"-12x", 12},
-        {"12x", 12},  {"x12", 0},     {"", 0},          {"-", 0},       {"0x1F", 0},
-        {"99999999999999", 2147483647}, {"-99999999999999", -2147483648LL}};
+    const std::pair<const char*, int> cases[] = {{"800", 800},
+                                                 {"  800", 800},
+                                                 {"+12", 12},
+                                                 {"-12", -12},
+                                                 {"-12x", 12},
+                                                 {"12x", 12},
+                                                 {"x12", 0},
+                                                 {"", 0},
+                                                 {"-", 0},
+                                                 {"0x1F", 0},
+                                                 {"99999999999999", 2147483647},
+                                                 {"-99999999999999", -2147483648LL}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(loadWith(std::string("[Create Options]\nAttempts=") + text + "\n").CreateOptions.Attempts, expected)
             << text;
@@ -91,8 +99,8 @@ TEST_F(SettingsTest, TextsAreCutToTheirLimits)
 {
     const std::string longPath(300, 'p');
     const Settings s = loadWith("[Misc]\nLast Group=" + longPath + "\nLast File 1=" + longPath +
-                                "\n[HTML]\nWeb Title=" + std::string(140, 'w') + "\nFirst Header=" +
-                                std::string(1200, 'h') + "\n[Create Options]\nInt Key 3=012345\n");
+                                "\n[HTML]\nWeb Title=" + std::string(140, 'w') +
+                                "\nFirst Header=" + std::string(1200, 'h') + "\n[Create Options]\nInt Key 3=012345\n");
     EXPECT_EQ(s.Misc.LastGroup, std::string(149, 'p'));
     EXPECT_EQ(s.Misc.LastFiles[0], std::string(254, 'p'));
     EXPECT_EQ(s.Html.WebTitle, std::string(100, 'w'));
@@ -146,8 +154,8 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
                         "Up=No\r\nUp Left=Yes\r\nRight=Yes\r\n"),
               std::string::npos);
     EXPECT_TRUE(text.ends_with("[Button Font]\r\nFont Name=Arial\r\nBold=No\r\nItalic=No\r\nColor=0\r\n"));
-    const auto sections = {"[Misc]", "[HTML]", "[Create Options]", "[Create]", "[Page Layout]",
-                           "[Reports]", "[Edit Font]", "[Label Font]", "[Button Font]"};
+    const auto sections = {"[Misc]",    "[HTML]",      "[Create Options]", "[Create]",     "[Page Layout]",
+                           "[Reports]", "[Edit Font]", "[Label Font]",     "[Button Font]"};
     std::size_t previous = 0;
     for (const char* section : sections) {
         const std::size_t at = text.find(section);
@@ -155,7 +163,8 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
         EXPECT_GE(at, previous) << section;
         previous = at;
     }
-    EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"),
+              std::string::npos);
 }
 
 TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)

@@ -26,8 +26,8 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryRequest)
     test::ScriptedDialogs dialogs;
     dialogs.answerFile("/tmp/NEW.QZ3").answerMessage(MessageButton::No);
 
-    const auto file = dialogs.chooseFile(FileRequest{FileDialogKind::Save, "Create New Puzzle Group",
-                                                     "QMAZE Files (*.QZ3)|*.QZ3", "QZ3", "", true});
+    const auto file = dialogs.chooseFile(
+        FileRequest{FileDialogKind::Save, "Create New Puzzle Group", "QMAZE Files (*.QZ3)|*.QZ3", "QZ3", "", true});
     dialogs.error("Something failed.");  // Ok only: answers itself
     const bool yes = dialogs.askYesNo("New Puzzle", "Create one?");
 
@@ -40,8 +40,9 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryRequest)
     ASSERT_EQ(dialogs.fileRequests().size(), 1u);
     EXPECT_EQ(dialogs.fileRequests()[0].title, "Create New Puzzle Group");
     EXPECT_TRUE(dialogs.fileRequests()[0].promptOverwrite);
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"file Create New Puzzle Group", "message Error: Something failed.",
-                                                       "message New Puzzle: Create one?"}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{"file Create New Puzzle Group", "message Error: Something failed.",
+                                        "message New Puzzle: Create one?"}));
     EXPECT_TRUE(dialogs.scriptUsedUp());
 }
 
@@ -86,8 +87,7 @@ TEST(QtUserDialogs, FilterPairsBecomeQtNameFilters)
     EXPECT_EQ(qtNameFilters("QMAZE Files (*.QZ3)|*.QZ3|16 bit QMAZE Files (*.QZV)|*.QZV"),
               (QStringList{"QMAZE Files (*.QZ3)", "16 bit QMAZE Files (*.QZV)"}));
     // "*.*" is every file, also those without a dot; a description without patterns gets them.
-    EXPECT_EQ(qtNameFilters("text (*.txt)|*.txt|all files (*.*)|*.*"),
-              (QStringList{"text (*.txt)", "all files (*)"}));
+    EXPECT_EQ(qtNameFilters("text (*.txt)|*.txt|all files (*.*)|*.*"), (QStringList{"text (*.txt)", "all files (*)"}));
     EXPECT_EQ(qtNameFilters("Pictures|*.bmp;*.jpg"), QStringList{"Pictures (*.bmp *.jpg)"});
     EXPECT_TRUE(qtNameFilters("").isEmpty());
 }
@@ -161,9 +161,9 @@ TEST(QtUserDialogs, OpenDialogMatchesExtensionsInAnyLetterCase)
         dialog->reject();
     });
     QtUserDialogs dialogs;
-    const auto chosen = dialogs.chooseFile(FileRequest{FileDialogKind::Open, "Open Puzzle Group",
-                                                       "QMAZE Files (*.QZ3)|*.QZ3", "QZ3",
-                                                       QString::fromStdString(dir.path().string()), false, true});
+    const auto chosen =
+        dialogs.chooseFile(FileRequest{FileDialogKind::Open, "Open Puzzle Group", "QMAZE Files (*.QZ3)|*.QZ3", "QZ3",
+                                       QString::fromStdString(dir.path().string()), false, true});
     EXPECT_FALSE(chosen);
     EXPECT_EQ(listed, (QStringList{"lower.qz3", "upper.QZ3"}));
 }

@@ -32,7 +32,8 @@ TEST_F(CollectionCommandsTest, ListPrintsCategoriesAndPuzzlesInFileOrder)
     const json out = json::parse(result.out);
     EXPECT_EQ(out["categories"], json({"Zoo", "Caf\u00E9"}));
     ASSERT_EQ(out["puzzles"].size(), 3u);
-    EXPECT_EQ(out["puzzles"][1], json({{"index", 1}, {"title", "Cr\u00E8me"}, {"category", "Caf\u00E9"}, {"tag", 65537}}));
+    EXPECT_EQ(out["puzzles"][1],
+              json({{"index", 1}, {"title", "Cr\u00E8me"}, {"category", "Caf\u00E9"}, {"tag", 65537}}));
     EXPECT_EQ(out["puzzles"][2]["index"], 2);
     EXPECT_EQ(out["puzzles"][2]["category"], "Zoo");
     EXPECT_EQ(out["puzzles"][2]["tag"], 2);
@@ -54,10 +55,10 @@ TEST_F(CollectionCommandsTest, DumpShowsEveryFieldByName)
     const auto result = runCommand(cli("dump " + quoted(file) + " 1"));
     ASSERT_EQ(result.status, 0) << result.err;
     const json out = json::parse(result.out);
-    const std::vector<std::string> names = {"VersionTag", "Category", "Title", "Width", "Height", "Letters",
-                                            "FillLetters", "WordCount", "Words", "Clues", "StartCell",
-                                            "EndCell", "Placed", "Generated", "BonusQuestion", "HiddenPhraseUsed",
-                                            "Layout"};
+    const std::vector<std::string> names = {
+        "VersionTag", "Category", "Title",     "Width",   "Height", "Letters",   "FillLetters",   "WordCount",
+        "Words",      "Clues",    "StartCell", "EndCell", "Placed", "Generated", "BonusQuestion", "HiddenPhraseUsed",
+        "Layout"};
     std::vector<std::string> keys;
     const auto ordered = nlohmann::ordered_json::parse(result.out);
     for (const auto& item : ordered.items()) keys.push_back(item.key());

@@ -59,7 +59,8 @@ TEST_F(CreateCommandTest, StoresACompleteNewPuzzleAndPrintsItsIndex)
 
     const std::string record = stored();
     ASSERT_EQ(record.size(), kRecord);
-    EXPECT_EQ(record.substr(0, 5), std::string("\x04" "3.0g"));
+    EXPECT_EQ(record.substr(0, 5), std::string("\x04"
+                                               "3.0g"));
     EXPECT_EQ(text(record, 6), "Caf\xE9");
     EXPECT_EQ(text(record, 27), "Animals");
     EXPECT_EQ(i16(record, 63), 9);
@@ -103,9 +104,10 @@ TEST_F(CreateCommandTest, AHiddenPhraseFillsTheFreeCellsInReadingOrder)
     const auto wrong = create(options + "x");
     ASSERT_EQ(wrong.status, 1);
     std::smatch match;
-    ASSERT_TRUE(std::regex_search(wrong.err, match, std::regex("^(\\d+) characters are required for the hidden phrase\\.  "
-                                                               "You have entered 1 characters\\.  Please change your "
-                                                               "phrase or select not to use a phrase\\.\n$")))
+    ASSERT_TRUE(std::regex_search(wrong.err, match,
+                                  std::regex("^(\\d+) characters are required for the hidden phrase\\.  "
+                                             "You have entered 1 characters\\.  Please change your "
+                                             "phrase or select not to use a phrase\\.\n$")))
         << wrong.err;
     EXPECT_FALSE(std::filesystem::exists(collection));
     const int freeCells = std::stoi(match[1]);
@@ -199,7 +201,8 @@ TEST_F(CreateCommandTest, FileProblemsAndTheEmptyCollectionForm)
     EXPECT_FALSE(std::filesystem::exists(collection));
 
     EXPECT_EQ(runCommand(quoted(QM_CLI) + " create").status, 1);
-    EXPECT_EQ(runCommand(quoted(QM_CLI) + " create " + quoted((dir / "e.QZ3").string()) + " --collection x.QZ3").status, 1);
+    EXPECT_EQ(runCommand(quoted(QM_CLI) + " create " + quoted((dir / "e.QZ3").string()) + " --collection x.QZ3").status,
+              1);
     EXPECT_EQ(runCommand(quoted(QM_CLI) + " create " + quoted((dir / "e.QZ3").string())).status, 0);
     EXPECT_EQ(std::filesystem::file_size(dir / "e.QZ3"), 0u);
 }

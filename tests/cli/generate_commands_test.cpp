@@ -20,8 +20,8 @@ protected:
     // Runs in the temporary directory, which stands for the working directory of the program.
     test::CommandOutput generate(const std::string& arguments, const std::string& program = QM_CLI)
     {
-        return runCommand("cd " + quoted(dir.path()) + " && " + quoted(std::filesystem::path(program)) + " generate --words " +
-                          quoted(words) + " " + arguments);
+        return runCommand("cd " + quoted(dir.path()) + " && " + quoted(std::filesystem::path(program)) +
+                          " generate --words " + quoted(words) + " " + arguments);
     }
     json slots(const std::string& arguments)
     {
@@ -79,9 +79,10 @@ TEST_F(GenerateCommandTest, DirectionsComeFromTheOptionOrTheSettingsFile)
         }
         return true;
     };
-    writeFile(dir / "QMAZE3.INI",
-              "[Create]\r\nUp=No\r\nUp Right=No\r\nRight=Yes\r\nDown Right=No\r\nDown=No\r\nDown Left=No\r\nLeft=No\r\nUp "
-              "Left=No\r\n");
+    writeFile(
+        dir / "QMAZE3.INI",
+        "[Create]\r\nUp=No\r\nUp Right=No\r\nRight=Yes\r\nDown Right=No\r\nDown=No\r\nDown Left=No\r\nLeft=No\r\nUp "
+        "Left=No\r\n");
     EXPECT_TRUE(allRunRight(slots("--attempts 4 --seed 2")));
     EXPECT_FALSE(allRunRight(slots("--attempts 4 --seed 2 --directions Up,Down,Left")));
     EXPECT_TRUE(allRunRight(slots("--attempts 4 --seed 2 --directions Right")));
@@ -129,14 +130,8 @@ TEST_F(GenerateCommandTest, RefusesBadOptionsAndReportsAMissingFile)
         int status;
     };
     const Case cases[] = {
-        {"--integration 7", 1},
-        {"--integration -1", 1},
-        {"--attempts 0", 1},
-        {"--attempts 1000", 1},
-        {"--size 51x5", 1},
-        {"--size 10", 1},
-        {"--size 10x10x", 1},
-        {"--directions Up,Sideways", 1},
+        {"--integration 7", 1},      {"--integration -1", 1}, {"--attempts 0", 1},  {"--attempts 1000", 1},
+        {"--size 51x5", 1},          {"--size 10", 1},        {"--size 10x10x", 1}, {"--directions Up,Sideways", 1},
         {"--shape 0 --size 5x5", 1},
     };
     for (const auto& test : cases) {

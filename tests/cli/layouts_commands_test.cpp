@@ -24,8 +24,8 @@ protected:
     // Runs in the scratch folder, whose QMAZE3.INI gives the default layout.
     test::CommandOutput layouts(const std::string& arguments)
     {
-        return runCommand("cd " + quoted(dir.path()) + " && '" + QM_CLI + "' layouts --dir " + quoted(dir.path()) + " " +
-                          arguments);
+        return runCommand("cd " + quoted(dir.path()) + " && '" + QM_CLI + "' layouts --dir " + quoted(dir.path()) +
+                          " " + arguments);
     }
 
     TempDir dir;
@@ -92,15 +92,14 @@ TEST_F(LayoutsCommandsTest, RefusalsGiveTheMessagesAndExitOne)
         std::string arguments;
         const char* message;
     };
-    for (const Case& c : {Case{"export 1 " + quoted(dir / "x.PAG"), "No page layout selected."},
-                          Case{"export -1 " + quoted(dir / "x.PAG"), "No page layout selected."},
-                          Case{"export 0 " + quoted(dir / "none" / "x.PAG"), "Page layout could not be exported."},
-                          Case{"import " + quoted(dir / "short.PAG"),
-                               "Page layout file is corrupt or incompatible.  Import aborted."},
-                          Case{"import " + quoted(dir / "shape.PAG"),
-                               "Page layout file is corrupt or incompatible.  Import aborted."},
-                          Case{"import " + quoted(dir / "none.PAG"), "Page layout could not be imported."},
-                          Case{"default 1", "No page layout selected."}}) {
+    for (const Case& c :
+         {Case{"export 1 " + quoted(dir / "x.PAG"), "No page layout selected."},
+          Case{"export -1 " + quoted(dir / "x.PAG"), "No page layout selected."},
+          Case{"export 0 " + quoted(dir / "none" / "x.PAG"), "Page layout could not be exported."},
+          Case{"import " + quoted(dir / "short.PAG"), "Page layout file is corrupt or incompatible.  Import aborted."},
+          Case{"import " + quoted(dir / "shape.PAG"), "Page layout file is corrupt or incompatible.  Import aborted."},
+          Case{"import " + quoted(dir / "none.PAG"), "Page layout could not be imported."},
+          Case{"default 1", "No page layout selected."}}) {
         const auto result = layouts(c.arguments);
         EXPECT_EQ(result.status, 1) << c.arguments;
         EXPECT_EQ(result.err, std::string(c.message) + "\n") << c.arguments;
@@ -148,14 +147,13 @@ TEST_F(LayoutsCommandsTest, DumpShowsThePuzzlesLayoutWithItsObjects)
     EXPECT_EQ(text["FontStyle"], json({true, false, false, false}));
     EXPECT_EQ(out["Objects"][1]["Kind"], 99);
     const std::vector<std::string> names = {
-        "Kind",       "Name",       "Bounds",     "FontName",    "FontSize",    "FontColor",   "FontStyle",
-        "Font2Name",  "Font2Size",  "Font2Color", "Font2Style",  "BlockColor",  "LineColor",   "LowerCase",
-        "LineWidth",  "Alignment",  "Text",       "Transparent", "Columns",     "MakeItFit",   "FillInShape",
-        "FillColor",  "BorderColor", "UseBorder", "BorderWidth", "BitmapFile",  "UsedFontSize"};
+        "Kind",      "Name",        "Bounds",     "FontName",    "FontSize",   "FontColor",   "FontStyle",
+        "Font2Name", "Font2Size",   "Font2Color", "Font2Style",  "BlockColor", "LineColor",   "LowerCase",
+        "LineWidth", "Alignment",   "Text",       "Transparent", "Columns",    "MakeItFit",   "FillInShape",
+        "FillColor", "BorderColor", "UseBorder",  "BorderWidth", "BitmapFile", "UsedFontSize"};
     std::vector<std::string> keys;
     const auto ordered = nlohmann::ordered_json::parse(result.out);
-    for (const auto& item : ordered["Layout"]["Objects"][0].items())
-        keys.push_back(item.key());
+    for (const auto& item : ordered["Layout"]["Objects"][0].items()) keys.push_back(item.key());
     EXPECT_EQ(keys, names);
 }
 

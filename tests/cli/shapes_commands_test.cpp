@@ -37,7 +37,11 @@ TEST_F(ShapesCommandsTest, ListGivesEveryRecordInFileOrder)
     ASSERT_EQ(result.status, 0) << result.err;
     const json out = json::parse(result.out);
     ASSERT_EQ(out.size(), 3u);
-    EXPECT_EQ(out[0], json({{"index", 0}, {"entry", "3x3 Plus"}, {"Name", "Plus"}, {"Width", 3}, {"Height", 3},
+    EXPECT_EQ(out[0], json({{"index", 0},
+                            {"entry", "3x3 Plus"},
+                            {"Name", "Plus"},
+                            {"Width", 3},
+                            {"Height", 3},
                             {"Mask", {"010", "111", "010"}}}));
     EXPECT_EQ(out[1]["entry"], "2x2 Caf\u00E9");
     EXPECT_EQ(out[1]["Mask"], json({"11", "10"}));
@@ -90,7 +94,8 @@ TEST_F(ShapesCommandsTest, RefusalsPrintTheirMessage)
         {"export 0 " + quoted(dir / "missing" / "X.LAY"), "", "Shape could not be exported."},
         {"import " + quoted(dir / "none.LAY"), "", "Puzzle shape could not be imported."},
         {"import " + quoted(lay), "lay1.0" + plus, "Puzzle shape file is corrupt or incompatible.  Import aborted."},
-        {"import " + quoted(lay), ("LAY1.0" + plus).substr(0, 2560), "Puzzle shape file is corrupt or incompatible.  Import aborted."},
+        {"import " + quoted(lay), ("LAY1.0" + plus).substr(0, 2560),
+         "Puzzle shape file is corrupt or incompatible.  Import aborted."},
         {"delete 1", "", "No shape selected."},
     };
     for (const Case& c : cases) {
@@ -106,8 +111,8 @@ TEST_F(ShapesCommandsTest, ImportIntoAFolderThatCannotTakeTheFileIsRefused)
 {
     const auto lay = dir / "X.LAY";
     writeFile(lay, "LAY1.0" + plus);
-    const auto result = runCommand(std::string("'") + QM_CLI + "' shapes import " + quoted(lay) + " --dir " +
-                                   quoted(dir / "missing"));
+    const auto result =
+        runCommand(std::string("'") + QM_CLI + "' shapes import " + quoted(lay) + " --dir " + quoted(dir / "missing"));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Unable to add shape.\n");
 }

@@ -33,8 +33,8 @@ ImageBuilder sampleImage()
     image.text(0, "3.0g").byte(5, 0x7E);
     image.text(6, "Animals").text(27, "Farm animals");
     image.i16(63, 12).i16(65, -3);
-    image.byte(67, 'C').byte(67 + 2499, 'Z');              // Letters cells 1 and 2500
-    image.byte(2567, 'Q').byte(2567 + 51, 'R');            // FillLetters cells 1 and 52
+    image.byte(67, 'C').byte(67 + 2499, 'Z');    // Letters cells 1 and 2500
+    image.byte(2567, 'Q').byte(2567 + 51, 'R');  // FillLetters cells 1 and 52
     image.i16(5067, 2);
     image.text(5069, "COW").text(5069 + 31, "HORSE").text(5069 + 329 * 31, "LAST");
     image.text(15299, "says moo").text(15299 + 329 * 151, std::string(150, 'c'));

@@ -33,9 +33,9 @@ TEST(Cp1252, TakesInvalidUtf8ByteByByte)
 {
     EXPECT_FALSE(isValidUtf8("caf\xE9"));
     EXPECT_EQ(utf8ToCp1252("caf\xE9"), "caf\xE9");
-    EXPECT_FALSE(isValidUtf8("\xC0\x80"));    // overlong
+    EXPECT_FALSE(isValidUtf8("\xC0\x80"));      // overlong
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
-    EXPECT_FALSE(isValidUtf8("\xE2\x82"));    // cut short
+    EXPECT_FALSE(isValidUtf8("\xE2\x82"));      // cut short
 }
 
 }  // namespace

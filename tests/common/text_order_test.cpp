@@ -19,8 +19,13 @@ std::vector<std::string> sorted(std::vector<std::string> texts)
 TEST(TextOrder, LettersSortWithoutRegardToCaseAndAccentsBesideTheirLetters)
 {
     // Windows-1252: \xC9 is E acute, \xE9 e acute, \xE4 a diaeresis, \x8A S caron.
-    EXPECT_EQ(sorted({"zoo", "Apple", "banana", "apple", "\xC9t\xE9", "Euro", "\xE4rger", "Band", "\x8A" "a", "Sb"}),
-              (std::vector<std::string>{"Apple", "apple", "\xE4rger", "banana", "Band", "\xC9t\xE9", "Euro", "\x8A" "a",
+    EXPECT_EQ(sorted({"zoo", "Apple", "banana", "apple", "\xC9t\xE9", "Euro", "\xE4rger", "Band",
+                      "\x8A"
+                      "a",
+                      "Sb"}),
+              (std::vector<std::string>{"Apple", "apple", "\xE4rger", "banana", "Band", "\xC9t\xE9", "Euro",
+                                        "\x8A"
+                                        "a",
                                         "Sb", "zoo"}));
 }
 

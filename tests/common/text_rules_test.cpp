@@ -21,8 +21,8 @@ TEST(MakeCopyName, FollowsTheNumberInParentheses)
         {"Star(9)", 50, "Star(10)"},
         {"Tree (x)", 50, "Tree (x) (2)"},
         {"Quiz (0)", 35, "Quiz (0) (2)"},
-        {"Quiz ( 7)", 35, "Quiz (8)"},      // blanks before the digits are skipped
-        {"Quiz (7b)", 35, "Quiz (8)"},      // only the leading digits count
+        {"Quiz ( 7)", 35, "Quiz (8)"},     // blanks before the digits are skipped
+        {"Quiz (7b)", 35, "Quiz (8)"},     // only the leading digits count
         {"  Padded  ", 35, "Padded (2)"},  // trimmed first
         {"()", 35, "() (2)"},
         {"", 35, " (2)"},

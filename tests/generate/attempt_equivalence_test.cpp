@@ -37,7 +37,7 @@ Configuration randomConfiguration(std::uint64_t seed)
         const int length = random.Random(5) == 0 ? 0 : 1 + random.Random(random.Random(3) == 0 ? 30 : 7);
         for (int k = 0; k < length; ++k) word.push_back(alphabet[random.Random(static_cast<int>(alphabet.size()))]);
         words.push_back(random.Random(8) == 0 && !words.empty() ? words[random.Random(static_cast<int>(words.size()))]
-                                                                 : word);
+                                                                : word);
         clues.push_back("clue " + std::to_string(i));
     }
     config.working = workingRecord(words, width, height, clues);

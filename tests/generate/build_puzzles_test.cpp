@@ -50,9 +50,9 @@ std::string gridText(const PuzzleRecord& record, const std::vector<int>& cells)
     return text;
 }
 
-const std::vector<std::string> kAnimals{"HORSE", "ZEBRA", "TIGER", "LION", "BEAR", "WOLF", "MOUSE", "SNAKE",
-                                        "EAGLE", "OTTER", "RABBIT", "BADGER", "FERRET", "BEAVER", "MARTEN",
-                                        "DONKEY", "TURTLE", "LIZARD", "GECKO", "RAVEN", "HERON", "STORK"};
+const std::vector<std::string> kAnimals{"HORSE",  "ZEBRA",  "TIGER",  "LION",   "BEAR",   "WOLF",   "MOUSE",  "SNAKE",
+                                        "EAGLE",  "OTTER",  "RABBIT", "BADGER", "FERRET", "BEAVER", "MARTEN", "DONKEY",
+                                        "TURTLE", "LIZARD", "GECKO",  "RAVEN",  "HERON",  "STORK"};
 
 TEST(BuildPuzzles, IntegrationZeroSharesNoCellAndOneCrossesAtMostOnce)
 {
@@ -74,8 +74,9 @@ TEST(BuildPuzzles, IntegrationZeroSharesNoCellAndOneCrossesAtMostOnce)
                 std::set<int> earlierCells;
                 for (const auto& word : placementOrder) {
                     if (!cells.count(word)) continue;
-                    const int crossings = static_cast<int>(std::count_if(
-                        cells[word].begin(), cells[word].end(), [&](int cell) { return earlierCells.count(cell) > 0; }));
+                    const int crossings =
+                        static_cast<int>(std::count_if(cells[word].begin(), cells[word].end(),
+                                                       [&](int cell) { return earlierCells.count(cell) > 0; }));
                     EXPECT_LE(crossings, integration) << word;
                     earlierCells.insert(cells[word].begin(), cells[word].end());
                 }
@@ -190,7 +191,8 @@ TEST(BuildPuzzles, LettersArePlacedAsCapitalsWithoutSpaces)
     const Case cases[] = {
         {"NEW YORK", "NEWYORK"},
         {"X-15", "X-15"},
-        {"caf\xE9 cr\xE8me", "CAF\xC9" "CR\xC8ME"},
+        {"caf\xE9 cr\xE8me", "CAF\xC9"
+                             "CR\xC8ME"},
         {"\xF7\xFF\xE0\xF6\xF8\xFE\xDF", "\xF7\xFF\xC0\xD6\xD8\xDE\xDF"},
     };
     for (const auto& [word, cells] : cases) {
@@ -272,7 +274,7 @@ TEST(BuildPuzzles, StoredOrderIsAlphabeticalWithTheExcludedWordsBehind)
     const PuzzleRecord& record = *best.Record;
     EXPECT_EQ(record.WordCount, 5);
     const std::vector<std::pair<std::string, std::string>> expected{
-        {"ANT", "small"}, {"ANT", "again"}, {"BEE", "buzz"},       {"ZEBRA", "stripes"},
+        {"ANT", "small"}, {"ANT", "again"}, {"BEE", "buzz"},        {"ZEBRA", "stripes"},
         {"ox", "yoke"},   {"   ", "blank"}, {"CROCODILE", "teeth"}, {"ELEPHANTS", "large"}};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(record.Words[i].text(), expected[i].first) << i;
@@ -351,8 +353,8 @@ TEST(BuildPuzzles, AttemptsTheScreenKeepsRejectingEndTheRun)
     Candidates candidates;
     SeededRandom random(3);
     AttemptCounter progress;
-    const GenerationOutcome outcome = BuildPuzzles(*working, fullShape(12, 12), settingsWith(6, 3), builtInBadWords(),
-                                                   random, candidates, &progress);
+    const GenerationOutcome outcome =
+        BuildPuzzles(*working, fullShape(12, 12), settingsWith(6, 3), builtInBadWords(), random, candidates, &progress);
     EXPECT_TRUE(outcome.RejectionLimitReached);
     EXPECT_EQ(outcome.RejectedAttempts, rejectedAttemptLimit(3));
     EXPECT_EQ(outcome.AttemptsMade, rejectedAttemptLimit(3));
@@ -369,7 +371,8 @@ TEST(BuildPuzzles, AbsurdAttemptsAndIntegrationAreKeptInRange)
     for (const int attempts : {0, -5}) {
         SeededRandom random(1);
         GenerationSettings settings = settingsWith(99, attempts);
-        const GenerationOutcome outcome = BuildPuzzles(*working, fullShape(15, 15), settings, kNoScreen, random, candidates);
+        const GenerationOutcome outcome =
+            BuildPuzzles(*working, fullShape(15, 15), settings, kNoScreen, random, candidates);
         EXPECT_EQ(outcome.AttemptsMade, 1);
         EXPECT_EQ(candidates.Slots[0].Score, 1);
     }
@@ -397,7 +400,8 @@ TEST(Candidates, AnAttemptTakesTheFirstSlotItStrictlyBeats)
             if (slot >= 0) candidates.Slots[slot].Record->Title.assign("a" + std::to_string(attempt));
         }
         for (int slot = 0; slot < kCandidateSlots; ++slot) {
-            const std::string kept = candidates.Slots[slot].Score > 0 ? candidates.Slots[slot].Record->Title.text() : "";
+            const std::string kept =
+                candidates.Slots[slot].Score > 0 ? candidates.Slots[slot].Record->Title.text() : "";
             EXPECT_EQ(kept, test.kept[slot]) << "slot " << slot + 1;
         }
     }
@@ -406,9 +410,8 @@ TEST(Candidates, AnAttemptTakesTheFirstSlotItStrictlyBeats)
 TEST(UpCaseLetter, RaisesTheSmallLettersOfTheCodePageOnly)
 {
     const std::pair<std::uint8_t, std::uint8_t> cases[] = {
-        {'a', 'A'},   {'z', 'Z'},   {'`', '`'},   {'{', '{'},   {'A', 'A'},   {'5', '5'},   {'-', '-'},
-        {0xDF, 0xDF}, {0xE0, 0xC0}, {0xF6, 0xD6}, {0xF7, 0xF7}, {0xF8, 0xD8}, {0xFE, 0xDE}, {0xFF, 0xFF},
-        {0x9A, 0x9A}, {0x00, 0x00},
+        {'a', 'A'},   {'z', 'Z'},   {'`', '`'},   {'{', '{'},   {'A', 'A'},   {'5', '5'},   {'-', '-'},   {0xDF, 0xDF},
+        {0xE0, 0xC0}, {0xF6, 0xD6}, {0xF7, 0xF7}, {0xF8, 0xD8}, {0xFE, 0xDE}, {0xFF, 0xFF}, {0x9A, 0x9A}, {0x00, 0x00},
     };
     for (const auto& [byte, expected] : cases) EXPECT_EQ(UpCaseLetter(byte), expected) << int(byte);
 }

@@ -102,10 +102,7 @@ protected:
     {
         return SaveChosenPuzzle(candidates, choice, copy, collection, badWords, random, questions);
     }
-    static SaveChoice phrase(std::string text)
-    {
-        return SaveChoice{1, true, std::move(text), kTypedWords};
-    }
+    static SaveChoice phrase(std::string text) { return SaveChoice{1, true, std::move(text), kTypedWords}; }
     std::string fileBytes() const { return readFile(collection.path()); }
 
     TempDir dir;
@@ -140,32 +137,34 @@ TEST_F(ChosenPuzzleSave, StoredRecordHoldsWhatTheWriteRulesSay)
     const std::string image = expected.str();
     auto want = [&image](std::size_t offset, std::size_t size) { return image.substr(offset, size); };
 
-    EXPECT_EQ(at(0, 5), want(0, 5));            // VersionTag "3.0g"
-    EXPECT_EQ(at(6, 4), want(6, 4));            // Category (the bytes behind a text mean nothing)
-    EXPECT_EQ(at(27, 8), want(27, 8));          // Title
-    EXPECT_EQ(at(63, 4), want(63, 4));          // Width, Height
-    EXPECT_EQ(at(67, 5), want(67, 5));          // row 1 of Letters
-    EXPECT_EQ(at(117, 5), want(117, 5));        // row 2
-    EXPECT_EQ(at(167, 5), want(167, 5));        // row 3
-    EXPECT_EQ(at(2620, 1), want(2620, 1));      // FillLetters of (2,4)
-    EXPECT_EQ(at(2667, 3), want(2667, 3));      // FillLetters of row 3
-    EXPECT_EQ(at(5067, 2), want(5067, 2));      // WordCount: the placed words
+    EXPECT_EQ(at(0, 5), want(0, 5));        // VersionTag "3.0g"
+    EXPECT_EQ(at(6, 4), want(6, 4));        // Category (the bytes behind a text mean nothing)
+    EXPECT_EQ(at(27, 8), want(27, 8));      // Title
+    EXPECT_EQ(at(63, 4), want(63, 4));      // Width, Height
+    EXPECT_EQ(at(67, 5), want(67, 5));      // row 1 of Letters
+    EXPECT_EQ(at(117, 5), want(117, 5));    // row 2
+    EXPECT_EQ(at(167, 5), want(167, 5));    // row 3
+    EXPECT_EQ(at(2620, 1), want(2620, 1));  // FillLetters of (2,4)
+    EXPECT_EQ(at(2667, 3), want(2667, 3));  // FillLetters of row 3
+    EXPECT_EQ(at(5067, 2), want(5067, 2));  // WordCount: the placed words
     for (int slot = 0; slot < 4; ++slot) {
         SCOPED_TRACE(slot);
         const std::size_t word = 5069 + slot * 31, clue = 15299 + slot * 151;
-        EXPECT_EQ(at(word, 1 + static_cast<unsigned char>(image[word])), want(word, 1 + static_cast<unsigned char>(image[word])));
-        EXPECT_EQ(at(clue, 1 + static_cast<unsigned char>(image[clue])), want(clue, 1 + static_cast<unsigned char>(image[clue])));
+        EXPECT_EQ(at(word, 1 + static_cast<unsigned char>(image[word])),
+                  want(word, 1 + static_cast<unsigned char>(image[word])));
+        EXPECT_EQ(at(clue, 1 + static_cast<unsigned char>(image[clue])),
+                  want(clue, 1 + static_cast<unsigned char>(image[clue])));
     }
     for (int slot = 4; slot < kMaxWords; ++slot) {
         EXPECT_EQ(file[5069 + slot * 31], '\0') << slot;
         EXPECT_EQ(file[15299 + slot * 151], '\0') << slot;
     }
-    EXPECT_EQ(at(65129, 4), want(65129, 4));     // StartCell of the placed words
-    EXPECT_EQ(at(65789, 4), want(65789, 4));     // EndCell
-    EXPECT_EQ(at(66449, 330), want(66449, 330)); // Placed: the two placed words only
-    EXPECT_EQ(at(66779, 1), "\x01");             // Generated
-    EXPECT_EQ(at(66780, 10), want(66780, 10));   // BonusQuestion
-    EXPECT_EQ(at(66931, 1), "\x01");             // HiddenPhraseUsed
+    EXPECT_EQ(at(65129, 4), want(65129, 4));      // StartCell of the placed words
+    EXPECT_EQ(at(65789, 4), want(65789, 4));      // EndCell
+    EXPECT_EQ(at(66449, 330), want(66449, 330));  // Placed: the two placed words only
+    EXPECT_EQ(at(66779, 1), "\x01");              // Generated
+    EXPECT_EQ(at(66780, 10), want(66780, 10));    // BonusQuestion
+    EXPECT_EQ(at(66931, 1), "\x01");              // HiddenPhraseUsed
     const auto layout = editorLayoutBytes();
     EXPECT_EQ(at(66932, kPageLayoutSize), std::string(layout.begin(), layout.end()));
     EXPECT_TRUE(copy.reselect.requested);
@@ -424,7 +423,8 @@ TEST(ChosenPuzzleSaveAfterARun, PlacedWordsFirstInByteOrderAndTheRestBehindWithT
         if (stored->Letters[cell] == ' ' && cellRow(cell + 1) <= 7 && cellColumn(cell + 1) <= 7)
             EXPECT_TRUE(stored->FillLetters[cell] >= 'A' && stored->FillLetters[cell] <= 'Z');
     EXPECT_EQ(file[66779], 1);
-    EXPECT_EQ(file.substr(0, 5), std::string("\x04" "3.0g"));
+    EXPECT_EQ(file.substr(0, 5), std::string("\x04"
+                                             "3.0g"));
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 #include "generate/candidate_drawing.h"
 #include "generate/candidate_image_widget.h"
 #include "generate/change_phrase_dialog.h"
-#include "generate/puzzle_fill.h"
 #include "generate/created_puzzle_dialog.h"
+#include "generate/puzzle_fill.h"
 #include "puzzle_window_support.h"
 #include "support/record_images.h"
 #include "support/scripted_dialogs.h"
@@ -115,8 +115,8 @@ protected:
     BadWordList badWords = builtInBadWords();
     SeededRandom random{7};
     int listings = 0;
-    CreatedPuzzleContext context{dialogs, style, candidates, working, dir / "SCHOOL.QZ3", badWords, &random,
-                                 [this] { ++listings; }};
+    CreatedPuzzleContext context{
+        dialogs, style, candidates, working, dir / "SCHOOL.QZ3", badWords, &random, [this] { ++listings; }};
 };
 
 TEST_F(ChooserTest, ShowsTheSlotsAndSelectsTheBestFitOnFirstShow)
@@ -219,8 +219,9 @@ TEST_F(ChooserTest, APhraseSaveAppendsTheStampedRecordAtItsOffsets)
     child<QLineEdit>(chooser, "HiddenPhrase")->setText("abcdefghijklmn");
     dialogs.answerMessage(MessageButton::Yes);  // EMU did not fit: save anyway
     chooser.SaveClick();
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{
-                                 "message Warning: One or more words did not fit into the puzzle.  Save Puzzle anyway?"}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{
+                  "message Warning: One or more words did not fit into the puzzle.  Save Puzzle anyway?"}));
     EXPECT_TRUE(chooser.stored());
     EXPECT_FALSE(chooser.isVisible());
     EXPECT_EQ(listings, 1);
@@ -302,9 +303,10 @@ TEST_F(ChooserTest, AnOffensivePhraseAsksWhetherToChangeIt)
     const std::string question =
         "message Warning: The hidden phrase used has generated an \"offensive\" word in the puzzle.  Would you like to "
         "change the phrase?";
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{
-                                 question, question,
-                                 "message Warning: One or more words did not fit into the puzzle.  Save Puzzle anyway?"}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{
+                  question, question,
+                  "message Warning: One or more words did not fit into the puzzle.  Save Puzzle anyway?"}));
     EXPECT_TRUE(chooser.stored());
 }
 
@@ -327,7 +329,8 @@ TEST_F(ChooserTest, NoCandidateAtAllCanNeverBeStored)
     TCreatedPuzzle chooser(context);
     chooser.show();
     EXPECT_EQ(chooser.selectedSlot(), 0);
-    for (int slot = 1; slot <= 4; ++slot) EXPECT_FALSE(child<QLabel>(chooser, QString("BFLabel%1").arg(slot))->isVisible());
+    for (int slot = 1; slot <= 4; ++slot)
+        EXPECT_FALSE(child<QLabel>(chooser, QString("BFLabel%1").arg(slot))->isVisible());
     chooser.SaveClick();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].caption, "Error");

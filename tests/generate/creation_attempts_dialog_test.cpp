@@ -24,7 +24,9 @@ using test::workingRecord;
 // an attempt.
 class HookedRandom final : public RandomSource {
 public:
-    HookedRandom(std::uint64_t seed, std::function<void(std::size_t draw)> hook) : m_random(seed), m_hook(std::move(hook))
+    HookedRandom(std::uint64_t seed, std::function<void(std::size_t draw)> hook)
+        : m_random(seed),
+          m_hook(std::move(hook))
     {
     }
     int Random(int range) override
@@ -39,10 +41,7 @@ private:
     std::size_t m_draws = 0;
 };
 
-TCreationAttempts* openDialog()
-{
-    return qobject_cast<TCreationAttempts*>(QApplication::activeModalWidget());
-}
+TCreationAttempts* openDialog() { return qobject_cast<TCreationAttempts*>(QApplication::activeModalWidget()); }
 
 QPushButton* cancelButton(TCreationAttempts& dialog) { return dialog.findChild<QPushButton*>("Cancel"); }
 

@@ -50,7 +50,9 @@ inline std::unique_ptr<PuzzleRecord> gridRecord(const std::vector<std::string>& 
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const char shown = rows[r][c];
-            record->Letters[r * kGridStride + c] = shown == '#' ? 0 : shown == '.' ? ' ' : static_cast<std::uint8_t>(shown);
+            record->Letters[r * kGridStride + c] = shown == '#'   ? 0
+                                                   : shown == '.' ? ' '
+                                                                  : static_cast<std::uint8_t>(shown);
         }
     return record;
 }

@@ -21,8 +21,8 @@ BadWordList listOf(std::initializer_list<std::string_view> entries)
 }
 
 // A width x height grid of dots with the text written from (row, column) in steps.
-std::unique_ptr<PuzzleRecord> gridWith(int width, int height, std::string_view text, int row, int column,
-                                       int rowStep, int columnStep)
+std::unique_ptr<PuzzleRecord> gridWith(int width, int height, std::string_view text, int row, int column, int rowStep,
+                                       int columnStep)
 {
     auto record = std::make_unique<PuzzleRecord>();
     record->Width = static_cast<std::int16_t>(width);
@@ -195,7 +195,8 @@ TEST(OffensiveWordScreen, MatcherAgreesWithTheLineSearch)
         list.Count = random.Random(6);
         for (int i = 0; i < list.Count; ++i) {
             std::string entry;
-            for (int k = random.Random(5); k > 0; --k) entry.push_back(alphabet[random.Random(4 + (random.Random(9) == 0))]);
+            for (int k = random.Random(5); k > 0; --k)
+                entry.push_back(alphabet[random.Random(4 + (random.Random(9) == 0))]);
             list.Entries[i].assign(entry);
         }
         auto record = std::make_unique<PuzzleRecord>();

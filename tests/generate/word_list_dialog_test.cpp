@@ -60,7 +60,8 @@ class WordListTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        writeFile(dir / "QZFLAY.DAT", test::solidShapeImage("Small", 5, 5).str() + test::solidShapeImage("Big", 12, 12).str());
+        writeFile(dir / "QZFLAY.DAT",
+                  test::solidShapeImage("Small", 5, 5).str() + test::solidShapeImage("Big", 12, 12).str());
         settings.CreateOptions.LastShape = 0;
         resetToNewPuzzle(*working.record, loadDefaultPageLayout(dir.path(), 0));
     }
@@ -105,8 +106,17 @@ protected:
     Candidates candidates;
     SeededRandom random{11};
     int listings = 0;
-    WordListContext context{dialogs,         style,        settings,         working, currentShape, candidates,
-                            dir.path(),      collectionPath(), {"Animals", "Birds"}, [this] { ++listings; }, &random};
+    WordListContext context{dialogs,
+                            style,
+                            settings,
+                            working,
+                            currentShape,
+                            candidates,
+                            dir.path(),
+                            collectionPath(),
+                            {"Animals", "Birds"},
+                            [this] { ++listings; },
+                            &random};
 };
 
 TEST_F(WordListTest, NewModeShowsTheRecordAndTheSettingsAndHidesSaveAndPhrase)
@@ -241,10 +251,10 @@ TEST_F(WordListTest, DeleteMovesTheRowsUpAndDeleteAllAsksFirst)
     EXPECT_EQ(editor.GetWordCount(), 0);
     EXPECT_EQ(cell(editor, 2, kClue), "");
     EXPECT_EQ(cell(editor, 2, kUsed), "x");
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{
-                                 "message Error: All words are already cleared.",
-                                 "message Warning: This will remove all words and clues.  Continue?",
-                                 "message Warning: This will remove all words and clues.  Continue?"}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{"message Error: All words are already cleared.",
+                                        "message Warning: This will remove all words and clues.  Continue?",
+                                        "message Warning: This will remove all words and clues.  Continue?"}));
 }
 
 TEST_F(WordListTest, SwitchingCluesOffAndOnKeepsThemAndMovesTheGrid)
@@ -446,13 +456,14 @@ TEST_F(WordListTest, Screenshots)
 {
     const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
     if (folder.isEmpty()) GTEST_SKIP() << "QM_SCREENSHOT_DIR is not set";
-    writeFile(dir / "QZFLAY.DAT", test::solidShapeImage("Square", 15, 15).str() + test::solidShapeImage("Small", 5, 5).str());
+    writeFile(dir / "QZFLAY.DAT",
+              test::solidShapeImage("Square", 15, 15).str() + test::solidShapeImage("Small", 5, 5).str());
     const std::vector<std::pair<const char*, const char*>> words{
-        {"LION", "King of the savannah"}, {"TIGER", "Striped big cat"},   {"ZEBRA", "Striped horse"},
-        {"GIRAFFE", "Tallest animal"},    {"HIPPO", "River horse"},       {"MONKEY", "Loves bananas"},
-        {"ELEPHANT", "Never forgets"},    {"PENGUIN", "Bird that swims"}, {"CROCODILE", "Snappy reptile"},
-        {"KANGAROO", "Hops with a pouch"}, {"PANDA", "Eats bamboo"},      {"OTTER", "Floats on its back"},
-        {"FLAMINGO", "Pink wader"},       {"CAMEL", "Two humps"},         {"RHINOCEROS", "Horned giant"}};
+        {"LION", "King of the savannah"},  {"TIGER", "Striped big cat"},   {"ZEBRA", "Striped horse"},
+        {"GIRAFFE", "Tallest animal"},     {"HIPPO", "River horse"},       {"MONKEY", "Loves bananas"},
+        {"ELEPHANT", "Never forgets"},     {"PENGUIN", "Bird that swims"}, {"CROCODILE", "Snappy reptile"},
+        {"KANGAROO", "Hops with a pouch"}, {"PANDA", "Eats bamboo"},       {"OTTER", "Floats on its back"},
+        {"FLAMINGO", "Pink wader"},        {"CAMEL", "Two humps"},         {"RHINOCEROS", "Horned giant"}};
     {
         TWordList editor(context, "Create New Puzzle");
         editor.show();
@@ -521,10 +532,17 @@ protected:
         MainWindowLinks links;
         links.editPuzzle = [this](TMainWin& window, const QString& caption) {
             captions.push_back(caption);
-            WordListContext context{window.dialogs(),          window.uiStyle(),       window.settings(),
-                                    window.workingCopy(),      window.currentShape(),  candidates,
-                                    window.programDirectory(), window.collectionPath(), {},
-                                    [&window] { window.ListPuzzles(); }, &random};
+            WordListContext context{window.dialogs(),
+                                    window.uiStyle(),
+                                    window.settings(),
+                                    window.workingCopy(),
+                                    window.currentShape(),
+                                    candidates,
+                                    window.programDirectory(),
+                                    window.collectionPath(),
+                                    {},
+                                    [&window] { window.ListPuzzles(); },
+                                    &random};
             runWordListEditor(&window, context, caption);
         };
         MainWindowEnvironment environment{dir.path(), dir.path(), &dialogs, QSize(1024, 768)};
@@ -558,7 +576,8 @@ protected:
     }
     std::string recordBytes(int index) const
     {
-        return readFile(dir / "SCHOOL.QZ3").substr(static_cast<std::size_t>(index) * PuzzleRecord::kSize, PuzzleRecord::kSize);
+        return readFile(dir / "SCHOOL.QZ3")
+            .substr(static_cast<std::size_t>(index) * PuzzleRecord::kSize, PuzzleRecord::kSize);
     }
 
     test::TempDir dir;

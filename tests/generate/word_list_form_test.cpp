@@ -42,7 +42,8 @@ TEST(CheckCreate, RefusesInOrderWithMessageAndFocus)
     const std::string longClue(151, 'c');
     const std::string longWord = "abcdefghijklmnopqrstuvwxyzABCDEFGH";  // 34 characters
     const Case cases[] = {
-        {"blank title", [](WordListForm& f) { f.Title = "   "; }, "No title specified.  Please correct.", FormField::Title, 0},
+        {"blank title", [](WordListForm& f) { f.Title = "   "; }, "No title specified.  Please correct.",
+         FormField::Title, 0},
         {"title before category",
          [](WordListForm& f) {
              f.Title.clear();
@@ -117,9 +118,9 @@ TEST(CheckCreate, RefusesInOrderWithMessageAndFocus)
 TEST(CheckCreate, WhatPassesAtTheLimits)
 {
     WordListForm form = validForm();
-    form.Rows[3].Word = " elephants ";  // 9 letters on a 6 x 9 shape: as long as the larger side
+    form.Rows[3].Word = " elephants ";                        // 9 letters on a 6 x 9 shape: as long as the larger side
     form.Rows[3].Clue = "  " + std::string(150, 'c') + "  ";  // trimmed to exactly 150
-    form.Rows[5].Clue = std::string(400, 'c');                  // beside an empty word: dropped
+    form.Rows[5].Clue = std::string(400, 'c');                // beside an empty word: dropped
     form.AttemptsText = "  999";
     const CreateCheck checked = CheckCreate(form, fullShape(6, 9));
     EXPECT_TRUE(checked.check.passed) << checked.check.message;
@@ -258,11 +259,13 @@ TEST(PuzzleChanged, SeesEachComparedFieldAndNothingElse)
         {"bytes behind the layout name", [](PuzzleRecord& r) { r.Layout.Name.bytes[10] = 'q'; }, false},
         {"layout reserved bytes", [](PuzzleRecord& r) { r.Layout.Reserved[2] = 1; }, false},
         {"a page object", [](PuzzleRecord& r) { r.Layout.Objects[0].FontSize = 12; }, false},
-        {"grid and placement", [](PuzzleRecord& r) {
+        {"grid and placement",
+         [](PuzzleRecord& r) {
              r.Letters[0] = 'A';
              r.Placed[0] = true;
              r.HiddenPhraseUsed = true;
-         }, false},
+         },
+         false},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
@@ -275,7 +278,8 @@ TEST(PuzzleChanged, SeesEachComparedFieldAndNothingElse)
 TEST(RowCommands, DeleteMovesRowsUpAndDeleteAllKeepsTheMarks)
 {
     WordListForm form;
-    for (int i = 0; i < kMaxWords; ++i) form.Rows[i] = {"w" + std::to_string(i + 1), "c" + std::to_string(i + 1), i == 2};
+    for (int i = 0; i < kMaxWords; ++i)
+        form.Rows[i] = {"w" + std::to_string(i + 1), "c" + std::to_string(i + 1), i == 2};
     deleteRow(form, 2);
     EXPECT_EQ(form.Rows[0].Word, "w1");
     EXPECT_EQ(form.Rows[1].Word, "w3");

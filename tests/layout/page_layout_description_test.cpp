@@ -11,26 +11,25 @@
 namespace qm {
 namespace {
 
-const char* const kPage =
-    "; a comment\n"
-    "Name: Test Page\n"
-    "Paper: A4\n"
-    "Size: 21 x 29.7\n"
-    "Unit: centimetres\n"
-    "Orientation: portrait\n"
-    "Zoom: 2\n";
+const char* const kPage = "; a comment\n"
+                          "Name: Test Page\n"
+                          "Paper: A4\n"
+                          "Size: 21 x 29.7\n"
+                          "Unit: centimetres\n"
+                          "Orientation: portrait\n"
+                          "Zoom: 2\n";
 
 Result<PageLayoutRecord> parse(const std::string& text) { return parsePageLayoutDescription(text, "test.txt"); }
 
 TEST(PageLayoutDescription, ReadsThePageAndObjectsOverTheDesignerDefaults)
 {
-    const auto layout = parse(std::string(kPage) +
-                              "\r\nObject: Title\r\nBounds: 30 30 600 80\r\nSize: 24\r\nStyle: bold italic\r\n"
-                              "Color: FF0000\r\n"
-                              "Object: Puzzle\nBounds: 60 90 570 600\nGrid: yes\nBorder: 3\n"
-                              "Object: Words\nName: Clues\nBounds: 30 610 600 860\nColumns: 2\nAlign: right\n"
-                              "Background: 00FF80\n"
-                              "Object: Text\nBounds: 1 2 3 4\nText: Name:\nText: Date:\nBorder: none\n");
+    const auto layout =
+        parse(std::string(kPage) + "\r\nObject: Title\r\nBounds: 30 30 600 80\r\nSize: 24\r\nStyle: bold italic\r\n"
+                                   "Color: FF0000\r\n"
+                                   "Object: Puzzle\nBounds: 60 90 570 600\nGrid: yes\nBorder: 3\n"
+                                   "Object: Words\nName: Clues\nBounds: 30 610 600 860\nColumns: 2\nAlign: right\n"
+                                   "Background: 00FF80\n"
+                                   "Object: Text\nBounds: 1 2 3 4\nText: Name:\nText: Date:\nBorder: none\n");
     ASSERT_TRUE(layout) << layout.failure().describe();
     EXPECT_EQ(layout->Name.text(), "Test Page");
     EXPECT_EQ(layout->PaperName.text(), "A4");
@@ -74,18 +73,14 @@ TEST(PageLayoutDescription, MistakesNameTheirLine)
     };
     const std::string page(kPage);  // seven lines
     for (const Case& c : {
-             Case{page + "Object: Star\n", "line 8:"},
-             Case{page + "Colour: red\n", "line 8:"},
+             Case{page + "Object: Star\n", "line 8:"}, Case{page + "Colour: red\n", "line 8:"},
              Case{page + "Object: Title\nBounds: 1 2 3\n", "line 9:"},
              Case{page + "Object: Title\nBounds: 0 0 631 10\n", "line 8:"},  // wider than the page
              Case{page + "Object: Title\nBounds: 10 10 5 20\n", "line 8:"},  // right of left
-             Case{page + "Object: Title\nGrid: yes\n", "line 9:"},
-             Case{page + "Object: Title\nSize: 2\n", "line 9:"},
+             Case{page + "Object: Title\nGrid: yes\n", "line 9:"}, Case{page + "Object: Title\nSize: 2\n", "line 9:"},
              Case{page + "Object: Title\nno colon\n", "line 9:"},
-             Case{"Name: Too long a name for a layout\n", "line 1:"},
-             Case{"Name: X\nPaper: Tabloid\n", "line 2:"},
-             Case{"Name: X\nSize: 8.5 by 11\n", "line 2:"},
-             Case{"Name: X\nZoom: 4\n", "line 2:"},
+             Case{"Name: Too long a name for a layout\n", "line 1:"}, Case{"Name: X\nPaper: Tabloid\n", "line 2:"},
+             Case{"Name: X\nSize: 8.5 by 11\n", "line 2:"}, Case{"Name: X\nZoom: 4\n", "line 2:"},
              Case{"Name: X\nPaper: Letter\nObject: Title\n", "line 3:"},  // no size yet
              Case{page, "line 7:"},                                       // no object
          }) {

@@ -172,7 +172,8 @@ TEST_F(PageLayoutListTest, ExportToAFolderThatIsMissingIsRefused)
 {
     writeLayouts({letterLayout("One")});
     ASSERT_TRUE(list.LoadInLayouts());
-    EXPECT_EQ(list.ExportLayout(dir / "none" / "x.PAG").refusal.text, std::string("Page layout could not be exported."));
+    EXPECT_EQ(list.ExportLayout(dir / "none" / "x.PAG").refusal.text,
+              std::string("Page layout could not be exported."));
 }
 
 TEST_F(PageLayoutListTest, CopyGetsTheCopyNameCutToTwentyCharacters)

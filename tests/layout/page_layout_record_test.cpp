@@ -114,8 +114,9 @@ TEST(PageLayoutCodec, PageSizesAreLittleEndianDoubles)
     layout.PageWidth = 8.5;    // 0x4021000000000000
     layout.PageHeight = 29.7;  // 0x403DB33333333333
     const auto bytes = encodeLayout(layout);
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 42, bytes.begin() + 58),
-              (std::vector<std::uint8_t>{0, 0, 0, 0, 0, 0, 0x21, 0x40, 0x33, 0x33, 0x33, 0x33, 0x33, 0xB3, 0x3D, 0x40}));
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(bytes.begin() + 42, bytes.begin() + 58),
+        (std::vector<std::uint8_t>{0, 0, 0, 0, 0, 0, 0x21, 0x40, 0x33, 0x33, 0x33, 0x33, 0x33, 0xB3, 0x3D, 0x40}));
 }
 
 TEST(PageLayoutCodec, ObjectTextIsZeroTerminated)

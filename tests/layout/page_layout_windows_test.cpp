@@ -23,8 +23,8 @@ namespace {
 
 using test::layoutImage;
 using test::letterLayout;
-using test::whileModalOpen;
 using test::readFile;
+using test::whileModalOpen;
 using test::writeFile;
 
 std::vector<QString> itemsOf(const QListWidget& list)
@@ -142,11 +142,13 @@ TEST_F(TListPagesTest, SelectWithoutAnEntryRefusesAndRunGivesFalseWhenClosed)
     EXPECT_FALSE(window.layoutSelected());
 
     PageLayoutRecord callerLayout = makeBuiltInPageLayout();
-    whileModalOpen<TListPages>([&] { EXPECT_FALSE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
-                               [](TListPages& open) { button(open, "ExitButton")->click(); });
+    whileModalOpen<TListPages>(
+        [&] { EXPECT_FALSE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
+        [](TListPages& open) { button(open, "ExitButton")->click(); });
     EXPECT_EQ(callerLayout, makeBuiltInPageLayout());
-    whileModalOpen<TListPages>([&] { EXPECT_TRUE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
-                               [](TListPages& open) { button(open, "OkButton")->click(); });
+    whileModalOpen<TListPages>(
+        [&] { EXPECT_TRUE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
+        [](TListPages& open) { button(open, "OkButton")->click(); });
     EXPECT_EQ(callerLayout.Name.text(), "Only");
 }
 
@@ -165,8 +167,9 @@ TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownLayout()->Name.text(), "B");
     EXPECT_EQ(settings.PageLayout.DefaultPage, 1);
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Delete?: Are you sure you want to delete \"A (Letter)\"?",
-                                                       "message Delete?: Are you sure you want to delete \"A (Letter)\"?"}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{"message Delete?: Are you sure you want to delete \"A (Letter)\"?",
+                                        "message Delete?: Are you sure you want to delete \"A (Letter)\"?"}));
 }
 
 TEST_F(TListPagesTest, DeletingTheLastLayoutWarnsAndDisables)
@@ -249,8 +252,9 @@ TEST_F(TListPagesTest, NewCopyAndModifyHandOverToTheDesigner)
     button(window, "ModifyButton")->click();
     button(window, "CopyButton")->click();
     const std::string notice = "message Notice: The page layout designer is not available in this version yet.";
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{notice, notice, notice, "message Error: No page layout selected.",
-                                                       "message Error: No page layout selected."}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{notice, notice, notice, "message Error: No page layout selected.",
+                                        "message Error: No page layout selected."}));
     EXPECT_EQ(*layoutFile().recordCount(), 1) << "nothing was saved";
 }
 
@@ -260,13 +264,14 @@ TEST_F(TListPagesTest, ExtractAppendsThePuzzlesLayoutAndSelectsIt)
     writeCollection({{"Zoo", "Zoo page"}, {"Apes", "Ape page"}});
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
-    whileModalOpen<TExtractAPuzzle>([&] { button(window, "ExtractButton")->click(); }, [](TExtractAPuzzle& extract) {
-        EXPECT_EQ(extract.windowTitle(), "Extract Page Layout From Puzzle");
-        EXPECT_EQ(itemsOf(*extract.puzzleBox()), (std::vector<QString>{"Apes", "Zoo"}));
-        EXPECT_EQ(extract.puzzleBox()->currentRow(), 0);
-        extract.puzzleBox()->setCurrentRow(1);
-        button(extract, "ExtractButton")->click();
-    });
+    whileModalOpen<TExtractAPuzzle>([&] { button(window, "ExtractButton")->click(); },
+                                    [](TExtractAPuzzle& extract) {
+                                        EXPECT_EQ(extract.windowTitle(), "Extract Page Layout From Puzzle");
+                                        EXPECT_EQ(itemsOf(*extract.puzzleBox()), (std::vector<QString>{"Apes", "Zoo"}));
+                                        EXPECT_EQ(extract.puzzleBox()->currentRow(), 0);
+                                        extract.puzzleBox()->setCurrentRow(1);
+                                        button(extract, "ExtractButton")->click();
+                                    });
     auto* list = child<QListWidget>(window, "ShapeBox");
     EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"Existing (Letter)  <<DEFAULT>>", "Zoo page (Letter)"}));
     EXPECT_EQ(list->currentRow(), 1);

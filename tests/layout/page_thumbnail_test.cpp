@@ -98,11 +98,10 @@ TEST(PageThumbnail, TheBuiltInLayoutScaledIntoTheList)
 
 TEST(PageThumbnail, KindsHaveTheirColoursAndCirclesNoFrame)
 {
-    const QImage image = thumbnail(pageWith({object(PageObjectKind::Bonus, {0, 0, 100, 100}),
-                                             object(PageObjectKind::Text, {100, 0, 200, 100}),
-                                             object(PageObjectKind::Rectangle, {200, 0, 300, 100}),
-                                             object(PageObjectKind::Circle, {0, 200, 100, 300}),
-                                             object(PageObjectKind::Bitmap, {200, 200, 300, 300})}));
+    const QImage image = thumbnail(pageWith(
+        {object(PageObjectKind::Bonus, {0, 0, 100, 100}), object(PageObjectKind::Text, {100, 0, 200, 100}),
+         object(PageObjectKind::Rectangle, {200, 0, 300, 100}), object(PageObjectKind::Circle, {0, 200, 100, 300}),
+         object(PageObjectKind::Bitmap, {200, 200, 300, 300})}));
     EXPECT_EQ(at(image, 30, 30), kFuchsia);
     EXPECT_EQ(at(image, 90, 30), kGrey);
     EXPECT_EQ(at(image, 150, 30), kGrey);
@@ -118,7 +117,7 @@ TEST(PageThumbnail, KindsHaveTheirColoursAndCirclesNoFrame)
 TEST(PageThumbnail, ATiledBitmapFramesThePageAndWordColumnsGetDottedLines)
 {
     PageObject bitmap = object(PageObjectKind::Bitmap, {100, 100, 150, 150});
-    bitmap.Transparent = true;  // TileBitmap
+    bitmap.Transparent = true;                                             // TileBitmap
     PageObject words = object(PageObjectKind::Words, {0, 300, 300, 400});  // -> (0, 177, 177, 237)
     words.Columns = 3;
     const QImage image = thumbnail(pageWith({bitmap, words}));

@@ -36,22 +36,14 @@ TEST(ShapeEditorFill, ReachesOnlyAsFarAsTheRowSweepsGo)
     const Rows u = {"#.....#", "#.....#", "#.....#", "#######", "......."};
     const Rows diagonal = {"#....", ".#...", "..#..", "...#.", "....#"};
     const Case cases[] = {
-        {"U from the top of the right arm", u, {1, 7},
-         {"#......", "#......", "#......", "#####..", "......."}},
-        {"U from the top of the left arm", u, {1, 1},
-         {"......#", "......#", "......#", "......#", "......."}},
-        {"U from its bottom row", u, {4, 4},
-         {".......", ".......", ".......", ".......", "......."}},
-        {"inside the U", u, {2, 3},
-         {"#######", "#######", "#######", "#######", "......."}},
-        {"a row leading leftwards above the start", {"######", ".....#"}, {2, 6},
-         {"####..", "......"}},
-        {"above a diagonal", diagonal, {1, 5},
-         {"#####", ".####", "..###", "...##", "....#"}},
-        {"below a diagonal", diagonal, {5, 1},
-         {"#....", "##...", "###..", "####.", "#####"}},
-        {"one cell on a diagonal", diagonal, {3, 3},
-         {"#....", ".#...", ".....", "...#.", "....#"}},
+        {"U from the top of the right arm", u, {1, 7}, {"#......", "#......", "#......", "#####..", "......."}},
+        {"U from the top of the left arm", u, {1, 1}, {"......#", "......#", "......#", "......#", "......."}},
+        {"U from its bottom row", u, {4, 4}, {".......", ".......", ".......", ".......", "......."}},
+        {"inside the U", u, {2, 3}, {"#######", "#######", "#######", "#######", "......."}},
+        {"a row leading leftwards above the start", {"######", ".....#"}, {2, 6}, {"####..", "......"}},
+        {"above a diagonal", diagonal, {1, 5}, {"#####", ".####", "..###", "...##", "....#"}},
+        {"below a diagonal", diagonal, {5, 1}, {"#....", "##...", "###..", "####.", "#####"}},
+        {"one cell on a diagonal", diagonal, {3, 3}, {"#....", ".#...", ".....", "...#.", "....#"}},
     };
     for (const Case& c : cases) {
         ShapeEditor editor = editorOf(c.before);
@@ -146,9 +138,11 @@ TEST(ShapeEditorSize, ReadsTheLeadingNumberAndKeepsTheOldSizeWhenRefused)
     };
     using C = ShapeEditor::SizeChange;
     const Case cases[] = {
-        {"7x", C::Changed, 7},  {" 12 ", C::Changed, 12}, {"30", C::Unchanged, 30}, {"5", C::Changed, 5},
-        {"40", C::Refused, 30}, {"4", C::Refused, 30},    {"", C::Refused, 30},     {"x7", C::Refused, 30},
-        {"-5", C::Refused, 30}, {"99999999999999999999", C::Refused, 30},
+        {"7x", C::Changed, 7},    {" 12 ", C::Changed, 12},
+        {"30", C::Unchanged, 30}, {"5", C::Changed, 5},
+        {"40", C::Refused, 30},   {"4", C::Refused, 30},
+        {"", C::Refused, 30},     {"x7", C::Refused, 30},
+        {"-5", C::Refused, 30},   {"99999999999999999999", C::Refused, 30},
     };
     for (const Case& c : cases) {
         ShapeEditor editor(ShapeEditMode::New, ShapeRecord{});
@@ -183,9 +177,9 @@ TEST(ShapeEditorGrid, CellsAreSquareAndClicksBesideTheGridNameNoCell)
     shape.Width = 5;
     ShapeEditor editor(ShapeEditMode::Copy, shape);
     EXPECT_EQ(editor.cellAt(0, 0, 12), (GridCell{1, 1}));
-    EXPECT_EQ(editor.cellAt(11, 12, 12), (GridCell{2, 1}));   // the line at y = 12 starts row 2
+    EXPECT_EQ(editor.cellAt(11, 12, 12), (GridCell{2, 1}));  // the line at y = 12 starts row 2
     EXPECT_EQ(editor.cellAt(59, 359, 12), (GridCell{30, 5}));
-    EXPECT_EQ(editor.cellAt(60, 10, 12), std::nullopt);       // column 6 is beyond the width
+    EXPECT_EQ(editor.cellAt(60, 10, 12), std::nullopt);  // column 6 is beyond the width
     EXPECT_EQ(editor.cellAt(10, 360, 12), std::nullopt);
     EXPECT_EQ(editor.cellAt(-1, 10, 12), std::nullopt);
     EXPECT_EQ(editor.cellAt(10, 10, 0), std::nullopt);

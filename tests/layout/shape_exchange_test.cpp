@@ -50,8 +50,10 @@ TEST_F(ShapeExchangeTest, ImportChecksOnlyTheSignatureAndTheLength)
         writeFile(lay, c.contents);
         auto shape = readShapeExchangeFile(lay);
         EXPECT_EQ(shape.ok(), c.imports) << c.what;
-        if (shape) EXPECT_EQ(shape->Name.text(), "Heart") << c.what;
-        else EXPECT_EQ(shape.failure().kind, FailureKind::BadContent) << c.what;
+        if (shape)
+            EXPECT_EQ(shape->Name.text(), "Heart") << c.what;
+        else
+            EXPECT_EQ(shape.failure().kind, FailureKind::BadContent) << c.what;
     }
 }
 

@@ -23,10 +23,10 @@ ImageBuilder sampleImage()
     ImageBuilder image(ShapeRecord::kSize);
     image.text(0, "Heart").byte(6, 'x').byte(50, 'z');  // bytes behind the text travel along
     image.i16(51, 26).i16(53, -2);
-    image.byte(55, 1);                     // row 1, column 1
-    image.byte(55 + 49, 1);                // row 1, column 50
-    image.byte(55 + 50 + 2, 1);            // row 2, column 3
-    image.byte(55 + 49 * 50 + 49, 1);      // row 50, column 50: the last byte of the record
+    image.byte(55, 1);                 // row 1, column 1
+    image.byte(55 + 49, 1);            // row 1, column 50
+    image.byte(55 + 50 + 2, 1);        // row 2, column 3
+    image.byte(55 + 49 * 50 + 49, 1);  // row 50, column 50: the last byte of the record
     return image;
 }
 
@@ -72,8 +72,8 @@ TEST(ShapeRecord, SizesAreClampedToTheMask)
         std::int16_t stored;
         int used;
     };
-    for (const Case c : {Case{-32768, 0}, Case{-1, 0}, Case{0, 0}, Case{1, 1}, Case{30, 30}, Case{50, 50},
-                         Case{51, 50}, Case{32767, 50}})
+    for (const Case c : {Case{-32768, 0}, Case{-1, 0}, Case{0, 0}, Case{1, 1}, Case{30, 30}, Case{50, 50}, Case{51, 50},
+                         Case{32767, 50}})
         EXPECT_EQ(usedShapeSize(c.stored), c.used) << c.stored;
 }
 
@@ -110,11 +110,11 @@ TEST(ShapePicture, ReadsNameRowsAndSizes)
 TEST(ShapePicture, RefusesBrokenPictures)
 {
     const char* broken[] = {
-        "",                                  // nothing at all
-        "#..\n",                             // no name
-        "Name: X\n",                         // no rows
-        "Name: X\n##\n###\n",                // rows of different lengths
-        "Name: X\n#x#\n",                    // a cell that is neither '#' nor '.'
+        "",                    // nothing at all
+        "#..\n",               // no name
+        "Name: X\n",           // no rows
+        "Name: X\n##\n###\n",  // rows of different lengths
+        "Name: X\n#x#\n",      // a cell that is neither '#' nor '.'
     };
     for (const char* text : broken) {
         auto shape = parseShapePicture(text, "bad.txt");

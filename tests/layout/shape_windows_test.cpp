@@ -45,14 +45,14 @@ TEST(ShapePreview, DrawsSquareCellsWithGridLinesOnTheButtonFace)
     wide.Width = 26;
     wide.Height = 24;  // cells of 9 pixels: 240 div 26 is smaller than 240 div 24
     const QImage image = shapePreviewImage({240, 240}, wide, kFace);
-    EXPECT_EQ(pixel(image, 0, 0), QColor(Qt::black));        // the corner of the grid lines
-    EXPECT_EQ(pixel(image, 1, 1), QColor(Qt::black));        // cell (1, 1) is in the shape
+    EXPECT_EQ(pixel(image, 0, 0), QColor(Qt::black));  // the corner of the grid lines
+    EXPECT_EQ(pixel(image, 1, 1), QColor(Qt::black));  // cell (1, 1) is in the shape
     EXPECT_EQ(pixel(image, 8, 8), QColor(Qt::black));
-    EXPECT_EQ(pixel(image, 9, 5), QColor(Qt::black));        // the line between columns 1 and 2
-    EXPECT_EQ(pixel(image, 10, 5), QColor(Qt::white));       // cell (1, 2) is not
-    EXPECT_EQ(pixel(image, 234, 5), QColor(Qt::black));      // the last line at 26 * 9
+    EXPECT_EQ(pixel(image, 9, 5), QColor(Qt::black));    // the line between columns 1 and 2
+    EXPECT_EQ(pixel(image, 10, 5), QColor(Qt::white));   // cell (1, 2) is not
+    EXPECT_EQ(pixel(image, 234, 5), QColor(Qt::black));  // the last line at 26 * 9
     EXPECT_EQ(pixel(image, 235, 5), kFace);
-    EXPECT_EQ(pixel(image, 5, 216), QColor(Qt::black));      // the last line at 24 * 9
+    EXPECT_EQ(pixel(image, 5, 216), QColor(Qt::black));  // the last line at 24 * 9
     EXPECT_EQ(pixel(image, 5, 217), kFace);
 }
 
@@ -73,8 +73,8 @@ TEST(ShapePreview, BrokenSizesDrawWithinTheImage)
         std::int16_t height;
         bool drawn;
     };
-    for (const Case c : {Case{0, 10, false}, Case{-7, 10, false}, Case{10, -32768, false}, Case{32767, 99, true},
-                         Case{1, 50, true}}) {
+    for (const Case c :
+         {Case{0, 10, false}, Case{-7, 10, false}, Case{10, -32768, false}, Case{32767, 99, true}, Case{1, 50, true}}) {
         ShapeRecord shape = makeNewShape();
         shape.Width = c.width;
         shape.Height = c.height;
@@ -151,7 +151,9 @@ TEST_F(TDoShapesTest, MouseTogglesAndFillsOnPressAndReleaseInOneCell)
 
     // The fill clears every cell of the grid; only the 1,600 mask bytes beyond it stay set.
     QTest::mouseClick(image, Qt::RightButton, {}, QPoint(200, 200));
-    const auto setBytes = [&] { return std::count(editor.editor().shape().Mask.begin(), editor.editor().shape().Mask.end(), 1); };
+    const auto setBytes = [&] {
+        return std::count(editor.editor().shape().Mask.begin(), editor.editor().shape().Mask.end(), 1);
+    };
     EXPECT_EQ(setBytes(), 2500 - 900);
     QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(395, 395));  // beside the 30 x 30 grid
     EXPECT_EQ(setBytes(), 2500 - 900);
@@ -189,9 +191,9 @@ TEST_F(TDoShapesTest, SizeFieldsRefuseOutOfRangeValues)
     EXPECT_EQ(editor.editor().shape().Width, 7);
     child<QLineEdit>(editor, "HeightEdit")->setText("4");
     editor.SaveClick();
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{
-                                 "message Error: Width must be between 5 and 30.  Please re-enter width.",
-                                 "message Error: Height must be between 5 and 30.  Please re-enter height."}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{"message Error: Width must be between 5 and 30.  Please re-enter width.",
+                                        "message Error: Height must be between 5 and 30.  Please re-enter height."}));
     EXPECT_FALSE(editor.savedIndex());
     EXPECT_FALSE(std::filesystem::exists(shapeFile().path()));
 }
@@ -318,23 +320,26 @@ TEST_F(TSelectShapesTest, NewCopyAndModifyRunTheEditorAndSelectTheResult)
     window.show();
     auto* list = child<QListWidget>(window, "ShapeBox");
 
-    whileEditorOpen([&] { child<QPushButton>(window, "CopyButton")->click(); }, [](TDoShapes& editor) {
-        EXPECT_EQ(editor.findChild<QLineEdit*>("Title")->text(), "Heart (2)");
-        editor.SaveClick();
-    });
+    whileEditorOpen([&] { child<QPushButton>(window, "CopyButton")->click(); },
+                    [](TDoShapes& editor) {
+                        EXPECT_EQ(editor.findChild<QLineEdit*>("Title")->text(), "Heart (2)");
+                        editor.SaveClick();
+                    });
     EXPECT_EQ(list->currentItem()->text(), "5x5 Heart (2)");
     EXPECT_EQ(current.Name.text(), "Heart (2)");
 
-    whileEditorOpen([&] { child<QPushButton>(window, "ModifyButton")->click(); }, [](TDoShapes& editor) {
-        editor.findChild<QLineEdit*>("WidthEdit")->setText("12");
-        editor.SaveClick();
-    });
+    whileEditorOpen([&] { child<QPushButton>(window, "ModifyButton")->click(); },
+                    [](TDoShapes& editor) {
+                        editor.findChild<QLineEdit*>("WidthEdit")->setText("12");
+                        editor.SaveClick();
+                    });
     EXPECT_EQ(list->currentItem()->text(), "12x5 Heart (2)");
     EXPECT_EQ(*shapeFile().recordCount(), 3);
 
     whileEditorOpen([&] { child<QPushButton>(window, "NewButton")->click(); }, [](TDoShapes&) {});  // cancelled
     EXPECT_EQ(*shapeFile().recordCount(), 3);
-    whileEditorOpen([&] { child<QPushButton>(window, "NewButton")->click(); }, [](TDoShapes& editor) { editor.SaveClick(); });
+    whileEditorOpen([&] { child<QPushButton>(window, "NewButton")->click(); },
+                    [](TDoShapes& editor) { editor.SaveClick(); });
     EXPECT_EQ(list->currentItem()->text(), "30x30 New Layout");
     EXPECT_EQ(shapeFile().ReadShape(3)->Name.text(), "New Layout");
 }

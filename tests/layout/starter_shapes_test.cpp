@@ -26,8 +26,10 @@ int connectedCells(const ShapeRecord& shape)
         open.pop_back();
         if (cell.row < 1 || cell.row > height || cell.column < 1 || cell.column > width) continue;
         if (!shape.inShape(cell.row, cell.column) || !seen.insert({cell.row, cell.column}).second) continue;
-        open.insert(open.end(), {{cell.row - 1, cell.column}, {cell.row + 1, cell.column},
-                                 {cell.row, cell.column - 1}, {cell.row, cell.column + 1}});
+        open.insert(open.end(), {{cell.row - 1, cell.column},
+                                 {cell.row + 1, cell.column},
+                                 {cell.row, cell.column - 1},
+                                 {cell.row, cell.column + 1}});
     }
     return static_cast<int>(seen.size());
 }

@@ -17,9 +17,11 @@ struct Range {
 
 class PlainRun {
 public:
-    PlainRun(PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings,
-             RandomSource& random)
-        : m_working(working), m_shape(shape), m_settings(settings), m_random(random)
+    PlainRun(PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings, RandomSource& random)
+        : m_working(working),
+          m_shape(shape),
+          m_settings(settings),
+          m_random(random)
     {
     }
 
@@ -172,7 +174,8 @@ private:
                 for (int column = columns.first; column <= columns.last; ++column) {
                     const int s = (row - 1) * 50 + column;
                     if (fitsAt(s, t, text, required)) {
-                        for (int j = 0; j < L; ++j) m_working.Letters[s + j * t - 1] = static_cast<std::uint8_t>(text[j]);
+                        for (int j = 0; j < L; ++j)
+                            m_working.Letters[s + j * t - 1] = static_cast<std::uint8_t>(text[j]);
                         m_working.StartCell[i] = static_cast<std::int16_t>(s);
                         m_working.EndCell[i] = static_cast<std::int16_t>(s + (L - 1) * t);
                         return true;
@@ -194,10 +197,14 @@ private:
         }
         if (conflict) return false;
         switch (required) {
-        case -2: return crossings == 0;
-        case -1: return crossings <= 1;
-        case 0: return true;
-        default: return crossings >= required;
+        case -2:
+            return crossings == 0;
+        case -1:
+            return crossings <= 1;
+        case 0:
+            return true;
+        default:
+            return crossings >= required;
         }
     }
 
@@ -258,9 +265,8 @@ void rank(Candidates& candidates, int v, const PuzzleRecord& working, const std:
 
 }  // namespace
 
-GenerationOutcome plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape,
-                                    const GenerationSettings& settings, const BadWordList& badWords,
-                                    RandomSource& random, Candidates& candidates)
+GenerationOutcome plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings,
+                                    const BadWordList& badWords, RandomSource& random, Candidates& candidates)
 {
     auto saved = std::make_unique<PuzzleRecord>(working);
     const int n0 = working.usedWordCount();

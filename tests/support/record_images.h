@@ -85,15 +85,15 @@ inline ImageBuilder shapeImage(std::string_view name, const std::vector<std::str
     image.i16(51, static_cast<std::int16_t>(width.value_or(rows.empty() ? 0 : static_cast<int>(rows[0].size()))));
     image.i16(53, static_cast<std::int16_t>(height.value_or(static_cast<int>(rows.size()))));
     for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t k = 0; k < rows[r].size(); ++k)
-            image.byte(55 + r * 50 + k, rows[r][k] == '#' ? 1 : 0);
+        for (std::size_t k = 0; k < rows[r].size(); ++k) image.byte(55 + r * 50 + k, rows[r][k] == '#' ? 1 : 0);
     return image;
 }
 
 // A solid shape of width x height cells.
 inline ImageBuilder solidShapeImage(std::string_view name, int width, int height)
 {
-    return shapeImage(name, std::vector<std::string>(static_cast<std::size_t>(height), std::string(static_cast<std::size_t>(width), '#')));
+    return shapeImage(name, std::vector<std::string>(static_cast<std::size_t>(height),
+                                                     std::string(static_cast<std::size_t>(width), '#')));
 }
 
 }  // namespace qm::test
