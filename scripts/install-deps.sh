@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev
+  cmake ninja-build ccache g++ pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev
   libhunspell-dev hunspell-en-us hunspell-en-gb hunspell-es hunspell-it hunspell-fr
   hunspell-de-de hunspell-nl hunspell-sv libmythes-dev mythes-en-us mythes-en-au mythes-de
   mythes-fr mythes-es mythes-it mythes-sv fonts-liberation2 fonts-liberation

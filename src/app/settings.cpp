@@ -22,27 +22,29 @@ void visitSettings(Settings& s, Visitor& v)
     auto& m = s.Misc;
     v.text(misc, "Last Import Puzzle File", m.LastImportPuzzleFile, kPathLimit);
     v.text(misc, "Last Export Puzzle File", m.LastExportPuzzleFile, kPathLimit);
-    v.text(misc, "Last Import Shape File", m.LastImportShapeFile, kPathLimit);
-    v.text(misc, "Last Export Shape File", m.LastExportShapeFile, kPathLimit);
-    v.text(misc, "Last Import Layout File", m.LastImportLayoutFile, kPathLimit);
-    v.text(misc, "Last Export Layout File", m.LastExportLayoutFile, kPathLimit);
-    v.text(misc, "Last Import Word File", m.LastImportWordFile, kPathLimit);
-    v.text(misc, "Last Export Word File", m.LastExportWordFile, kPathLimit);
-    v.text(misc, "Last Export Bitmap File", m.LastExportBitmapFile, kPathLimit);
-    v.text(misc, "Last Export JPEG File", m.LastExportJpegFile, kPathLimit);
-    v.text(misc, "Last Export EMF File", m.LastExportEmfFile, kPathLimit);
-    v.text(misc, "Last Export WMF File", m.LastExportWmfFile, kPathLimit);
-    v.text(misc, "Last Export HTML File", m.LastExportHtmlFile, kPathLimit);
-    v.text(misc, "Last Export Text File", m.LastExportTextFile, kPathLimit);
+    v.text(misc, "Last Import Shape File", s.Shapes.LastImportShapeFile, kPathLimit);
+    v.text(misc, "Last Export Shape File", s.Shapes.LastExportShapeFile, kPathLimit);
+    v.text(misc, "Last Import Layout File", s.PageLayout.LastImportLayoutFile, kPathLimit);
+    v.text(misc, "Last Export Layout File", s.PageLayout.LastExportLayoutFile, kPathLimit);
+    v.text(misc, "Last Import Word File", s.WordList.LastImportWordFile, kPathLimit);
+    v.text(misc, "Last Export Word File", s.WordList.LastExportWordFile, kPathLimit);
+    auto& e = s.Exports;
+    v.text(misc, "Last Export Bitmap File", e.LastExportBitmapFile, kPathLimit);
+    v.text(misc, "Last Export JPEG File", e.LastExportJpegFile, kPathLimit);
+    v.text(misc, "Last Export EMF File", e.LastExportEmfFile, kPathLimit);
+    v.text(misc, "Last Export WMF File", e.LastExportWmfFile, kPathLimit);
+    v.text(misc, "Last Export HTML File", e.LastExportHtmlFile, kPathLimit);
+    v.text(misc, "Last Export Text File", e.LastExportTextFile, kPathLimit);
     v.text(misc, "Last Group", m.LastGroup, kPathLimit);
     for (std::size_t i = 0; i < m.LastFiles.size(); ++i)
         v.text(misc, "Last File " + std::to_string(i + 1), m.LastFiles[i], 254);
     v.integer(misc, "Window Size", m.WindowSize, 14);
     v.boolean(misc, "Background Bitmap", m.BackgroundBitmap);
-    v.integer(misc, "Dictionary", m.Dictionary);
-    v.integer(misc, "User Dictionary", m.UserDictionary);
-    v.integer(misc, "Thesaurus", m.Thesaurus);
-    v.integer(misc, "User Thesaurus", m.UserThesaurus);
+    auto& lexicon = s.Lexicon;
+    v.integer(misc, "Dictionary", lexicon.Dictionary);
+    v.integer(misc, "User Dictionary", lexicon.UserDictionary);
+    v.integer(misc, "Thesaurus", lexicon.Thesaurus);
+    v.integer(misc, "User Thesaurus", lexicon.UserThesaurus);
     v.boolean(misc, "Show Tips", m.ShowTips);
 
     constexpr const char* html = "HTML";
@@ -63,23 +65,24 @@ void visitSettings(Settings& s, Visitor& v)
     v.text(html, "Web Title", s.Html.WebTitle, kPathLimit, 100);
 
     constexpr const char* options = "Create Options";
-    auto& o = s.CreateOptions;
-    v.boolean(options, "Use Clues", o.UseClues);
-    v.boolean(options, "Shrink", o.Shrink);
-    v.integer(options, "Attempts", o.Attempts);
-    v.integer(options, "Integration", o.Integration);
-    v.character(options, "Sep Char", o.SepChar, ':');
-    v.integer(options, "Import Option", o.ImportOption);
-    v.integer(options, "Export Option", o.ExportOption);
-    v.integer(options, "Last Shape", o.LastShape);
-    for (std::size_t i = 0; i < o.IntKeys.size(); ++i)
-        v.text(options, "Int Key " + std::to_string(i + 1), o.IntKeys[i], kNoLimit, 4);
+    auto& words = s.WordList;
+    auto& generation = words.Generation;
+    v.boolean(options, "Use Clues", words.UseClues);
+    v.boolean(options, "Shrink", generation.Shrink);
+    v.integer(options, "Attempts", generation.Attempts);
+    v.integer(options, "Integration", generation.Integration);
+    v.character(options, "Sep Char", words.SepChar, ':');
+    v.integer(options, "Import Option", words.ImportOption);
+    v.integer(options, "Export Option", words.ExportOption);
+    v.integer(options, "Last Shape", s.Shapes.LastShape);
+    for (std::size_t i = 0; i < lexicon.IntKeys.size(); ++i)
+        v.text(options, "Int Key " + std::to_string(i + 1), lexicon.IntKeys[i], kNoLimit, 4);
 
     // The keys of the allowed directions, in the order the file keeps them, with their codes.
     constexpr std::pair<const char*, int> directions[] = {{"Up Right", 2}, {"Down", 5},      {"Down Right", 4},
                                                           {"Left", 7},     {"Down Left", 6}, {"Up", 1},
                                                           {"Up Left", 8},  {"Right", 3}};
-    for (const auto& [key, code] : directions) v.boolean("Create", key, s.Create.Allowed[code - 1]);
+    for (const auto& [key, code] : directions) v.boolean("Create", key, generation.Allowed[code - 1]);
 
     constexpr const char* page = "Page Layout";
     auto& p = s.PageLayout;
@@ -241,11 +244,12 @@ Settings defaultSettings(const std::filesystem::path& workingDirectory)
 {
     Settings s;
     const std::string wd = workingDirectory.string();
-    for (std::string* path : {&s.Misc.LastImportPuzzleFile, &s.Misc.LastExportPuzzleFile, &s.Misc.LastImportShapeFile,
-                              &s.Misc.LastExportShapeFile, &s.Misc.LastImportLayoutFile, &s.Misc.LastExportLayoutFile,
-                              &s.Misc.LastImportWordFile, &s.Misc.LastExportWordFile, &s.Misc.LastExportBitmapFile,
-                              &s.Misc.LastExportJpegFile, &s.Misc.LastExportEmfFile, &s.Misc.LastExportWmfFile,
-                              &s.Misc.LastExportHtmlFile, &s.Misc.LastExportTextFile})
+    for (std::string* path :
+         {&s.Misc.LastImportPuzzleFile, &s.Misc.LastExportPuzzleFile, &s.Shapes.LastImportShapeFile,
+          &s.Shapes.LastExportShapeFile, &s.PageLayout.LastImportLayoutFile, &s.PageLayout.LastExportLayoutFile,
+          &s.WordList.LastImportWordFile, &s.WordList.LastExportWordFile, &s.Exports.LastExportBitmapFile,
+          &s.Exports.LastExportJpegFile, &s.Exports.LastExportEmfFile, &s.Exports.LastExportWmfFile,
+          &s.Exports.LastExportHtmlFile, &s.Exports.LastExportTextFile})
         *path = wd;
     std::error_code ignored;
     const bool sampleOnly = std::filesystem::exists(workingDirectory / "SAMPLE.QZ3", ignored) &&

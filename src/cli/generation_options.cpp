@@ -8,6 +8,7 @@
 #include "common/cp1252.h"
 #include "common/text_rules.h"
 #include "generate/random_source.h"
+#include "generate/word_file.h"
 #include "layout/shape_file.h"
 
 namespace qm::cli {
@@ -77,22 +78,13 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
 
 void readWordRows(const GenerationArgs& args, WordListForm& form)
 {
-    const auto contents = readWholeFile(args.wordsFile);
-    if (!contents) failIo(contents.failure());
-    const std::string text = textFileToCp1252(*contents);
-    int count = 0;
-    for (const std::string_view line : textLines(text)) {
-        std::string_view word = line, clue;
-        if (const auto separator = line.find(':'); args.clues && separator != std::string_view::npos) {
-            word = line.substr(0, separator);
-            clue = line.substr(separator + 1);
-        }
-        if (trimmed(word).empty()) continue;
-        if (count == kMaxWords) refuse("The word list holds more than 330 words.");
-        // Stored, a word is cut to 30 characters as the grid cuts it; a clue is checked whole.
-        form.Rows[count].Word = std::string(word);
-        form.Rows[count].Clue = std::string(clue);
-        ++count;
+    auto lines = readWordFile(args.wordsFile, args.clues ? std::optional<char>(':') : std::nullopt);
+    if (!lines) failIo(lines.failure());
+    if (lines->size() > static_cast<std::size_t>(kMaxWords)) refuse("The word list holds more than 330 words.");
+    // Stored, a word is cut to 30 characters as the grid cuts it; a clue is checked whole.
+    for (std::size_t i = 0; i < lines->size(); ++i) {
+        form.Rows[i].Word = std::move((*lines)[i].word);
+        form.Rows[i].Clue = std::move((*lines)[i].clue);
     }
 }
 
@@ -105,7 +97,7 @@ GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts
 {
     GenerationSettings settings;
     settings.Allowed = args.directions ? parseDirections(*args.directions)
-                                       : LoadSettings(std::filesystem::current_path()).Create.Allowed;
+                                       : LoadSettings(std::filesystem::current_path()).WordList.Generation.Allowed;
     settings.Attempts = attempts;
     settings.Integration = args.integration;
     settings.Shrink = args.shrink;

@@ -28,7 +28,7 @@ struct LayoutsArgs {
 
 void finish(const CommandOutcome& outcome)
 {
-    if (outcome.kind == CommandOutcome::Kind::Refused) refuse(outcome.refusal.text);
+    if (outcome.kind == CommandOutcome::Kind::Refused) refuse(outcome.refusal.message);
     if (outcome.kind == CommandOutcome::Kind::Failed) failIo(outcome.failure);
 }
 
@@ -39,7 +39,7 @@ PageLayoutRecord readSelected(const LayoutsArgs& args)
     if (layout) return *layout;
     const Failure& failure = layout.failure();
     if (failure.kind == FailureKind::NoSuchRecord || failure.kind == FailureKind::CannotOpen)
-        refuse(M::NoLayoutSelected.text);
+        refuse(M::NoLayoutSelected.message);
     failIo(failure);
 }
 
@@ -62,7 +62,7 @@ void listLayouts(const LayoutsArgs& args)
         entry.update(pageLayoutHeaderJson(*layout));
         layouts.push_back(std::move(entry));
     }
-    if (count == 0) std::cerr << M::NoLayoutsFound.text << '\n';
+    if (count == 0) std::cerr << M::NoLayoutsFound.message << '\n';
     printJson(layouts);
 }
 

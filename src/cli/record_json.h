@@ -3,7 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "collection/puzzle_record.h"
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 
 namespace qm::cli {
 

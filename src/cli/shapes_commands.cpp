@@ -25,7 +25,7 @@ struct ShapesArgs {
 
 void finish(const ShapeOutcome& outcome)
 {
-    if (outcome.kind == ShapeOutcome::Kind::Refused) refuse(outcome.refusal.text);
+    if (outcome.kind == ShapeOutcome::Kind::Refused) refuse(outcome.refusal.message);
     if (outcome.kind == ShapeOutcome::Kind::Failed) failIo(outcome.failure);
 }
 
@@ -33,7 +33,7 @@ void finish(const ShapeOutcome& outcome)
 void refuseMissingRecord(const Failure& failure)
 {
     if (failure.kind == FailureKind::NoSuchRecord || failure.kind == FailureKind::CannotOpen)
-        refuse(ShapeMessages::NoShapeSelected.text);
+        refuse(ShapeMessages::NoShapeSelected.message);
     failIo(failure);
 }
 
@@ -55,7 +55,7 @@ void listShapes(const ShapesArgs& args)
         entry["Mask"] = shapeRows(*shape, '1', '0');
         shapes.push_back(std::move(entry));
     }
-    if (count == 0) std::cerr << ShapeMessages::NoShapesFound.text << '\n';
+    if (count == 0) std::cerr << ShapeMessages::NoShapesFound.message << '\n';
     printJson(shapes);
 }
 
@@ -79,7 +79,7 @@ void importShapeRecord(const ShapesArgs& args)
 void deleteShapeRecord(const ShapesArgs& args)
 {
     const Status removed = args.shapeFile().DeleteShape(args.index);
-    if (!removed && removed.failure().kind == FailureKind::NoSuchRecord) refuse(ShapeMessages::NoShapeSelected.text);
+    if (!removed && removed.failure().kind == FailureKind::NoSuchRecord) refuse(ShapeMessages::NoShapeSelected.message);
     if (!removed) finish(ShapeOutcome::fromFailure(removed.failure(), ShapeMessages::CannotDelete));
 }
 

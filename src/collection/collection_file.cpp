@@ -30,7 +30,7 @@ PuzzleList CollectionFile::ListPuzzles() const
     std::unordered_map<std::string, std::uint32_t> positionOf;
     std::array<std::uint8_t, kListedBytesSize> listed{};
     StoredText<20> category;
-    StoredText<35> title;
+    decltype(PuzzleRecord::Title) title;
     list.PuzzleEntries.reserve(static_cast<std::size_t>(count));
     for (std::int64_t k = 0; k < count; ++k) {
         // A read that fails part way ends the listing with what was read so far.

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "common/stored_text.h"
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 
 namespace qm {
 
@@ -52,6 +52,13 @@ struct PuzzleRecord {
     int usedHeight() const { return std::clamp<int>(Height, 0, kGridStride); }
     int usedWordCount() const { return std::clamp<int>(WordCount, 0, kMaxWords); }
 };
+
+// The longest texts the fields hold: what the editor lets the user type and what a save keeps.
+inline constexpr std::size_t kCategoryLimit = decltype(PuzzleRecord::Category)::kCapacity;
+inline constexpr std::size_t kTitleLimit = decltype(PuzzleRecord::Title)::kCapacity;
+inline constexpr std::size_t kWordLimit = decltype(PuzzleRecord::Words)::value_type::kCapacity;
+inline constexpr std::size_t kClueLimit = decltype(PuzzleRecord::Clues)::value_type::kCapacity;
+inline constexpr std::size_t kBonusQuestionLimit = decltype(PuzzleRecord::BonusQuestion)::kCapacity;
 
 // The text every writer stores in VersionTag.
 inline constexpr const char* kVersionTagText = "3.0g";

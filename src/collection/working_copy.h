@@ -1,11 +1,15 @@
-// The one puzzle the main window holds in memory, and how a save of it is stored.
+// The one puzzle the main window holds in memory, the one road by which it is loaded from the
+// collection and stored back (append or replace), and the reselect request a store leaves.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "collection/collection_file.h"
 #include "collection/puzzle_record.h"
+#include "common/refusal.h"
+#include "common/result.h"
 
 namespace qm {
 
@@ -30,5 +34,30 @@ struct WorkingCopy {
     std::int32_t RecordIndex = 0;  // the stored record a save replaces
     ReselectRequest reselect;
 };
+
+// What New, Modify, Copy and Print do to the working copy before they hand it on. A read that
+// fails leaves the working copy, its flags included, as it was.
+
+// An empty record with the given page layout, to be appended when saved.
+void startNewPuzzle(WorkingCopy& copy, const PageLayoutRecord& layout);
+// The stored record, to replace it when saved.
+Status loadForModify(WorkingCopy& copy, const CollectionFile& collection, int recordIndex);
+// The stored record under its copy name, with no word placed, to be appended when saved.
+Status loadForCopy(WorkingCopy& copy, const CollectionFile& collection, int recordIndex);
+// The stored record only; the save flags stay as they are.
+Status loadForPrint(WorkingCopy& copy, const CollectionFile& collection, int recordIndex);
+
+inline constexpr const char* kUnableToSave = "Unable to save puzzle.";
+
+// The writing of the working copy: appended when IsNewPuzzle, written over RecordIndex otherwise.
+// On success the reselect request names the record's category and title and recordIndex is
+// where it now lies.
+struct StoreOutcome {
+    enum class End { Stored, CannotSave, IoFailure } end = End::Stored;
+    int recordIndex = 0;
+    Refusal refusal;  // CannotSave: "Unable to save puzzle."
+    Failure failure;  // CannotSave and IoFailure: the file and the system's reason
+};
+StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection);
 
 }  // namespace qm

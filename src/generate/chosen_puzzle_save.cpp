@@ -25,32 +25,6 @@ SaveOutcome refused(FormCheck refusal)
 
 }  // namespace
 
-StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
-{
-    StoreOutcome outcome;
-    Status written;
-    if (copy.IsNewPuzzle) {
-        auto appended = collection.AppendPuzzle(*copy.record);
-        if (appended) outcome.recordIndex = *appended;
-        written = appended.status();
-    } else {
-        written = collection.ReplacePuzzle(copy.RecordIndex, *copy.record);
-        outcome.recordIndex = copy.RecordIndex;
-    }
-    if (!written) {
-        outcome.failure = written.failure();
-        // A file that cannot be opened or created, or a record that is no longer there: nothing
-        // was written. Anything else is an input/output failure part way.
-        const bool nothingWritten =
-            outcome.failure.kind == FailureKind::CannotOpen || outcome.failure.kind == FailureKind::NoSuchRecord;
-        outcome.end = nothingWritten ? StoreOutcome::End::CannotSave : StoreOutcome::End::IoFailure;
-        if (nothingWritten) outcome.refusal = FormCheck::refuse(kUnableToSave);
-        return outcome;
-    }
-    copy.reselect.set(copy.record->Category.text(), copy.record->Title.text());
-    return outcome;
-}
-
 SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& choice, WorkingCopy& copy,
                              CollectionFile& collection, const BadWordList& badWords, RandomSource& random,
                              SaveQuestions& questions)
@@ -95,13 +69,13 @@ SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& cho
     const StoreOutcome stored = StoreWorkingCopy(copy, collection);
     outcome.recordIndex = stored.recordIndex;
     outcome.failure = stored.failure;
-    outcome.refusal = stored.refusal;
     switch (stored.end) {
     case StoreOutcome::End::Stored:
         outcome.end = SaveOutcome::End::Stored;
         break;
     case StoreOutcome::End::CannotSave:
         outcome.end = SaveOutcome::End::CannotSave;
+        outcome.refusal = FormCheck::refuse(stored.refusal.message);
         break;
     case StoreOutcome::End::IoFailure:
         outcome.end = SaveOutcome::End::IoFailure;

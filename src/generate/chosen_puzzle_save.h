@@ -16,7 +16,6 @@
 
 namespace qm {
 
-inline constexpr const char* kUnableToSave = "Unable to save puzzle.";
 inline constexpr const char* kOffensivePhraseQuestion =
     "The hidden phrase used has generated an \"offensive\" word in the puzzle.  Would you like to change the phrase?";
 inline constexpr const char* kExcludedWordsQuestion =
@@ -35,17 +34,6 @@ public:
     // kExcludedWordsQuestion: true (Yes) stores the puzzle although words are missing.
     virtual bool saveWithExcludedWords() = 0;
 };
-
-// The writing of the working copy: appended when IsNewPuzzle, written over RecordIndex otherwise.
-// On success the reselect request names the record's category and title and recordIndex is
-// where it now lies.
-struct StoreOutcome {
-    enum class End { Stored, CannotSave, IoFailure } end = End::Stored;
-    int recordIndex = 0;
-    FormCheck refusal;  // CannotSave: "Unable to save puzzle."
-    Failure failure;    // CannotSave and IoFailure: the file and the system's reason
-};
-StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection);
 
 // What the user chose in the chooser.
 struct SaveChoice {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+#include <utility>
+
+#include "common/refusal.h"
 
 namespace qm {
 
@@ -18,20 +21,16 @@ enum class FormField {
     HiddenPhrase,
 };
 
-inline constexpr const char* kErrorCaption = "Error";
-inline constexpr const char* kWarningCaption = "Warning";
-
-struct FormCheck {
+// A check that did not pass is a refusal with the control that gets the focus.
+struct FormCheck : Refusal {
     bool passed = true;
-    std::string caption;
-    std::string message;
     FormField focus = FormField::None;
     int row = 0;  // 1..330 with WordCell and ClueCell
 
     static FormCheck pass() { return FormCheck{}; }
     static FormCheck refuse(std::string message, FormField focus = FormField::None, int row = 0)
     {
-        return FormCheck{false, kErrorCaption, std::move(message), focus, row};
+        return FormCheck{{std::move(message), kErrorCaption}, false, focus, row};
     }
 };
 

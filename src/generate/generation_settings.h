@@ -1,9 +1,10 @@
-// What a generation run takes from the settings: the allowed directions and the creation options.
+// The settings the word list editor and the generator read: the creation options and the allowed
+// directions, and the options of the word and clue text files.
 #pragma once
 
 #include <algorithm>
+#include <string>
 
-#include "app/settings.h"
 #include "generate/direction.h"
 
 namespace qm {
@@ -11,6 +12,7 @@ namespace qm {
 inline constexpr int kMaxAttempts = 999;
 inline constexpr int kMaxIntegration = 6;
 
+// What a generation run takes.
 struct GenerationSettings {
     DirectionSet Allowed{true, true, true, true, true, true, true, true};
     int Attempts = 1;     // 1..999
@@ -22,14 +24,14 @@ struct GenerationSettings {
     int usedIntegration() const { return std::clamp(Integration, 0, kMaxIntegration); }
 };
 
-inline GenerationSettings generationSettingsFrom(const Settings& settings)
-{
-    GenerationSettings generation;
-    generation.Allowed = settings.Create.Allowed;
-    generation.Attempts = settings.CreateOptions.Attempts;
-    generation.Integration = settings.CreateOptions.Integration;
-    generation.Shrink = settings.CreateOptions.Shrink;
-    return generation;
-}
+struct WordListSettings {
+    bool UseClues = true;
+    GenerationSettings Generation;
+    char SepChar = ':';  // one byte of the word and clue text files
+    int ImportOption = 1;
+    int ExportOption = 3;
+    std::string LastImportWordFile;
+    std::string LastExportWordFile;
+};
 
 }  // namespace qm

@@ -33,29 +33,29 @@ void fillRowsFromRecord(WordListForm& form, const PuzzleRecord& record)
     }
 }
 
-WordListForm formFromRecord(const PuzzleRecord& record, const Settings& settings)
+WordListForm formFromRecord(const PuzzleRecord& record, const WordListSettings& settings)
 {
     WordListForm form;
     form.Title = record.Title.text();
     form.Category = record.Category.text();
     form.BonusQuestion = record.BonusQuestion.text();
     fillRowsFromRecord(form, record);
-    form.UseClues = settings.CreateOptions.UseClues;
-    form.Directions = settings.Create.Allowed;
-    form.Integration = std::clamp(settings.CreateOptions.Integration, 0, kMaxIntegration);
-    form.AttemptsText = std::to_string(settings.CreateOptions.Attempts);
-    form.Shrink = settings.CreateOptions.Shrink;
+    form.UseClues = settings.UseClues;
+    form.Directions = settings.Generation.Allowed;
+    form.Integration = std::clamp(settings.Generation.Integration, 0, kMaxIntegration);
+    form.AttemptsText = std::to_string(settings.Generation.Attempts);
+    form.Shrink = settings.Generation.Shrink;
     return form;
 }
 
-void storeFormSettings(const WordListForm& form, Settings& settings)
+void storeFormSettings(const WordListForm& form, WordListSettings& settings)
 {
-    settings.CreateOptions.UseClues = form.UseClues;
-    settings.Create.Allowed = form.Directions;
-    settings.CreateOptions.Integration = std::clamp(form.Integration, 0, kMaxIntegration);
-    settings.CreateOptions.Shrink = form.Shrink;
+    settings.UseClues = form.UseClues;
+    settings.Generation.Allowed = form.Directions;
+    settings.Generation.Integration = std::clamp(form.Integration, 0, kMaxIntegration);
+    settings.Generation.Shrink = form.Shrink;
     if (const int attempts = attemptsOf(form.AttemptsText); attempts >= 1 && attempts <= kMaxAttempts)
-        settings.CreateOptions.Attempts = attempts;
+        settings.Generation.Attempts = attempts;
 }
 
 int GetWordCount(const WordListForm& form)

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
 #include "collection/puzzle_record.h"
 #include "generate/direction.h"
 #include "generate/form_check.h"
@@ -16,12 +15,7 @@
 
 namespace qm {
 
-// Field limits: what a cell keeps while edited, and what a record stores (the title limit,
-// kTitleLimit, is the main window's).
-inline constexpr std::size_t kWordLimit = 30;
-inline constexpr std::size_t kClueLimit = 150;
-inline constexpr std::size_t kCategoryLimit = 20;
-inline constexpr std::size_t kBonusQuestionLimit = 150;
+// Edits that let the user type less than the record's field holds.
 inline constexpr std::size_t kBonusQuestionEditLimit = 120;  // what the edit lets the user type
 inline constexpr std::size_t kAttemptsEditLimit = 3;
 
@@ -48,12 +42,12 @@ struct WordListForm {
 
 // The form filled from the record (title, category, bonus question, all 330 word and clue
 // slots with their "U" marks) and from the generation settings.
-WordListForm formFromRecord(const PuzzleRecord& record, const Settings& settings);
+WordListForm formFromRecord(const PuzzleRecord& record, const WordListSettings& settings);
 // The rows only, from all 330 slots of the record.
 void fillRowsFromRecord(WordListForm& form, const PuzzleRecord& record);
 // The form's generation settings written into the program's settings; Attempts only when
 // the text reads as 1..999.
-void storeFormSettings(const WordListForm& form, Settings& settings);
+void storeFormSettings(const WordListForm& form, WordListSettings& settings);
 
 // The number of rows whose word, trimmed, is not empty.
 int GetWordCount(const WordListForm& form);

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 
 namespace qm {
 

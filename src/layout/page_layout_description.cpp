@@ -128,7 +128,9 @@ Status DescriptionReader::line(int number, std::string_view key, std::string_vie
 Status DescriptionReader::pageKey(std::string_view key, std::string_view value)
 {
     if (key == "Name") {
-        if (value.size() > 20) return bad("a layout name has at most 20 characters");
+        if (value.size() > decltype(PageLayoutRecord::Name)::kCapacity)
+            return bad("a layout name has at most " + std::to_string(decltype(PageLayoutRecord::Name)::kCapacity) +
+                       " characters");
         m_layout.Name.assign(value);
     } else if (key == "Paper") {
         if (std::find(kPapers.begin(), kPapers.end(), value) == kPapers.end()) return bad("unknown paper");
@@ -180,7 +182,9 @@ Status DescriptionReader::objectKey(PageObject& object, std::string_view key, st
 {
     const auto parts = words(value);
     if (key == "Name") {
-        if (value.size() > 15) return bad("an object name has at most 15 characters");
+        if (value.size() > decltype(PageObject::Name)::kCapacity)
+            return bad("an object name has at most " + std::to_string(decltype(PageObject::Name)::kCapacity) +
+                       " characters");
         object.Name.assign(value);
     } else if (key == "Bounds") {
         std::array<std::int32_t, 4> edges{};
@@ -191,7 +195,9 @@ Status DescriptionReader::objectKey(PageObject& object, std::string_view key, st
         }
         object.Bounds = {edges[0], edges[1], edges[2], edges[3]};
     } else if (key == "Font") {
-        if (value.empty() || value.size() > 30) return bad("a font name has 1 to 30 characters");
+        if (value.empty() || value.size() > decltype(PageObject::FontName)::kCapacity)
+            return bad("a font name has 1 to " + std::to_string(decltype(PageObject::FontName)::kCapacity) +
+                       " characters");
         object.FontName.assign(value);
     } else if (key == "Size") {
         const auto size = wholeNumber(value);

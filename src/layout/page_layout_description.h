@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "common/result.h"
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 
 namespace qm {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/result.h"
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 
 namespace qm {
 

@@ -8,7 +8,7 @@
 
 #include "common/record_file.h"
 #include "common/result.h"
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 
 namespace qm {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "layout/command_outcome.h"
+#include "common/command_outcome.h"
 #include "layout/listed_entries.h"
 #include "layout/page_layout_file.h"
 #include "layout/page_layout_messages.h"

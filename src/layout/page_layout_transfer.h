@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "layout/command_outcome.h"
+#include "common/command_outcome.h"
 #include "layout/page_layout_file.h"
 
 namespace qm {

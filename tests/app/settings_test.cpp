@@ -27,12 +27,12 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault)
     const Settings s = LoadSettings(dir.path());
     const std::string wd = dir.path().string();
     EXPECT_EQ(s.Misc.LastImportPuzzleFile, wd);
-    EXPECT_EQ(s.Misc.LastExportTextFile, wd);
+    EXPECT_EQ(s.Exports.LastExportTextFile, wd);
     EXPECT_EQ(s.Misc.LastGroup, (dir / "DEFAULT.QZ3").string());
     EXPECT_EQ(s.Misc.LastFiles[0], "");
     EXPECT_EQ(s.Misc.WindowSize, 640);
     EXPECT_TRUE(s.Misc.BackgroundBitmap);
-    EXPECT_EQ(s.Misc.Dictionary, 1);
+    EXPECT_EQ(s.Lexicon.Dictionary, 1);
     EXPECT_TRUE(s.Misc.ShowTips);
     EXPECT_EQ(s.Html.FirstHeader.Text, "My Puzzle");
     EXPECT_TRUE(s.Html.FirstHeader.Bold);
@@ -40,13 +40,13 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.Html.FirstHeader.Font, 4);
     EXPECT_EQ(s.Html.SecondFooter.Font, 3);
     EXPECT_EQ(s.Html.WebTitle, "Word Search Puzzle");
-    EXPECT_TRUE(s.CreateOptions.UseClues);
-    EXPECT_EQ(s.CreateOptions.Attempts, 1);
-    EXPECT_EQ(s.CreateOptions.Integration, 6);
-    EXPECT_EQ(s.CreateOptions.SepChar, ':');
-    EXPECT_EQ(s.CreateOptions.ExportOption, 3);
-    EXPECT_EQ(s.CreateOptions.IntKeys[11], "0242");
-    for (bool allowed : s.Create.Allowed) EXPECT_TRUE(allowed);
+    EXPECT_TRUE(s.WordList.UseClues);
+    EXPECT_EQ(s.WordList.Generation.Attempts, 1);
+    EXPECT_EQ(s.WordList.Generation.Integration, 6);
+    EXPECT_EQ(s.WordList.SepChar, ':');
+    EXPECT_EQ(s.WordList.ExportOption, 3);
+    EXPECT_EQ(s.Lexicon.IntKeys[11], "0242");
+    for (bool allowed : s.WordList.Generation.Allowed) EXPECT_TRUE(allowed);
     EXPECT_EQ(s.PageLayout.Zoom, 2);
     EXPECT_EQ(s.PageLayout.DesignerWindowHeight, 480);
     EXPECT_EQ(s.Reports.JpegCompressionQuality, 50);
@@ -88,7 +88,7 @@ TEST_F(SettingsTest, IntegersTakeTheirLeadingDigits)
                                                  {"99999999999999", 2147483647},
                                                  {"-99999999999999", -2147483648LL}};
     for (const auto& [text, expected] : cases)
-        EXPECT_EQ(loadWith(std::string("[Create Options]\nAttempts=") + text + "\n").CreateOptions.Attempts, expected)
+        EXPECT_EQ(loadWith(std::string("[Create Options]\nAttempts=") + text + "\n").WordList.Generation.Attempts, expected)
             << text;
     // Window Size is read through a 14-character buffer.
     EXPECT_EQ(loadWith("[Misc]\nWindow Size=00000000000001024\n").Misc.WindowSize, 1);
@@ -105,7 +105,7 @@ TEST_F(SettingsTest, TextsAreCutToTheirLimits)
     EXPECT_EQ(s.Misc.LastFiles[0], std::string(254, 'p'));
     EXPECT_EQ(s.Html.WebTitle, std::string(100, 'w'));
     EXPECT_EQ(s.Html.FirstHeader.Text, std::string(999, 'h'));
-    EXPECT_EQ(s.CreateOptions.IntKeys[2], "0123");
+    EXPECT_EQ(s.Lexicon.IntKeys[2], "0123");
 }
 
 TEST_F(SettingsTest, LimitsCountCharactersNotBytes)
@@ -123,25 +123,25 @@ TEST_F(SettingsTest, ValuesWrittenOnWindowsInTheirCodePageAreConverted)
 
 TEST_F(SettingsTest, SepCharIsTheFirstCharacterOrAColon)
 {
-    EXPECT_EQ(loadWith("[Create Options]\nSep Char=\n").CreateOptions.SepChar, ':');
-    EXPECT_EQ(loadWith("[Create Options]\nSep Char=;,\n").CreateOptions.SepChar, ';');
-    EXPECT_EQ(loadWith("[Create Options]\nSep Char=\u00A7\n").CreateOptions.SepChar, '\xA7');
-    EXPECT_EQ(loadWith("[Create Options]\nSep Char=\"|\"\n").CreateOptions.SepChar, '|');
+    EXPECT_EQ(loadWith("[Create Options]\nSep Char=\n").WordList.SepChar, ':');
+    EXPECT_EQ(loadWith("[Create Options]\nSep Char=;,\n").WordList.SepChar, ';');
+    EXPECT_EQ(loadWith("[Create Options]\nSep Char=\u00A7\n").WordList.SepChar, '\xA7');
+    EXPECT_EQ(loadWith("[Create Options]\nSep Char=\"|\"\n").WordList.SepChar, '|');
 }
 
 TEST_F(SettingsTest, DirectionKeysMapToTheirCodes)
 {
     const Settings s = loadWith("[Create]\nUp=No\nUp Right=no\nRight=Yes\nDown Right=No\nDown=yes\n"
                                 "Down Left=0\nLeft=YES\nUp Left=nope\n");
-    EXPECT_EQ(s.Create.Allowed, (std::array<bool, 8>{false, false, true, false, true, false, true, false}));
+    EXPECT_EQ(s.WordList.Generation.Allowed, (std::array<bool, 8>{false, false, true, false, true, false, true, false}));
 }
 
 TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
 {
     Settings s = LoadSettings(dir.path());
     s.Misc.WindowSize = 1024;
-    s.CreateOptions.SepChar = ';';
-    s.Create.Allowed[0] = false;
+    s.WordList.SepChar = ';';
+    s.WordList.Generation.Allowed[0] = false;
     s.LabelFont.Bold = true;
     s.LabelFont.Color = 255;
     ASSERT_TRUE(SaveSettings(s, dir.path()));
@@ -174,8 +174,8 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     s.Misc.ShowTips = false;
     s.Html.SecondHeader = {"Week 3", true, true, false, 2};
     s.Html.WebTitle = "Caf\u00E9 puzzles";
-    s.CreateOptions.Integration = 0;
-    s.CreateOptions.IntKeys[0] = "0199";
+    s.WordList.Generation.Integration = 0;
+    s.Lexicon.IntKeys[0] = "0199";
     s.PageLayout.DefaultPage = 3;
     s.Reports.Print.AnswerKey = true;
     s.Reports.PixelFormat = 2;
@@ -188,8 +188,8 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_TRUE(back.Html.SecondHeader.Italic);
     EXPECT_EQ(back.Html.SecondHeader.Font, 2);
     EXPECT_EQ(back.Html.WebTitle, s.Html.WebTitle);
-    EXPECT_EQ(back.CreateOptions.Integration, 0);
-    EXPECT_EQ(back.CreateOptions.IntKeys[0], "0199");
+    EXPECT_EQ(back.WordList.Generation.Integration, 0);
+    EXPECT_EQ(back.Lexicon.IntKeys[0], "0199");
     EXPECT_EQ(back.PageLayout.DefaultPage, 3);
     EXPECT_TRUE(back.Reports.Print.AnswerKey);
     EXPECT_EQ(back.Reports.PixelFormat, 2);

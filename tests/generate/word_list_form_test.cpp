@@ -185,7 +185,7 @@ TEST(AdjustWordClues, CluesSurviveSwitchingOffAndOnAndFollowTheirWords)
 {
     auto working = workingRecord({"horse", "zebra", "tiger"}, 15, 15, {"runs", "stripes", "roars"});
     working->Placed[1] = true;
-    WordListForm form = formFromRecord(*working, Settings{});
+    WordListForm form = formFromRecord(*working, WordListSettings{});
     form.Rows[3] = {std::string(35, 'a'), std::string(170, 'b'), false};
 
     AdjustWordClues(form, *working, false);
@@ -207,12 +207,12 @@ TEST(AdjustWordClues, CluesSurviveSwitchingOffAndOnAndFollowTheirWords)
 
 TEST(FormSettings, ComeFromAndGoToTheProgramSettings)
 {
-    Settings settings;
-    settings.CreateOptions.UseClues = false;
-    settings.CreateOptions.Attempts = 250;
-    settings.CreateOptions.Integration = 3;
-    settings.CreateOptions.Shrink = true;
-    settings.Create.Allowed = {true, false, true, false, true, false, true, false};
+    WordListSettings settings;
+    settings.UseClues = false;
+    settings.Generation.Attempts = 250;
+    settings.Generation.Integration = 3;
+    settings.Generation.Shrink = true;
+    settings.Generation.Allowed = {true, false, true, false, true, false, true, false};
     WordListForm form = formFromRecord(PuzzleRecord{}, settings);
     EXPECT_FALSE(form.UseClues);
     EXPECT_EQ(form.AttemptsText, "250");
@@ -223,11 +223,11 @@ TEST(FormSettings, ComeFromAndGoToTheProgramSettings)
     form.AttemptsText = "12x";
     form.Directions[1] = true;
     storeFormSettings(form, settings);
-    EXPECT_EQ(settings.CreateOptions.Attempts, 12);
-    EXPECT_TRUE(settings.Create.Allowed[1]);
+    EXPECT_EQ(settings.Generation.Attempts, 12);
+    EXPECT_TRUE(settings.Generation.Allowed[1]);
     form.AttemptsText = "0";
     storeFormSettings(form, settings);
-    EXPECT_EQ(settings.CreateOptions.Attempts, 12);  // a refused number is not taken
+    EXPECT_EQ(settings.Generation.Attempts, 12);  // a refused number is not taken
 }
 
 TEST(PuzzleChanged, SeesEachComparedFieldAndNothingElse)

@@ -65,9 +65,9 @@ TEST_F(PageLayoutListTest, AMissingOrEmptyFileListsNothing)
     EXPECT_FALSE(list.LoadInLayouts());
     EXPECT_EQ(list.selectedEntry(), nullptr);
     EXPECT_TRUE(list.LoadALayout()) << "nothing selected, nothing read";
-    EXPECT_EQ(list.DeleteALayout().refusal.text, std::string("No page layout selected."));
-    EXPECT_EQ(list.SetDefault().refusal.text, std::string("No page layout selected."));
-    EXPECT_EQ(list.ExportLayout(dir / "x.PAG").refusal.text, std::string("No page layout selected."));
+    EXPECT_EQ(list.DeleteALayout().refusal.message, std::string("No page layout selected."));
+    EXPECT_EQ(list.SetDefault().refusal.message, std::string("No page layout selected."));
+    EXPECT_EQ(list.ExportLayout(dir / "x.PAG").refusal.message, std::string("No page layout selected."));
 }
 
 TEST_F(PageLayoutListTest, DeletingARecordBeforeTheDefaultMovesTheMarkToTheOneAfter)
@@ -104,7 +104,7 @@ TEST_F(PageLayoutListTest, DeleteWithoutAFileIsTheDiskError)
     ASSERT_TRUE(list.LoadInLayouts());
     std::filesystem::remove(path);
     const CommandOutcome outcome = list.DeleteALayout();
-    EXPECT_EQ(outcome.refusal.text, std::string("Unable to delete page layout."));
+    EXPECT_EQ(outcome.refusal.message, std::string("Unable to delete page layout."));
     EXPECT_EQ(outcome.refusal.caption, std::string("Disk Error"));
 }
 
@@ -146,10 +146,10 @@ TEST_F(PageLayoutListTest, ImportRefusesBrokenFilesWithTheirMessages)
     for (const std::string& broken : {std::string("PAG1.0short"), "XYZ1.0" + letterLayout("X"), std::string("PA")}) {
         writeFile(exchange, broken);
         const CommandOutcome outcome = list.ImportLayout(exchange);
-        EXPECT_EQ(outcome.refusal.text, std::string("Page layout file is corrupt or incompatible.  Import aborted."));
+        EXPECT_EQ(outcome.refusal.message, std::string("Page layout file is corrupt or incompatible.  Import aborted."));
         EXPECT_EQ(outcome.refusal.caption, std::string("Error"));
     }
-    EXPECT_EQ(list.ImportLayout(dir / "none.PAG").refusal.text, std::string("Page layout could not be imported."));
+    EXPECT_EQ(list.ImportLayout(dir / "none.PAG").refusal.message, std::string("Page layout could not be imported."));
     EXPECT_EQ(std::filesystem::file_size(path), kPageLayoutSize) << "the layout file is as it was";
     EXPECT_EQ(list.entries().size(), 1u);
 }
@@ -164,7 +164,7 @@ TEST_F(PageLayoutListTest, ImportCreatesAMissingFileAndRefusesAFolderItCannotWri
     int otherDefault = 0;
     PageLayoutList unwritable(PageLayoutFile(dir / "no such folder" / "QZFPAGE.DAT"), otherDefault);
     const CommandOutcome outcome = unwritable.ImportLayout(exchange);
-    EXPECT_EQ(outcome.refusal.text, std::string("Unable to add page layout."));
+    EXPECT_EQ(outcome.refusal.message, std::string("Unable to add page layout."));
     EXPECT_EQ(outcome.refusal.caption, std::string("Disk Error"));
 }
 
@@ -172,7 +172,7 @@ TEST_F(PageLayoutListTest, ExportToAFolderThatIsMissingIsRefused)
 {
     writeLayouts({letterLayout("One")});
     ASSERT_TRUE(list.LoadInLayouts());
-    EXPECT_EQ(list.ExportLayout(dir / "none" / "x.PAG").refusal.text,
+    EXPECT_EQ(list.ExportLayout(dir / "none" / "x.PAG").refusal.message,
               std::string("Page layout could not be exported."));
 }
 

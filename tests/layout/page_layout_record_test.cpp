@@ -1,4 +1,4 @@
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 
 #include <random>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/page_layout_record.h"
+#include "collection/page_layout_record.h"
 #include "support/record_images.h"
 
 namespace qm::test {

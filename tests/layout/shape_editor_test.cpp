@@ -221,17 +221,17 @@ TEST_F(ShapeEditorSaveTest, RefusalsNameTheirMessageAndWriteNothing)
 {
     ShapeEditor editor(ShapeEditMode::New, ShapeRecord{});
     auto saved = editor.save(file, "X", "40", "2");
-    EXPECT_STREQ(saved.outcome.refusal.text, "Height must be between 5 and 30.  Please re-enter height.");
+    EXPECT_EQ(saved.outcome.refusal.message, "Height must be between 5 and 30.  Please re-enter height.");
     saved = editor.save(file, "X", "40", "20");
-    EXPECT_STREQ(saved.outcome.refusal.text, "Width must be between 5 and 30.  Please re-enter width.");
+    EXPECT_EQ(saved.outcome.refusal.message, "Width must be between 5 and 30.  Please re-enter width.");
     EXPECT_FALSE(std::filesystem::exists(file.path()));
 
     saved = editor.save(ShapeFile(dir / "missing" / "QZFLAY.DAT"), "X", "20", "20");
-    EXPECT_STREQ(saved.outcome.refusal.text, "Unable to add shape.");
-    EXPECT_STREQ(saved.outcome.refusal.caption, "Disk Error");
+    EXPECT_EQ(saved.outcome.refusal.message, "Unable to add shape.");
+    EXPECT_EQ(saved.outcome.refusal.caption, "Disk Error");
 
     ShapeEditor modifying(ShapeEditMode::Modify, makeNewShape(), 0);
-    EXPECT_STREQ(modifying.save(file, "X", "20", "20").outcome.refusal.text, "Unable to add shape.");
+    EXPECT_EQ(modifying.save(file, "X", "20", "20").outcome.refusal.message, "Unable to add shape.");
 }
 
 TEST_F(ShapeEditorSaveTest, AnEmptyNameIsAccepted)

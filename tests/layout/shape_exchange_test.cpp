@@ -72,23 +72,23 @@ TEST_F(ShapeExchangeTest, FailuresBecomeTheirMessages)
 {
     ShapeImport missing = importShape(shapes, dir / "none.LAY");
     EXPECT_EQ(missing.outcome.kind, ShapeOutcome::Kind::Refused);
-    EXPECT_STREQ(missing.outcome.refusal.text, "Puzzle shape could not be imported.");
+    EXPECT_EQ(missing.outcome.refusal.message, "Puzzle shape could not be imported.");
 
     writeFile(lay, "lay1.0" + heart);
     ShapeImport corrupt = importShape(shapes, lay);
-    EXPECT_STREQ(corrupt.outcome.refusal.text, "Puzzle shape file is corrupt or incompatible.  Import aborted.");
+    EXPECT_EQ(corrupt.outcome.refusal.message, "Puzzle shape file is corrupt or incompatible.  Import aborted.");
     EXPECT_FALSE(std::filesystem::exists(shapes.path()));
 
     // A shape file that can be neither opened nor created: the shape read is still handed back.
     writeFile(lay, "LAY1.0" + heart);
     ShapeImport refused = importShape(ShapeFile(dir / "no such folder" / "QZFLAY.DAT"), lay);
-    EXPECT_STREQ(refused.outcome.refusal.text, "Unable to add shape.");
-    EXPECT_STREQ(refused.outcome.refusal.caption, "Disk Error");
+    EXPECT_EQ(refused.outcome.refusal.message, "Unable to add shape.");
+    EXPECT_EQ(refused.outcome.refusal.caption, "Disk Error");
     ASSERT_TRUE(refused.shape);
     EXPECT_EQ(refused.shape->Name.text(), "Heart");
 
     const ShapeOutcome exported = exportShape(makeNewShape(), dir / "no such folder" / "X.LAY");
-    EXPECT_STREQ(exported.refusal.text, "Shape could not be exported.");
+    EXPECT_EQ(exported.refusal.message, "Shape could not be exported.");
 }
 
 }  // namespace

@@ -167,15 +167,15 @@ TEST_F(ShapeListTest, DeleteFailuresBecomeTheirMessages)
     ASSERT_TRUE(list.LoadInLayouts());
     std::filesystem::remove(path);
     const ShapeOutcome gone = list.DeleteALayout();
-    EXPECT_STREQ(gone.refusal.text, "Unable to delete puzzle shape.");
-    EXPECT_STREQ(gone.refusal.caption, "Disk Error");
+    EXPECT_EQ(gone.refusal.message, "Unable to delete puzzle shape.");
+    EXPECT_EQ(gone.refusal.caption, "Disk Error");
 }
 
 TEST_F(ShapeListTest, ExportReloadsTheSelectedEntryFirst)
 {
     writeShapes({solid("A", 5, 5)});
     const auto lay = dir / "A.LAY";
-    EXPECT_STREQ(list.ExportLayout(lay).refusal.text, "No shape selected.");
+    EXPECT_EQ(list.ExportLayout(lay).refusal.message, "No shape selected.");
     ASSERT_TRUE(list.LoadInLayouts());
     current = makeNewShape();
     ASSERT_TRUE(list.ExportLayout(lay).ok());

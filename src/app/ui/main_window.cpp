@@ -1,0 +1,319 @@
+#include "app/ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QPrinter>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QToolBar>
+
+#include "app/ui/background_area.h"
+#include "app/collection_naming.h"
+#include "app/ui/help_viewer.h"
+#include "app/ui/program_icons.h"
+#include "app/recent_files.h"
+#include "app/screen_size.h"
+#include "common/gui/qt_text.h"
+
+namespace qm {
+namespace {
+
+// Design geometry of the client area, in pixels at the 640 x 480 size.
+constexpr QSize kDesignClientSize(632, 413);
+constexpr QRect kDesignToolBar(0, 0, 632, 31);
+constexpr int kDesignToolIcon = 22;
+constexpr QRect kDesignCategoryLabel(24, 76, 238, 19);
+constexpr QRect kDesignCategoryList(24, 96, 238, 301);
+constexpr QRect kDesignPuzzleLabel(288, 76, 321, 19);
+constexpr QRect kDesignPuzzleList(288, 96, 321, 301);
+constexpr int kDesignFontPixels = 17;
+
+QSize primaryScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(640, 480);
+}
+
+}  // namespace
+
+TMainWin::TMainWin(MainWindowEnvironment environment, MainWindowLinks links, QWidget* parent)
+    : QMainWindow(parent),
+      m_environment(std::move(environment)),
+      m_links(std::move(links))
+{
+    setWindowIcon(applicationIcon());
+    buildClient();
+    buildMenus();
+    // A fixed border: the window is as large as its client area and menu.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_settings = LoadSettings(m_environment.workingDirectory);
+    m_style.labelFont = userFontFrom(m_settings.LabelFont);
+    m_style.editFont = userFontFrom(m_settings.EditFont);
+    m_style.buttonFont = userFontFrom(m_settings.ButtonFont);
+
+    settleSpellingAndThesaurusLanguages();
+
+    m_actions.backgroundBitmap->setChecked(m_settings.Misc.BackgroundBitmap);
+    m_client->setTiled(m_settings.Misc.BackgroundBitmap);
+    refreshRecentFilesMenu();
+
+    m_workingCopy.reselect.clear();
+    ListPuzzles();
+    if (m_puzzleList->count() > 0) m_puzzleList->setCurrentRow(0);
+
+    m_screenSize = m_environment.screenSize.value_or(primaryScreenSize());
+    const ScreenSize& shown =
+        startupScreenSize(m_settings.Misc.WindowSize, m_screenSize.width(), m_screenSize.height());
+    m_shownScreenSize = shown.windowSize;
+    m_style.scale = roundedScale(shown.scale);
+    refreshScreenSizeChecks();
+
+    choosePixelFormat(m_settings.Reports.PixelFormat);
+
+    rescale();
+    refreshCaption();
+    refreshEnabledState();
+
+    offerConversionOfOlderFiles();
+}
+
+TMainWin::~TMainWin() = default;
+
+std::filesystem::path TMainWin::collectionPath() const { return m_settings.Misc.LastGroup; }
+
+QPrinter& TMainWin::printer()
+{
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+QWidget* TMainWin::clientArea() const { return m_client; }
+
+void TMainWin::buildClient()
+{
+    m_client = new BackgroundArea(this);
+    m_client->setTile(backgroundTile());
+    QFont arial("Arial");
+    arial.setPixelSize(kDesignFontPixels);
+    m_client->setFont(arial);
+    m_client->setFixedSize(kDesignClientSize);
+    setCentralWidget(m_client);
+
+    buildToolBar();
+    m_toolBar->setGeometry(kDesignToolBar);
+
+    auto* categoryLabel = new QLabel("Category", m_client);
+    categoryLabel->setGeometry(kDesignCategoryLabel);
+    m_categoryList = new QListWidget(m_client);
+    m_categoryList->setGeometry(kDesignCategoryList);
+    categoryLabel->setBuddy(m_categoryList);
+
+    auto* puzzleLabel = new QLabel("Puzzles", m_client);
+    puzzleLabel->setGeometry(kDesignPuzzleLabel);
+    m_puzzleList = new QListWidget(m_client);
+    m_puzzleList->setGeometry(kDesignPuzzleList);
+    puzzleLabel->setBuddy(m_puzzleList);
+
+    connect(m_categoryList, &QListWidget::currentRowChanged, this, &TMainWin::categoryClicked);
+    connect(m_puzzleList, &QListWidget::itemSelectionChanged, this, &TMainWin::refreshEnabledState);
+    connect(m_puzzleList, &QListWidget::itemDoubleClicked, this, [this] { printPuzzle(); });
+}
+
+void TMainWin::settleSpellingAndThesaurusLanguages()
+{
+    if (m_links.settleLanguages) m_languages = m_links.settleLanguages(*this);
+    refreshLanguageChecks();
+}
+
+void TMainWin::offerConversionOfOlderFiles()
+{
+    if (m_links.offerConversion) m_links.offerConversion(*this);
+}
+
+void TMainWin::showTipOfTheDayAtStartUp()
+{
+    if (m_tipsOffered) return;
+    m_tipsOffered = true;
+    if (m_settings.Misc.ShowTips && m_links.tipsOfTheDay) m_links.tipsOfTheDay(*this);
+}
+
+void TMainWin::showEvent(QShowEvent* event)
+{
+    rescale();
+    refreshCaption();
+    refreshEnabledState();
+    QMainWindow::showEvent(event);
+}
+
+bool TMainWin::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) showTipOfTheDayAtStartUp();
+    return QMainWindow::event(event);
+}
+
+void TMainWin::closeEvent(QCloseEvent* event)
+{
+    saveSettingsOnce();
+    if (m_help) m_help->close();
+    QMainWindow::closeEvent(event);
+}
+
+void TMainWin::saveSettingsOnce()
+{
+    if (m_settingsSaved) return;
+    m_settingsSaved = true;
+    // The preferences of a whole session would be lost without a word: say so.
+    if (const Status saved = SaveSettings(m_settings, m_environment.workingDirectory); !saved)
+        dialogs().reportIoFailure(saved.failure());
+}
+
+void TMainWin::rescale()
+{
+    scaleFromDesign(*m_client, m_style.scale);
+    applyUserFonts(*m_client, m_style);
+    const int icon = m_style.scaled(kDesignToolIcon);
+    m_toolBar->setIconSize(QSize(icon, icon));
+    adjustSize();
+    centreOnScreen(*this, 10);
+    update();
+}
+
+void TMainWin::refreshCaption()
+{
+    setWindowTitle(QString::fromStdString(mainWindowCaption(m_settings.Misc.LastGroup)));
+}
+
+void TMainWin::ListPuzzles()
+{
+    m_list = CollectionFile(collectionPath()).ListPuzzles();
+    m_categories = sortedCategories(m_list);
+    m_puzzles.clear();
+    m_currentCategory = -1;
+    {
+        const QSignalBlocker blockCategories(m_categoryList);
+        const QSignalBlocker blockPuzzles(m_puzzleList);
+        m_categoryList->clear();
+        m_puzzleList->clear();
+        for (const ListedCategory& category : m_categories) m_categoryList->addItem(toQString(category.name));
+    }
+    if (m_categories.empty()) {
+        // Nothing to select: a request left standing would act on a later, unrelated listing.
+        m_workingCopy.reselect.clear();
+    } else {
+        showCategory(0);
+    }
+    refreshEnabledState();
+}
+
+void TMainWin::showCategory(int wanted)
+{
+    if (m_categories.empty()) return;
+    ReselectRequest& reselect = m_workingCopy.reselect;
+    if (reselect.requested)
+        if (const auto found = findCategory(m_categories, reselect.category)) wanted = *found;
+    wanted = std::clamp(wanted, 0, static_cast<int>(m_categories.size()) - 1);
+
+    m_puzzles = sortedPuzzles(m_list, m_categories[static_cast<std::size_t>(wanted)].categoryPosition);
+    {
+        const QSignalBlocker blockCategories(m_categoryList);
+        const QSignalBlocker blockPuzzles(m_puzzleList);
+        m_categoryList->setCurrentRow(wanted);
+        m_puzzleList->clear();
+        for (const ListedPuzzle& puzzle : m_puzzles) m_puzzleList->addItem(toQString(puzzle.title));
+    }
+    m_currentCategory = wanted;
+    if (reselect.requested) {
+        if (const auto found = findPuzzle(m_puzzles, reselect.title)) {
+            const QSignalBlocker blockPuzzles(m_puzzleList);
+            m_puzzleList->setCurrentRow(*found);
+        }
+        reselect.clear();
+    }
+}
+
+void TMainWin::categoryClicked(int row)
+{
+    if (row >= 0 && row != m_currentCategory) showCategory(row);
+    refreshEnabledState();
+}
+
+std::optional<ListedPuzzle> TMainWin::selectedPuzzle() const
+{
+    const int row = m_puzzleList->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_puzzles.size()) || !m_puzzleList->item(row)->isSelected())
+        return std::nullopt;
+    return m_puzzles[static_cast<std::size_t>(row)];
+}
+
+void TMainWin::refreshEnabledState()
+{
+    const bool selected = selectedPuzzle().has_value();
+    const bool editor = static_cast<bool>(m_links.editPuzzle);
+    for (QAction* action : {m_actions.modifyPuzzle, m_actions.toolModify, m_actions.copyPuzzle, m_actions.toolCopy})
+        action->setEnabled(selected && editor);
+    for (QAction* action : {m_actions.deletePuzzle, m_actions.toolDelete, m_actions.printPuzzle, m_actions.toolPrint})
+        action->setEnabled(selected);
+}
+
+void TMainWin::refreshRecentFilesMenu()
+{
+    const RecentFiles& entries = m_settings.Misc.LastFiles;
+    m_actions.recentSeparator->setVisible(anyRecentFile(entries));
+    for (int n = 1; n <= kRecentFiles; ++n) {
+        const std::string& path = entries[static_cast<std::size_t>(n - 1)];
+        QAction* item = m_actions.recentFiles[static_cast<std::size_t>(n - 1)];
+        item->setVisible(!path.empty());
+        // A "&" in a path is a character, not a mnemonic.
+        QString shownPath = QString::fromStdString(path);
+        shownPath.replace('&', "&&");
+        item->setText(QString::fromStdString(recentFileCaption(n, shownPath.toStdString())));
+    }
+}
+
+void TMainWin::refreshScreenSizeChecks()
+{
+    for (std::size_t i = 0; i < kScreenSizes.size(); ++i)
+        m_actions.screenSizes[i]->setChecked(kScreenSizes[i].windowSize == m_shownScreenSize);
+}
+
+namespace {
+
+// Checks the item of the chosen value (1.. for the languages, chooseLater for the item that
+// asks each time); languages are enabled when installed, that item when any language is.
+template <std::size_t N>
+void showLanguageChoice(const std::array<QAction*, N>& languages, QAction* askLater,
+                        const std::array<bool, N>& installed, int chosen, int chooseLater)
+{
+    bool anyInstalled = false;
+    for (std::size_t i = 0; i < N; ++i) {
+        languages[i]->setChecked(chosen == static_cast<int>(i) + 1);
+        languages[i]->setEnabled(installed[i]);
+        anyInstalled = anyInstalled || installed[i];
+    }
+    askLater->setChecked(chosen == chooseLater);
+    askLater->setEnabled(anyInstalled);
+}
+
+}  // namespace
+
+void TMainWin::refreshLanguageChecks()
+{
+    showLanguageChoice(m_actions.dictionaries, m_actions.dictionaryAtCheckTime, m_languages.dictionaries,
+                       m_settings.Lexicon.Dictionary, 9);
+    showLanguageChoice(m_actions.thesauri, m_actions.thesaurusAtUseTime, m_languages.thesauri,
+                       m_settings.Lexicon.Thesaurus, 3);
+}
+
+void TMainWin::makeCurrent(const std::string& path)
+{
+    updateRecentFiles(m_settings.Misc.LastFiles, m_settings.Misc.LastGroup, path);
+    m_settings.Misc.LastGroup = path;
+    refreshRecentFilesMenu();
+}
+
+}  // namespace qm

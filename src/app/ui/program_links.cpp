@@ -1,0 +1,54 @@
+#include <QListWidget>
+
+#include "app/ui/main_window.h"
+#include "app/ui/main_window_links.h"
+#include "common/gui/qt_text.h"
+#include "generate/ui/word_list_window.h"
+#include "layout/ui/page_layout_list_window.h"
+#include "layout/ui/shape_list_window.h"
+
+namespace qm {
+namespace {
+
+std::vector<std::string> listedCategories(const TMainWin& window)
+{
+    std::vector<std::string> categories;
+    const QListWidget* list = window.categoryList();
+    for (int row = 0; row < list->count(); ++row) categories.push_back(toRecordText(list->item(row)->text()));
+    return categories;
+}
+
+}  // namespace
+
+MainWindowLinks programLinks()
+{
+    MainWindowLinks links;
+    links.puzzleShapes = [](TMainWin& window) {
+        ShapeListContext context{window.dialogs(), window.uiStyle(), window.settings().Shapes, window.currentShape(),
+                                 window.programDirectory()};
+        runShapeList(&window, context);
+    };
+    links.pageLayouts = [](TMainWin& window) {
+        PageLayoutListContext context{window.dialogs(), window.uiStyle(), window.settings().PageLayout,
+                                      window.programDirectory(),
+                                      window.collectionPath()};
+        runPageLayoutList(&window, context, PageListMode::Manage);
+    };
+    // The four candidate slots of the generator live as long as the main window's links.
+    links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
+        Settings& settings = window.settings();
+        WordListContext context{window.dialogs(),          window.uiStyle(),
+                                settings.WordList,         settings.Shapes,
+                                settings.PageLayout,       window.workingCopy(),
+                                window.currentShape(),     *candidates,
+                                window.programDirectory(), window.collectionPath(),
+                                listedCategories(window)};
+        // The store left a reselect request: the new listing selects the stored puzzle.
+        if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
+    };
+    // The print options, puzzle transfer, exports, spelling, thesaurus and tips connect here as
+    // they are built.
+    return links;
+}
+
+}  // namespace qm

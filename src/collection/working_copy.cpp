@@ -1,0 +1,67 @@
+#include "collection/working_copy.h"
+
+#include "common/text_rules.h"
+
+namespace qm {
+
+void startNewPuzzle(WorkingCopy& copy, const PageLayoutRecord& layout)
+{
+    resetToNewPuzzle(*copy.record, layout);
+    copy.IsNewPuzzle = true;
+}
+
+Status loadForModify(WorkingCopy& copy, const CollectionFile& collection, int recordIndex)
+{
+    auto record = collection.ReadPuzzle(recordIndex);
+    if (!record) return record.failure();
+    copy.record = std::move(*record);
+    copy.IsNewPuzzle = false;
+    copy.RecordIndex = recordIndex;
+    return {};
+}
+
+Status loadForCopy(WorkingCopy& copy, const CollectionFile& collection, int recordIndex)
+{
+    if (Status loaded = loadForModify(copy, collection, recordIndex); !loaded) return loaded;
+    PuzzleRecord& puzzle = *copy.record;
+    puzzle.Title = MakeCopyName(puzzle.Title.view(), kTitleLimit);
+    for (StoredBool& placed : puzzle.Placed) placed = false;
+    copy.IsNewPuzzle = true;
+    return {};
+}
+
+Status loadForPrint(WorkingCopy& copy, const CollectionFile& collection, int recordIndex)
+{
+    auto record = collection.ReadPuzzle(recordIndex);
+    if (!record) return record.failure();
+    copy.record = std::move(*record);
+    return {};
+}
+
+StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
+{
+    StoreOutcome outcome;
+    Status written;
+    if (copy.IsNewPuzzle) {
+        auto appended = collection.AppendPuzzle(*copy.record);
+        if (appended) outcome.recordIndex = *appended;
+        written = appended.status();
+    } else {
+        written = collection.ReplacePuzzle(copy.RecordIndex, *copy.record);
+        outcome.recordIndex = copy.RecordIndex;
+    }
+    if (!written) {
+        outcome.failure = written.failure();
+        // A file that cannot be opened or created, or a record that is no longer there: nothing
+        // was written. Anything else is an input/output failure part way.
+        const bool nothingWritten =
+            outcome.failure.kind == FailureKind::CannotOpen || outcome.failure.kind == FailureKind::NoSuchRecord;
+        outcome.end = nothingWritten ? StoreOutcome::End::CannotSave : StoreOutcome::End::IoFailure;
+        if (nothingWritten) outcome.refusal = Refusal{kUnableToSave};
+        return outcome;
+    }
+    copy.reselect.set(copy.record->Category.text(), copy.record->Title.text());
+    return outcome;
+}
+
+}  // namespace qm

@@ -1,0 +1,19 @@
+// What the user is told when something they asked for cannot be done, or must be confirmed: the
+// text of a message box and its caption.
+#pragma once
+
+#include <string>
+
+namespace qm {
+
+inline constexpr const char* kErrorCaption = "Error";
+inline constexpr const char* kWarningCaption = "Warning";
+
+struct Refusal {
+    std::string message;
+    std::string caption = kErrorCaption;
+
+    bool operator==(const Refusal&) const = default;
+};
+
+}  // namespace qm

@@ -1,0 +1,111 @@
+#include "generate/ui/change_phrase_dialog.h"
+
+#include <optional>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/gui/qt_text.h"
+#include "common/ui/command_outcome_report.h"
+#include "generate/puzzle_fill.h"
+
+namespace qm {
+namespace {
+
+constexpr QSize kDesignClientSize(411, 103);
+constexpr int kDesignFontPixels = 13;
+
+}  // namespace
+
+TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, const PuzzleRecord& working,
+                                   const BadWordList& badWords, RandomSource* random, QWidget* parent)
+    : StyledDialog(style, parent),
+      m_dialogs(dialogs),
+      m_copy(std::make_unique<PuzzleRecord>()),
+      m_badWords(badWords),
+      m_random(random)
+{
+    m_copy->Letters = working.Letters;
+    m_copy->FillLetters = working.FillLetters;
+    m_copy->Width = working.Width;
+    m_copy->Height = working.Height;
+    m_copy->HiddenPhraseUsed = working.HiddenPhraseUsed;
+
+    setWindowTitle("Hidden Puzzle Phrase");
+    QFont font("Arial");
+    font.setPixelSize(kDesignFontPixels);
+    setFont(font);
+    setFixedSize(kDesignClientSize);
+
+    m_includeHidden = new QCheckBox("&Include Hidden Phrase", this);
+    m_includeHidden->setObjectName("IncludeHidden");
+    m_includeHidden->setGeometry(8, 8, 170, 20);
+    auto* noSpaces = new QLabel("(No spaces should be used)", this);
+    noSpaces->setGeometry(8, 74, 200, 16);
+    m_numChars = new QLabel(this);
+    m_numChars->setObjectName("NumChars");
+    m_numChars->setGeometry(283, 10, 120, 16);
+    m_numChars->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_hiddenPhrase = new QLineEdit(this);
+    m_hiddenPhrase->setObjectName("HiddenPhrase");
+    m_hiddenPhrase->setGeometry(8, 36, 395, 23);
+
+    m_ok = new QPushButton("&Ok", this);
+    m_ok->setObjectName("OkButton");
+    m_ok->setGeometry(226, 70, 84, 25);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &TChangeThePhrase::OkClick);
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("CancelButton");
+    cancel->setGeometry(319, 70, 84, 25);
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &TChangeThePhrase::reject);
+
+    m_freeCells = FreeCells(*m_copy);
+    m_numChars->setText(toQString(freeCellsLabel(m_freeCells)));
+    m_includeHidden->setChecked(static_cast<bool>(m_copy->HiddenPhraseUsed));
+    m_hiddenPhrase->setMaxLength(std::min(m_freeCells, kMaxPhraseLength));
+    m_hiddenPhrase->setText(toQString(currentPhrase(*m_copy)));
+    if (!phraseAllowed(m_freeCells)) {
+        m_hiddenPhrase->setEnabled(false);
+        m_includeHidden->setChecked(false);
+        m_includeHidden->setEnabled(false);
+    }
+}
+
+TChangeThePhrase::~TChangeThePhrase() = default;
+
+void TChangeThePhrase::showEvent(QShowEvent* event)
+{
+    StyledDialog::showEvent(event);
+    if (m_hiddenPhrase->isEnabled())
+        m_hiddenPhrase->setFocus();
+    else
+        m_ok->setFocus();
+}
+
+void TChangeThePhrase::OkClick()
+{
+    if (m_includeHidden->isChecked()) {
+        m_copy->HiddenPhraseUsed = true;
+        const std::string typed = toRecordText(m_hiddenPhrase->text());
+        if (const FormCheck check = CheckPhrase(typed, m_freeCells, PhraseSource::PhraseDialog); !check.passed) {
+            showRefusal(m_dialogs, check);
+            m_hiddenPhrase->setFocus();
+            return;
+        }
+        fillWithPhrase(*m_copy, phraseText(typed));
+    } else {
+        m_copy->HiddenPhraseUsed = false;
+        // Random letters beside word letters can spell a screened word, here as in the chooser.
+        std::optional<SeededRandom> clockRandom;
+        RandomSource& random = m_random ? *m_random : clockRandom.emplace(SeededRandom::clockSeed());
+        fillRandomlyAndScreen(*m_copy, m_badWords, random);
+    }
+    m_changed = true;
+    accept();
+}
+
+}  // namespace qm

@@ -1,0 +1,272 @@
+#include "generate/ui/created_puzzle_dialog.h"
+
+#include <optional>
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+#include "common/gui/qt_text.h"
+#include "generate/ui/blow_it_up_dialog.h"
+#include "generate/candidate_choice.h"
+#include "generate/ui/candidate_image_widget.h"
+#include "generate/chosen_puzzle_save.h"
+#include "common/ui/command_outcome_report.h"
+#include "generate/puzzle_fill.h"
+
+namespace qm {
+namespace {
+
+constexpr QSize kDesignClientSize(594, 419);
+constexpr int kDesignFontPixels = 12;
+constexpr int kImageSide = 191;
+constexpr std::array<QPoint, kCandidateSlots> kImagePlaces{{{8, 16}, {216, 16}, {8, 225}, {216, 225}}};
+constexpr int kHeadingHeight = 14;
+const QColor kTeal(0x00, 0x80, 0x80);
+const QColor kSelectedRed(0xFF, 0x00, 0x00);
+
+// The chooser's questions, asked in message boxes.
+class ChooserQuestions final : public SaveQuestions {
+public:
+    explicit ChooserQuestions(UserDialogs& dialogs) : m_dialogs(dialogs) {}
+    bool changeOffensivePhrase() override { return ask(kOffensivePhraseQuestion); }
+    bool saveWithExcludedWords() override { return ask(kExcludedWordsQuestion); }
+
+private:
+    bool ask(const char* question) { return m_dialogs.askYesNo(kWarningCaption, question, MessageIcon::Warning); }
+    UserDialogs& m_dialogs;
+};
+
+QFrame* tealPanel(QWidget* parent, QRect design)
+{
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(design);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    QPalette colours = panel->palette();
+    colours.setColor(QPalette::Window, kTeal);
+    colours.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(colours);
+    return panel;
+}
+
+void fillList(QListWidget& list, const std::vector<std::string>& words)
+{
+    list.clear();
+    for (const std::string& word : words) list.addItem(toQString(word));
+}
+
+}  // namespace
+
+TCreatedPuzzle::TCreatedPuzzle(CreatedPuzzleContext& context, QWidget* parent)
+    : StyledDialog(context.style, parent),
+      m_context(context),
+      m_typedWordCount(context.working.record->usedWordCount())
+{
+    setWindowTitle("Created Puzzle");
+    QFont font("Arial");
+    font.setPixelSize(kDesignFontPixels);
+    setFont(font);
+    setFixedSize(kDesignClientSize);
+    buildControls();
+
+    const std::array<bool, kCandidateSlots> visible = visibleHeadings(m_context.candidates);
+    for (int slot = 1; slot <= kCandidateSlots; ++slot) {
+        const CandidateSlot& candidate = m_context.candidates.Slots[slot - 1];
+        m_images[slot - 1]->showCandidate(candidate.Record.get(), candidate.Score);
+        m_headings[slot - 1]->setVisible(visible[slot - 1]);
+    }
+}
+
+QLabel* TCreatedPuzzle::panelHeading(const QString& text, const QString& name, QWidget* panel, QRect design)
+{
+    auto* heading = new QLabel(text, panel);
+    heading->setObjectName(name);
+    heading->setGeometry(design);
+    heading->setAlignment(Qt::AlignCenter);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
+}
+
+void TCreatedPuzzle::buildControls()
+{
+    for (int slot = 1; slot <= kCandidateSlots; ++slot) {
+        const QPoint place = kImagePlaces[slot - 1];
+        auto* heading = new QLabel(toQString(kCandidateSlotNames[slot - 1]), this);
+        heading->setObjectName(QString("BFLabel%1").arg(slot));
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setGeometry(place.x(), place.y() - kHeadingHeight - 1, kImageSide, kHeadingHeight);
+        heading->setAutoFillBackground(true);
+        m_headings[slot - 1] = heading;
+
+        auto* image = new CandidateImageWidget(this);
+        image->setObjectName(QString("PuzzImage%1").arg(slot));
+        image->setGeometry(QRect(place, QSize(kImageSide, kImageSide)));
+        connect(image, &CandidateImageWidget::clicked, this, [this, slot] { SelectAPuzzle(slot); });
+        connect(image, &CandidateImageWidget::doubleClicked, this, [this, slot] { BlowItUp(slot); });
+        m_images[slot - 1] = image;
+    }
+
+    const auto wordPanel = [this](const char* title, const char* prefix, const char* countName, const char* listName,
+                                  QRect design, QLabel*& count, QListWidget*& list) {
+        QFrame* panel = tealPanel(this, design);
+        panelHeading(title, QByteArray(prefix) + "PanelTitle", panel, {4, 3, 162, 15});
+        count = new QLabel(panel);
+        count->setObjectName(countName);
+        count->setGeometry(4, 19, 162, 14);
+        count->setAlignment(Qt::AlignCenter);
+        list = new QListWidget(panel);
+        list->setObjectName(listName);
+        list->setGeometry(4, 35, 162, design.height() - 40);
+    };
+    wordPanel("Included Words", "Included", "IncWordsLabel", "IncludedWords", {416, 4, 170, 152}, m_incWordsLabel,
+              m_includedWords);
+    wordPanel("Excluded Words", "Excluded", "ExcWordsLabel", "ExcludedWords", {416, 160, 170, 116}, m_excWordsLabel,
+              m_excludedWords);
+
+    QFrame* phrase = tealPanel(this, {416, 280, 170, 100});
+    panelHeading("Hidden Phrase", "PhrasePanelTitle", phrase, {4, 3, 162, 15});
+    m_includeHidden = new QCheckBox("&Include Hidden Phrase", phrase);
+    m_includeHidden->setObjectName("IncludeHidden");
+    m_includeHidden->setGeometry(6, 22, 158, 18);
+    m_numChars = new QLabel("100 Chars", phrase);
+    m_numChars->setObjectName("NumChars");
+    m_numChars->setGeometry(6, 44, 158, 14);
+    m_hiddenPhrase = new QLineEdit(phrase);
+    m_hiddenPhrase->setObjectName("HiddenPhrase");
+    m_hiddenPhrase->setMaxLength(kMaxPhraseLength);
+    m_hiddenPhrase->setGeometry(6, 64, 158, 22);
+    connect(m_hiddenPhrase, &QLineEdit::textEdited, this, [this](const QString& text) { m_typedPhrase = text; });
+
+    m_save = new QPushButton("&Save Puzzle", this);
+    m_save->setObjectName("SaveButton");
+    m_save->setGeometry(416, 387, 90, 25);
+    m_save->setAutoDefault(false);
+    connect(m_save, &QPushButton::clicked, this, &TCreatedPuzzle::SaveClick);
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("CancelButton");
+    cancel->setGeometry(512, 387, 74, 25);
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &TCreatedPuzzle::reject);
+}
+
+void TCreatedPuzzle::showEvent(QShowEvent* event)
+{
+    StyledDialog::showEvent(event);
+    if (std::exchange(m_activated, true)) return;
+    SelectAPuzzle(1);
+}
+
+void TCreatedPuzzle::setHeadingSelected(int slot, bool selected)
+{
+    QLabel* heading = m_headings[slot - 1];
+    QPalette colours = heading->palette();
+    colours.setColor(QPalette::Window, selected ? kSelectedRed : palette().color(QPalette::Button));
+    heading->setPalette(colours);
+}
+
+void TCreatedPuzzle::SelectAPuzzle(int slot)
+{
+    // A slot with score 0 holds no grid of this run: it is never selected, so never stored.
+    if (!slotHoldsCandidate(m_context.candidates, slot)) return;
+    if (m_selectedSlot != 0) setHeadingSelected(m_selectedSlot, false);
+    m_selectedSlot = slot;
+    setHeadingSelected(slot, true);
+    update();
+
+    const CandidateSelection selection = qm::SelectAPuzzle(m_context.candidates, slot, m_typedWordCount);
+    fillList(*m_includedWords, selection.IncludedWords);
+    fillList(*m_excludedWords, selection.ExcludedWords);
+    m_incWordsLabel->setText(toQString(selection.IncludedHeading));
+    m_excWordsLabel->setText(toQString(selection.ExcludedHeading));
+    m_freeCells = selection.FreeCells;
+    m_numChars->setText(toQString(selection.NumChars));
+
+    // The phrase keeps what was typed; the edit shows as much of it as this grid can take.
+    m_hiddenPhrase->setMaxLength(selection.phraseMaxLength);
+    m_hiddenPhrase->setText(m_typedPhrase);
+    m_hiddenPhrase->setEnabled(selection.phraseEnabled);
+    m_includeHidden->setEnabled(selection.phraseEnabled);
+    if (!selection.phraseEnabled) m_includeHidden->setChecked(false);
+}
+
+void TCreatedPuzzle::paintEvent(QPaintEvent* event)
+{
+    StyledDialog::paintEvent(event);
+    if (m_selectedSlot == 0) return;
+    // Two nested rectangles, two pixels and one pixel outside the image's edges.
+    const QRect image = m_images[m_selectedSlot - 1]->geometry();
+    QPainter painter(this);
+    painter.setPen(kSelectedRed);
+    painter.drawRect(image.adjusted(-2, -2, 1, 1));
+    painter.drawRect(image.adjusted(-1, -1, 0, 0));
+}
+
+void TCreatedPuzzle::BlowItUp(int slot)
+{
+    if (!slotHoldsCandidate(m_context.candidates, slot)) return;
+    const CandidateSlot& candidate = m_context.candidates.Slots[slot - 1];
+    TBlowItUp view(m_context.style, *candidate.Record, candidate.Score, toQString(kCandidateSlotNames[slot - 1]), this);
+    view.exec();
+}
+
+void TCreatedPuzzle::backToPhrase()
+{
+    m_hiddenPhrase->setFocus();
+    m_hiddenPhrase->selectAll();
+}
+
+void TCreatedPuzzle::SaveClick()
+{
+    SaveChoice choice;
+    choice.slot = m_selectedSlot;
+    choice.includeHidden = m_includeHidden->isChecked();
+    choice.phrase = toRecordText(m_hiddenPhrase->text());
+    choice.typedWordCount = m_typedWordCount;
+
+    std::optional<SeededRandom> clockRandom;
+    RandomSource& random = m_context.random ? *m_context.random : clockRandom.emplace(SeededRandom::clockSeed());
+    CollectionFile collection(m_context.collectionPath);
+    ChooserQuestions questions(m_context.dialogs);
+    const SaveOutcome outcome = SaveChosenPuzzle(m_context.candidates, choice, m_context.working, collection,
+                                                 m_context.badWords, random, questions);
+    switch (outcome.end) {
+    case SaveOutcome::End::Stored:
+        m_storedIndex = outcome.recordIndex;
+        accept();
+        return;
+    case SaveOutcome::End::Refused:
+        showRefusal(m_context.dialogs, outcome.refusal);
+        if (outcome.refusal.focus == FormField::HiddenPhrase) backToPhrase();
+        return;
+    case SaveOutcome::End::BackToPhrase:
+        backToPhrase();
+        return;
+    case SaveOutcome::End::NotWritten:
+        return;
+    case SaveOutcome::End::CannotSave:
+        showRefusal(m_context.dialogs, outcome.refusal);
+        reject();
+        return;
+    case SaveOutcome::End::IoFailure:
+        // The file may hold part of the write: the user can try again or cancel.
+        m_context.dialogs.reportIoFailure(outcome.failure);
+        return;
+    }
+}
+
+std::optional<int> runCreatedPuzzle(QWidget* parent, CreatedPuzzleContext& context)
+{
+    TCreatedPuzzle chooser(context, parent);
+    chooser.exec();
+    return chooser.storedIndex();
+}
+
+}  // namespace qm

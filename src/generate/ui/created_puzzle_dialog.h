@@ -1,0 +1,89 @@
+// The candidate chooser TCreatedPuzzle ("Created Puzzle"): the four kept grids of a generation
+// run side by side, the words the selected one holds and lacks, the hidden phrase, and the save
+// of the chosen grid into the working copy and the collection.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "common/ui/ui_style.h"
+#include "common/ui/user_dialogs.h"
+#include "collection/working_copy.h"
+#include "generate/bad_word_list.h"
+#include "generate/candidates.h"
+#include "generate/random_source.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace qm {
+
+class CandidateImageWidget;
+
+// What the chooser works with; the caller owns all of it.
+struct CreatedPuzzleContext {
+    UserDialogs& dialogs;
+    const UiStyle& style;
+    const Candidates& candidates;
+    WorkingCopy& working;  // its WordCount still counts the words typed in the editor
+    std::filesystem::path collectionPath;
+    const BadWordList& badWords;        // as read from the program directory for this run
+    RandomSource* random = nullptr;  // the fill letters; null: seeded from the clock
+};
+
+class TCreatedPuzzle : public StyledDialog {
+    Q_OBJECT
+public:
+    TCreatedPuzzle(CreatedPuzzleContext& context, QWidget* parent = nullptr);
+
+    // Makes slot 1..4 the selected candidate; a slot without a candidate cannot be selected.
+    void SelectAPuzzle(int slot);
+    // The enlarged view of slot 1..4, shown modally.
+    void BlowItUp(int slot);
+    void SaveClick();
+
+    int selectedSlot() const { return m_selectedSlot; }
+    // The puzzle was written to the collection; the editor closes too.
+    bool stored() const { return m_storedIndex.has_value(); }
+    std::optional<int> storedIndex() const { return m_storedIndex; }
+    int freeCells() const { return m_freeCells; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildControls();
+    QLabel* panelHeading(const QString& text, const QString& name, QWidget* panel, QRect design);
+    void setHeadingSelected(int slot, bool selected);
+    void backToPhrase();
+
+    CreatedPuzzleContext& m_context;
+    int m_typedWordCount = 0;
+    int m_selectedSlot = 0;
+    int m_freeCells = 0;
+    std::optional<int> m_storedIndex;
+    bool m_activated = false;
+    QString m_typedPhrase;  // kept whole while a slot with fewer free cells cuts the edit
+
+    std::array<CandidateImageWidget*, kCandidateSlots> m_images{};
+    std::array<QLabel*, kCandidateSlots> m_headings{};
+    QListWidget* m_includedWords = nullptr;
+    QListWidget* m_excludedWords = nullptr;
+    QLabel* m_incWordsLabel = nullptr;
+    QLabel* m_excWordsLabel = nullptr;
+    QCheckBox* m_includeHidden = nullptr;
+    QLabel* m_numChars = nullptr;
+    QLineEdit* m_hiddenPhrase = nullptr;
+    QPushButton* m_save = nullptr;
+};
+
+// Runs the chooser modally; true when it stored the puzzle.
+std::optional<int> runCreatedPuzzle(QWidget* parent, CreatedPuzzleContext& context);
+
+}  // namespace qm

@@ -1,0 +1,20 @@
+// How the word list editor's Create command runs the generator: inside the progress dialog when
+// several attempts are asked for, directly under the wait cursor for a single one.
+#pragma once
+
+#include "common/ui/ui_style.h"
+#include "generate/build_puzzles.h"
+
+class QWidget;
+
+namespace qm {
+
+// One generation run over the working record (only read) into the four candidates. badWords is
+// the list as the screen's GetBadList built it, rebuilt by the caller before each run. random
+// may be null: the run then draws from a generator seeded from the clock, as every run from the
+// editor does. Returns when the run has ended and, with the dialog, the user has closed it.
+GenerationOutcome runGeneration(QWidget* parent, const UiStyle& style, const PuzzleRecord& working,
+                                const ShapeRecord& shape, const GenerationSettings& settings,
+                                const BadWordList& badWords, Candidates& candidates, RandomSource* random = nullptr);
+
+}  // namespace qm

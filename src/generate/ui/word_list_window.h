@@ -1,0 +1,162 @@
+// The word list editor TWordList: title, category, bonus question, the words and clues, the
+// puzzle shape, the page layout and the generation settings of one puzzle. In new mode Create
+// generates the puzzle and the chooser stores it; in modify mode the grid stays as generated and
+// Save stores the changed texts, layout and fill letters.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/ui/ui_style.h"
+#include "common/ui/user_dialogs.h"
+#include "collection/working_copy.h"
+#include "generate/candidates.h"
+#include "generate/direction.h"
+#include "generate/offensive_word_screen.h"
+#include "generate/random_source.h"
+#include "generate/word_list_form.h"
+#include "layout/ui/shape_list_panel.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTabBar;
+class QToolButton;
+
+namespace qm {
+
+class PageThumbnailWidget;
+class WordsCluesGrid;
+
+// What the editor works with; the caller owns all of it.
+struct WordListContext {
+    UserDialogs& dialogs;
+    const UiStyle& style;
+    WordListSettings& settings;              // the creation options it edits
+    ShapeSettings& shapeSettings;            // the last shape used, the shape files
+    PageLayoutSettings& pageLayoutSettings;  // the layout list's default and files
+    WorkingCopy& working;  // IsNewPuzzle chooses the mode
+    ShapeRecord& currentShape;
+    Candidates& candidates;                  // the four slots of the generator, kept by the main window
+    std::filesystem::path programDirectory;  // shapes, the offensive-word list
+    std::filesystem::path collectionPath;
+    std::vector<std::string> categories;  // the main window's category list, record text
+    RandomSource* random = nullptr;       // generation and fill letters; null: seeded from the clock
+    bool spellingAvailable = false;
+    bool thesaurusAvailable = false;
+};
+
+class TWordList : public StyledDialog {
+    Q_OBJECT
+public:
+    TWordList(WordListContext& context, const QString& caption, QWidget* parent = nullptr);
+    ~TWordList() override;
+
+    bool modifyMode() const { return m_modify; }
+    // Where the working copy was stored, once it was.
+    std::optional<int> storedIndex() const { return m_storedIndex; }
+    // The form as typed now.
+    WordListForm currentForm() const;
+    int GetWordCount() const;
+    // Takes the form into the working record, then compares it with the record as it was shown.
+    bool PuzzleChanged();
+
+    // The commands, also for tests.
+    void CreateItClick();
+    void SaveClick();
+    void CancelClick();  // "E&xit"
+    void DeleteClueClick();
+    void DeleteAllClueClick();
+    void UseCluesClick(bool useClues);
+    void ChangePhraseClick();
+    // The layout list in its puzzle mode: a Select becomes the puzzle's layout.
+    void ChangeLayoutClick();
+    void directionClicked(Direction direction, bool allowed);
+    void speedButtonClicked(Direction direction);
+    void showPage(int page);  // 0: words and clues, 1: shape, layout and options
+
+    WordsCluesGrid* grid() const { return m_grid; }
+    ShapeListPanel& shapePanel() { return *m_shapePanel; }
+
+    // Escape and the title bar's close button are Exit.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void buildWordsPage(QWidget& page);
+    void buildOptionsPage(QWidget& page);
+    void buildDirections(QWidget& panel);
+    QPushButton* addButton(const QString& text, const char* name, QWidget* parent, QRect design,
+                           void (TWordList::*command)());
+    void fillFromRecord();
+    void applyMode();
+    // Places the grid, its heading and its buttons for clues on or off.
+    void placeForClues(bool useClues);
+    QRect placed(QRect design) const;
+    void refreshLexiconButtons();
+    void storeSettings();
+    // Shows the refusal and puts the focus where it points.
+    void refuse(const FormCheck& check);
+    void focusField(const FormCheck& check);
+    // Writes the working record over its stored record; false when the form must stay open.
+    bool SaveIt();
+    void closeForm();
+    void refreshLayoutPanel();
+
+    WordListContext& m_context;
+    const bool m_modify;
+    std::unique_ptr<PuzzleRecord> m_reference;  // modify mode: the record as shown
+    WordListForm m_settingsForm;                // the generation settings shown; its rows are unused
+    ShapeListContext m_shapeContext;
+    OffensiveWordScreen m_screen;
+    bool m_shown = false;
+    bool m_phraseChanged = false;
+    std::optional<int> m_storedIndex;
+
+    QLineEdit* m_title = nullptr;
+    QComboBox* m_category = nullptr;
+    QLineEdit* m_bonusQuest = nullptr;
+    QTabBar* m_pageTabs = nullptr;
+    std::array<QWidget*, 2> m_pages{};
+    QLabel* m_wordClueLabel = nullptr;
+    WordsCluesGrid* m_grid = nullptr;
+    QCheckBox* m_useClues = nullptr;
+    std::vector<QPushButton*> m_gridButtons;  // moved with the grid
+    QPushButton* m_deleteClue = nullptr;
+    QPushButton* m_deleteAllClue = nullptr;
+    QPushButton* m_spellClue = nullptr;
+    QPushButton* m_thes = nullptr;
+    QPushButton* m_importClue = nullptr;
+    QPushButton* m_exportClue = nullptr;
+    QPushButton* m_changePhrase = nullptr;
+    QPushButton* m_intCharButton = nullptr;
+    ShapeListPanel* m_shapePanel = nullptr;
+    QLabel* m_layoutName = nullptr;
+    PageThumbnailWidget* m_layoutImage = nullptr;
+    QPushButton* m_changeLayout = nullptr;
+    std::array<QCheckBox*, kDirectionCount> m_directionBoxes{};
+    std::array<QToolButton*, kDirectionCount> m_speedButtons{};
+    QSlider* m_myTrack = nullptr;
+    QLineEdit* m_attempts = nullptr;
+    QCheckBox* m_autoShrink = nullptr;
+    QPushButton* m_createIt = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+// Runs the editor modally over the context's working copy.
+// The record index at which the editor stored the working copy, or nothing when it stored none.
+std::optional<int> runWordListEditor(QWidget* parent, WordListContext& context, const QString& caption);
+
+}  // namespace qm

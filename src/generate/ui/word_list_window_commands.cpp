@@ -1,0 +1,218 @@
+// The commands of the word list editor: Create, Save, Exit, the row commands, Use Clues, the
+// generation settings and the hidden phrase.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "common/gui/qt_text.h"
+#include "generate/ui/change_phrase_dialog.h"
+#include "generate/chosen_puzzle_save.h"
+#include "generate/ui/created_puzzle_dialog.h"
+#include "common/ui/command_outcome_report.h"
+#include "generate/ui/generation_runner.h"
+#include "generate/generation_settings.h"
+#include "generate/ui/word_list_window.h"
+#include "generate/ui/words_clues_grid_widget.h"
+
+namespace qm {
+
+WordListForm TWordList::currentForm() const
+{
+    WordListForm form = m_settingsForm;
+    form.Title = toRecordText(m_title->text());
+    form.Category = toRecordText(m_category->currentText());
+    form.BonusQuestion = toRecordText(m_bonusQuest->text());
+    form.AttemptsText = toRecordText(m_attempts->text());
+    form.Rows = m_grid->rows();
+    return form;
+}
+
+int TWordList::GetWordCount() const { return qm::GetWordCount(currentForm()); }
+
+bool TWordList::PuzzleChanged()
+{
+    SetValues(currentForm(), *m_context.working.record);
+    return m_reference && qm::PuzzleChanged(*m_reference, *m_context.working.record);
+}
+
+void TWordList::storeSettings() { storeFormSettings(m_settingsForm, m_context.settings); }
+
+void TWordList::directionClicked(Direction direction, bool allowed)
+{
+    m_settingsForm.Directions[directionCode(direction) - 1] = allowed;
+    storeSettings();
+}
+
+void TWordList::speedButtonClicked(Direction direction)
+{
+    const int index = directionCode(direction) - 1;
+    const bool allowed = !m_settingsForm.Directions[index];
+    m_directionBoxes[index]->setChecked(allowed);
+    directionClicked(direction, allowed);
+}
+
+void TWordList::focusField(const FormCheck& check)
+{
+    switch (check.focus) {
+    case FormField::Title:
+        m_title->setFocus();
+        break;
+    case FormField::Category:
+        m_category->setFocus();
+        break;
+    case FormField::WordsGrid:
+        showPage(0);
+        m_grid->setFocus();
+        break;
+    case FormField::WordCell:
+        showPage(0);
+        m_grid->focusCell(check.row, WordsCluesGrid::WordColumn);
+        break;
+    case FormField::ClueCell:
+        showPage(0);
+        m_grid->focusCell(check.row, WordsCluesGrid::ClueColumn);
+        break;
+    case FormField::Attempts:
+        showPage(1);
+        m_attempts->setFocus();
+        m_attempts->selectAll();
+        break;
+    case FormField::None:
+    case FormField::HiddenPhrase:
+        break;
+    }
+}
+
+void TWordList::refuse(const FormCheck& check)
+{
+    showRefusal(m_context.dialogs, check);
+    focusField(check);
+}
+
+void TWordList::CreateItClick()
+{
+    if (m_modify) return;
+    const WordListForm form = currentForm();
+    const CreateCheck checked = CheckCreate(form, m_context.currentShape);
+    if (!checked.check.passed) {
+        refuse(checked.check);
+        return;
+    }
+    m_context.settings.Generation.Attempts = checked.attempts;
+    PuzzleRecord& working = *m_context.working.record;
+    PrepareCreate(form, m_context.currentShape, working);
+
+    m_screen.GetBadList(m_context.programDirectory);
+    runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation,
+                  m_screen.list(), m_context.candidates, m_context.random);
+
+    CreatedPuzzleContext chooser{m_context.dialogs, m_context.style,          m_context.candidates,
+                                 m_context.working, m_context.collectionPath, m_screen.list(),
+                                 m_context.random};
+    if (const auto stored = runCreatedPuzzle(this, chooser)) {
+        m_storedIndex = stored;
+        closeForm();
+    }
+}
+
+bool TWordList::SaveIt()
+{
+    CollectionFile collection(m_context.collectionPath);
+    const StoreOutcome stored = StoreWorkingCopy(m_context.working, collection);
+    switch (stored.end) {
+    case StoreOutcome::End::Stored:
+        m_storedIndex = stored.recordIndex;
+        return true;
+    case StoreOutcome::End::CannotSave:
+        showRefusal(m_context.dialogs, stored.refusal);
+        return true;
+    case StoreOutcome::End::IoFailure:
+        // The edits stay on the screen, so they can be saved again.
+        m_context.dialogs.reportIoFailure(stored.failure);
+        return false;
+    }
+    return false;
+}
+
+void TWordList::SaveClick()
+{
+    if (!m_modify) return;
+    const WordListForm form = currentForm();
+    if (const FormCheck check = CheckSave(form); !check.passed) {
+        refuse(check);
+        return;
+    }
+    SetValues(form, *m_context.working.record);
+    if (SaveIt()) closeForm();
+}
+
+void TWordList::CancelClick()
+{
+    // A new puzzle exists only once the chooser has stored it: leaving asks nothing.
+    // A changed phrase is a change too, though the comparison of the record leaves it out.
+    const bool changed = m_modify && (PuzzleChanged() || m_phraseChanged);
+    if (changed) {
+        const MessageButton answer =
+            m_context.dialogs.message(kWarningCaption, kModifiedQuestion, kYesNoCancel, MessageIcon::Warning);
+        if (answer == MessageButton::Cancel) return;
+        // Yes stores without the title and category checks of Save.
+        if (answer == MessageButton::Yes && !SaveIt()) return;
+    }
+    closeForm();
+}
+
+void TWordList::reject() { CancelClick(); }
+
+void TWordList::closeForm() { StyledDialog::reject(); }
+
+void TWordList::DeleteClueClick()
+{
+    const int row = m_grid->selectedRow();
+    if (row == 0) return;
+    WordListForm form = currentForm();
+    deleteRow(form, row);
+    m_grid->setRows(form.Rows);
+    m_grid->setFocus();
+}
+
+void TWordList::DeleteAllClueClick()
+{
+    WordListForm form = currentForm();
+    if (const FormCheck check = CheckDeleteAll(form); !check.passed) {
+        refuse(check);
+        return;
+    }
+    if (!m_context.dialogs.askYesNo(kWarningCaption, kDeleteAllQuestion, MessageIcon::Warning)) return;
+    clearAllWords(form);
+    m_grid->setRows(form.Rows);
+}
+
+void TWordList::UseCluesClick(bool useClues)
+{
+    m_useClues->setChecked(useClues);
+    WordListForm form = currentForm();
+    AdjustWordClues(form, *m_context.working.record, useClues);
+    m_settingsForm.UseClues = useClues;
+    storeSettings();
+    m_grid->setRows(form.Rows);
+    m_grid->showClues(useClues);
+    placeForClues(useClues);
+    refreshLexiconButtons();
+}
+
+void TWordList::ChangePhraseClick()
+{
+    if (!m_modify) return;
+    PuzzleRecord& working = *m_context.working.record;
+    m_screen.GetBadList(m_context.programDirectory);
+    TChangeThePhrase dialog(m_context.dialogs, m_context.style, working, m_screen.list(), m_context.random, this);
+    dialog.exec();
+    if (!dialog.changed()) return;
+    working.HiddenPhraseUsed = dialog.hiddenPhraseUsed();
+    working.FillLetters = dialog.fillLetters();
+    m_phraseChanged = true;
+}
+
+}  // namespace qm

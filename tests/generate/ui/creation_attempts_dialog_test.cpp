@@ -1,0 +1,281 @@
+// The progress dialog of a generation run and the way the editor starts a run, on the real
+// generator: design and scale, the lines it shows, Abort after the attempt in progress, Ok, and
+// the single attempt under the wait cursor.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "generate/ui/creation_attempts_dialog.h"
+#include "generate/generation_fixtures.h"
+#include "generate/ui/generation_runner.h"
+
+namespace qm {
+namespace {
+
+using test::workingRecord;
+
+// A seeded source that calls a hook before every draw, so that a test can act in the middle of
+// an attempt.
+class HookedRandom final : public RandomSource {
+public:
+    HookedRandom(std::uint64_t seed, std::function<void(std::size_t draw)> hook)
+        : m_random(seed),
+          m_hook(std::move(hook))
+    {
+    }
+    int Random(int range) override
+    {
+        m_hook(m_draws++);
+        return m_random.Random(range);
+    }
+
+private:
+    SeededRandom m_random;
+    std::function<void(std::size_t)> m_hook;
+    std::size_t m_draws = 0;
+};
+
+TCreationAttempts* openDialog() { return qobject_cast<TCreationAttempts*>(QApplication::activeModalWidget()); }
+
+QPushButton* cancelButton(TCreationAttempts& dialog) { return dialog.findChild<QPushButton*>("Cancel"); }
+
+// Watches for the dialog of a run: when its run has ended, hands it to the check and clicks Ok.
+class FinishedDialogWatch {
+public:
+    explicit FinishedDialogWatch(std::function<void(TCreationAttempts&)> check) : m_check(std::move(check))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            TCreationAttempts* dialog = openDialog();
+            if (!dialog || !dialog->finished()) return;
+            m_timer.stop();
+            m_check(*dialog);
+            cancelButton(*dialog)->click();
+        });
+        m_timer.start(5);
+    }
+
+private:
+    QTimer m_timer;
+    std::function<void(TCreationAttempts&)> m_check;
+};
+
+// The leftmost dark pixel of the band of rows [top, bottom) of the picture, or -1.
+int leftmostInk(const QImage& image, int top, int bottom)
+{
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = top; y < bottom; ++y)
+            if (image.pixelColor(x, y).lightness() < 100) return x;
+    return -1;
+}
+
+class CreationAttemptsTest : public ::testing::Test {
+protected:
+    CreationAttemptsTest()
+    {
+        // 40 letters for 36 cells: no attempt places them all, so every run goes the full length.
+        working = workingRecord({"horse", "zebra", "tiger", "mouse", "camel", "llama", "bison", "otter"}, 6, 6);
+        shape = test::fullShape(6, 6);
+        settings.Attempts = 40;
+    }
+
+    UiStyle style;
+    std::unique_ptr<PuzzleRecord> working;
+    ShapeRecord shape;
+    GenerationSettings settings;
+    BadWordList badWords = builtInBadWords();
+    Candidates candidates;
+};
+
+TEST_F(CreationAttemptsTest, DesignAndScale)
+{
+    struct Case {
+        double scale;
+        QSize client;
+        QRect button;
+        int fontPixels, buttonFontPixels;
+    };
+    const Case cases[] = {
+        {1.0, {323, 106}, {125, 76, 80, 21}, 19, 12},
+        {1.25, {404, 133}, {156, 95, 100, 26}, 24, 15},
+        {2.0, {646, 212}, {250, 152, 160, 42}, 38, 24},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scale);
+        style.scale = c.scale;
+        TCreationAttempts dialog(style, 3, [](GenerationProgress&) { return GenerationOutcome{}; });
+        dialog.show();
+        EXPECT_EQ(dialog.windowTitle(), "Building Puzzles");
+        EXPECT_EQ(dialog.size(), c.client);
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+        EXPECT_EQ(dialog.font().pixelSize(), c.fontPixels);
+        QPushButton* button = cancelButton(dialog);
+        EXPECT_EQ(button->text(), "&Abort");
+        EXPECT_EQ(button->geometry(), c.button);
+        EXPECT_EQ(button->font().pixelSize(), c.buttonFontPixels);
+        EXPECT_TRUE(dialog.attemptLine().isEmpty());
+        EXPECT_TRUE(dialog.completionLine().isEmpty());
+    }
+}
+
+TEST_F(CreationAttemptsTest, ARunShowsEachAttemptThenCompletedAndOk)
+{
+    style.scale = 1.25;
+    QStringList attemptLines;
+    int lastBarValue = -1;
+    bool barRose = true;
+    const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
+    HookedRandom random(7, [&](std::size_t) {
+        TCreationAttempts* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        if (attemptLines.isEmpty() || attemptLines.back() != dialog->attemptLine()) {
+            attemptLines << dialog->attemptLine();
+            if (attemptLines.back() == "Creation Attempt #25" && !folder.isEmpty())
+                dialog->grab().save(folder + "/creation-attempts-running.png");
+        }
+        const int value = dialog->findChild<QProgressBar*>("Progress")->value();
+        barRose = barRose && value >= lastBarValue;
+        lastBarValue = value;
+    });
+    bool checked = false;
+    FinishedDialogWatch watch([&](TCreationAttempts& dialog) {
+        checked = true;
+        EXPECT_EQ(dialog.attemptLine(), "Creation Attempt #40");
+        EXPECT_EQ(dialog.completionLine(), "Completed");
+        EXPECT_EQ(cancelButton(dialog)->text(), "&Ok");
+        EXPECT_FALSE(dialog.findChild<QProgressBar*>("Progress")->isVisible());
+        const QImage picture = dialog.grab().toImage();
+        // The lines are drawn by their top left corners at the scaled design positions.
+        EXPECT_NEAR(leftmostInk(picture, 25, 50), 94, 3);   // 75 x 1.25
+        EXPECT_NEAR(leftmostInk(picture, 56, 85), 144, 3);  // 115 x 1.25
+        if (!folder.isEmpty()) picture.save(folder + "/creation-attempts.png");
+    });
+    const GenerationOutcome outcome =
+        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(outcome.Aborted);
+    EXPECT_EQ(outcome.AttemptCounter, 40);
+    EXPECT_GT(candidates.Slots[3].Score, 0);
+    EXPECT_EQ(attemptLines.front(), "Creation Attempt #1");
+    EXPECT_EQ(attemptLines.back(), "Creation Attempt #40");
+    EXPECT_TRUE(barRose);
+    EXPECT_EQ(openDialog(), nullptr);  // Ok closed it
+
+    // The run with the dialog gives what the same run without one gives.
+    Candidates direct;
+    SeededRandom same(7);
+    BuildPuzzles(*working, shape, settings, badWords, same, direct);
+    for (int slot = 0; slot < kCandidateSlots; ++slot) {
+        EXPECT_EQ(candidates.Slots[slot].Score, direct.Slots[slot].Score);
+        EXPECT_EQ(test::recordBytes(*candidates.Slots[slot].Record), test::recordBytes(*direct.Slots[slot].Record));
+    }
+}
+
+// A click in the middle of attempt 3 is honoured once that attempt is complete: the candidates
+// are those of a run of 3 attempts.
+TEST_F(CreationAttemptsTest, AbortTakesEffectAfterTheAttemptInProgress)
+{
+    int drawsInAttemptThree = 0;
+    bool clicked = false;
+    HookedRandom random(11, [&](std::size_t) {
+        TCreationAttempts* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        if (dialog->attemptLine() != "Creation Attempt #3") return;
+        if (++drawsInAttemptThree == 5 && !clicked) {
+            clicked = true;
+            QTest::mouseClick(cancelButton(*dialog), Qt::LeftButton);
+            EXPECT_EQ(cancelButton(*dialog)->text(), "&Abort");
+            EXPECT_TRUE(dialog->isVisible());
+            // Closing the window during the run asks for the abort too; it stays open.
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            EXPECT_TRUE(dialog->isVisible());
+        }
+    });
+    bool checked = false;
+    FinishedDialogWatch watch([&](TCreationAttempts& dialog) {
+        checked = true;
+        EXPECT_EQ(dialog.attemptLine(), "Aborted on creation Attempt #3");
+        EXPECT_TRUE(dialog.completionLine().isEmpty());
+        EXPECT_EQ(cancelButton(dialog)->text(), "&Ok");
+        EXPECT_EQ(dialog.findChild<QProgressBar*>("Progress")->value(), 3);
+        const QImage picture = dialog.grab().toImage();
+        EXPECT_NEAR(leftmostInk(picture, 20, 40), 25, 3);
+        const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) picture.save(folder + "/creation-attempts-aborted.png");
+    });
+    const GenerationOutcome outcome =
+        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+    ASSERT_TRUE(clicked);
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(outcome.Aborted);
+    EXPECT_EQ(outcome.AttemptCounter, 3);
+    EXPECT_GT(drawsInAttemptThree, 5);  // the attempt went on after the click
+
+    GenerationSettings three = settings;
+    three.Attempts = 3;
+    Candidates direct;
+    SeededRandom same(11);
+    BuildPuzzles(*working, shape, three, badWords, same, direct);
+    for (int slot = 0; slot < kCandidateSlots; ++slot) {
+        EXPECT_EQ(candidates.Slots[slot].Score, direct.Slots[slot].Score);
+        if (direct.Slots[slot].Score > 0)
+            EXPECT_EQ(test::recordBytes(*candidates.Slots[slot].Record), test::recordBytes(*direct.Slots[slot].Record));
+    }
+}
+
+TEST_F(CreationAttemptsTest, ASingleAttemptRunsWithoutTheDialogUnderTheWaitCursor)
+{
+    settings.Attempts = 1;
+    bool sawWaitCursor = true;
+    bool sawDialog = false;
+    HookedRandom random(3, [&](std::size_t) {
+        sawWaitCursor = sawWaitCursor && QGuiApplication::overrideCursor() &&
+                        QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        sawDialog = sawDialog || QApplication::activeModalWidget() != nullptr;
+    });
+    const GenerationOutcome outcome =
+        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+    EXPECT_TRUE(sawWaitCursor);
+    EXPECT_FALSE(sawDialog);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(outcome.AttemptCounter, 1);
+    EXPECT_GT(candidates.Slots[0].Score, 0);
+    EXPECT_EQ(candidates.Slots[1].Score, 0);
+}
+
+// Four grids holding every word end the run early; the dialog then shows the last number asked for.
+TEST_F(CreationAttemptsTest, AnEarlyEndShowsTheLastAttemptNumber)
+{
+    working = workingRecord({"horse", "zebra"}, 9, 9);
+    shape = test::fullShape(9, 9);
+    int attemptsStarted = 0;
+    HookedRandom random(5, [&](std::size_t) {
+        attemptsStarted = std::max(attemptsStarted, openDialog()->attemptLine().mid(18).toInt());
+    });
+    FinishedDialogWatch watch([](TCreationAttempts& dialog) {
+        EXPECT_EQ(dialog.attemptLine(), "Creation Attempt #40");
+        EXPECT_EQ(dialog.completionLine(), "Completed");
+    });
+    const GenerationOutcome outcome =
+        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+    EXPECT_EQ(attemptsStarted, 4);
+    EXPECT_EQ(outcome.AttemptsMade, 4);
+}
+
+// Without a random source of its own the run draws from the clock and still ends.
+TEST_F(CreationAttemptsTest, ARunWithoutDirectionsEndsWithEmptySlots)
+{
+    settings.Allowed.fill(false);
+    FinishedDialogWatch watch([](TCreationAttempts& dialog) { EXPECT_EQ(dialog.completionLine(), "Completed"); });
+    const GenerationOutcome outcome = runGeneration(nullptr, style, *working, shape, settings, badWords, candidates);
+    EXPECT_EQ(outcome.AttemptCounter, 40);
+    for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 0);
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,686 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/ui/main_window.h"
+#include "collection/collection_file.h"
+#include "generate/ui/blow_it_up_dialog.h"
+#include "generate/build_puzzles.h"
+#include "generate/ui/change_phrase_dialog.h"
+#include "generate/ui/created_puzzle_dialog.h"
+#include "generate/ui/word_list_window.h"
+#include "generate/ui/words_clues_grid_widget.h"
+#include "layout/default_page_layout.h"
+#include "layout/page_layout_file.h"
+#include "layout/ui/page_layout_list_window.h"
+#include "layout/ui/page_thumbnail_widget.h"
+#include "generate/ui/puzzle_window_support.h"
+#include "support/record_images.h"
+#include "support/ui/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace qm {
+namespace {
+
+using test::readFile;
+using test::writeFile;
+
+template <typename T>
+T* child(QWidget& window, const char* name)
+{
+    T* found = window.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+void setCell(TWordList& editor, int row, WordsCluesGrid::Column column, const QString& text)
+{
+    editor.grid()->item(row - 1, column)->setText(text);
+}
+QString cell(TWordList& editor, int row, WordsCluesGrid::Column column)
+{
+    return editor.grid()->item(row - 1, column)->text();
+}
+
+constexpr auto kWord = WordsCluesGrid::WordColumn;
+constexpr auto kClue = WordsCluesGrid::ClueColumn;
+constexpr auto kUsed = WordsCluesGrid::UsedColumn;
+
+class WordListTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeFile(dir / "QZFLAY.DAT",
+                  test::solidShapeImage("Small", 5, 5).str() + test::solidShapeImage("Big", 12, 12).str());
+        settings.Shapes.LastShape = 0;
+        resetToNewPuzzle(*working.record, loadDefaultPageLayout(dir.path(), 0));
+    }
+
+    // A stored puzzle of the collection, generated, opened for change.
+    void openStoredPuzzle()
+    {
+        PuzzleRecord record = *working.record;
+        record.Category = "Animals";
+        record.Title = "Zoo";
+        test::drawLetters(record, {"CAT  ", "     ", "DOG  ", "     ", "....."});
+        test::setWords(record, {"CAT", "DOG", "EMU"}, 3);
+        record.Clues[0] = "meows";
+        record.Placed[0] = true;
+        record.Placed[1] = true;
+        record.Generated = true;
+        record.FillLetters.fill('Q');
+        CollectionFile file(collectionPath());
+        ASSERT_TRUE(file.CreateCollection());
+        ASSERT_TRUE(file.AppendPuzzle(*working.record));
+        ASSERT_TRUE(file.AppendPuzzle(record));
+        auto read = file.ReadPuzzle(1);
+        ASSERT_TRUE(read);
+        working.record = std::move(*read);
+        working.IsNewPuzzle = false;
+        working.RecordIndex = 1;
+    }
+
+    std::filesystem::path collectionPath() const { return dir / "SCHOOL.QZ3"; }
+    std::unique_ptr<PuzzleRecord> stored(int index) const
+    {
+        auto record = CollectionFile(collectionPath()).ReadPuzzle(index);
+        return record ? std::move(*record) : nullptr;
+    }
+
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    UiStyle style;
+    Settings settings;
+    WorkingCopy working;
+    ShapeRecord currentShape = makeNewShape();
+    Candidates candidates;
+    SeededRandom random{11};
+    WordListContext context{dialogs,
+                            style,
+                            settings.WordList,
+                            settings.Shapes,
+                            settings.PageLayout,
+                            working,
+                            currentShape,
+                            candidates,
+                            dir.path(),
+                            collectionPath(),
+                            {"Animals", "Birds"},
+                            &random};
+};
+
+TEST_F(WordListTest, NewModeShowsTheRecordAndTheSettingsAndHidesSaveAndPhrase)
+{
+    settings.WordList.Generation.Attempts = 25;
+    settings.WordList.Generation.Allowed[1] = false;
+    working.record->Title = "Zoo";
+    working.record->Words[329] = "LAST";
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    EXPECT_EQ(editor.windowTitle(), "Create New Puzzle");
+    EXPECT_FALSE(editor.modifyMode());
+    EXPECT_EQ(child<QLineEdit>(editor, "Title")->text(), "Zoo");
+    EXPECT_EQ(child<QLineEdit>(editor, "Title")->maxLength(), 35);
+    EXPECT_EQ(child<QLineEdit>(editor, "BonusQuest")->maxLength(), 120);
+    EXPECT_EQ(child<QLineEdit>(editor, "Attempts")->maxLength(), 3);
+    EXPECT_EQ(child<QComboBox>(editor, "Category")->count(), 2);
+    EXPECT_EQ(child<QLineEdit>(editor, "Attempts")->text(), "25");
+    EXPECT_TRUE(child<QCheckBox>(editor, "CheckUp")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(editor, "CheckUpRight")->isChecked());
+    EXPECT_EQ(editor.grid()->rowCount(), 330);
+    EXPECT_EQ(cell(editor, 330, WordsCluesGrid::CntColumn), "330");
+    EXPECT_EQ(cell(editor, 330, kWord), "LAST");
+    EXPECT_EQ(editor.grid()->horizontalHeaderItem(3)->text(), "Clue");
+    EXPECT_TRUE(child<QWidget>(editor, "SaveButton")->isHidden());
+    EXPECT_TRUE(child<QWidget>(editor, "ChangePhrase")->isHidden());
+    EXPECT_TRUE(child<QWidget>(editor, "CreateIt")->isEnabled());
+    for (const char* later : {"SpellClue", "Thes", "ImportClue", "ExportClue", "IntCharButton"})
+        EXPECT_FALSE(child<QWidget>(editor, later)->isEnabled()) << later;
+    // The shape of the last puzzle is chosen again.
+    EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "5x5 Small");
+    EXPECT_EQ(currentShape.Width, 5);
+}
+
+TEST_F(WordListTest, CreateChecksRunInOrderAndPointAtTheField)
+{
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    auto* title = child<QLineEdit>(editor, "Title");
+    auto* attempts = child<QLineEdit>(editor, "Attempts");
+    title->setText("   ");
+    editor.CreateItClick();
+    EXPECT_EQ(QApplication::focusWidget(), title);
+    title->setText("Zoo");
+    editor.CreateItClick();
+    child<QComboBox>(editor, "Category")->setCurrentText("Animals");
+    setCell(editor, 2, kClue, "a clue without its word");
+    editor.CreateItClick();
+    setCell(editor, 2, kWord, "CAT");
+    attempts->setText("0");
+    editor.CreateItClick();
+    EXPECT_EQ(QApplication::focusWidget(), attempts);
+    attempts->clear();
+    editor.CreateItClick();
+    attempts->setFocus();
+    QTest::keyClicks(attempts, "12x");
+    EXPECT_EQ(settings.WordList.Generation.Attempts, 12);  // every change goes into the settings
+    setCell(editor, 5, kWord, " ELEPHANT ");
+    editor.CreateItClick();
+    EXPECT_EQ(editor.grid()->currentRow(), 4);
+    EXPECT_EQ(editor.grid()->currentColumn(), kWord);
+    setCell(editor, 5, kWord, "EMU");
+    setCell(editor, 2, kClue, QString(151, 'c'));
+    editor.CreateItClick();
+    EXPECT_EQ(editor.grid()->currentRow(), 1);
+    EXPECT_EQ(editor.grid()->currentColumn(), kClue);
+
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{
+                                 "message Error: No title specified.  Please correct.",
+                                 "message Error: No category specified.  Please correct.",
+                                 "message Error: No words have been entered.  Please correct.",
+                                 "message Error: Attempts must be between 1 and 999.  Please correct.",
+                                 "message Error: Attempts must be between 1 and 999.  Please correct.",
+                                 "message Error: Word is greater than puzzle dimension size of 5 characters in "
+                                 "\"ELEPHANT\".",
+                                 "message Error: The length of the clue for the word \"CAT\" is 1 characters longer "
+                                 "than the maximum clue size of 150."}));
+    EXPECT_EQ(candidates.Slots[0].Score, 0);  // nothing was generated
+}
+
+TEST_F(WordListTest, CellsAreCutWhenEditedAndTabSkipsTheFixedColumns)
+{
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    WordsCluesGrid* grid = editor.grid();
+    setCell(editor, 1, kWord, QString(40, 'w'));
+    setCell(editor, 1, kClue, QString(160, 'c'));
+    for (const auto& [column, limit] : std::vector<std::pair<int, int>>{{kWord, 30}, {kClue, 150}}) {
+        grid->setCurrentCell(0, column);
+        grid->editItem(grid->item(0, column));
+        auto* edit = grid->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text().size(), limit);
+        QTest::keyClick(edit, Qt::Key_Return);
+        // The commit is queued and the editor deleted later.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(grid->item(0, column)->text().size(), limit);
+    }
+    grid->setFocus();
+    grid->setCurrentCell(0, kWord);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentColumn(), kClue);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), kWord);
+    EXPECT_FALSE(grid->cellEditable(0, kUsed));
+}
+
+TEST_F(WordListTest, DeleteMovesTheRowsUpAndDeleteAllAsksFirst)
+{
+    working.record->Placed[2] = true;
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    editor.DeleteAllClueClick();
+    for (int row = 1; row <= 3; ++row) setCell(editor, row, kWord, QString("W%1").arg(row));
+    setCell(editor, 3, kClue, "third");
+    setCell(editor, 330, kWord, "END");
+    editor.grid()->setCurrentCell(1, kWord);
+    editor.DeleteClueClick();
+    EXPECT_EQ(cell(editor, 2, kWord), "W3");
+    EXPECT_EQ(cell(editor, 2, kClue), "third");
+    EXPECT_EQ(cell(editor, 2, kUsed), "x");  // the mark moves with its word
+    EXPECT_EQ(cell(editor, 329, kWord), "END");
+    EXPECT_EQ(cell(editor, 330, kWord), "");
+
+    dialogs.answerMessage(MessageButton::No).answerMessage(MessageButton::Yes);
+    editor.DeleteAllClueClick();
+    EXPECT_EQ(editor.GetWordCount(), 3);
+    editor.DeleteAllClueClick();
+    EXPECT_EQ(editor.GetWordCount(), 0);
+    EXPECT_EQ(cell(editor, 2, kClue), "");
+    EXPECT_EQ(cell(editor, 2, kUsed), "x");
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{"message Error: All words are already cleared.",
+                                        "message Warning: This will remove all words and clues.  Continue?",
+                                        "message Warning: This will remove all words and clues.  Continue?"}));
+}
+
+TEST_F(WordListTest, SwitchingCluesOffAndOnKeepsThemAndMovesTheGrid)
+{
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    setCell(editor, 1, kWord, "CAT");
+    setCell(editor, 1, kClue, "meows");
+    editor.UseCluesClick(false);
+    EXPECT_FALSE(settings.WordList.UseClues);
+    EXPECT_FALSE(editor.grid()->cluesShown());
+    EXPECT_EQ(child<QLabel>(editor, "WordClueLabel")->text(), "Words");
+    EXPECT_EQ(editor.grid()->geometry(), QRect(134, 76, 160, 250));
+    EXPECT_EQ(child<QPushButton>(editor, "DeleteClue")->x(), 301);
+    editor.UseCluesClick(true);
+    EXPECT_TRUE(settings.WordList.UseClues);
+    EXPECT_EQ(cell(editor, 1, kClue), "meows");
+    EXPECT_EQ(child<QLabel>(editor, "WordClueLabel")->text(), "Words and Clues");
+    EXPECT_EQ(editor.grid()->geometry(), QRect(8, 76, 413, 250));
+}
+
+TEST_F(WordListTest, DirectionsTrackBarAndShrinkGoIntoTheSettingsAtOnce)
+{
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    editor.showPage(1);
+    child<QCheckBox>(editor, "CheckDownLeft")->click();
+    EXPECT_FALSE(settings.WordList.Generation.Allowed[5]);
+    child<QToolButton>(editor, "SpeedDownLeft")->click();
+    EXPECT_TRUE(settings.WordList.Generation.Allowed[5]);
+    EXPECT_TRUE(child<QCheckBox>(editor, "CheckDownLeft")->isChecked());
+    child<QToolButton>(editor, "SpeedUp")->click();
+    EXPECT_FALSE(settings.WordList.Generation.Allowed[0]);
+    EXPECT_FALSE(child<QCheckBox>(editor, "CheckUp")->isChecked());
+    child<QSlider>(editor, "MyTrack")->setValue(2);
+    EXPECT_EQ(settings.WordList.Generation.Integration, 2);
+    child<QCheckBox>(editor, "AutoShrink")->click();
+    EXPECT_TRUE(settings.WordList.Generation.Shrink);
+}
+
+TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
+{
+    openStoredPuzzle();
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    EXPECT_TRUE(editor.modifyMode());
+    EXPECT_EQ(cell(editor, 1, kUsed), "x");
+    EXPECT_EQ(cell(editor, 3, kWord), "EMU");  // did not fit: no mark
+    EXPECT_EQ(cell(editor, 3, kUsed), "");
+    for (const char* locked : {"CreateIt", "AutoShrink", "Attempts", "MyTrack", "ImportClue", "DeleteClue",
+                               "DeleteAllClue", "CheckUp", "SpeedUpLeft", "ShapeBox", "NewButton", "ImportButton"})
+        EXPECT_FALSE(child<QWidget>(editor, locked)->isEnabled()) << locked;
+    for (const char* open : {"Title", "Category", "BonusQuest", "SaveButton", "ChangePhrase", "Cancel"})
+        EXPECT_TRUE(child<QWidget>(editor, open)->isEnabled()) << open;
+    EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "5x5 <Current Puzzle>");
+    EXPECT_FALSE(editor.grid()->cellEditable(0, kWord));
+    EXPECT_TRUE(editor.grid()->cellEditable(0, kClue));
+    editor.grid()->setFocus();
+    editor.grid()->setCurrentCell(0, kClue);
+    QTest::keyClick(editor.grid(), Qt::Key_Tab);
+    EXPECT_EQ(editor.grid()->currentRow(), 1);
+    EXPECT_EQ(editor.grid()->currentColumn(), kClue);
+    // Leaving an unchanged puzzle asks nothing.
+    editor.CancelClick();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(WordListTest, ExitOnAChangedStoredPuzzleAsksYesNoOrCancel)
+{
+    openStoredPuzzle();
+    const std::string before = readFile(collectionPath());
+    const std::string question = "message Warning: Puzzle has been modified.  Save changes?";
+    {
+        TWordList editor(context, "Modify Existing Puzzle");
+        editor.show();
+        setCell(editor, 2, kClue, "barks");
+        dialogs.answerMessage(MessageButton::Cancel).answerMessage(MessageButton::No);
+        editor.CancelClick();
+        EXPECT_TRUE(editor.isVisible());
+        editor.CancelClick();
+        EXPECT_FALSE(editor.isVisible());
+        EXPECT_EQ(readFile(collectionPath()), before);
+    }
+    openStoredPuzzle();
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    child<QComboBox>(editor, "Category")->setCurrentText("");  // Yes stores without the checks of Save
+    child<QLineEdit>(editor, "BonusQuest")->setText("  Which one purrs?  ");
+    dialogs.answerMessage(MessageButton::Yes);
+    editor.CancelClick();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{question, question, question}));
+    EXPECT_EQ(editor.storedIndex(), 1);
+    const auto record = stored(1);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->Category.text(), "");
+    EXPECT_EQ(record->BonusQuestion.text(), "Which one purrs?");
+    EXPECT_EQ(record->Letters, working.record->Letters);
+    EXPECT_EQ(CollectionFile(collectionPath()).recordCount().value(), 2);
+}
+
+TEST_F(WordListTest, SaveChecksTitleAndCategoryThenReplacesTheStoredRecord)
+{
+    openStoredPuzzle();
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    child<QLineEdit>(editor, "Title")->clear();
+    editor.SaveClick();
+    child<QLineEdit>(editor, "Title")->setText("Big Zoo");
+    child<QComboBox>(editor, "Category")->setCurrentText(" ");
+    editor.SaveClick();
+    child<QComboBox>(editor, "Category")->setCurrentText("Birds");
+    setCell(editor, 1, kClue, "  purrs  ");
+    editor.SaveClick();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: No title specified.  Please correct.",
+                                                       "message Error: No category specified.  Please correct."}));
+    const auto record = stored(1);
+    EXPECT_EQ(record->Title.text(), "Big Zoo");
+    EXPECT_EQ(record->Category.text(), "Birds");
+    EXPECT_EQ(record->Clues[0].text(), "purrs");
+    EXPECT_EQ(record->WordCount, 3);  // placed and excluded words packed together
+    EXPECT_TRUE(record->Placed[1]);
+    EXPECT_FALSE(record->Placed[2]);
+    EXPECT_TRUE(working.reselect.requested);
+    EXPECT_EQ(working.reselect.title, "Big Zoo");
+}
+
+TEST_F(WordListTest, APhraseChangeIsAskedAboutAndStoredBySave)
+{
+    openStoredPuzzle();
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QCheckBox*>("IncludeHidden")->setChecked(true);
+        dialog->findChild<QLineEdit*>("HiddenPhrase")->setText("abcdefghijklmn");
+        dialog->findChild<QPushButton*>("OkButton")->click();
+    });
+    editor.ChangePhraseClick();
+    EXPECT_TRUE(working.record->HiddenPhraseUsed);
+    dialogs.answerMessage(MessageButton::Yes);
+    editor.CancelClick();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Warning: Puzzle has been modified.  Save changes?"}));
+    const auto record = stored(1);
+    EXPECT_TRUE(record->HiddenPhraseUsed);
+    EXPECT_EQ(record->FillLetters[3], 'A');
+    EXPECT_EQ(record->FillLetters[50], 'C');
+}
+
+TEST_F(WordListTest, ChangeLayoutTakesTheChosenLayoutAndCountsAsAChange)
+{
+    PageLayoutRecord poster = loadDefaultPageLayout(dir.path(), 0);
+    poster.Name = "Poster";
+    poster.Portrait = false;
+    PageLayoutFile layouts = PageLayoutFile::inDirectory(dir.path());
+    ASSERT_TRUE(layouts.AppendLayout(loadDefaultPageLayout(dir.path(), 0)));
+    ASSERT_TRUE(layouts.AppendLayout(poster));
+    openStoredPuzzle();
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    EXPECT_TRUE(child<QWidget>(editor, "ChangeLayout")->isEnabled());  // the layout can change in modify mode
+    QTimer::singleShot(0, [] {
+        auto* list = qobject_cast<TListPages*>(QApplication::activeModalWidget());
+        ASSERT_NE(list, nullptr);
+        const auto found = list->shapeBox()->findItems("Poster", Qt::MatchContains);
+        EXPECT_EQ(found.size(), 1);
+        if (found.size() != 1) return list->reject();
+        list->shapeBox()->setCurrentItem(found.front());
+        list->OkButtonClick();
+    });
+    editor.ChangeLayoutClick();
+    EXPECT_EQ(working.record->Layout.Name.text(), "Poster");
+    EXPECT_EQ(child<QLabel>(editor, "PageLayoutName")->text(), "Poster");
+    ASSERT_TRUE(child<PageThumbnailWidget>(editor, "PageImage")->shownLayout());
+    EXPECT_EQ(child<PageThumbnailWidget>(editor, "PageImage")->shownLayout()->Name.text(), "Poster");
+    dialogs.answerMessage(MessageButton::Yes);
+    editor.CancelClick();
+    EXPECT_EQ(stored(1)->Layout.Name.text(), "Poster");
+}
+
+TEST_F(WordListTest, ASaveThatCannotOpenTheFileSaysSoAndCloses)
+{
+    openStoredPuzzle();
+    context.collectionPath = dir / "gone" / "SCHOOL.QZ3";
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    editor.SaveClick();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: Unable to save puzzle."}));
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_FALSE(editor.storedIndex());
+}
+
+// Pictures of the editor and the chooser for the documentation, written when QM_SCREENSHOT_DIR
+// names a folder.
+TEST_F(WordListTest, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "QM_SCREENSHOT_DIR is not set";
+    writeFile(dir / "QZFLAY.DAT",
+              test::solidShapeImage("Square", 15, 15).str() + test::solidShapeImage("Small", 5, 5).str());
+    const std::vector<std::pair<const char*, const char*>> words{
+        {"LION", "King of the savannah"},  {"TIGER", "Striped big cat"},   {"ZEBRA", "Striped horse"},
+        {"GIRAFFE", "Tallest animal"},     {"HIPPO", "River horse"},       {"MONKEY", "Loves bananas"},
+        {"ELEPHANT", "Never forgets"},     {"PENGUIN", "Bird that swims"}, {"CROCODILE", "Snappy reptile"},
+        {"KANGAROO", "Hops with a pouch"}, {"PANDA", "Eats bamboo"},       {"OTTER", "Floats on its back"},
+        {"FLAMINGO", "Pink wader"},        {"CAMEL", "Two humps"},         {"RHINOCEROS", "Horned giant"}};
+    {
+        TWordList editor(context, "Create New Puzzle");
+        editor.show();
+        editor.findChild<QLineEdit*>("Title")->setText("At the Zoo");
+        editor.findChild<QComboBox*>("Category")->setCurrentText("Animals");
+        child<QLineEdit>(editor, "BonusQuest")->setText("Which animal sleeps standing up?");
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            setCell(editor, static_cast<int>(i) + 1, kWord, words[i].first);
+            setCell(editor, static_cast<int>(i) + 1, kClue, words[i].second);
+        }
+        ASSERT_TRUE(editor.grab().save(folder + "/word-list-editor-new.png"));
+        editor.showPage(1);
+        ASSERT_TRUE(editor.grab().save(folder + "/word-list-editor-options.png"));
+        PrepareCreate(editor.currentForm(), currentShape, *working.record);
+    }
+    ASSERT_EQ(currentShape.Width, 15);
+    GenerationSettings generation;
+    generation.Attempts = 30;
+    const BadWordList badWords = builtInBadWords();
+    BuildPuzzles(*working.record, currentShape, generation, badWords, random, candidates);
+    CreatedPuzzleContext chooserContext{dialogs, style, candidates, working, collectionPath(), badWords, &random};
+    TCreatedPuzzle chooser(chooserContext);
+    chooser.show();
+    ASSERT_TRUE(chooser.grab().save(folder + "/created-puzzle.png"));
+    TBlowItUp view(style, *candidates.Slots[0].Record, candidates.Slots[0].Score, "Best Fit");
+    view.show();
+    ASSERT_TRUE(view.grab().save(folder + "/created-puzzle-enlarged.png"));
+
+    // The puzzle stored, then opened again for change.
+    if (candidates.Slots[0].Score < static_cast<int>(words.size())) dialogs.answerMessage(MessageButton::Yes);
+    chooser.SaveClick();
+    ASSERT_TRUE(chooser.stored());
+    auto read = CollectionFile(collectionPath()).ReadPuzzle(0);
+    ASSERT_TRUE(read);
+    working.record = std::move(*read);
+    working.IsNewPuzzle = false;
+    working.RecordIndex = 0;
+    TWordList modify(context, "Modify Existing Puzzle");
+    modify.show();
+    ASSERT_TRUE(modify.grab().save(folder + "/word-list-editor-modify.png"));
+    modify.showPage(1);
+    ASSERT_TRUE(modify.grab().save(folder + "/word-list-editor-modify-options.png"));
+    TChangeThePhrase phrase(dialogs, style, *working.record, badWords, &random);
+    phrase.show();
+    ASSERT_TRUE(phrase.grab().save(folder + "/hidden-phrase.png"));
+
+    // At the 1024 x 768 screen size, with the clues switched off after showing.
+    style.scale = 1.6;
+    TWordList large(context, "Modify Existing Puzzle");
+    large.show();
+    large.UseCluesClick(false);
+    ASSERT_TRUE(large.grab().save(folder + "/word-list-editor-1024x768.png"));
+    large.UseCluesClick(true);
+}
+
+// The road of one puzzle from the main window's commands through the editor and the chooser
+// to the collection file.
+class PuzzleRoadTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeFile(dir / "QZFLAY.DAT", test::solidShapeImage("Square", 12, 12).str());
+        writeFile(dir / "QMAZE3.INI", "[Misc]\r\nLast Group=" + (dir / "SCHOOL.QZ3").string() +
+                                          "\r\nShow Tips=No\r\n[Create Options]\r\nLast Shape=0\r\n");
+        writeFile(dir / "SCHOOL.QZ3", test::collectionImage({{"Birds", "Owl"}}));
+        MainWindowLinks links;
+        links.editPuzzle = [this](TMainWin& window, const QString& caption) {
+            captions.push_back(caption);
+            Settings& settings = window.settings();
+            WordListContext context{window.dialogs(),
+                                    window.uiStyle(),
+                                    settings.WordList,
+                                    settings.Shapes,
+                                    settings.PageLayout,
+                                    window.workingCopy(),
+                                    window.currentShape(),
+                                    candidates,
+                                    window.programDirectory(),
+                                    window.collectionPath(),
+                                    {},
+                                    &random};
+            if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
+        };
+        MainWindowEnvironment environment{dir.path(), dir.path(), &dialogs, QSize(1024, 768)};
+        window = std::make_unique<TMainWin>(std::move(environment), links);
+    }
+
+    // The next editor that opens gets these steps.
+    void inEditor(std::function<void(TWordList&)> steps)
+    {
+        QTimer::singleShot(0, [steps] {
+            auto* editor = qobject_cast<TWordList*>(QApplication::activeModalWidget());
+            ASSERT_NE(editor, nullptr);
+            steps(*editor);
+        });
+    }
+    // Create, then Save Puzzle in the chooser that opens.
+    static void createAndSave(TWordList& editor)
+    {
+        QTimer::singleShot(0, [] {
+            auto* chooser = qobject_cast<TCreatedPuzzle*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->selectedSlot(), 1);
+            chooser->SaveClick();
+        });
+        editor.CreateItClick();
+    }
+    QString selectedPuzzle() const
+    {
+        const auto selected = window->puzzleList()->selectedItems();
+        return selected.isEmpty() ? QString() : selected.front()->text();
+    }
+    std::string recordBytes(int index) const
+    {
+        return readFile(dir / "SCHOOL.QZ3")
+            .substr(static_cast<std::size_t>(index) * PuzzleRecord::kSize, PuzzleRecord::kSize);
+    }
+
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    Candidates candidates;
+    SeededRandom random{2024};
+    std::vector<QString> captions;
+    std::unique_ptr<TMainWin> window;
+};
+
+TEST_F(PuzzleRoadTest, NewCopyAndModifyStoreThroughTheEditorAndTheChooser)
+{
+    inEditor([](TWordList& editor) {
+        editor.findChild<QLineEdit*>("Title")->setText("Zoo");
+        editor.findChild<QComboBox*>("Category")->setCurrentText("Animals");
+        setCell(editor, 1, kWord, "CAT");
+        setCell(editor, 2, kClue, "dropped with its empty word");
+        setCell(editor, 4, kWord, " DOG ");
+        setCell(editor, 4, kClue, "barks");
+        createAndSave(editor);
+        EXPECT_FALSE(editor.isVisible());
+    });
+    window->newPuzzle();
+    EXPECT_EQ(selectedPuzzle(), "Zoo");
+    std::string record = recordBytes(1);
+    EXPECT_EQ(test::storedText(record, test::kVersionTagAt), "3.0g");
+    EXPECT_EQ(record[test::kWordCountAt], 2);
+    EXPECT_EQ(test::storedText(record, test::kWordsAt), "CAT");
+    EXPECT_EQ(test::storedText(record, test::kWordsAt + 31), "DOG");
+    EXPECT_EQ(test::storedText(record, test::kCluesAt), "");
+    EXPECT_EQ(test::storedText(record, test::kCluesAt + 151), "barks");
+    EXPECT_EQ(std::string(record, test::kPlacedAt, 3), std::string("\x01\x01\x00", 3));
+    EXPECT_EQ(record[test::kGeneratedAt], 1);
+    const auto stored = CollectionFile(dir / "SCHOOL.QZ3").ReadPuzzle(1);
+    ASSERT_TRUE(stored);
+    EXPECT_TRUE((*stored)->Layout == loadDefaultPageLayout(dir.path(), 0));
+    for (int r = 1; r <= 12; ++r)
+        for (int c = 1; c <= 12; ++c) {
+            const std::size_t at = test::gridAt(test::kLettersAt, r, c);
+            if (record[at] != ' ') continue;
+            const char fill = record[test::gridAt(test::kFillLettersAt, r, c)];
+            EXPECT_TRUE(fill >= 'A' && fill <= 'Z');
+        }
+
+    // A copy is appended under its copy name.
+    inEditor([](TWordList& editor) {
+        EXPECT_FALSE(editor.modifyMode());
+        EXPECT_EQ(editor.findChild<QLineEdit*>("Title")->text(), "Zoo (2)");
+        createAndSave(editor);
+    });
+    window->copyPuzzle();
+    EXPECT_EQ(CollectionFile(dir / "SCHOOL.QZ3").recordCount().value(), 3);
+    EXPECT_EQ(test::storedText(recordBytes(2), test::kTitleAt), "Zoo (2)");
+    EXPECT_EQ(selectedPuzzle(), "Zoo (2)");
+
+    // Modify replaces the record in its place, its grid as generated.
+    const std::string lettersBefore = recordBytes(2).substr(test::kLettersAt, 2 * kGridCells);
+    inEditor([](TWordList& editor) {
+        EXPECT_TRUE(editor.modifyMode());
+        setCell(editor, 1, kClue, "meows");
+        editor.SaveClick();
+    });
+    window->modifyPuzzle();
+    EXPECT_EQ(CollectionFile(dir / "SCHOOL.QZ3").recordCount().value(), 3);
+    EXPECT_EQ(test::storedText(recordBytes(2), test::kCluesAt), "meows");
+    EXPECT_EQ(recordBytes(2).substr(test::kLettersAt, 2 * kGridCells), lettersBefore);
+    EXPECT_EQ(captions, (std::vector<QString>{"Create New Puzzle", "Create New Puzzle (copy of existing puzzle)",
+                                              "Modify Existing Puzzle"}));
+    EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(PuzzleRoadTest, LeavingANewPuzzleStoresAndAsksNothing)
+{
+    const std::string before = readFile(dir / "SCHOOL.QZ3");
+    inEditor([](TWordList& editor) {
+        editor.findChild<QLineEdit*>("Title")->setText("Never");
+        editor.CancelClick();
+    });
+    window->newPuzzle();
+    EXPECT_EQ(readFile(dir / "SCHOOL.QZ3"), before);
+    EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST(ProgramLinks, NewPuzzleOpensTheEditorWithItsCaption)
+{
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    writeFile(dir / "QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
+    MainWindowEnvironment environment{dir.path(), dir.path(), &dialogs, QSize(1024, 768)};
+    TMainWin window(std::move(environment), programLinks());
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        QWidget* editor = QApplication::activeModalWidget();
+        ASSERT_NE(editor, nullptr);
+        caption = editor->windowTitle();
+        qobject_cast<TWordList*>(editor)->CancelClick();
+    });
+    dialogs.answerMessage(MessageButton::Ok);  // no shapes beside the program
+    window.newPuzzle();
+    EXPECT_EQ(caption, "Create New Puzzle");
+}
+
+}  // namespace
+}  // namespace qm

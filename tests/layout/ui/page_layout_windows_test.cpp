@@ -1,0 +1,345 @@
+// The layout list window TListPages and the extract window TExtractAPuzzle.
+#include <climits>
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "collection/collection_file.h"
+#include "layout/ui/page_layout_extract_window.h"
+#include "layout/ui/page_layout_list_window.h"
+#include "layout/ui/page_thumbnail_widget.h"
+#include "layout/page_layout_test_support.h"
+#include "support/ui/modal_window.h"
+#include "support/ui/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace qm {
+namespace {
+
+using test::layoutImage;
+using test::letterLayout;
+using test::readFile;
+using test::whileModalOpen;
+using test::writeFile;
+
+std::vector<QString> itemsOf(const QListWidget& list)
+{
+    std::vector<QString> items;
+    for (int i = 0; i < list.count(); ++i) items.push_back(list.item(i)->text());
+    return items;
+}
+
+class TListPagesTest : public ::testing::Test {
+protected:
+    template <typename T>
+    static T* child(QWidget& window, const char* name)
+    {
+        T* found = window.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static QPushButton* button(QWidget& window, const char* name) { return child<QPushButton>(window, name); }
+
+    PageLayoutFile layoutFile() const { return PageLayoutFile::inDirectory(dir.path()); }
+    void writeLayouts(std::initializer_list<std::string> records)
+    {
+        std::string bytes;
+        for (const auto& record : records) bytes += record;
+        writeFile(layoutFile().path(), bytes);
+    }
+    void writeCollection(std::initializer_list<std::pair<const char*, const char*>> puzzles)
+    {
+        CollectionFile collection(collectionPath);
+        for (const auto& [title, layoutName] : puzzles) {
+            auto puzzle = std::make_unique<PuzzleRecord>();
+            puzzle->Title.assign(title);
+            puzzle->Layout = makeBuiltInPageLayout();
+            puzzle->Layout.Name.assign(layoutName);
+            ASSERT_TRUE(collection.AppendPuzzle(*puzzle));
+        }
+    }
+
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    UiStyle style;
+    PageLayoutSettings settings;
+    std::filesystem::path collectionPath = dir / "Class.QZ3";
+    PageLayoutListContext context{dialogs, style, settings, dir.path(), collectionPath};
+};
+
+TEST_F(TListPagesTest, ManagingOpensOnTheFirstEntryWithSelectDisabled)
+{
+    writeLayouts({letterLayout("Worksheet"), letterLayout("Clue Sheet")});
+    TListPages window(context, PageListMode::Manage, nullptr);
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "Puzzle Page Layouts");
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"Clue Sheet (Letter)", "Worksheet (Letter)  <<DEFAULT>>"}));
+    EXPECT_EQ(list->currentRow(), 0);
+    auto* img = child<PageThumbnailWidget>(window, "Img");
+    EXPECT_EQ(img->size(), QSize(245, 313));
+    ASSERT_TRUE(img->shownLayout());
+    EXPECT_EQ(img->shownLayout()->Name.text(), "Clue Sheet");
+    EXPECT_FALSE(button(window, "OkButton")->isEnabled());
+    for (const char* name : {"NewButton", "ModifyButton", "CopyButton", "DeleteButton", "ImportButton", "ExportButton",
+                             "ExtractButton", "DefaultButton", "ExitButton"})
+        EXPECT_TRUE(button(window, name)->isEnabled()) << name;
+    QStringList legend;
+    for (auto* label : window.findChildren<QLabel*>())
+        if (!label->text().isEmpty()) legend << label->text();
+    EXPECT_EQ(legend, (QStringList{"Puzzle", "Words", "Title", "Bonus", "Text, Shapes"}));
+    EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(TListPagesTest, WithoutLayoutsWarnsAndDisablesWhatNeedsOne)
+{
+    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    window.show();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Warning: No saved page layouts could be found."}));
+    for (const char* name : {"OkButton", "ModifyButton", "CopyButton", "DeleteButton", "ExportButton"})
+        EXPECT_FALSE(button(window, name)->isEnabled()) << name;
+    for (const char* name : {"NewButton", "ImportButton", "ExtractButton", "DefaultButton"})
+        EXPECT_TRUE(button(window, name)->isEnabled()) << name;
+    EXPECT_FALSE(child<PageThumbnailWidget>(window, "Img")->shownLayout());
+    window.DefaultButtonClick();
+    EXPECT_EQ(dialogs.log().back(), "message Error: No page layout selected.");
+}
+
+TEST_F(TListPagesTest, SelectWritesTheChosenLayoutIntoTheCallersAndCloses)
+{
+    std::string second = letterLayout("Second");
+    second[88 + 700] = '\x33';  // a stale byte: the record is copied whole
+    writeLayouts({letterLayout("First"), second});
+    PageLayoutRecord callerLayout = makeBuiltInPageLayout();
+    for (const PageListMode mode : {PageListMode::PuzzleLayout, PageListMode::PrintLayout}) {
+        TListPages window(context, mode, &callerLayout);
+        window.show();
+        EXPECT_TRUE(button(window, "OkButton")->isEnabled());
+        child<QListWidget>(window, "ShapeBox")->setCurrentRow(1);
+        button(window, "OkButton")->click();
+        EXPECT_TRUE(window.layoutSelected());
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(callerLayout, test::decodeLayout(std::vector<std::uint8_t>(second.begin(), second.end())));
+        callerLayout = makeBuiltInPageLayout();
+    }
+}
+
+TEST_F(TListPagesTest, SelectWithoutAnEntryRefusesAndRunGivesFalseWhenClosed)
+{
+    writeLayouts({letterLayout("Only")});
+    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    window.show();
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    list->setCurrentRow(-1);
+    EXPECT_FALSE(button(window, "OkButton")->isEnabled());
+    window.OkButtonClick();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: No layout has been selected."}));
+    EXPECT_FALSE(window.layoutSelected());
+
+    PageLayoutRecord callerLayout = makeBuiltInPageLayout();
+    whileModalOpen<TListPages>(
+        [&] { EXPECT_FALSE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
+        [](TListPages& open) { button(open, "ExitButton")->click(); });
+    EXPECT_EQ(callerLayout, makeBuiltInPageLayout());
+    whileModalOpen<TListPages>(
+        [&] { EXPECT_TRUE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
+        [](TListPages& open) { button(open, "OkButton")->click(); });
+    EXPECT_EQ(callerLayout.Name.text(), "Only");
+}
+
+TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
+{
+    settings.DefaultPage = 1;
+    writeLayouts({letterLayout("A"), letterLayout("B"), letterLayout("C")});
+    TListPages window(context, PageListMode::Manage, nullptr);
+    window.show();
+    dialogs.answerMessage(MessageButton::No).answerMessage(MessageButton::Yes);
+    button(window, "DeleteButton")->click();
+    EXPECT_EQ(*layoutFile().recordCount(), 3);
+    button(window, "DeleteButton")->click();
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"B (Letter)", "C (Letter)  <<DEFAULT>>"}));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownLayout()->Name.text(), "B");
+    EXPECT_EQ(settings.DefaultPage, 1);
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{"message Delete?: Are you sure you want to delete \"A (Letter)\"?",
+                                        "message Delete?: Are you sure you want to delete \"A (Letter)\"?"}));
+}
+
+TEST_F(TListPagesTest, DeletingTheLastLayoutWarnsAndDisables)
+{
+    writeLayouts({letterLayout("Only")});
+    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    window.show();
+    dialogs.answerMessage(MessageButton::Yes);
+    button(window, "DeleteButton")->click();
+    EXPECT_EQ(dialogs.log().back(), "message Warning: No saved page layouts could be found.");
+    EXPECT_FALSE(button(window, "OkButton")->isEnabled());
+    EXPECT_FALSE(button(window, "DeleteButton")->isEnabled());
+    EXPECT_FALSE(child<PageThumbnailWidget>(window, "Img")->shownLayout());
+}
+
+TEST_F(TListPagesTest, SetDefaultChangesTheSettingAndTheMark)
+{
+    writeLayouts({letterLayout("A"), letterLayout("B")});
+    TListPages window(context, PageListMode::Manage, nullptr);
+    window.show();
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    list->setCurrentRow(1);
+    button(window, "DefaultButton")->click();
+    EXPECT_EQ(settings.DefaultPage, 1);
+    EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"A (Letter)", "B (Letter)  <<DEFAULT>>"}));
+    EXPECT_EQ(list->currentRow(), 1);
+}
+
+TEST_F(TListPagesTest, ExportAndImportGoThroughTheFileDialogs)
+{
+    writeLayouts({letterLayout("A")});
+    settings.LastExportLayoutFile = (dir / "last.PAG").string();
+    TListPages window(context, PageListMode::Manage, nullptr);
+    window.show();
+    const QString pag = QString::fromStdString((dir / "A.PAG").string());
+    const QString broken = QString::fromStdString((dir / "broken.PAG").string());
+    writeFile(dir / "broken.PAG", "PAG1.0 and far too short");
+    dialogs.cancelFile().answerFile(pag).answerFile(pag).answerFile(broken);
+    button(window, "ExportButton")->click();
+    button(window, "ExportButton")->click();
+    EXPECT_TRUE(readFile(dir / "A.PAG") == "PAG1.0" + letterLayout("A"));
+    EXPECT_EQ(settings.LastExportLayoutFile, pag.toStdString());
+    button(window, "ImportButton")->click();
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    // The import's entry sorts before the one with the mark behind the same text.
+    EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"A (Letter)", "A (Letter)  <<DEFAULT>>"}));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(settings.LastImportLayoutFile, pag.toStdString());
+    button(window, "ImportButton")->click();
+    EXPECT_EQ(*layoutFile().recordCount(), 2);
+
+    ASSERT_EQ(dialogs.fileRequests().size(), 4u);
+    const FileRequest& exportRequest = dialogs.fileRequests()[0];
+    EXPECT_EQ(exportRequest.kind, FileDialogKind::Save);
+    EXPECT_EQ(exportRequest.title, "Export Page Layouts");
+    EXPECT_EQ(exportRequest.filter, "Page Layouts (*.PAG)|*.PAG");
+    EXPECT_EQ(exportRequest.defaultExtension, "PAG");
+    EXPECT_EQ(exportRequest.initialFile, QString::fromStdString((dir / "last.PAG").string()));
+    EXPECT_TRUE(exportRequest.promptOverwrite);
+    const FileRequest& importRequest = dialogs.fileRequests()[2];
+    EXPECT_EQ(importRequest.kind, FileDialogKind::Open);
+    EXPECT_EQ(importRequest.title, "Import Page Layouts");
+    EXPECT_EQ(importRequest.filter, "Page Layouts (*.PAG)|*.PAG");
+    EXPECT_TRUE(importRequest.fileMustExist);
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[0].caption, "OK");
+    EXPECT_EQ(dialogs.messages()[0].text, "Page Layout Exported!");
+    EXPECT_EQ(dialogs.messages()[1].text, "Page layout file is corrupt or incompatible.  Import aborted.");
+}
+
+TEST_F(TListPagesTest, NewCopyAndModifyHandOverToTheDesigner)
+{
+    writeLayouts({letterLayout("A")});
+    TListPages window(context, PageListMode::Manage, nullptr);
+    window.show();
+    button(window, "NewButton")->click();
+    button(window, "CopyButton")->click();
+    button(window, "ModifyButton")->click();
+    child<QListWidget>(window, "ShapeBox")->setCurrentRow(-1);
+    button(window, "ModifyButton")->click();
+    button(window, "CopyButton")->click();
+    const std::string notice = "message Notice: The page layout designer is not available in this version yet.";
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{notice, notice, notice, "message Error: No page layout selected.",
+                                        "message Error: No page layout selected."}));
+    EXPECT_EQ(*layoutFile().recordCount(), 1) << "nothing was saved";
+}
+
+TEST_F(TListPagesTest, ExtractAppendsThePuzzlesLayoutAndSelectsIt)
+{
+    writeLayouts({letterLayout("Existing")});
+    writeCollection({{"Zoo", "Zoo page"}, {"Apes", "Ape page"}});
+    TListPages window(context, PageListMode::Manage, nullptr);
+    window.show();
+    whileModalOpen<TExtractAPuzzle>([&] { button(window, "ExtractButton")->click(); },
+                                    [](TExtractAPuzzle& extract) {
+                                        EXPECT_EQ(extract.windowTitle(), "Extract Page Layout From Puzzle");
+                                        EXPECT_EQ(itemsOf(*extract.puzzleBox()), (std::vector<QString>{"Apes", "Zoo"}));
+                                        EXPECT_EQ(extract.puzzleBox()->currentRow(), 0);
+                                        extract.puzzleBox()->setCurrentRow(1);
+                                        button(extract, "ExtractButton")->click();
+                                    });
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"Existing (Letter)  <<DEFAULT>>", "Zoo page (Letter)"}));
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownLayout()->Name.text(), "Zoo page");
+    const PageLayoutRecord stored = layoutFile().ReadLayout(1).value();
+    EXPECT_EQ(stored, CollectionFile(collectionPath).ReadPuzzle(0).value()->Layout);
+    EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(TListPagesTest, ExtractWithoutPuzzlesOrWithoutTheCollection)
+{
+    TListPages window(context, PageListMode::Manage, nullptr);
+    int otherDefault = 0;
+    PageLayoutList list(PageLayoutFile::inDirectory(dir.path()), otherDefault);
+    {
+        TExtractAPuzzle extract(dialogs, style, list, collectionPath);
+        EXPECT_FALSE(button(extract, "ExtractButton")->isEnabled());
+        extract.ExtractClick();
+        EXPECT_EQ(dialogs.log().back(), "message Error: No puzzles have been selected for export.");
+    }
+    writeCollection({{"Zoo", "Zoo page"}});
+    TExtractAPuzzle extract(dialogs, style, list, collectionPath);
+    std::filesystem::remove(collectionPath);
+    extract.ExtractClick();
+    EXPECT_EQ(dialogs.log().back(), "message Error: Unable to open puzzle.");
+    EXPECT_FALSE(extract.extracted());
+    EXPECT_FALSE(std::filesystem::exists(layoutFile().path()));
+}
+
+TEST_F(TListPagesTest, BrokenRecordsListAndDrawWithoutHarm)
+{
+    test::ImageBuilder broken = layoutImage("Broken", "Custom", std::nan(""), -1e308, 0, -5, 32767);
+    test::addObject(broken, 1, 2, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    test::addObject(broken, 2, 77, 0, 0, 10, 10);
+    test::ImageBuilder wild = layoutImage("Wild", "Letter", 8.5, 11, 408, 528, -3);
+    for (int k = 1; k <= 20; ++k) test::addObject(wild, k, static_cast<std::int16_t>(k), -99999, 5, 99999, 99999);
+    writeLayouts({broken.str(), wild.str()});
+    TListPages window(context, PageListMode::Manage, nullptr);
+    window.show();
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"Broken (Custom 0\" x -1000000\")  <<DEFAULT>>", "Wild (Letter)"}));
+    EXPECT_FALSE(window.grab().isNull());
+    list->setCurrentRow(1);
+    EXPECT_FALSE(window.grab().isNull());
+}
+
+TEST_F(TListPagesTest, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "QM_SCREENSHOT_DIR is not set";
+    std::filesystem::copy_file(QM_STARTER_LAYOUT_FILE, layoutFile().path());
+    writeCollection({{"Farm Animals", "Farm"}, {"Planets", "Space"}, {"Capitals", "Maps"}});
+    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    window.show();
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    const auto shoot = [&](const QString& entry, const QString& file) {
+        const auto found = list->findItems(entry, Qt::MatchStartsWith);
+        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
+        list->setCurrentItem(found.front());
+        ASSERT_TRUE(window.grab().save(folder + "/" + file));
+    };
+    shoot("Worksheet (Letter)", "page-layout-list.png");
+    shoot("Landscape", "page-layout-list-landscape.png");
+    shoot("Bonus Question", "page-layout-list-bonus.png");
+    PageLayoutList target(layoutFile(), settings.DefaultPage);
+    TExtractAPuzzle extract(dialogs, style, target, collectionPath);
+    extract.show();
+    ASSERT_TRUE(extract.grab().save(folder + "/page-layout-extract.png"));
+}
+
+}  // namespace
+}  // namespace qm
