@@ -58,10 +58,10 @@ void createPuzzle(const CreateArgs& args)
     if (!checked.check.passed) refuse(checked.check.message);
     PrepareCreate(*form, shape, *copy.record);
 
-    SeededRandom random(seedOf(args.generation));
-    const BadWordList badWords = readBadWordList(programDirectory());
+    RunRandom random(nullptr, args.generation.seed);
+    const BadWordList badWords = GetBadList(programDirectory());
     Candidates candidates;
-    BuildPuzzles(*copy.record, shape, generationSettingsOf(args.generation, checked.attempts), badWords, random,
+    BuildPuzzles(*copy.record, shape, generationSettingsOf(args.generation, checked.attempts), badWords, random.source(),
                  candidates);
 
     SaveChoice choice;
@@ -71,7 +71,7 @@ void createPuzzle(const CreateArgs& args)
     choice.typedWordCount = copy.record->usedWordCount();
     CollectionFile collection(args.collection);
     FixedAnswers answers(args);
-    const SaveOutcome saved = SaveChosenPuzzle(candidates, choice, copy, collection, badWords, random, answers);
+    const SaveOutcome saved = SaveChosenPuzzle(candidates, choice, copy, collection, badWords, random.source(), answers);
     switch (saved.end) {
     case SaveOutcome::End::Stored:
         break;

@@ -31,10 +31,10 @@ void generate(const GenerationArgs& args)
     auto working = std::make_unique<PuzzleRecord>();
     PrepareCreate(*form, shape, *working);
 
-    SeededRandom random(seedOf(args));
+    RunRandom random(nullptr, args.seed);
     Candidates candidates;
     BuildPuzzles(*working, shape, generationSettingsOf(args, attemptsOf(args.attempts)),
-                 readBadWordList(programDirectory()), random, candidates);
+                 GetBadList(programDirectory()), random.source(), candidates);
 
     Json slots = Json::array();
     for (const auto& slot : candidates.Slots) slots.push_back(slotJson(slot));

@@ -104,6 +104,5 @@ GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts
     return settings;
 }
 
-std::uint64_t seedOf(const GenerationArgs& args) { return args.seed.value_or(SeededRandom::clockSeed()); }
 
 }  // namespace qm::cli

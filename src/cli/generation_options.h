@@ -35,6 +35,6 @@ ShapeRecord shapeOf(const GenerationArgs& args);
 // The settings of a run of the given number of attempts; the directions not given come from
 // QMAZE3.INI in the current directory.
 GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts);
-std::uint64_t seedOf(const GenerationArgs& args);
+
 
 }  // namespace qm::cli

@@ -31,7 +31,7 @@ BadWordList builtInBadWords()
     return list;
 }
 
-BadWordList readBadWordList(const std::filesystem::path& programDirectory)
+BadWordList GetBadList(const std::filesystem::path& programDirectory)
 {
     BadWordList list = builtInBadWords();
     const auto contents = readWholeFile(programDirectory / kBadListFileName);

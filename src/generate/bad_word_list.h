@@ -30,7 +30,7 @@ BadWordList builtInBadWords();
 // The built-in entries followed by the first lines of BADLIST.TXT in the program directory, one
 // entry a line cut to 15 characters, until the list holds 120. A missing or unreadable file
 // leaves the built-in entries alone. A file in UTF-8 is taken in the record code page.
-BadWordList readBadWordList(const std::filesystem::path& programDirectory);
+BadWordList GetBadList(const std::filesystem::path& programDirectory);
 
 // Every entry with 'a'..'z' raised to capitals and nothing else changed: grid letters are
 // capitals, and the screen compares bytes exactly.

@@ -1,7 +1,7 @@
 #include "generate/build_puzzles.h"
 
 #include "generate/attempt_builder.h"
-#include "generate/bad_word_matcher.h"
+#include "generate/offensive_word_screen.h"
 
 namespace qm {
 
@@ -13,7 +13,7 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
     const int wordCount = working.usedWordCount();
     for (auto& slot : candidates.Slots) slot.Score = 0;
 
-    const BadWordMatcher screen(upCasedBadWords(badWords));
+    const OffensiveWordScreen screen(badWords);
     PuzzleGrid noFillLetters;  // the free cells hold no fill letters while a grid is generated
     noFillLetters.fill(' ');
     AttemptBuilder attempt(working, shape, settings);
@@ -25,7 +25,7 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
         if (progress) progress->attemptStarting(counter);
         const int score = attempt.build(random);
         ++outcome.AttemptsMade;
-        if (screen.occursIn(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
+        if (screen.TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
             --counter;
             ++outcome.RejectedAttempts;
         } else if (const int slot = makeRoomForAttempt(candidates, score); slot >= 0) {

@@ -38,25 +38,19 @@ SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& cho
     working = *slot.Record;
     SaveOutcome outcome;
     // More than 255 free cells leave the box cleared: such a grid is always filled randomly.
-    if (choice.includeHidden && selection.phraseEnabled) {
-        working.HiddenPhraseUsed = true;
-        if (FormCheck check = CheckPhrase(choice.phrase, selection.FreeCells, PhraseSource::Chooser); !check.passed)
-            return refused(std::move(check));
-        fillWithPhrase(working, phraseText(choice.phrase));
-        if (showsOffensiveWord(working, badWords) && questions.changeOffensivePhrase()) {
-            outcome.end = SaveOutcome::End::BackToPhrase;
-            outcome.refusal.focus = FormField::HiddenPhrase;
-            return outcome;
-        }
-    } else {
-        working.HiddenPhraseUsed = false;
-        const ScreenedFill fill = fillRandomlyAndScreen(working, badWords, random);
-        outcome.randomFills = fill.fills;
-        if (!fill.passed) {
-            SaveOutcome stopped = refused(FormCheck::refuse(kRandomFillRefusal));
-            stopped.randomFills = fill.fills;
-            return stopped;
-        }
+    const bool usePhrase = choice.includeHidden && selection.phraseEnabled;
+    FreeCellsFill fill = fillFreeCells(working, usePhrase, choice.phrase, PhraseSource::Chooser, badWords, random);
+    if (!fill.check.passed) {
+        SaveOutcome stopped = refused(std::move(fill.check));
+        stopped.randomFills = fill.randomFills;
+        return stopped;
+    }
+    outcome.randomFills = fill.randomFills;
+    // A phrase is the user's own: it is kept when they say so, even if it forms a screened word.
+    if (usePhrase && showsOffensiveWord(working, badWords) && questions.changeOffensivePhrase()) {
+        outcome.end = SaveOutcome::End::BackToPhrase;
+        outcome.refusal.focus = FormField::HiddenPhrase;
+        return outcome;
     }
 
     const bool write = selection.ExcludedWords.empty() || questions.saveWithExcludedWords();

@@ -21,9 +21,6 @@ inline constexpr const char* kOffensivePhraseQuestion =
 inline constexpr const char* kExcludedWordsQuestion =
     "One or more words did not fit into the puzzle.  Save Puzzle anyway?";
 inline constexpr const char* kEmptySlotRefusal = "No puzzle was created in this place.  Please select another puzzle.";
-inline constexpr const char* kRandomFillRefusal = "The random letters keep forming an \"offensive\" word in the "
-                                                  "puzzle.  Please select another puzzle or use a hidden "
-                                                  "phrase.";
 
 // The questions a save asks (caption "Warning", Yes and No).
 class SaveQuestions {

@@ -41,13 +41,6 @@ constexpr DirectionStep directionStep(Direction direction)
     return steps[directionCode(direction) - 1];
 }
 
-// The difference of the cell numbers of two neighbouring letters.
-constexpr int cellStep(Direction direction)
-{
-    const DirectionStep step = directionStep(direction);
-    return step.row * kGridStride + step.column;
-}
-
 // "Up", "UpRight", .. "UpLeft".
 std::string_view directionName(Direction direction);
 // The direction of an exact name, or nullopt.

@@ -1,11 +1,10 @@
-// The offensive-word screen as one component: the list of screened words and the check of every
-// row, column and diagonal of a grid against it. The word list editor owns one; the generator and
-// the candidate chooser use it.
+// The offensive-word screen, the one the generator and the fill letters use: every entry and its
+// reversal compiled into one automaton that walks each row, column and diagonal of the grid once,
+// so a screen costs one table look-up a cell whatever the length of the list.
 #pragma once
 
-#include <filesystem>
-#include <string>
-#include <string_view>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "collection/puzzle_record.h"
@@ -15,30 +14,31 @@ namespace qm {
 
 class OffensiveWordScreen {
 public:
-    OffensiveWordScreen() = default;
-    // A screen over a list built elsewhere.
-    explicit OffensiveWordScreen(BadWordList list) : m_list(list) {}
+    // The list as read (built-in entries and BADLIST.TXT); its entries are raised to capitals
+    // here, as grid letters are capitals and the screen compares bytes exactly.
+    explicit OffensiveWordScreen(const BadWordList& list);
 
-    // Rebuilds the list from the built-in entries and BADLIST.TXT of the program directory.
-    void GetBadList(const std::filesystem::path& programDirectory);
-    // Raises the entries to capitals ('a'..'z' only), as every caller does before checking.
-    void UpCaseEntries();
-    // The lines of the used rectangle of the record: rows, columns and the diagonals running
-    // down and up to the right. A cell shows its Letters byte, or its FillLetters byte when it
-    // holds a space; a cell outside the shape shows byte 0, which stops every match.
-    void BuildCheckList(const PuzzleRecord& record);
-    // True when the word, or the word read backwards, runs along one of the lines. An empty word
-    // matches nothing.
-    bool TestBad(std::string_view word) const;
-    // True when any entry of the list passes TestBad; the first hit ends the test.
-    bool TestBadWords() const;
-
-    const BadWordList& list() const { return m_list; }
-    const std::vector<std::string>& checkLines() const { return m_checkLines; }
+    // True when an entry, read forwards or backwards, runs along a row, a column or a diagonal
+    // of the width x height rectangle. A cell shows its letters byte, or its fill byte when the
+    // letters byte is a space.
+    // An empty entry matches nothing; a cell outside the shape (byte 0) stops every match.
+    bool TestBadWords(const PuzzleGrid& letters, const PuzzleGrid& fill, int width, int height) const;
+    bool TestBadWords(const PuzzleRecord& record) const
+    {
+        return TestBadWords(record.Letters, record.FillLetters, record.usedWidth(), record.usedHeight());
+    }
 
 private:
-    BadWordList m_list;
-    std::vector<std::string> m_checkLines;
+    void addPattern(const std::uint8_t* begin, std::size_t length, int step);
+    void buildTransitions();
+    bool lineMatches(const PuzzleGrid& letters, const PuzzleGrid& fill, int cell, int step, int length) const;
+
+    // Bytes that occur in no entry share class 0, which always leads back to the start state.
+    std::array<std::uint16_t, 256> m_class{};
+    int m_classes = 1;
+    // Trie edges while building, then the full transition table: state * m_classes + class.
+    std::vector<std::int32_t> m_next;
+    std::vector<std::uint8_t> m_accepting;
 };
 
 }  // namespace qm

@@ -67,22 +67,17 @@ void fillRandomly(PuzzleRecord& record, RandomSource& random)
 
 bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords)
 {
-    OffensiveWordScreen screen(badWords);
-    screen.UpCaseEntries();
-    screen.BuildCheckList(record);
-    return screen.TestBadWords();
+    return OffensiveWordScreen(badWords).TestBadWords(record);
 }
 
 ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random)
 {
-    OffensiveWordScreen screen(badWords);
-    screen.UpCaseEntries();
+    const OffensiveWordScreen screen(badWords);
     ScreenedFill fill;
     while (fill.fills < kRandomFillLimit) {
         fillRandomly(record, random);
         ++fill.fills;
-        screen.BuildCheckList(record);
-        if (!screen.TestBadWords()) {
+        if (!screen.TestBadWords(record)) {
             fill.passed = true;
             break;
         }
@@ -99,24 +94,20 @@ std::string currentPhrase(const PuzzleRecord& record)
     return text;
 }
 
-FormCheck applyPhraseChoice(PuzzleRecord& copy, bool includeHidden, std::string_view typed, RandomSource& random)
+FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
+                            const BadWordList& badWords, RandomSource& random)
 {
-    const int freeCells = FreeCells(copy);
-    if (!includeHidden || !phraseAllowed(freeCells)) {
-        copy.HiddenPhraseUsed = false;
-        fillRandomly(copy, random);
-        return FormCheck::pass();
+    FreeCellsFill outcome;
+    record.HiddenPhraseUsed = usePhrase;
+    if (usePhrase) {
+        outcome.check = CheckPhrase(typed, FreeCells(record), source);
+        if (outcome.check.passed) fillWithPhrase(record, phraseText(typed));
+        return outcome;
     }
-    copy.HiddenPhraseUsed = true;
-    if (FormCheck check = CheckPhrase(typed, freeCells, PhraseSource::PhraseDialog); !check.passed) return check;
-    fillWithPhrase(copy, phraseText(typed));
-    return FormCheck::pass();
-}
-
-void takeFillLetters(const PuzzleRecord& copy, PuzzleRecord& working)
-{
-    working.HiddenPhraseUsed = copy.HiddenPhraseUsed;
-    working.FillLetters = copy.FillLetters;
+    const ScreenedFill fill = fillRandomlyAndScreen(record, badWords, random);
+    outcome.randomFills = fill.fills;
+    if (!fill.passed) outcome.check = FormCheck::refuse(kRandomFillRefusal);
+    return outcome;
 }
 
 }  // namespace qm

@@ -39,6 +39,9 @@ void fillRandomly(PuzzleRecord& record, RandomSource& random);
 
 // Random fills drawn until the screen finds no offensive word, at most this many in all.
 inline constexpr int kRandomFillLimit = 1000;
+inline constexpr const char* kRandomFillRefusal = "The random letters keep forming an \"offensive\" word in the "
+                                                  "puzzle.  Please select another puzzle or use a hidden "
+                                                  "phrase.";
 
 struct ScreenedFill {
     bool passed = false;  // the last fill drawn passed the screen
@@ -50,13 +53,19 @@ ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badW
 // True when the grid with its fill letters shows an offensive word.
 bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords);
 
-// The hidden-phrase dialog of a stored puzzle works on a copy of the working record.
-// The text it shows first: the fill letters of the free cells in reading order, at most 255.
+// The fill the user chose, as the chooser and the hidden-phrase dialog both make it: with
+// usePhrase the phrase after its checks (HiddenPhraseUsed set); otherwise random letters redrawn
+// while the screen finds an offensive word, refused with kRandomFillRefusal when the bound is
+// reached. A refused fill may have changed FillLetters: callers work on a copy or stop.
+struct FreeCellsFill {
+    FormCheck check;      // passed, or the refusal to show
+    int randomFills = 0;  // random fills drawn
+};
+FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
+                            const BadWordList& badWords, RandomSource& random);
+
+// The text the hidden-phrase dialog shows first: the fill letters of the free cells in reading
+// order, at most 255.
 std::string currentPhrase(const PuzzleRecord& record);
-// "&Ok": with the box ticked the phrase checks, then the phrase fill; without it a random fill.
-// No screen runs here. A refusal leaves the dialog open.
-FormCheck applyPhraseChoice(PuzzleRecord& copy, bool includeHidden, std::string_view typed, RandomSource& random);
-// What a changed dialog hands back to the working record: HiddenPhraseUsed and FillLetters only.
-void takeFillLetters(const PuzzleRecord& copy, PuzzleRecord& working);
 
 }  // namespace qm

@@ -4,14 +4,18 @@
 #include <chrono>
 
 namespace qm {
+namespace {
 
-SeededRandom::SeededRandom(std::uint64_t seed) : m_state(seed) {}
-
-std::uint64_t SeededRandom::clockSeed()
+// A new seed at each run, as the clock gives.
+std::uint64_t clockSeed()
 {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
+
+}  // namespace
+
+SeededRandom::SeededRandom(std::uint64_t seed) : m_state(seed) {}
 
 std::uint64_t SeededRandom::next()
 {
@@ -32,6 +36,11 @@ int SeededRandom::Random(int range)
         while (static_cast<std::uint32_t>(product) < threshold) product = (next() >> 32) * bound;
     }
     return static_cast<int>(product >> 32);
+}
+
+RunRandom::RunRandom(RandomSource* given, std::optional<std::uint64_t> seed)
+    : m_source(given ? given : &m_seeded.emplace(seed.value_or(clockSeed())))
+{
 }
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace qm {
 
@@ -18,15 +19,27 @@ public:
 class SeededRandom final : public RandomSource {
 public:
     explicit SeededRandom(std::uint64_t seed);
-    // A seed from the clock, one for each run.
-    static std::uint64_t clockSeed();
-
     int Random(int range) override;
 
 private:
     std::uint64_t next();
 
     std::uint64_t m_state;
+};
+
+// The random numbers of one run: the source given (a test passes a seeded one), or else one
+// seeded from the clock when the run starts.
+class RunRandom {
+public:
+    explicit RunRandom(RandomSource* given = nullptr, std::optional<std::uint64_t> seed = std::nullopt);
+    RunRandom(const RunRandom&) = delete;
+    RunRandom& operator=(const RunRandom&) = delete;
+
+    RandomSource& source() { return *m_source; }
+
+private:
+    std::optional<SeededRandom> m_seeded;
+    RandomSource* m_source;
 };
 
 }  // namespace qm

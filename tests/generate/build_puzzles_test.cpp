@@ -54,6 +54,13 @@ const std::vector<std::string> kAnimals{"HORSE",  "ZEBRA",  "TIGER",  "LION",   
                                         "EAGLE",  "OTTER",  "RABBIT", "BADGER", "FERRET", "BEAVER", "MARTEN", "DONKEY",
                                         "TURTLE", "LIZARD", "GECKO",  "RAVEN",  "HERON",  "STORK"};
 
+// The difference of the cell numbers of two neighbouring letters.
+int cellStep(Direction direction)
+{
+    const DirectionStep step = directionStep(direction);
+    return step.row * kGridStride + step.column;
+}
+
 TEST(BuildPuzzles, IntegrationZeroSharesNoCellAndOneCrossesAtMostOnce)
 {
     for (const int integration : {0, 1}) {

@@ -1,13 +1,13 @@
 // The screen: every line of the grid read both ways, the lines cut by cells outside the shape,
-// the user's BADLIST.TXT with its limits, and the one-pass matcher finding exactly what the
+// the user's BADLIST.TXT with its limits, and the one-pass screen finding exactly what the
 // line-by-line search finds.
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "generate/bad_word_matcher.h"
 #include "generate/offensive_word_screen.h"
 #include "generate/random_source.h"
+#include "support/plain_screen.h"
 #include "support/temp_dir.h"
 
 namespace qm::test {
@@ -37,13 +37,6 @@ std::unique_ptr<PuzzleRecord> gridWith(int width, int height, std::string_view t
         column += columnStep;
     }
     return record;
-}
-
-bool plainScreenFinds(const BadWordList& list, const PuzzleRecord& record)
-{
-    OffensiveWordScreen screen(list);
-    screen.BuildCheckList(record);
-    return screen.TestBadWords();
 }
 
 struct LineCase {
@@ -76,7 +69,7 @@ TEST(OffensiveWordScreen, FindsAnEntryAlongEveryLineBothWays)
         if (line.extraRow > 0) record->Letters[cellNumber(line.extraRow, line.extraColumn) - 1] = 'T';
         const BadWordList list = listOf({"DOG", "CAT"});
         EXPECT_EQ(plainScreenFinds(list, *record), line.found);
-        EXPECT_EQ(BadWordMatcher(list).occursIn(*record), line.found);
+        EXPECT_EQ(OffensiveWordScreen(list).TestBadWords(*record), line.found);
     }
 }
 
@@ -86,14 +79,14 @@ TEST(OffensiveWordScreen, CellsOutsideTheShapeAndTheRectangleStopAMatch)
     auto record = gridWith(8, 7, "CAXT", 2, 1, 0, 1);
     record->Letters[cellNumber(2, 3) - 1] = 0;  // outside the shape
     EXPECT_FALSE(plainScreenFinds(list, *record));
-    EXPECT_FALSE(BadWordMatcher(list).occursIn(*record));
+    EXPECT_FALSE(OffensiveWordScreen(list).TestBadWords(*record));
 
     // The letters behind the used width are not part of the puzzle.
     record = gridWith(8, 7, "CAT", 2, 6, 0, 1);
     EXPECT_TRUE(plainScreenFinds(list, *record));
     record->Width = 7;
     EXPECT_FALSE(plainScreenFinds(list, *record));
-    EXPECT_FALSE(BadWordMatcher(list).occursIn(*record));
+    EXPECT_FALSE(OffensiveWordScreen(list).TestBadWords(*record));
 }
 
 TEST(OffensiveWordScreen, AFreeCellShowsItsFillLetter)
@@ -103,17 +96,17 @@ TEST(OffensiveWordScreen, AFreeCellShowsItsFillLetter)
     EXPECT_FALSE(plainScreenFinds(list, *record));
     record->FillLetters[cellNumber(4, 3) - 1] = 'A';
     EXPECT_TRUE(plainScreenFinds(list, *record));
-    EXPECT_TRUE(BadWordMatcher(list).occursIn(*record));
+    EXPECT_TRUE(OffensiveWordScreen(list).TestBadWords(*record));
 }
 
 TEST(OffensiveWordScreen, AnEmptyEntryMatchesNothing)
 {
     const auto record = gridWith(8, 7, "CAT", 2, 3, 0, 1);
-    OffensiveWordScreen screen(listOf({""}));
+    PlainScreen screen(listOf({""}));
     screen.BuildCheckList(*record);
     EXPECT_FALSE(screen.TestBad(""));
     EXPECT_FALSE(screen.TestBadWords());
-    EXPECT_FALSE(BadWordMatcher(listOf({""})).occursIn(*record));
+    EXPECT_FALSE(OffensiveWordScreen(listOf({""})).TestBadWords(*record));
 }
 
 TEST(OffensiveWordScreen, BuiltInListHoldsFiftyEightLowerCaseWords)
@@ -138,9 +131,7 @@ TEST(OffensiveWordScreen, UserFileAddsItsFirstSixtyTwoLines)
     std::string file;
     for (int line = 1; line <= 70; ++line) file += "word" + std::to_string(line) + (line % 2 ? "\r\n" : "\n");
     writeFile(directory / "BADLIST.TXT", file);
-    OffensiveWordScreen screen;
-    screen.GetBadList(directory.path());
-    const BadWordList& list = screen.list();
+    const BadWordList list = GetBadList(directory.path());
     ASSERT_EQ(list.Count, 120);
     EXPECT_EQ(list.Entries[57].text(), builtInBadWords().Entries[57].text());
     EXPECT_EQ(list.Entries[58].text(), "word1");
@@ -153,9 +144,7 @@ TEST(OffensiveWordScreen, UserFileLinesAreCutAndKeptAsTheyAre)
     TempDir directory;
     // UTF-8 is taken in the record code page: "é" is the byte 0xE9.
     writeFile(directory / "BADLIST.TXT", "abcdefghijklmnopqrstu\n\nMixed Case\r\ncaf\xC3\xA9\rlast");
-    OffensiveWordScreen screen;
-    screen.GetBadList(directory.path());
-    const BadWordList& list = screen.list();
+    const BadWordList list = GetBadList(directory.path());
     ASSERT_EQ(list.Count, 63);
     EXPECT_EQ(list.Entries[58].text(), "abcdefghijklmno");
     EXPECT_EQ(list.Entries[59].text(), "");
@@ -164,28 +153,24 @@ TEST(OffensiveWordScreen, UserFileLinesAreCutAndKeptAsTheyAre)
     EXPECT_EQ(list.Entries[62].text(), "last");
 
     // Only 'a'..'z' are raised, so an accented entry never meets the capitals of a grid.
-    screen.UpCaseEntries();
-    EXPECT_EQ(screen.list().Entries[60].text(), "MIXED CASE");
-    EXPECT_EQ(screen.list().Entries[61].text(), "CAF\xE9");
+    const BadWordList raised = upCasedBadWords(list);
+    EXPECT_EQ(raised.Entries[60].text(), "MIXED CASE");
+    EXPECT_EQ(raised.Entries[61].text(), "CAF\xE9");
     const auto record = gridWith(8, 7, "CAF\xC9", 2, 2, 0, 1);
-    screen.BuildCheckList(*record);
-    EXPECT_FALSE(screen.TestBad(screen.list().Entries[61].view()));
+    EXPECT_FALSE(OffensiveWordScreen(listOf({"caf\xE9"})).TestBadWords(*record));
 }
 
 TEST(OffensiveWordScreen, MissingOrUnreadableFileLeavesTheBuiltInList)
 {
     TempDir directory;
-    OffensiveWordScreen screen;
-    screen.GetBadList(directory.path());
-    EXPECT_EQ(screen.list().Count, 58);
+    EXPECT_EQ(GetBadList(directory.path()).Count, 58);
     std::filesystem::create_directory(directory / "BADLIST.TXT");  // cannot be read as a file
-    screen.GetBadList(directory.path());
-    EXPECT_EQ(screen.list().Count, 58);
+    EXPECT_EQ(GetBadList(directory.path()).Count, 58);
 }
 
 // Random grids over a small alphabet, random entries (palindromes, overlaps, spaces and a byte 0
-// among them): the matcher and the line-by-line search always agree.
-TEST(OffensiveWordScreen, MatcherAgreesWithTheLineSearch)
+// among them): the screen and the line-by-line search always agree.
+TEST(OffensiveWordScreen, AgreesWithTheLineSearch)
 {
     SeededRandom random(42);
     const std::string alphabet = std::string("ABC ", 4) + std::string(1, '\0');
@@ -206,7 +191,7 @@ TEST(OffensiveWordScreen, MatcherAgreesWithTheLineSearch)
         for (auto& cell : record->FillLetters) cell = static_cast<std::uint8_t>(alphabet[random.Random(3)]);
         const bool expected = plainScreenFinds(list, *record);
         found += expected;
-        ASSERT_EQ(BadWordMatcher(list).occursIn(*record), expected) << "round " << round;
+        ASSERT_EQ(OffensiveWordScreen(list).TestBadWords(*record), expected) << "round " << round;
     }
     EXPECT_GT(found, 100);
     EXPECT_LT(found, 300);

@@ -141,39 +141,47 @@ TEST(RandomFill, StopsAtTheBoundWhenEveryFillFails)
     EXPECT_EQ(random.draws(), static_cast<std::size_t>(2 * kRandomFillLimit));
 }
 
-TEST(PhraseDialog, ShowsTheFillLettersAndRefillsItsCopy)
+// The chooser and the hidden-phrase dialog fill through the same call.
+TEST(FillFreeCells, PhraseAfterItsChecksOrScreenedRandomLetters)
 {
     auto record = gridRecord({"A.#", "..B", "#.."});
     ScriptedRandom random({3, 4, 5, 6, 7});
     fillRandomly(*record, random);
     EXPECT_EQ(currentPhrase(*record), "DEFGH");  // a random fill shows as the current text
 
-    auto copy = std::make_unique<PuzzleRecord>(*record);
-    FormCheck check = applyPhraseChoice(*copy, true, "ab cd", random);
-    EXPECT_EQ(check.message, "Spaces were used in the hidden phrase.  Please correct.");
-    EXPECT_EQ(applyPhraseChoice(*copy, true, "abc", random).message,
+    auto fill = [&](bool usePhrase, std::string_view typed, RandomSource& source, const BadWordList& badWords = {}) {
+        return fillFreeCells(*record, usePhrase, typed, PhraseSource::PhraseDialog, badWords, source);
+    };
+    EXPECT_EQ(fill(true, "ab cd", random).check.message, "Spaces were used in the hidden phrase.  Please correct.");
+    EXPECT_EQ(fill(true, "abc", random).check.message,
               "5 characters are required for the hidden phrase.  You have entered 3 characters.  Please change your "
               "phrase or select not to use a phrase.");
-    ASSERT_TRUE(applyPhraseChoice(*copy, true, " fghij ", random).passed);
-    EXPECT_TRUE(copy->HiddenPhraseUsed);
-    EXPECT_EQ(currentPhrase(*copy), "FGHIJ");
-
-    copy->Title.assign("not handed back");
-    takeFillLetters(*copy, *record);
+    EXPECT_EQ(fill(true, "abc", random).check.focus, FormField::HiddenPhrase);
+    ASSERT_TRUE(fill(true, " fghij ", random).check.passed);
     EXPECT_TRUE(record->HiddenPhraseUsed);
+    EXPECT_EQ(currentPhrase(*record), "FGHIJ");
     EXPECT_EQ(fillText(*record), "-F-|GH-|-IJ");
-    EXPECT_TRUE(record->Title.empty());
 
     ScriptedRandom zeros({0});
-    ASSERT_TRUE(applyPhraseChoice(*copy, false, "ignored", zeros).passed);
-    EXPECT_FALSE(copy->HiddenPhraseUsed);
-    EXPECT_EQ(currentPhrase(*copy), "AAAAA");
+    const FreeCellsFill random0 = fill(false, "ignored", zeros);
+    ASSERT_TRUE(random0.check.passed);
+    EXPECT_EQ(random0.randomFills, 1);
+    EXPECT_FALSE(record->HiddenPhraseUsed);
+    EXPECT_EQ(currentPhrase(*record), "AAAAA");
 
-    // More than 255 free cells: the current text stops at 255, and Ok always fills randomly.
+    // Every fill spells a screened word: refused with the chooser's message after the bound.
+    BadWordList badWords;
+    badWords.Entries[badWords.Count++].assign("aa");
+    const FreeCellsFill refused = fill(false, "", zeros, badWords);
+    EXPECT_FALSE(refused.check.passed);
+    EXPECT_EQ(refused.check.message, kRandomFillRefusal);
+    EXPECT_EQ(refused.check.caption, "Error");
+    EXPECT_EQ(refused.randomFills, kRandomFillLimit);
+
+    // More than 255 free cells: the current text stops at 255.
     auto wide = gridRecord(std::vector<std::string>(16, std::string(16, '.')));
     EXPECT_EQ(currentPhrase(*wide).size(), 255u);
-    ASSERT_TRUE(applyPhraseChoice(*wide, true, "abc", zeros).passed);
-    EXPECT_FALSE(wide->HiddenPhraseUsed);
+    EXPECT_FALSE(phraseAllowed(FreeCells(*wide)));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "generate/letter_case.h"
-#include "generate/offensive_word_screen.h"
+#include "support/plain_screen.h"
 
 namespace qm::test {
 namespace {
@@ -272,8 +272,7 @@ GenerationOutcome plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& sh
     const int n0 = working.usedWordCount();
     const int attempts = settings.usedAttempts();
     for (auto& slot : candidates.Slots) slot.Score = 0;
-    OffensiveWordScreen screen(badWords);
-    screen.UpCaseEntries();
+    PlainScreen screen(badWords);
     PlainRun run(working, shape, settings, random);
 
     GenerationOutcome outcome;

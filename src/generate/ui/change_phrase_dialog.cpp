@@ -1,6 +1,5 @@
 #include "generate/ui/change_phrase_dialog.h"
 
-#include <optional>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -88,21 +87,15 @@ void TChangeThePhrase::showEvent(QShowEvent* event)
 
 void TChangeThePhrase::OkClick()
 {
-    if (m_includeHidden->isChecked()) {
-        m_copy->HiddenPhraseUsed = true;
-        const std::string typed = toRecordText(m_hiddenPhrase->text());
-        if (const FormCheck check = CheckPhrase(typed, m_freeCells, PhraseSource::PhraseDialog); !check.passed) {
-            showRefusal(m_dialogs, check);
-            m_hiddenPhrase->setFocus();
-            return;
-        }
-        fillWithPhrase(*m_copy, phraseText(typed));
-    } else {
-        m_copy->HiddenPhraseUsed = false;
-        // Random letters beside word letters can spell a screened word, here as in the chooser.
-        std::optional<SeededRandom> clockRandom;
-        RandomSource& random = m_random ? *m_random : clockRandom.emplace(SeededRandom::clockSeed());
-        fillRandomlyAndScreen(*m_copy, m_badWords, random);
+    // The fill of the chooser: a phrase after its checks, or screened random letters.
+    const bool usePhrase = m_includeHidden->isChecked() && phraseAllowed(m_freeCells);
+    RunRandom random(m_random);
+    const FreeCellsFill fill = fillFreeCells(*m_copy, usePhrase, toRecordText(m_hiddenPhrase->text()),
+                                             PhraseSource::PhraseDialog, m_badWords, random.source());
+    if (!fill.check.passed) {
+        showRefusal(m_dialogs, fill.check);
+        if (fill.check.focus == FormField::HiddenPhrase) m_hiddenPhrase->setFocus();
+        return;
     }
     m_changed = true;
     accept();

@@ -231,12 +231,11 @@ void TCreatedPuzzle::SaveClick()
     choice.phrase = toRecordText(m_hiddenPhrase->text());
     choice.typedWordCount = m_typedWordCount;
 
-    std::optional<SeededRandom> clockRandom;
-    RandomSource& random = m_context.random ? *m_context.random : clockRandom.emplace(SeededRandom::clockSeed());
+    RunRandom random(m_context.random);
     CollectionFile collection(m_context.collectionPath);
     ChooserQuestions questions(m_context.dialogs);
     const SaveOutcome outcome = SaveChosenPuzzle(m_context.candidates, choice, m_context.working, collection,
-                                                 m_context.badWords, random, questions);
+                                                 m_context.badWords, random.source(), questions);
     switch (outcome.end) {
     case SaveOutcome::End::Stored:
         m_storedIndex = outcome.recordIndex;

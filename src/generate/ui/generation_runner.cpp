@@ -23,8 +23,8 @@ GenerationOutcome runGeneration(QWidget* parent, const UiStyle& style, const Puz
                                 const ShapeRecord& shape, const GenerationSettings& settings,
                                 const BadWordList& badWords, Candidates& candidates, RandomSource* random)
 {
-    std::optional<SeededRandom> clockRandom;
-    if (!random) random = &clockRandom.emplace(SeededRandom::clockSeed());
+    RunRandom run(random);
+    random = &run.source();
 
     if (settings.usedAttempts() == 1) {
         const WaitCursor waiting;

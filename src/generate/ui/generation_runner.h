@@ -10,7 +10,7 @@ class QWidget;
 namespace qm {
 
 // One generation run over the working record (only read) into the four candidates. badWords is
-// the list as the screen's GetBadList built it, rebuilt by the caller before each run. random
+// the list as GetBadList built it, rebuilt by the caller before each run. random
 // may be null: the run then draws from a generator seeded from the clock, as every run from the
 // editor does. Returns when the run has ended and, with the dialog, the user has closed it.
 GenerationOutcome runGeneration(QWidget* parent, const UiStyle& style, const PuzzleRecord& working,

@@ -17,7 +17,7 @@
 #include "collection/working_copy.h"
 #include "generate/candidates.h"
 #include "generate/direction.h"
-#include "generate/offensive_word_screen.h"
+#include "generate/bad_word_list.h"
 #include "generate/random_source.h"
 #include "generate/word_list_form.h"
 #include "layout/ui/shape_list_panel.h"
@@ -119,7 +119,7 @@ private:
     std::unique_ptr<PuzzleRecord> m_reference;  // modify mode: the record as shown
     WordListForm m_settingsForm;                // the generation settings shown; its rows are unused
     ShapeListContext m_shapeContext;
-    OffensiveWordScreen m_screen;
+    BadWordList m_badWords;  // read anew from the program directory before each use
     bool m_shown = false;
     bool m_phraseChanged = false;
     std::optional<int> m_storedIndex;

@@ -104,12 +104,12 @@ void TWordList::CreateItClick()
     PuzzleRecord& working = *m_context.working.record;
     PrepareCreate(form, m_context.currentShape, working);
 
-    m_screen.GetBadList(m_context.programDirectory);
+    m_badWords = GetBadList(m_context.programDirectory);
     runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation,
-                  m_screen.list(), m_context.candidates, m_context.random);
+                  m_badWords, m_context.candidates, m_context.random);
 
     CreatedPuzzleContext chooser{m_context.dialogs, m_context.style,          m_context.candidates,
-                                 m_context.working, m_context.collectionPath, m_screen.list(),
+                                 m_context.working, m_context.collectionPath, m_badWords,
                                  m_context.random};
     if (const auto stored = runCreatedPuzzle(this, chooser)) {
         m_storedIndex = stored;
@@ -206,8 +206,8 @@ void TWordList::ChangePhraseClick()
 {
     if (!m_modify) return;
     PuzzleRecord& working = *m_context.working.record;
-    m_screen.GetBadList(m_context.programDirectory);
-    TChangeThePhrase dialog(m_context.dialogs, m_context.style, working, m_screen.list(), m_context.random, this);
+    m_badWords = GetBadList(m_context.programDirectory);
+    TChangeThePhrase dialog(m_context.dialogs, m_context.style, working, m_badWords, m_context.random, this);
     dialog.exec();
     if (!dialog.changed()) return;
     working.HiddenPhraseUsed = dialog.hiddenPhraseUsed();

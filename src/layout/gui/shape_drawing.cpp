@@ -44,12 +44,4 @@ void DrawGrid(QPainter& painter, QSize image, const ShapeRecord& shape, const QC
     drawCells(painter, image, shape, cell, buttonFace, QColor(0xFF, 0, 0));
 }
 
-QImage shapePreviewImage(QSize size, const ShapeRecord& shape, const QColor& buttonFace)
-{
-    QImage image(size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    DrawTheBox(painter, size, shape, buttonFace);
-    return image;
-}
-
 }  // namespace qm

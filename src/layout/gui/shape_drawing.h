@@ -21,7 +21,4 @@ void DrawGrid(QPainter& painter, QSize image, const ShapeRecord& shape, const QC
 // The cell size of the preview; 0 when the shape has no row or column to draw.
 int previewCellSize(QSize image, const ShapeRecord& shape);
 
-// An image of the given size with the preview drawn on it.
-QImage shapePreviewImage(QSize size, const ShapeRecord& shape, const QColor& buttonFace);
-
 }  // namespace qm

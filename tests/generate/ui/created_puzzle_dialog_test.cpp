@@ -287,7 +287,7 @@ TEST_F(ChooserTest, ARandomFillReplacesTheStoredRecordOfAModifiedPuzzle)
 TEST_F(ChooserTest, AnOffensivePhraseAsksWhetherToChangeIt)
 {
     test::writeFile(dir / "BADLIST.TXT", "cdefg\r\n");
-    badWords = readBadWordList(dir.path());
+    badWords = GetBadList(dir.path());
     TCreatedPuzzle chooser(context);
     chooser.show();
     QApplication::setActiveWindow(&chooser);
@@ -410,7 +410,7 @@ TEST_F(PhraseDialogTest, RefusesSpacesAndWrongLengthsThenFillsInCapitals)
 TEST_F(PhraseDialogTest, WithoutThePhraseFillsRandomCapitalsThatPassTheScreen)
 {
     test::writeFile(dir / "BADLIST.TXT", "b\r\ne\r\nk\r\n");  // letters the words do not hold
-    badWords = readBadWordList(dir.path());
+    badWords = GetBadList(dir.path());
     TChangeThePhrase dialog(dialogs, style, *working.record, badWords, &random);
     dialog.OkClick();
     ASSERT_TRUE(dialog.changed());
@@ -422,6 +422,19 @@ TEST_F(PhraseDialogTest, WithoutThePhraseFillsRandomCapitalsThatPassTheScreen)
             EXPECT_TRUE(letter >= 'A' && letter <= 'Z');
             EXPECT_TRUE(letter != 'B' && letter != 'E' && letter != 'K') << r << "," << c;
         }
+}
+
+TEST_F(PhraseDialogTest, RandomLettersThatAlwaysFormAScreenedWordAreRefusedAndNothingIsHandedBack)
+{
+    for (char letter = 'a'; letter <= 'z'; ++letter) badWords.Entries[badWords.Count++].assign(std::string(1, letter));
+    const PuzzleGrid before = working.record->FillLetters;
+    TChangeThePhrase dialog(dialogs, style, *working.record, badWords, &random);
+    dialog.show();
+    dialog.OkClick();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{std::string("message Error: ") + kRandomFillRefusal}));
+    EXPECT_FALSE(dialog.changed());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(working.record->FillLetters, before);
 }
 
 TEST_F(PhraseDialogTest, CancelChangesNothingAndNoFreeCellAcceptsOnlyTheEmptyPhrase)

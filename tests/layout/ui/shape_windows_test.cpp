@@ -30,6 +30,14 @@ const QColor kFace(0xC0, 0xC0, 0xC0);
 
 QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
+QImage shapePreviewImage(QSize size, const ShapeRecord& shape, const QColor& buttonFace)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    DrawTheBox(painter, size, shape, buttonFace);
+    return image;
+}
+
 QImage gridImage(const ShapeRecord& shape)
 {
     QImage image(401, 401, QImage::Format_RGB32);
