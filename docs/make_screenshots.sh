@@ -10,7 +10,7 @@ program=${1:-$top/build-run/bin/quillmaze}
 shoot() {  # window size, output picture
   local home
   home=$(mktemp -d)
-  cp "$top/data/SAMPLE.QZ3" "$home/"
+  cp "$(dirname "$program")/SAMPLE.QZ3" "$home/"
   printf '[Misc]\r\nLast Group=%s/SAMPLE.QZ3\r\nWindow Size=%s\r\nShow Tips=No\r\n' "$home" "$1" > "$home/QMAZE3.INI"
   (cd "$home" && xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       "$0" & pid=$!

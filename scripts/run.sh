@@ -10,8 +10,8 @@ cmake --build "$top/build-run" --target quillmaze quillmaze-cli qm_program_data
 
 home=${QUILLMAZE_HOME:-$HOME/Quillmaze}
 mkdir -p "$home"
-if [ -f "$top/data/SAMPLE.QZ3" ] && [ ! -e "$home/SAMPLE.QZ3" ]; then
-  cp "$top/data/SAMPLE.QZ3" "$home/SAMPLE.QZ3"
+if [ ! -e "$home/SAMPLE.QZ3" ]; then
+  cp "$top/build-run/bin/SAMPLE.QZ3" "$home/SAMPLE.QZ3"
 fi
 cd "$home"
 exec "$top/build-run/bin/quillmaze" "$@"

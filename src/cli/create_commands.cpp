@@ -10,9 +10,7 @@
 #include "collection/collection_file.h"
 #include "common/cp1252.h"
 #include "common/text_rules.h"
-#include "generate/build_puzzles.h"
-#include "generate/chosen_puzzle_save.h"
-#include "generate/word_list_form.h"
+#include "generate/batch_creation.h"
 #include "layout/default_page_layout.h"
 
 namespace qm::cli {
@@ -29,49 +27,29 @@ struct CreateArgs {
     GenerationArgs generation;
 };
 
-// The answers a batch run gives to the chooser's questions, fixed by its flags.
-class FixedAnswers final : public SaveQuestions {
-public:
-    explicit FixedAnswers(const CreateArgs& args) : m_args(args) {}
-    bool changeOffensivePhrase() override { return !m_args.keepOffensivePhrase; }
-    bool saveWithExcludedWords() override { return m_args.keepExcluded; }
-
-private:
-    const CreateArgs& m_args;
-};
-
 void createPuzzle(const CreateArgs& args)
 {
     if (!hasExtension(args.collection, ".QZ3")) refuse("The file selected is not a valid Word Search file.");
     const Settings settings = LoadSettings(std::filesystem::current_path());
-    WorkingCopy copy;
-    resetToNewPuzzle(*copy.record, loadDefaultPageLayout(programDirectory(), settings.PageLayout.DefaultPage));
-    copy.IsNewPuzzle = true;
-
-    auto form = std::make_unique<WordListForm>();
-    form->Title = utf8ToCp1252(args.title);
-    form->Category = utf8ToCp1252(args.category);
-    form->AttemptsText = args.generation.attempts;
-    readWordRows(args.generation, *form);
-    const ShapeRecord shape = shapeOf(args.generation);
-    const CreateCheck checked = CheckCreate(*form, shape);
-    if (!checked.check.passed) refuse(checked.check.message);
-    PrepareCreate(*form, shape, *copy.record);
+    auto puzzle = std::make_unique<BatchPuzzle>();
+    puzzle->form.Title = utf8ToCp1252(args.title);
+    puzzle->form.Category = utf8ToCp1252(args.category);
+    puzzle->form.AttemptsText = args.generation.attempts;
+    readWordRows(args.generation, puzzle->form);
+    puzzle->shape = shapeOf(args.generation);
+    puzzle->settings = generationSettingsOf(args.generation, 1);
+    puzzle->layout = loadDefaultPageLayout(programDirectory(), settings.PageLayout.DefaultPage);
+    if (args.phrase) puzzle->phrase = utf8ToCp1252(*args.phrase);
+    puzzle->keepExcluded = args.keepExcluded;
+    puzzle->keepOffensivePhrase = args.keepOffensivePhrase;
 
     RunRandom random(nullptr, args.generation.seed);
-    const BadWordList badWords = GetBadList(programDirectory());
-    Candidates candidates;
-    BuildPuzzles(*copy.record, shape, generationSettingsOf(args.generation, checked.attempts), badWords, random.source(),
-                 candidates);
-
-    SaveChoice choice;
-    choice.slot = 1;  // the best fit
-    choice.includeHidden = args.phrase.has_value();
-    choice.phrase = utf8ToCp1252(args.phrase.value_or(""));
-    choice.typedWordCount = copy.record->usedWordCount();
     CollectionFile collection(args.collection);
-    FixedAnswers answers(args);
-    const SaveOutcome saved = SaveChosenPuzzle(candidates, choice, copy, collection, badWords, random.source(), answers);
+    WorkingCopy copy;
+    const BatchOutcome created =
+        CreateBatchPuzzle(*puzzle, collection, GetBadList(programDirectory()), random.source(), copy);
+    if (!created.check.passed) refuse(created.check.message);
+    const SaveOutcome& saved = created.saved;
     switch (saved.end) {
     case SaveOutcome::End::Stored:
         break;

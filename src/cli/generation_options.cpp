@@ -41,19 +41,11 @@ ShapeRecord rectangleShape(const std::string& size)
 
 DirectionSet parseDirections(const std::string& names)
 {
-    DirectionSet allowed{};
-    std::string_view rest = names;
-    while (!rest.empty()) {
-        const std::size_t comma = std::min(rest.find(','), rest.size());
-        const std::string_view name = trimmed(rest.substr(0, comma));
-        rest.remove_prefix(std::min(comma + 1, rest.size()));
-        const auto direction = directionFromName(name);
-        if (!direction)
-            refuse("Unknown direction \"" + std::string(name) +
-                   "\": use Up, UpRight, Right, DownRight, Down, DownLeft, Left or UpLeft.");
-        allowed[directionCode(*direction) - 1] = true;
-    }
-    return allowed;
+    const NamedDirections named = directionsFromNames(names);
+    if (named.unknown)
+        refuse("Unknown direction \"" + *named.unknown +
+               "\": use Up, UpRight, Right, DownRight, Down, DownLeft, Left or UpLeft.");
+    return named.allowed;
 }
 
 }  // namespace

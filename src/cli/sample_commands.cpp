@@ -3,8 +3,7 @@
 #include <memory>
 
 #include "cli/cli_support.h"
-#include "collection/sample_collection.h"
-#include "layout/default_page_layout.h"
+#include "common/binary_file.h"
 
 namespace qm::cli {
 
@@ -12,9 +11,13 @@ void addSampleCommands(CLI::App& app)
 {
     auto file = std::make_shared<std::string>();
     auto* sample = app.add_subcommand(
-        "sample", "Write the sample collection (an existing file is replaced), with the default page layout");
+        "sample", "Write the sample collection the program ships beside it (an existing file is replaced)");
     sample->add_option("FILE", *file, "Collection file to write (*.QZ3)")->required();
-    sample->callback([file] { check(writeSampleCollection(*file, loadDefaultPageLayout(programDirectory(), 0))); });
+    sample->callback([file] {
+        const auto shipped = readWholeFile(programDirectory() / "SAMPLE.QZ3");
+        if (!shipped) failIo(shipped.failure());
+        check(writeFileAtomically(*file, *shipped));
+    });
 }
 
 }  // namespace qm::cli

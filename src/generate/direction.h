@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "collection/puzzle_record.h"
@@ -45,5 +46,13 @@ constexpr DirectionStep directionStep(Direction direction)
 std::string_view directionName(Direction direction);
 // The direction of an exact name, or nullopt.
 std::optional<Direction> directionFromName(std::string_view name);
+
+// The directions of a comma-separated list of exact names ("Right, Down"); unknown holds the
+// first name that is none (an empty one too).
+struct NamedDirections {
+    DirectionSet allowed{};
+    std::optional<std::string> unknown;
+};
+NamedDirections directionsFromNames(std::string_view names);
 
 }  // namespace qm

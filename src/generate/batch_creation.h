@@ -1,0 +1,42 @@
+// A new puzzle made without windows, by the road the editor and the chooser take: the editor's
+// checks, a generation run, then the best fit filled and stored as the chooser's Save stores it.
+// The command-line tool and the build of the sample collection make their puzzles here.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "collection/collection_file.h"
+#include "collection/page_layout_record.h"
+#include "generate/bad_word_list.h"
+#include "generate/chosen_puzzle_save.h"
+#include "generate/generation_settings.h"
+#include "generate/random_source.h"
+#include "generate/word_list_form.h"
+#include "layout/shape_record.h"
+
+namespace qm {
+
+struct BatchPuzzle {
+    WordListForm form;  // title, category, bonus question, rows and the Attempts text
+    ShapeRecord shape;
+    GenerationSettings settings;  // directions, integration and shrink; Attempts comes from the form
+    PageLayoutRecord layout;
+    std::optional<std::string> phrase;  // the hidden phrase, else random fill letters
+    bool keepExcluded = false;          // the answer to "Save Puzzle anyway?"
+    bool keepOffensivePhrase = false;   // the answer to "Would you like to change the phrase?", negated
+};
+
+struct BatchOutcome {
+    FormCheck check;    // the editor's refusal, when its checks did not pass; nothing was generated
+    SaveOutcome saved;  // how the save ended, when the checks passed
+    int score = 0;      // words placed in the best fit
+
+    bool stored() const { return check.passed && saved.end == SaveOutcome::End::Stored; }
+};
+
+// Appends the puzzle to the collection. working receives the stored record.
+BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection, const BadWordList& badWords,
+                               RandomSource& random, WorkingCopy& working);
+
+}  // namespace qm
