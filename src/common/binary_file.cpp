@@ -8,10 +8,38 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/file_faults.h"
+
 namespace qm {
 namespace {
 
 std::string systemReason(int error) { return std::strerror(error); }
+
+// True, with errno set, when a FileFault makes this call of step fail.
+bool faulted(FileStep step)
+{
+    const int error = takeFileFault(step);
+    if (error != 0) errno = error;
+    return error != 0;
+}
+
+// Writes all of data from offset on; gives 0 or the system's error.
+int writeAllAt(int descriptor, std::int64_t offset, std::span<const std::uint8_t> data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const int fault = takeFileFault(FileStep::Write);
+        const std::size_t asked = data.size() - done;
+        const ssize_t put = ::pwrite(descriptor, data.data() + done, fault != 0 ? asked / 2 : asked, offset + done);
+        if (fault != 0) return fault;
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    return 0;
+}
 
 int openFlags(BinaryFile::Mode mode)
 {
@@ -32,7 +60,7 @@ int openFlags(BinaryFile::Mode mode)
 
 Result<BinaryFile> BinaryFile::open(const std::filesystem::path& path, Mode mode)
 {
-    const int descriptor = ::open(path.c_str(), openFlags(mode) | O_CLOEXEC, 0666);
+    const int descriptor = faulted(FileStep::Open) ? -1 : ::open(path.c_str(), openFlags(mode) | O_CLOEXEC, 0666);
     if (descriptor < 0) return Failure{FailureKind::CannotOpen, path, systemReason(errno)};
     struct stat info {};
     if (::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode)) {
@@ -97,28 +125,20 @@ Status BinaryFile::readExact(std::int64_t offset, std::span<std::uint8_t> buffer
 
 Status BinaryFile::writeAll(std::int64_t offset, std::span<const std::uint8_t> data)
 {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t put = ::pwrite(m_descriptor, data.data() + done, data.size() - done, offset + done);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return systemFailure(errno);
-        }
-        done += static_cast<std::size_t>(put);
-    }
+    if (const int error = writeAllAt(m_descriptor, offset, data); error != 0) return systemFailure(error);
     return {};
 }
 
 Status BinaryFile::truncate(std::int64_t size)
 {
-    if (::ftruncate(m_descriptor, size) != 0) return systemFailure(errno);
+    if (faulted(FileStep::Truncate) || ::ftruncate(m_descriptor, size) != 0) return systemFailure(errno);
     return {};
 }
 
 Status BinaryFile::close()
 {
     const int descriptor = std::exchange(m_descriptor, -1);
-    if (descriptor >= 0 && ::close(descriptor) != 0) return systemFailure(errno);
+    if (descriptor >= 0 && (::close(descriptor) != 0 || faulted(FileStep::Close))) return systemFailure(errno);
     return {};
 }
 
@@ -138,7 +158,7 @@ Result<std::string> readWholeFile(const std::filesystem::path& path)
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents)
 {
     std::string pattern = path.string() + ".XXXXXX";
-    const int descriptor = ::mkstemp(pattern.data());
+    const int descriptor = faulted(FileStep::Open) ? -1 : ::mkstemp(pattern.data());
     if (descriptor < 0) return Failure{FailureKind::CannotOpen, path, systemReason(errno)};
     const std::filesystem::path temporary = pattern;
     auto fail = [&](int error) -> Status {
@@ -150,22 +170,17 @@ Status writeFileAtomically(const std::filesystem::path& path, std::string_view c
     const mode_t mask = ::umask(0);
     ::umask(mask);
     if (::fchmod(descriptor, 0666 & ~mask) != 0) return fail(errno);
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const ssize_t put = ::write(descriptor, contents.data() + done, contents.size() - done);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return fail(errno);
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    if (::fsync(descriptor) != 0) return fail(errno);
-    if (::close(descriptor) != 0) {
+    if (const int error =
+            writeAllAt(descriptor, 0, {reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()});
+        error != 0)
+        return fail(error);
+    if (faulted(FileStep::Sync) || ::fsync(descriptor) != 0) return fail(errno);
+    if (::close(descriptor) != 0 || faulted(FileStep::Close)) {
         const int error = errno;
         ::unlink(temporary.c_str());
         return Failure{FailureKind::Io, path, systemReason(error)};
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (faulted(FileStep::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
         return Failure{FailureKind::Io, path, systemReason(error)};

@@ -1,8 +1,12 @@
 #include "app/settings.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include "app/profile_file.h"
+#include "common/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace qm {
@@ -88,7 +92,8 @@ TEST_F(SettingsTest, IntegersTakeTheirLeadingDigits)
                                                  {"99999999999999", 2147483647},
                                                  {"-99999999999999", -2147483648LL}};
     for (const auto& [text, expected] : cases)
-        EXPECT_EQ(loadWith(std::string("[Create Options]\nAttempts=") + text + "\n").WordList.Generation.Attempts, expected)
+        EXPECT_EQ(loadWith(std::string("[Create Options]\nAttempts=") + text + "\n").WordList.Generation.Attempts,
+                  expected)
             << text;
     // Window Size is read through a 14-character buffer.
     EXPECT_EQ(loadWith("[Misc]\nWindow Size=00000000000001024\n").Misc.WindowSize, 1);
@@ -133,7 +138,8 @@ TEST_F(SettingsTest, DirectionKeysMapToTheirCodes)
 {
     const Settings s = loadWith("[Create]\nUp=No\nUp Right=no\nRight=Yes\nDown Right=No\nDown=yes\n"
                                 "Down Left=0\nLeft=YES\nUp Left=nope\n");
-    EXPECT_EQ(s.WordList.Generation.Allowed, (std::array<bool, 8>{false, false, true, false, true, false, true, false}));
+    EXPECT_EQ(s.WordList.Generation.Allowed,
+              (std::array<bool, 8>{false, false, true, false, true, false, true, false}));
 }
 
 TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
@@ -165,6 +171,19 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
     }
     EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"),
               std::string::npos);
+}
+
+TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
+{
+    const std::string old = "[Misc]\r\nWindow Size=640\r\n";
+    writeFile(dir / kSettingsFileName, old);
+    const Settings settings = LoadSettings(dir.path());
+    const FileFault fault(FileStep::Rename, EXDEV);
+    const Status saved = SaveSettings(settings, dir.path());
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.failure().path, dir / kSettingsFileName);
+    EXPECT_EQ(saved.failure().reason, std::strerror(EXDEV));
+    EXPECT_EQ(readFile(dir / kSettingsFileName), old);
 }
 
 TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)

@@ -1,7 +1,12 @@
 #include "collection/collection_file.h"
 
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
 #include <gtest/gtest.h>
 
+#include "common/file_faults.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 
@@ -180,6 +185,27 @@ TEST_F(CollectionFileTest, CreateEmptiesAnExistingFile)
     ASSERT_TRUE(collection.CreateCollection());
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     EXPECT_EQ(CollectionFile(dir / "no" / "x.QZ3").CreateCollection().failure().kind, FailureKind::CannotOpen);
+}
+
+// A change the disk refuses says which collection and why, and keeps the puzzles in front of it.
+TEST_F(CollectionFileTest, AFailedWriteReportsTheCollectionAndKeepsEarlierPuzzles)
+{
+    const std::string file = collectionImage({{"A", "One"}, {"A", "Two"}, {"A", "Three"}});
+    const std::function<Status()> changes[] = {
+        [&] { return collection.AppendPuzzle(recordTitled("A", "Four")).status(); },
+        [&] { return collection.ReplacePuzzle(1, recordTitled("A", "Second")); },
+        [&] { return collection.DeletePuzzle(1); },
+    };
+    for (const auto& change : changes) {
+        writeFile(path, file);
+        const FileFault diskFull(FileStep::Write, ENOSPC);
+        const Status changed = change();
+        ASSERT_FALSE(changed);
+        EXPECT_EQ(changed.failure().kind, FailureKind::Io);
+        EXPECT_EQ(changed.failure().path, path);
+        EXPECT_EQ(changed.failure().reason, std::strerror(ENOSPC));
+        EXPECT_EQ(readFile(path).substr(0, kRecord), file.substr(0, kRecord));
+    }
 }
 
 TEST(NewPuzzleRecord, StartsEmptyWithTheGivenLayout)

@@ -1,8 +1,11 @@
 #include "common/binary_file.h"
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
 
+#include <gtest/gtest.h>
+
+#include "common/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace qm {
@@ -66,15 +69,32 @@ TEST(WriteFileAtomically, ReplacesTheWholeFileAndLeavesNoTemporary)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-TEST(WriteFileAtomically, FailureLeavesTheOldFile)
+// Whichever step fails, the target keeps its old bytes, the temporary file is gone, and the
+// failure names the target and the system's reason.
+TEST(WriteFileAtomically, AFailedStepLeavesTheOldFileAndNoTemporary)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-    TempDir dir;
-    writeFile(dir / "settings.ini", "old");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const Status written = writeFileAtomically(dir / "settings.ini", "new");
-    EXPECT_FALSE(written);
-    EXPECT_EQ(readFile(dir / "settings.ini"), "old");
+    struct Case {
+        FileStep step;
+        int error;
+        FailureKind kind;
+    };
+    const std::string old("[Misc]\r\nWindow Size=640\r\n\0\xFF", 27);
+    for (const Case c :
+         {Case{FileStep::Open, EMFILE, FailureKind::CannotOpen}, Case{FileStep::Write, ENOSPC, FailureKind::Io},
+          Case{FileStep::Sync, EIO, FailureKind::Io}, Case{FileStep::Close, EDQUOT, FailureKind::Io},
+          Case{FileStep::Rename, EXDEV, FailureKind::Io}}) {
+        SCOPED_TRACE(std::strerror(c.error));
+        TempDir dir;
+        writeFile(dir / "QMAZE3.INI", old);
+        const FileFault fault(c.step, c.error);
+        const Status written = writeFileAtomically(dir / "QMAZE3.INI", std::string(5000, 'n'));
+        ASSERT_FALSE(written);
+        EXPECT_EQ(written.failure().kind, c.kind);
+        EXPECT_EQ(written.failure().path, dir / "QMAZE3.INI");
+        EXPECT_EQ(written.failure().reason, std::strerror(c.error));
+        EXPECT_EQ(readFile(dir / "QMAZE3.INI"), old);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    }
 }
 
 TEST(WriteFileAtomically, MissingFolderIsReported)

@@ -29,6 +29,13 @@ inline std::unique_ptr<PuzzleRecord> workingRecord(const std::vector<std::string
     return record;
 }
 
+// 40 letters for the 36 cells of a 6 x 6 shape: no attempt places them all, so every run goes
+// the full length.
+inline std::unique_ptr<PuzzleRecord> overfullWorkingRecord()
+{
+    return workingRecord({"horse", "zebra", "tiger", "mouse", "camel", "llama", "bison", "otter"}, 6, 6);
+}
+
 // A shape of the given size with every cell in it.
 inline ShapeRecord fullShape(int width, int height)
 {

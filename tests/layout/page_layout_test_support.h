@@ -2,10 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "collection/collection_file.h"
 #include "collection/page_layout_record.h"
 #include "support/record_images.h"
 
@@ -52,6 +56,21 @@ inline std::vector<std::uint8_t> encodeLayout(const PageLayoutRecord& layout)
     std::vector<std::uint8_t> bytes(kLayoutSize);
     encodePageLayout(layout, MutablePageLayoutImage(bytes.data(), kLayoutSize));
     return bytes;
+}
+
+// A collection of puzzles by title, each carrying the built-in layout under the name given.
+inline Status writePuzzlesWithLayouts(const std::filesystem::path& path,
+                                      std::initializer_list<std::pair<const char*, const char*>> titlesAndLayouts)
+{
+    CollectionFile collection(path);
+    for (const auto& [title, layoutName] : titlesAndLayouts) {
+        auto puzzle = std::make_unique<PuzzleRecord>();
+        puzzle->Title.assign(title);
+        puzzle->Layout = makeBuiltInPageLayout();
+        puzzle->Layout.Name.assign(layoutName);
+        if (auto appended = collection.AppendPuzzle(*puzzle); !appended) return appended.failure();
+    }
+    return {};
 }
 
 }  // namespace qm::test

@@ -11,59 +11,19 @@
 #include <QTest>
 #include <QTimer>
 
-#include "generate/ui/creation_attempts_dialog.h"
 #include "generate/generation_fixtures.h"
+#include "generate/ui/creation_attempts_dialog.h"
+#include "generate/ui/generation_run_hooks.h"
 #include "generate/ui/generation_runner.h"
 
 namespace qm {
 namespace {
 
+using test::cancelButton;
+using test::FinishedDialogWatch;
+using test::HookedRandom;
+using test::openDialog;
 using test::workingRecord;
-
-// A seeded source that calls a hook before every draw, so that a test can act in the middle of
-// an attempt.
-class HookedRandom final : public RandomSource {
-public:
-    HookedRandom(std::uint64_t seed, std::function<void(std::size_t draw)> hook)
-        : m_random(seed),
-          m_hook(std::move(hook))
-    {
-    }
-    int Random(int range) override
-    {
-        m_hook(m_draws++);
-        return m_random.Random(range);
-    }
-
-private:
-    SeededRandom m_random;
-    std::function<void(std::size_t)> m_hook;
-    std::size_t m_draws = 0;
-};
-
-TCreationAttempts* openDialog() { return qobject_cast<TCreationAttempts*>(QApplication::activeModalWidget()); }
-
-QPushButton* cancelButton(TCreationAttempts& dialog) { return dialog.findChild<QPushButton*>("Cancel"); }
-
-// Watches for the dialog of a run: when its run has ended, hands it to the check and clicks Ok.
-class FinishedDialogWatch {
-public:
-    explicit FinishedDialogWatch(std::function<void(TCreationAttempts&)> check) : m_check(std::move(check))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            TCreationAttempts* dialog = openDialog();
-            if (!dialog || !dialog->finished()) return;
-            m_timer.stop();
-            m_check(*dialog);
-            cancelButton(*dialog)->click();
-        });
-        m_timer.start(5);
-    }
-
-private:
-    QTimer m_timer;
-    std::function<void(TCreationAttempts&)> m_check;
-};
 
 // The leftmost dark pixel of the band of rows [top, bottom) of the picture, or -1.
 int leftmostInk(const QImage& image, int top, int bottom)
@@ -78,8 +38,7 @@ class CreationAttemptsTest : public ::testing::Test {
 protected:
     CreationAttemptsTest()
     {
-        // 40 letters for 36 cells: no attempt places them all, so every run goes the full length.
-        working = workingRecord({"horse", "zebra", "tiger", "mouse", "camel", "llama", "bison", "otter"}, 6, 6);
+        working = test::overfullWorkingRecord();
         shape = test::fullShape(6, 6);
         settings.Attempts = 40;
     }
@@ -129,15 +88,11 @@ TEST_F(CreationAttemptsTest, ARunShowsEachAttemptThenCompletedAndOk)
     QStringList attemptLines;
     int lastBarValue = -1;
     bool barRose = true;
-    const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
     HookedRandom random(7, [&](std::size_t) {
         TCreationAttempts* dialog = openDialog();
         ASSERT_NE(dialog, nullptr);
-        if (attemptLines.isEmpty() || attemptLines.back() != dialog->attemptLine()) {
+        if (attemptLines.isEmpty() || attemptLines.back() != dialog->attemptLine())
             attemptLines << dialog->attemptLine();
-            if (attemptLines.back() == "Creation Attempt #25" && !folder.isEmpty())
-                dialog->grab().save(folder + "/creation-attempts-running.png");
-        }
         const int value = dialog->findChild<QProgressBar*>("Progress")->value();
         barRose = barRose && value >= lastBarValue;
         lastBarValue = value;
@@ -153,7 +108,6 @@ TEST_F(CreationAttemptsTest, ARunShowsEachAttemptThenCompletedAndOk)
         // The lines are drawn by their top left corners at the scaled design positions.
         EXPECT_NEAR(leftmostInk(picture, 25, 50), 94, 3);   // 75 x 1.25
         EXPECT_NEAR(leftmostInk(picture, 56, 85), 144, 3);  // 115 x 1.25
-        if (!folder.isEmpty()) picture.save(folder + "/creation-attempts.png");
     });
     const GenerationOutcome outcome =
         runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
@@ -205,8 +159,6 @@ TEST_F(CreationAttemptsTest, AbortTakesEffectAfterTheAttemptInProgress)
         EXPECT_EQ(dialog.findChild<QProgressBar*>("Progress")->value(), 3);
         const QImage picture = dialog.grab().toImage();
         EXPECT_NEAR(leftmostInk(picture, 20, 40), 25, 3);
-        const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-        if (!folder.isEmpty()) picture.save(folder + "/creation-attempts-aborted.png");
     });
     const GenerationOutcome outcome =
         runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);

@@ -14,20 +14,18 @@
 
 #include "app/ui/main_window.h"
 #include "collection/collection_file.h"
-#include "generate/ui/blow_it_up_dialog.h"
-#include "generate/build_puzzles.h"
-#include "generate/ui/change_phrase_dialog.h"
 #include "generate/ui/created_puzzle_dialog.h"
+#include "generate/ui/puzzle_window_support.h"
+#include "generate/ui/word_list_scene.h"
 #include "generate/ui/word_list_window.h"
 #include "generate/ui/words_clues_grid_widget.h"
 #include "layout/default_page_layout.h"
 #include "layout/page_layout_file.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
-#include "generate/ui/puzzle_window_support.h"
 #include "support/record_images.h"
-#include "support/ui/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/ui/scripted_dialogs.h"
 
 namespace qm {
 namespace {
@@ -56,14 +54,12 @@ constexpr auto kWord = WordsCluesGrid::WordColumn;
 constexpr auto kClue = WordsCluesGrid::ClueColumn;
 constexpr auto kUsed = WordsCluesGrid::UsedColumn;
 
-class WordListTest : public ::testing::Test {
+class WordListTest : public ::testing::Test, protected test::WordListScene {
 protected:
     void SetUp() override
     {
         writeFile(dir / "QZFLAY.DAT",
                   test::solidShapeImage("Small", 5, 5).str() + test::solidShapeImage("Big", 12, 12).str());
-        settings.Shapes.LastShape = 0;
-        resetToNewPuzzle(*working.record, loadDefaultPageLayout(dir.path(), 0));
     }
 
     // A stored puzzle of the collection, generated, opened for change.
@@ -90,33 +86,11 @@ protected:
         working.RecordIndex = 1;
     }
 
-    std::filesystem::path collectionPath() const { return dir / "SCHOOL.QZ3"; }
     std::unique_ptr<PuzzleRecord> stored(int index) const
     {
         auto record = CollectionFile(collectionPath()).ReadPuzzle(index);
         return record ? std::move(*record) : nullptr;
     }
-
-    test::TempDir dir;
-    test::ScriptedDialogs dialogs;
-    UiStyle style;
-    Settings settings;
-    WorkingCopy working;
-    ShapeRecord currentShape = makeNewShape();
-    Candidates candidates;
-    SeededRandom random{11};
-    WordListContext context{dialogs,
-                            style,
-                            settings.WordList,
-                            settings.Shapes,
-                            settings.PageLayout,
-                            working,
-                            currentShape,
-                            candidates,
-                            dir.path(),
-                            collectionPath(),
-                            {"Animals", "Birds"},
-                            &random};
 };
 
 TEST_F(WordListTest, NewModeShowsTheRecordAndTheSettingsAndHidesSaveAndPhrase)
@@ -448,75 +422,6 @@ TEST_F(WordListTest, ASaveThatCannotOpenTheFileSaysSoAndCloses)
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: Unable to save puzzle."}));
     EXPECT_FALSE(editor.isVisible());
     EXPECT_FALSE(editor.storedIndex());
-}
-
-// Pictures of the editor and the chooser for the documentation, written when QM_SCREENSHOT_DIR
-// names a folder.
-TEST_F(WordListTest, Screenshots)
-{
-    const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "QM_SCREENSHOT_DIR is not set";
-    writeFile(dir / "QZFLAY.DAT",
-              test::solidShapeImage("Square", 15, 15).str() + test::solidShapeImage("Small", 5, 5).str());
-    const std::vector<std::pair<const char*, const char*>> words{
-        {"LION", "King of the savannah"},  {"TIGER", "Striped big cat"},   {"ZEBRA", "Striped horse"},
-        {"GIRAFFE", "Tallest animal"},     {"HIPPO", "River horse"},       {"MONKEY", "Loves bananas"},
-        {"ELEPHANT", "Never forgets"},     {"PENGUIN", "Bird that swims"}, {"CROCODILE", "Snappy reptile"},
-        {"KANGAROO", "Hops with a pouch"}, {"PANDA", "Eats bamboo"},       {"OTTER", "Floats on its back"},
-        {"FLAMINGO", "Pink wader"},        {"CAMEL", "Two humps"},         {"RHINOCEROS", "Horned giant"}};
-    {
-        TWordList editor(context, "Create New Puzzle");
-        editor.show();
-        editor.findChild<QLineEdit*>("Title")->setText("At the Zoo");
-        editor.findChild<QComboBox*>("Category")->setCurrentText("Animals");
-        child<QLineEdit>(editor, "BonusQuest")->setText("Which animal sleeps standing up?");
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            setCell(editor, static_cast<int>(i) + 1, kWord, words[i].first);
-            setCell(editor, static_cast<int>(i) + 1, kClue, words[i].second);
-        }
-        ASSERT_TRUE(editor.grab().save(folder + "/word-list-editor-new.png"));
-        editor.showPage(1);
-        ASSERT_TRUE(editor.grab().save(folder + "/word-list-editor-options.png"));
-        PrepareCreate(editor.currentForm(), currentShape, *working.record);
-    }
-    ASSERT_EQ(currentShape.Width, 15);
-    GenerationSettings generation;
-    generation.Attempts = 30;
-    const BadWordList badWords = builtInBadWords();
-    BuildPuzzles(*working.record, currentShape, generation, badWords, random, candidates);
-    CreatedPuzzleContext chooserContext{dialogs, style, candidates, working, collectionPath(), badWords, &random};
-    TCreatedPuzzle chooser(chooserContext);
-    chooser.show();
-    ASSERT_TRUE(chooser.grab().save(folder + "/created-puzzle.png"));
-    TBlowItUp view(style, *candidates.Slots[0].Record, candidates.Slots[0].Score, "Best Fit");
-    view.show();
-    ASSERT_TRUE(view.grab().save(folder + "/created-puzzle-enlarged.png"));
-
-    // The puzzle stored, then opened again for change.
-    if (candidates.Slots[0].Score < static_cast<int>(words.size())) dialogs.answerMessage(MessageButton::Yes);
-    chooser.SaveClick();
-    ASSERT_TRUE(chooser.stored());
-    auto read = CollectionFile(collectionPath()).ReadPuzzle(0);
-    ASSERT_TRUE(read);
-    working.record = std::move(*read);
-    working.IsNewPuzzle = false;
-    working.RecordIndex = 0;
-    TWordList modify(context, "Modify Existing Puzzle");
-    modify.show();
-    ASSERT_TRUE(modify.grab().save(folder + "/word-list-editor-modify.png"));
-    modify.showPage(1);
-    ASSERT_TRUE(modify.grab().save(folder + "/word-list-editor-modify-options.png"));
-    TChangeThePhrase phrase(dialogs, style, *working.record, badWords, &random);
-    phrase.show();
-    ASSERT_TRUE(phrase.grab().save(folder + "/hidden-phrase.png"));
-
-    // At the 1024 x 768 screen size, with the clues switched off after showing.
-    style.scale = 1.6;
-    TWordList large(context, "Modify Existing Puzzle");
-    large.show();
-    large.UseCluesClick(false);
-    ASSERT_TRUE(large.grab().save(folder + "/word-list-editor-1024x768.png"));
-    large.UseCluesClick(true);
 }
 
 // The road of one puzzle from the main window's commands through the editor and the chooser

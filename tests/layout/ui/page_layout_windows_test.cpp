@@ -9,13 +9,13 @@
 #include <QPushButton>
 
 #include "collection/collection_file.h"
+#include "layout/page_layout_test_support.h"
 #include "layout/ui/page_layout_extract_window.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
-#include "layout/page_layout_test_support.h"
+#include "support/temp_dir.h"
 #include "support/ui/modal_window.h"
 #include "support/ui/scripted_dialogs.h"
-#include "support/temp_dir.h"
 
 namespace qm {
 namespace {
@@ -53,14 +53,7 @@ protected:
     }
     void writeCollection(std::initializer_list<std::pair<const char*, const char*>> puzzles)
     {
-        CollectionFile collection(collectionPath);
-        for (const auto& [title, layoutName] : puzzles) {
-            auto puzzle = std::make_unique<PuzzleRecord>();
-            puzzle->Title.assign(title);
-            puzzle->Layout = makeBuiltInPageLayout();
-            puzzle->Layout.Name.assign(layoutName);
-            ASSERT_TRUE(collection.AppendPuzzle(*puzzle));
-        }
+        ASSERT_TRUE(test::writePuzzlesWithLayouts(collectionPath, puzzles));
     }
 
     test::TempDir dir;
@@ -315,30 +308,6 @@ TEST_F(TListPagesTest, BrokenRecordsListAndDrawWithoutHarm)
     EXPECT_FALSE(window.grab().isNull());
     list->setCurrentRow(1);
     EXPECT_FALSE(window.grab().isNull());
-}
-
-TEST_F(TListPagesTest, Screenshots)
-{
-    const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "QM_SCREENSHOT_DIR is not set";
-    std::filesystem::copy_file(QM_STARTER_LAYOUT_FILE, layoutFile().path());
-    writeCollection({{"Farm Animals", "Farm"}, {"Planets", "Space"}, {"Capitals", "Maps"}});
-    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
-    window.show();
-    auto* list = child<QListWidget>(window, "ShapeBox");
-    const auto shoot = [&](const QString& entry, const QString& file) {
-        const auto found = list->findItems(entry, Qt::MatchStartsWith);
-        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
-        list->setCurrentItem(found.front());
-        ASSERT_TRUE(window.grab().save(folder + "/" + file));
-    };
-    shoot("Worksheet (Letter)", "page-layout-list.png");
-    shoot("Landscape", "page-layout-list-landscape.png");
-    shoot("Bonus Question", "page-layout-list-bonus.png");
-    PageLayoutList target(layoutFile(), settings.DefaultPage);
-    TExtractAPuzzle extract(dialogs, style, target, collectionPath);
-    extract.show();
-    ASSERT_TRUE(extract.grab().save(folder + "/page-layout-extract.png"));
 }
 
 }  // namespace

@@ -8,14 +8,15 @@
 #include <QTimer>
 
 #include "layout/gui/shape_drawing.h"
+#include "layout/shape_test_support.h"
 #include "layout/ui/shape_editor_dialog.h"
 #include "layout/ui/shape_grid_widget.h"
+#include "layout/ui/shape_list_scene.h"
 #include "layout/ui/shape_list_window.h"
 #include "layout/ui/shape_preview_widget.h"
-#include "layout/shape_test_support.h"
+#include "support/temp_dir.h"
 #include "support/ui/modal_window.h"
 #include "support/ui/scripted_dialogs.h"
-#include "support/temp_dir.h"
 
 namespace qm {
 namespace {
@@ -109,7 +110,7 @@ TEST(ShapeEditorGrid, DrawsRedCellsOfTwelvePixelsForFiveByThirty)
     EXPECT_EQ(pixel(image, 5, 361), kFace);
 }
 
-class ShapeWindowTest : public ::testing::Test {
+class ShapeWindowTest : public ::testing::Test, protected test::ShapeListScene {
 protected:
     template <typename T>
     static T* child(QWidget& window, const char* name)
@@ -118,14 +119,6 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    ShapeFile shapeFile() const { return ShapeFile::inDirectory(dir.path()); }
-
-    test::TempDir dir;
-    test::ScriptedDialogs dialogs;
-    UiStyle style;
-    ShapeSettings settings;
-    ShapeRecord current = makeNewShape();
-    ShapeListContext context{dialogs, style, settings, current, dir.path()};
 };
 
 using TDoShapesTest = ShapeWindowTest;
@@ -372,26 +365,6 @@ TEST_F(TSelectShapesTest, WordListEditorPanelShowsTheCurrentPuzzle)
     panel.setLocked(true);
     EXPECT_FALSE(panel.newButton()->isEnabled());
     EXPECT_FALSE(panel.shapeBox()->isEnabled());
-}
-
-// Pictures of the two windows for the documentation, written when QM_SCREENSHOT_DIR names a folder.
-TEST_F(ShapeWindowTest, Screenshots)
-{
-    const QString folder = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "QM_SCREENSHOT_DIR is not set";
-    auto shipped = ShapeFile(QM_STARTER_SHAPE_FILE);
-    std::filesystem::copy_file(shipped.path(), shapeFile().path());
-    TSelectShapes list(context);
-    list.show();
-    auto* box = child<QListWidget>(list, "ShapeBox");
-    for (int i = 0; i < box->count(); ++i)
-        if (box->item(i)->text().endsWith("Heart")) box->setCurrentRow(i);
-    ASSERT_EQ(current.Name.text(), "Heart");
-    ASSERT_TRUE(list.grab().save(folder + "/shape-list.png"));
-
-    TDoShapes editor(dialogs, style, shapeFile(), {ShapeEditMode::Modify, current, 9});
-    editor.show();
-    ASSERT_TRUE(editor.grab().save(folder + "/shape-editor.png"));
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+// The word list editor of a new puzzle (both pages), the candidate chooser after a run, the
+// enlarged best candidate, the editor of the stored puzzle (both pages), the hidden-phrase dialog
+// and the editor at the 1024 x 768 screen size.
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "collection/collection_file.h"
+#include "generate/bad_word_list.h"
+#include "generate/build_puzzles.h"
+#include "generate/ui/blow_it_up_dialog.h"
+#include "generate/ui/change_phrase_dialog.h"
+#include "generate/ui/created_puzzle_dialog.h"
+#include "generate/ui/word_list_scene.h"
+#include "generate/ui/words_clues_grid_widget.h"
+#include "generate/word_list_form.h"
+#include "screenshots.h"
+#include "support/record_images.h"
+
+namespace qm::screenshots {
+namespace {
+
+const std::vector<std::pair<const char*, const char*>> kZooWords{
+    {"LION", "King of the savannah"},  {"TIGER", "Striped big cat"},   {"ZEBRA", "Striped horse"},
+    {"GIRAFFE", "Tallest animal"},     {"HIPPO", "River horse"},       {"MONKEY", "Loves bananas"},
+    {"ELEPHANT", "Never forgets"},     {"PENGUIN", "Bird that swims"}, {"CROCODILE", "Snappy reptile"},
+    {"KANGAROO", "Hops with a pouch"}, {"PANDA", "Eats bamboo"},       {"OTTER", "Floats on its back"},
+    {"FLAMINGO", "Pink wader"},        {"CAMEL", "Two humps"},         {"RHINOCEROS", "Horned giant"}};
+
+}  // namespace
+
+void takeWordListScreenshots(ScreenshotFolder& folder)
+{
+    test::WordListScene scene;
+    test::writeFile(scene.dir / "QZFLAY.DAT",
+                    test::solidShapeImage("Square", 15, 15).str() + test::solidShapeImage("Small", 5, 5).str());
+
+    {
+        TWordList editor(scene.context, "Create New Puzzle");
+        editor.show();
+        editor.findChild<QLineEdit*>("Title")->setText("At the Zoo");
+        editor.findChild<QComboBox*>("Category")->setCurrentText("Animals");
+        editor.findChild<QLineEdit*>("BonusQuest")->setText("Which animal sleeps standing up?");
+        for (std::size_t i = 0; i < kZooWords.size(); ++i) {
+            const int row = static_cast<int>(i);
+            editor.grid()->item(row, WordsCluesGrid::WordColumn)->setText(kZooWords[i].first);
+            editor.grid()->item(row, WordsCluesGrid::ClueColumn)->setText(kZooWords[i].second);
+        }
+        folder.save(editor, "word-list-editor-new.png");
+        editor.showPage(1);
+        folder.save(editor, "word-list-editor-options.png");
+        PrepareCreate(editor.currentForm(), scene.currentShape, *scene.working.record);
+    }
+    require(scene.currentShape.Width == 15, "the new puzzle takes the 15 x 15 square");
+    GenerationSettings generation;
+    generation.Attempts = 30;
+    const BadWordList badWords = builtInBadWords();
+    BuildPuzzles(*scene.working.record, scene.currentShape, generation, badWords, scene.random, scene.candidates);
+    CreatedPuzzleContext chooserContext{scene.dialogs,          scene.style, scene.candidates, scene.working,
+                                        scene.collectionPath(), badWords,    &scene.random};
+    TCreatedPuzzle chooser(chooserContext);
+    chooser.show();
+    folder.save(chooser, "created-puzzle.png");
+    TBlowItUp view(scene.style, *scene.candidates.Slots[0].Record, scene.candidates.Slots[0].Score, "Best Fit");
+    view.show();
+    folder.save(view, "created-puzzle-enlarged.png");
+
+    // The puzzle stored, then opened again for change.
+    if (scene.candidates.Slots[0].Score < static_cast<int>(kZooWords.size()))
+        scene.dialogs.answerMessage(MessageButton::Yes);
+    chooser.SaveClick();
+    require(chooser.stored(), "the chooser stores the best candidate");
+    auto read = CollectionFile(scene.collectionPath()).ReadPuzzle(0);
+    require(read.ok(), "the stored puzzle reads back");
+    scene.working.record = std::move(*read);
+    scene.working.IsNewPuzzle = false;
+    scene.working.RecordIndex = 0;
+    TWordList modify(scene.context, "Modify Existing Puzzle");
+    modify.show();
+    folder.save(modify, "word-list-editor-modify.png");
+    modify.showPage(1);
+    folder.save(modify, "word-list-editor-modify-options.png");
+    TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.working.record, badWords, &scene.random);
+    phrase.show();
+    folder.save(phrase, "hidden-phrase.png");
+
+    // At the 1024 x 768 screen size, with the clues switched off after showing.
+    scene.style.scale = 1.6;
+    TWordList large(scene.context, "Modify Existing Puzzle");
+    large.show();
+    large.UseCluesClick(false);
+    folder.save(large, "word-list-editor-1024x768.png");
+}
+
+}  // namespace qm::screenshots

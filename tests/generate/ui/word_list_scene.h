@@ -1,0 +1,37 @@
+// What the word list editor works on, in a scratch folder: the settings, a new puzzle's working
+// copy, the current shape, the candidates and a seeded random source, tied into its context. The
+// shape file is the caller's to write.
+#pragma once
+
+#include "app/settings.h"
+#include "collection/collection_file.h"
+#include "generate/ui/word_list_window.h"
+#include "layout/default_page_layout.h"
+#include "support/temp_dir.h"
+#include "support/ui/scripted_dialogs.h"
+
+namespace qm::test {
+
+struct WordListScene {
+    WordListScene()
+    {
+        settings.Shapes.LastShape = 0;
+        resetToNewPuzzle(*working.record, loadDefaultPageLayout(dir.path(), 0));
+    }
+
+    std::filesystem::path collectionPath() const { return dir / "SCHOOL.QZ3"; }
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    UiStyle style;
+    Settings settings;
+    WorkingCopy working;
+    ShapeRecord currentShape = makeNewShape();
+    Candidates candidates;
+    SeededRandom random{11};
+    WordListContext context{
+        dialogs,      style,      settings.WordList, settings.Shapes,  settings.PageLayout,  working,
+        currentShape, candidates, dir.path(),        collectionPath(), {"Animals", "Birds"}, &random};
+};
+
+}  // namespace qm::test
