@@ -12,8 +12,6 @@
 namespace qm {
 namespace {
 
-constexpr int kSmallestListFontSize = 3;
-
 // The columns at one font size and the clues they take.
 struct ClueColumns {
     int lines = 0;
@@ -73,15 +71,15 @@ bool DoClues(ReportTarget& target, const PageObject& object, const PageBox& box,
     for (int i = 0; i < printCount; ++i) texts.push_back(ClueText(record, i, options));
     const int columns = usedColumns(options);
     const bool makeItFit = static_cast<bool>(object.MakeItFit);
-    FontSpec font = objectFont(object);
     ClueColumns fit;
-    shrinkFontToFit(target, font, makeItFit ? kSmallestListFontSize : font.Size, [&] {
+    fitObjectFont(target, object, kSmallestListFontSize, [&] {
         fit = fitClues(target, box, texts, columns, makeItFit);
         return !fit.overflow;
     });
 
     setObjectTextBackground(target, object);
     const double columnStep = fit.numberWidth + fit.gap + fit.textWidth;
+    // Only a box that holds a line has places.
     for (std::size_t i = 0; i < fit.places.size(); ++i) {
         const double lineHeight = box.height() / fit.lines;
         const ListPlace place = fit.places[i];

@@ -1,5 +1,5 @@
-// What the word list, the clues and the text blocks share: the column count, the place of an
-// entry and the baseline of a row.
+// What the word list, the clues and the text blocks share: their smallest fitted size, the column
+// count, the place of an entry and the baseline of a row.
 #pragma once
 
 #include <algorithm>
@@ -8,6 +8,9 @@
 #include "output/output_settings.h"
 
 namespace qm {
+
+// Make It Fit shrinks lists and text blocks down to this size.
+inline constexpr int kSmallestListFontSize = 3;
 
 // Where an entry of a list is printed: its first row and its column, both from 1.
 struct ListPlace {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 namespace qm {
-
 FontSpec objectFont(const PageObject& object)
 {
     FontSpec font;
@@ -33,6 +32,12 @@ bool shrinkFontToFit(ReportTarget& target, FontSpec& font, int smallestSize, con
         fitting = fits();
     }
     return fitting;
+}
+
+bool fitObjectFont(ReportTarget& target, const PageObject& object, int smallestSize, const std::function<bool()>& fits)
+{
+    FontSpec font = objectFont(object);
+    return shrinkFontToFit(target, font, object.MakeItFit ? smallestSize : font.Size, fits);
 }
 
 int linesInHeight(const ReportTarget& target, double height)

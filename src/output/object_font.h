@@ -25,6 +25,10 @@ void setObjectTextBackground(ReportTarget& target, const PageObject& object);
 // reached. With smallestSize at or above the size, fits() is asked once.
 bool shrinkFontToFit(ReportTarget& target, FontSpec& font, int smallestSize, const std::function<bool()>& fits);
 
+// Fits the object's content: at the object's size, and with Make It Fit at each smaller size down
+// to smallestSize until fits() says yes. Returns the last answer.
+bool fitObjectFont(ReportTarget& target, const PageObject& object, int smallestSize, const std::function<bool()>& fits);
+
 // The whole lines of the current font that a box of this height holds (0 when it is lower than
 // one line).
 int linesInHeight(const ReportTarget& target, double height);

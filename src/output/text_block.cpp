@@ -11,7 +11,6 @@
 namespace qm {
 namespace {
 
-constexpr int kSmallestTextFontSize = 3;
 constexpr std::string_view kLineBreak = "\r\n";
 
 // A piece of the text: a line, or a token (an optional line break, spaces and one word).
@@ -95,9 +94,8 @@ std::string_view printedLine(std::string_view text, const TextPiece& line)
 bool DoText(ReportTarget& target, const PageObject& object, const PageBox& box)
 {
     const std::string text = object.text();
-    FontSpec font = objectFont(object);
     WrappedText wrapped;
-    shrinkFontToFit(target, font, object.MakeItFit ? kSmallestTextFontSize : font.Size, [&] {
+    fitObjectFont(target, object, kSmallestListFontSize, [&] {
         wrapped = wrapText(target, text, box.width(), linesInHeight(target, box.height()));
         return !wrapped.failed;
     });

@@ -12,8 +12,6 @@
 namespace qm {
 namespace {
 
-constexpr int kSmallestListFontSize = 3;
-
 // The columns at one font size and how many entries they take.
 struct WordColumns {
     int lines = 0;
@@ -60,14 +58,14 @@ bool DoWords(ReportTarget& target, const PageObject& object, const PageBox& box,
     const std::vector<std::string> entries = WordListEntries(record, printCount, options, random);
     const int columns = usedColumns(options);
     const bool makeItFit = static_cast<bool>(object.MakeItFit);
-    FontSpec font = objectFont(object);
     WordColumns fit;
-    shrinkFontToFit(target, font, makeItFit ? kSmallestListFontSize : font.Size, [&] {
+    fitObjectFont(target, object, kSmallestListFontSize, [&] {
         fit = fitWords(target, box, entries, columns, makeItFit);
         return !fit.overflow;
     });
 
     setObjectTextBackground(target, object);
+    // Only a box that holds a line has places.
     for (std::size_t j = 0; j < fit.places.size(); ++j) {
         const double lineHeight = box.height() / fit.lines;
         const double x = box.left + fit.margin + (fit.places[j].column - 1) * fit.columnWidth;
