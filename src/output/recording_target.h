@@ -17,7 +17,7 @@ public:
     // Asks the renderer to stop at the next object (the Cancel button of the status window).
     void abort() { m_aborted = true; }
 
-    void setPaper(PaperCode code, PaperSize customPortrait = {}) override;
+    void setPaper(PaperCode code, PaperSize customPortrait) override;
     void setOrientation(Orientation orientation) override;
     double pageWidth() const override { return m_page.size.width; }
     double pageHeight() const override { return m_page.size.height; }

@@ -55,7 +55,7 @@ public:
 
     // Page setup. A custom size is given as the portrait sheet, like the standard ones; the
     // orientation then turns it.
-    virtual void setPaper(PaperCode code, PaperSize customPortrait = {}) = 0;
+    virtual void setPaper(PaperCode code, PaperSize customPortrait) = 0;
     virtual void setOrientation(Orientation orientation) = 0;
     // The whole sheet after the paper size and the orientation.
     virtual double pageWidth() const = 0;

@@ -15,7 +15,7 @@ TEST(RecordingTarget, SheetOfThePaperInItsOrientation)
     RecordingTarget target(metrics);
     EXPECT_EQ(target.page().size, (PaperSize{8.5, 11}));
     target.setOrientation(Orientation::Landscape);
-    target.setPaper(PaperCode::Legal);
+    target.setPaper(PaperCode::Legal, {});
     EXPECT_EQ(target.page().size, (PaperSize{14, 8.5}));
     target.setPaper(PaperCode::Custom, {4, 6});
     EXPECT_EQ(target.page().size, (PaperSize{6, 4}));
