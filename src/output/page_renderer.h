@@ -1,0 +1,19 @@
+// The page renderer: one printed page of a puzzle through its own page layout, drawn object by
+// object in layout order on a report target.
+#pragma once
+
+#include "collection/puzzle_record.h"
+#include "generate/random_source.h"
+#include "output/output_settings.h"
+#include "output/render_outcome.h"
+#include "output/report_target.h"
+
+namespace qm {
+
+// Sets up the sheet from the layout (orientation and paper), then draws the objects the print
+// options ask for. Scrambled words take their random numbers from random. Shows nothing: what
+// did not fit and what was missing is in the outcome (renderWarnings gives the messages).
+RenderOutcome RenderPage(const PuzzleRecord& record, const PrintOptions& options, ReportTarget& target,
+                         RandomSource& random);
+
+}  // namespace qm
