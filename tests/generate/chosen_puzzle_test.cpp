@@ -411,7 +411,9 @@ TEST(ChosenPuzzleSaveAfterARun, PlacedWordsFirstInByteOrderAndTheRestBehindWithT
         EXPECT_EQ(file[66449 + slot], slot < score ? 1 : 0);
         EXPECT_EQ(clueAt(slot), "clue of " + wordAt(slot));
         const bool sameGroup = slot + 1 != score && slot + 1 < static_cast<int>(words.size());
-        if (sameGroup) EXPECT_LT(wordAt(slot), wordAt(slot + 1));
+        if (sameGroup) {
+            EXPECT_LT(wordAt(slot), wordAt(slot + 1));
+        }
     }
     EXPECT_EQ(file[5069 + static_cast<int>(words.size()) * 31], '\0');
     for (int slot = 0; slot < score; ++slot) {
@@ -419,9 +421,11 @@ TEST(ChosenPuzzleSaveAfterARun, PlacedWordsFirstInByteOrderAndTheRestBehindWithT
         EXPECT_EQ(static_cast<char>(stored->Letters[stored->StartCell[slot] - 1]),
                   static_cast<char>(std::toupper(static_cast<unsigned char>(wordAt(slot)[0]))));
     }
-    for (int cell = 0; cell < kGridCells; ++cell)
-        if (stored->Letters[cell] == ' ' && cellRow(cell + 1) <= 7 && cellColumn(cell + 1) <= 7)
+    for (int cell = 0; cell < kGridCells; ++cell) {
+        if (stored->Letters[cell] == ' ' && cellRow(cell + 1) <= 7 && cellColumn(cell + 1) <= 7) {
             EXPECT_TRUE(stored->FillLetters[cell] >= 'A' && stored->FillLetters[cell] <= 'Z');
+        }
+    }
     EXPECT_EQ(file[66779], 1);
     EXPECT_EQ(file.substr(0, 5), std::string("\x04"
                                              "3.0g"));

@@ -33,7 +33,9 @@ TEST(SampleCollection, EveryPuzzleIsGeneratedWithAllItsWordsPlaced)
         // Every cell of the shape shows a letter: a placed one or a fill letter.
         for (int cell = 0; cell < kGridCells; ++cell) {
             if (cellRow(cell + 1) > puzzle.usedHeight() || cellColumn(cell + 1) > puzzle.usedWidth()) continue;
-            if (puzzle.Letters[cell] == ' ') EXPECT_TRUE(puzzle.FillLetters[cell] >= 'A' && puzzle.FillLetters[cell] <= 'Z');
+            if (puzzle.Letters[cell] == ' ') {
+                EXPECT_TRUE(puzzle.FillLetters[cell] >= 'A' && puzzle.FillLetters[cell] <= 'Z');
+            }
         }
         layouts.insert(puzzle.Layout.Name.text());
         phrases += static_cast<bool>(puzzle.HiddenPhraseUsed);

@@ -175,8 +175,9 @@ TEST_F(CreationAttemptsTest, AbortTakesEffectAfterTheAttemptInProgress)
     BuildPuzzles(*working, shape, three, badWords, same, direct);
     for (int slot = 0; slot < kCandidateSlots; ++slot) {
         EXPECT_EQ(candidates.Slots[slot].Score, direct.Slots[slot].Score);
-        if (direct.Slots[slot].Score > 0)
+        if (direct.Slots[slot].Score > 0) {
             EXPECT_EQ(test::recordBytes(*candidates.Slots[slot].Record), test::recordBytes(*direct.Slots[slot].Record));
+        }
     }
 }
 
