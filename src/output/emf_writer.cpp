@@ -7,6 +7,7 @@
 #include "output/export_messages.h"
 #include "output/little_endian_buffer.h"
 #include "output/metafile_canvas.h"
+#include "output/metafile_font_fields.h"
 #include "output/metafile_frame.h"
 #include "output/metafile_player.h"
 
@@ -45,8 +46,6 @@ constexpr std::uint32_t kPenSolid = 0;
 constexpr std::uint32_t kPenNull = 5;
 constexpr std::uint32_t kBrushSolid = 0;
 constexpr std::uint32_t kBrushNull = 1;
-constexpr std::int32_t kWeightNormal = 400;
-constexpr std::int32_t kWeightBold = 700;
 constexpr std::uint32_t kGraphicsModeCompatible = 1;
 // The text record's fixed part: its header, bounds, graphics mode, two scales and the text's
 // reference point, count, offset, options, clip box and spacing offset.
@@ -106,15 +105,8 @@ public:
         p.i32(0);             // width, escapement, orientation
         p.i32(0);
         p.i32(0);
-        p.i32(font.bold ? kWeightBold : kWeightNormal);
-        p.u8(font.italic);
-        p.u8(font.underline);
-        p.u8(font.strikeOut);
-        p.u8(0);  // ANSI character set; output and clip precision, quality, pitch and family: defaults
-        p.u8(0);
-        p.u8(0);
-        p.u8(0);
-        p.u8(0);
+        p.i32(fontWeight(font));
+        appendFontStyle(p, font);
         const std::string_view face = std::string_view(font.face).substr(0, kFaceNameCharacters - 1);
         utf16(p, face);
         for (std::size_t i = face.size(); i < kFaceNameCharacters; ++i) p.u16(0);

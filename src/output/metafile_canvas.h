@@ -38,7 +38,7 @@ struct MetafileBrush {
 };
 
 struct MetafileFont {
-    std::string face;         // Windows-1252, at most 31 bytes
+    std::string face;         // Windows-1252; a writer keeps what its face field holds
     std::int32_t height = 0;  // the character height in pixels
     bool bold = false;
     bool italic = false;

@@ -12,7 +12,6 @@ namespace qm {
 namespace {
 
 constexpr int kPointsPerInch = 72;
-constexpr std::size_t kLongestFaceName = 31;  // the face field holds 32 bytes with its terminator
 constexpr MetafilePen kNoPen{false, kBlackColor};
 
 PixelPoint pixels(PagePoint point) { return {metafilePixels(point.x), metafilePixels(point.y)}; }
@@ -29,12 +28,7 @@ std::int32_t saturatingIncrement(std::int32_t value)
 
 MetafileFont metafileFont(const FontSpec& font)
 {
-    return {font.Name.substr(0, kLongestFaceName),
-            metafileFontHeight(font.Size),
-            font.Bold,
-            font.Italic,
-            font.Underline,
-            font.StrikeOut};
+    return {font.Name, metafileFontHeight(font.Size), font.Bold, font.Italic, font.Underline, font.StrikeOut};
 }
 
 // The object table: slots are taken lowest first and given back when their object is deleted.

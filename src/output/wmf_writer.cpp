@@ -6,6 +6,7 @@
 
 #include "output/little_endian_buffer.h"
 #include "output/metafile_canvas.h"
+#include "output/metafile_font_fields.h"
 #include "output/metafile_frame.h"
 #include "output/metafile_player.h"
 
@@ -50,8 +51,6 @@ constexpr std::uint16_t kPenSolid = 0;
 constexpr std::uint16_t kPenNull = 5;
 constexpr std::uint16_t kBrushSolid = 0;
 constexpr std::uint16_t kBrushNull = 1;
-constexpr std::int16_t kWeightNormal = 400;
-constexpr std::int16_t kWeightBold = 700;
 
 std::int16_t wmfNumber(std::int32_t value)
 {
@@ -88,15 +87,8 @@ public:
         p.i16(0);                        // width, escapement, orientation
         p.i16(0);
         p.i16(0);
-        p.i16(font.bold ? kWeightBold : kWeightNormal);
-        p.u8(font.italic);
-        p.u8(font.underline);
-        p.u8(font.strikeOut);
-        p.u8(0);  // ANSI character set; output and clip precision, quality, pitch and family: defaults
-        p.u8(0);
-        p.u8(0);
-        p.u8(0);
-        p.u8(0);
+        p.i16(fontWeight(font));
+        appendFontStyle(p, font);
         std::string face = font.face.substr(0, kFaceNameBytes - 1);
         face.resize(kFaceNameBytes, '\0');
         p.bytes(face);

@@ -84,5 +84,18 @@ TEST(EmfWriter, TextInUtf16)
     EXPECT_NE(EmfBytes(page).find(words({0x20AC, 0x00E9})), std::string::npos);
 }
 
+TEST(EmfWriter, FaceNameCutToItsField)
+{
+    PageFile page;
+    FontSpec font;
+    font.Name = std::string(40, 'F');
+    page.operations = {SetFontOp{font}, TextOp{{0, 0}, "x"}};
+    std::string face;
+    for (int i = 0; i < 31; ++i) face += words({'F'});
+    EXPECT_NE(
+        EmfBytes(page).find(dwords({82, 104, 3, -13, 0, 0, 0, 400, 0, 0}) + face + words({0}) + dwords({37, 12, 3})),
+        std::string::npos);
+}
+
 }  // namespace
 }  // namespace qm::test

@@ -169,7 +169,7 @@ TEST(MetafilePlayer, AbsurdNumbersHeldInRange)
                                       {kNaN, -kInfinity});
     EXPECT_EQ(canvas.calls[6], "rectangle 0,0-1,1");
     EXPECT_EQ(canvas.drawing(),
-              (Calls{"move 0,2147483647", "font " + std::string(31, 'F') + " 1000000000 in 2", "select 2",
+              (Calls{"move 0,2147483647", "font " + std::string(40, 'F') + " 1000000000 in 2", "select 2",
                      "text colour 0", "opaque", "text -2147483648,2147483647 x", "rectangle 0,0-2147483647,1"}));
 }
 

@@ -68,5 +68,17 @@ TEST(WmfWriter, NumbersHeldAtTheSixteenBitRange)
     EXPECT_NE(bytes.find(words({5, 0, 0x0213, -32768, 32767})), std::string::npos);
 }
 
+TEST(WmfWriter, FaceNameCutToItsField)
+{
+    PageFile page;
+    FontSpec font;
+    font.Name = std::string(40, 'F');
+    page.operations = {SetFontOp{font}, TextOp{{0, 0}, "x"}};
+    const std::string face = std::string(31, 'F') + '\0';
+    EXPECT_NE(WmfBytes(page).find(words({28, 0, 0x02FB}) + words({-13, 0, 0, 0, 400, 0, 0, 0, 0}) + face +
+                                  words({4, 0, 0x012D})),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace qm::test
