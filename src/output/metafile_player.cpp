@@ -61,7 +61,8 @@ class MetafilePlayer {
 public:
     explicit MetafilePlayer(MetafileCanvas& canvas) : m_canvas(canvas) {}
 
-    void fillSheetWhite(PaperSize sheet)
+    // Text on its baseline with white behind it, and the sheet filled white.
+    void startPage(PaperSize sheet)
     {
         m_canvas.setBaselineTextAlign();
         m_canvas.setBackgroundColor(kWhiteColor);
@@ -164,7 +165,7 @@ std::int32_t metafileFontHeight(int points)
 void PlayPageOnMetafile(const PageFile& page, MetafileCanvas& canvas)
 {
     MetafilePlayer player(canvas);
-    player.fillSheetWhite(page.size);
+    player.startPage(page.size);
     for (const PageOperation& operation : page.operations) std::visit(player, operation);
 }
 
