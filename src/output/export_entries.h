@@ -1,0 +1,21 @@
+// What the width and quality boxes of the picture exports accept, for the dialogs and the
+// command-line tool alike.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace qm {
+
+// The width box holds four digits.
+inline constexpr int kWidestPicture = 9999;
+
+// A whole number of 1 to 9999 pixels, blanks around it allowed; nothing otherwise (the dialog
+// then says "Invalid width specified.  Please correct.").
+std::optional<int> ParsePictureWidth(std::string_view text);
+
+// A whole number of 1 to 100; nothing otherwise ("Invalid factor entered.  Factor must be
+// between 1 and 100").
+std::optional<int> ParseJpegQuality(std::string_view text);
+
+}  // namespace qm

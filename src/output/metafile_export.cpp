@@ -1,0 +1,14 @@
+#include "output/metafile_export.h"
+
+#include "common/binary_file.h"
+#include "output/emf_writer.h"
+#include "output/wmf_writer.h"
+
+namespace qm {
+
+Status SaveMetafile(const PageFile& page, MetafileKind kind, const std::filesystem::path& path)
+{
+    return writeFileAtomically(path, kind == MetafileKind::Wmf ? WmfBytes(page) : EmfBytes(page));
+}
+
+}  // namespace qm
