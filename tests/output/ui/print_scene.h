@@ -1,6 +1,6 @@
-// What the status window and the preview work with in a scratch folder: the settings, the
-// program's printer, a printer that counts its jobs, text metrics simple enough to work out by
-// hand and a seeded random source.
+// What the print options, the status window and the preview work with in a scratch folder: the
+// settings, the program's printer, a printer that counts its jobs, text metrics simple enough to
+// work out by hand, a seeded random source and the help keywords asked for.
 #pragma once
 
 #include <memory>
@@ -13,6 +13,7 @@
 #include "output/render_fixtures.h"
 #include "output/ui/page_printing.h"
 #include "output/ui/preview_window.h"
+#include "output/ui/print_options_window.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -62,6 +63,13 @@ struct PrintScene {
     CountingPrinting printing;
     FixedMetrics metrics;
     SeededRandom random{7};
+    std::vector<QString> helpKeywords;
+    PrintOptionsContext context{dialogs,          style,
+                                settings.Reports, settings.PageLayout,
+                                dir.path(),       dir / "SCHOOL.QZ3",
+                                printer,          printing,
+                                metrics,          [this](const QString& keyword) { helpKeywords.push_back(keyword); },
+                                &random};
     PreviewContext previewContext{dialogs, style, settings.Reports, printing};
 };
 
