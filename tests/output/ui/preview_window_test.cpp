@@ -12,12 +12,14 @@
 #include <QToolButton>
 
 #include "output/page_renderer.h"
+#include "output/preview_zoom.h"
 #include "output/recording_target.h"
 #include "output/ui/copies_dialog.h"
 #include "output/ui/page_view_widget.h"
 #include "output/ui/preview_window.h"
 #include "output/ui/qt_page_printing.h"
 #include "print_scene.h"
+#include "support/run_command.h"
 #include "support/ui/modal_window.h"
 
 namespace qm {
@@ -161,6 +163,17 @@ TEST_F(PreviewTest, StepsAndFittingZooms)
     window->SBZoomPageWidthClick();
     EXPECT_LE(window->pageView()->minimumWidth(), view.width());
     EXPECT_GE(window->pageView()->minimumWidth(), view.width() - 1);
+    // The keys: Ctrl+W zooms to the whole page while the metafile export that shares it is not usable.
+    const double wholePage = [&] {
+        window->SBZoomPageClick();
+        return window->zoom();
+    }();
+    QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window->zoom(), nextZoomIn(wholePage));
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window->zoom(), wholePage);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window->zoom(), nextZoomOut(wholePage));
 }
 
 TEST_F(PreviewTest, PrintPagePrintsOneCopyUnlessThePrinterIsStillBusy)
@@ -289,6 +302,11 @@ TEST(QtPagePrinting, APageGoesToThePrinterOnItsOwnSheet)
     // Letter: 612 x 792 points.
     EXPECT_NE(test::readFile(portraitPdf).find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
     EXPECT_NE(test::readFile(landscapePdf).find("/MediaBox [0 0 792.000000 612.000000]"), std::string::npos);
+    // The page itself is on the sheet, its text as text.
+    const test::CommandOutput text = test::runCommand("pdftotext '" + portraitPdf.string() + "' -");
+    EXPECT_EQ(text.status, 0) << text.err;
+    for (const char* printed : {"Farm", "CAT", "DOG", "PIG"})
+        EXPECT_NE(text.out.find(printed), std::string::npos) << printed;
 }
 
 }  // namespace
