@@ -120,6 +120,7 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(reports, "Last Letters", print.LastLetters);
     v.integer(reports, "Letter Spacing", print.LetterSpacing);
     v.integer(reports, "Line Spacing", print.LineSpacing);
+    v.text(reports, "Last PDF File", r.LastPdfFile, kPathLimit);
 
     const std::pair<const char*, UiFontSettings*> fonts[] = {
         {"Edit Font", &s.EditFont}, {"Label Font", &s.LabelFont}, {"Button Font", &s.ButtonFont}};

@@ -8,6 +8,7 @@
 #include "cli/create_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/layouts_commands.h"
+#include "cli/render_commands.h"
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 #include "cli/shapes_commands.h"
@@ -23,6 +24,9 @@ int main(int argc, char** argv)
     qm::cli::addShapesCommands(app);
     qm::cli::addLayoutsCommands(app);
     qm::cli::addGenerateCommands(app);
+#ifdef QM_CLI_RENDERS_PAGES  // only a build with Qt draws pages
+    qm::cli::addRenderCommands(app);
+#endif
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -36,6 +36,7 @@ struct ReportSettings {
     int JpegCompressionQuality = 50;
     int PixelFormat = 1;  // 1 = 16 million colours, 2 = 256 colours
     PrintOptions Print;
+    std::string LastPdfFile;  // where the preview last saved a page as PDF
 };
 
 struct HtmlHeading {

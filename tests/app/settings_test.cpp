@@ -171,6 +171,8 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
     }
     EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"),
               std::string::npos);
+    // The key of our own comes last in its section, after every key the older files know.
+    EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\n\r\n[Edit Font]"), std::string::npos);
 }
 
 TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
@@ -198,6 +200,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     s.PageLayout.DefaultPage = 3;
     s.Reports.Print.AnswerKey = true;
     s.Reports.PixelFormat = 2;
+    s.Reports.LastPdfFile = "/home/t/Puzzles/Farm é.pdf";
     s.EditFont = {"Liberation Serif", false, true, 0x00FF8000};
     ASSERT_TRUE(SaveSettings(s, dir.path()));
     const Settings back = LoadSettings(dir.path());
@@ -212,6 +215,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_EQ(back.PageLayout.DefaultPage, 3);
     EXPECT_TRUE(back.Reports.Print.AnswerKey);
     EXPECT_EQ(back.Reports.PixelFormat, 2);
+    EXPECT_EQ(back.Reports.LastPdfFile, s.Reports.LastPdfFile);
     EXPECT_EQ(back.EditFont.FontName, "Liberation Serif");
     EXPECT_TRUE(back.EditFont.Italic);
     EXPECT_EQ(back.EditFont.Color, 0x00FF8000);

@@ -24,8 +24,8 @@ foreach(file IN LISTS sources)
   else()
     set(layer core)
   endif()
-  if(folder STREQUAL "cli")
-    set(layer cli)  # the command-line tool is core code too, checked below
+  if(folder STREQUAL "cli" AND layer STREQUAL "core")
+    set(layer cli)  # the command-line tool is core code too, checked below; its gui/ draws
   endif()
 
   file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")

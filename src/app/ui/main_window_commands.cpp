@@ -13,6 +13,7 @@
 #include "common/gui/qt_text.h"
 #include "common/text_rules.h"
 #include "layout/default_page_layout.h"
+#include "output/print_messages.h"
 
 namespace qm {
 namespace {
@@ -157,11 +158,10 @@ void TMainWin::deletePuzzle()
 
 void TMainWin::printPuzzle()
 {
-    if (!loadSelected(loadForPrint, "Unable to load puzzle.")) return;
+    if (!loadSelected(loadForPrint, QString::fromStdString(PrintMessages::CannotLoadPuzzle.message))) return;
     if (!m_workingCopy.record->Generated) {
-        dialogs().message("Warning",
-                          "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
-                          "from the menu and create the puzzle first",
+        const Refusal& refusal = PrintMessages::NeverGenerated;
+        dialogs().message(QString::fromStdString(refusal.caption), QString::fromStdString(refusal.message),
                           MessageButton::Ok, MessageIcon::Warning);
         return;
     }

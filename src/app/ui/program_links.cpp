@@ -6,6 +6,9 @@
 #include "generate/ui/word_list_window.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/shape_list_window.h"
+#include "output/gui/qt_text_metrics.h"
+#include "output/ui/print_options_window.h"
+#include "output/ui/qt_page_printing.h"
 
 namespace qm {
 namespace {
@@ -30,24 +33,36 @@ MainWindowLinks programLinks()
     };
     links.pageLayouts = [](TMainWin& window) {
         PageLayoutListContext context{window.dialogs(), window.uiStyle(), window.settings().PageLayout,
-                                      window.programDirectory(),
-                                      window.collectionPath()};
+                                      window.programDirectory(), window.collectionPath()};
         runPageLayoutList(&window, context, PageListMode::Manage);
     };
     // The four candidate slots of the generator live as long as the main window's links.
     links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
         Settings& settings = window.settings();
-        WordListContext context{window.dialogs(),          window.uiStyle(),
-                                settings.WordList,         settings.Shapes,
-                                settings.PageLayout,       window.workingCopy(),
-                                window.currentShape(),     *candidates,
-                                window.programDirectory(), window.collectionPath(),
-                                listedCategories(window)};
+        WordListContext context{
+            window.dialogs(),          window.uiStyle(),        settings.WordList,       settings.Shapes,
+            settings.PageLayout,       window.workingCopy(),    window.currentShape(),   *candidates,
+            window.programDirectory(), window.collectionPath(), listedCategories(window)};
         // The store left a reselect request: the new listing selects the stored puzzle.
         if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
     };
-    // The print options, puzzle transfer, exports, spelling, thesaurus and tips connect here as
-    // they are built.
+    links.printOptions = [](TMainWin& window, std::unique_ptr<PuzzleRecord> puzzle) {
+        Settings& settings = window.settings();
+        const QtTextMetrics metrics;
+        QtPagePrinting printing(window.printer());
+        PrintOptionsContext context{window.dialogs(),
+                                    window.uiStyle(),
+                                    settings.Reports,
+                                    settings.PageLayout,
+                                    window.programDirectory(),
+                                    window.collectionPath(),
+                                    window.printer(),
+                                    printing,
+                                    metrics,
+                                    [&window](const QString& keyword) { window.showHelpTopic(keyword); }};
+        runPrintOptions(&window, context, std::move(puzzle));
+    };
+    // Puzzle transfer, exports, spelling, thesaurus and tips connect here as they are built.
     return links;
 }
 

@@ -15,9 +15,11 @@
 #include "app/ui/main_window_links.h"
 #include "collection/puzzle_record_codec.h"
 #include "layout/ui/shape_list_window.h"
+#include "output/ui/print_options_window.h"
 #include "support/record_images.h"
-#include "support/ui/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_window.h"
+#include "support/ui/scripted_dialogs.h"
 
 namespace qm {
 namespace {
@@ -633,6 +635,26 @@ TEST_F(MainWindowTest, PrinterSetupGoesThroughTheDialogs)
 }
 
 TEST(ProgramLinks, TheMainWindowOpensThePageLayoutList) { EXPECT_TRUE(programLinks().pageLayouts); }
+
+TEST_F(MainWindowTest, PrintPuzzleOpensThePrintOptionsOnACopyWithTheProgramsHelp)
+{
+    test::ImageBuilder generated = test::puzzleImage("Animals", "Done");
+    generated.byte(PuzzleRecordOffsets::Generated, 1);
+    test::writeFile(dir / "SCHOOL.QZ3", generated.str());
+    links = programLinks();
+    TMainWin& w = start();
+    test::whileModalOpen<TMyReport>([&] { w.actions().printPuzzle->trigger(); },
+                                    [](TMyReport& options) {
+                                        EXPECT_EQ(options.windowTitle(), "Reports");
+                                        EXPECT_EQ(options.printCopy().Title.text(), "Done");
+                                        options.HelpClick();
+                                        // The help opens over the dialog, at the topic of its keyword.
+                                        const auto* help = options.findChild<QTextBrowser*>();
+                                        ASSERT_NE(help, nullptr);
+                                        EXPECT_TRUE(help->source().toString().endsWith("report_window.html"));
+                                    });
+    EXPECT_TRUE(dialogs.log().empty());
+}
 
 }  // namespace
 }  // namespace qm

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Renders the tool bar icons from their SVG drawings and draws the background tile; the PNGs
-# are committed, so building needs neither tool. Needs rsvg-convert and ImageMagick.
+# Renders the tool bar icons of the program and of the output windows from their SVG drawings and
+# draws the background tile; the PNGs are committed, so building needs neither tool. Needs
+# rsvg-convert and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")"
-for svg in icons/*.svg; do
+for svg in icons/*.svg ../../../output/ui/resources/icons/*.svg; do
   name=${svg%.svg}
   rsvg-convert -w 24 -h 24 "$svg" -o "$name-24.png"
   rsvg-convert -w 48 -h 48 "$svg" -o "$name-48.png"

@@ -1,0 +1,116 @@
+// The print options of the sample's first puzzle, the status window with the warning of a word
+// list that does not fit, and the preview of the page at whole page with and without the answer key.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QTimer>
+
+#include "app/settings.h"
+#include "collection/collection_file.h"
+#include "common/ui/qt_user_dialogs.h"
+#include "output/gui/qt_text_metrics.h"
+#include "output/ui/preview_window.h"
+#include "output/ui/print_options_window.h"
+#include "output/ui/print_scene.h"
+#include "output/ui/report_status_window.h"
+#include "screenshots.h"
+
+namespace qm::screenshots {
+namespace {
+
+std::unique_ptr<PuzzleRecord> samplePuzzle()
+{
+    auto puzzle = CollectionFile(QM_SAMPLE_COLLECTION).ReadPuzzle(0);
+    require(puzzle.ok(), "the sample collection holds its first puzzle");
+    return std::move(*puzzle);
+}
+
+// The status window with the warning box over its lower edge, as they show on screen.
+QImage statusWithWarning(QWidget& status, QWidget& warning)
+{
+    const QImage under = status.grab().toImage();
+    const QImage over = warning.grab().toImage();
+    const QPoint offset(under.width() / 3, under.height() - 8);
+    QImage picture(std::max(under.width(), offset.x() + over.width()),
+                   std::max(under.height(), offset.y() + over.height()), QImage::Format_RGB32);
+    picture.fill(status.palette().color(QPalette::Dark));
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, under);
+    painter.setPen(Qt::black);
+    painter.drawRect(QRect(offset, over.size()).adjusted(-1, -1, 0, 0));
+    painter.drawImage(offset, over);
+    return picture;
+}
+
+void shootStatusWithWarning(ScreenshotFolder& folder, const UiStyle& style, const TextMetrics& metrics)
+{
+    auto puzzle = samplePuzzle();
+    PageLayoutRecord& layout = puzzle->Layout;
+    // A word list box lower than a line of its words.
+    for (int k = 0; k < usedObjectCount(layout); ++k) {
+        PageObject& object = layout.Objects[static_cast<std::size_t>(k)];
+        if (object.kind() != PageObjectKind::Words) continue;
+        object.Bounds.Bottom = object.Bounds.Top + 1;
+    }
+    PrintOptions options;
+    SeededRandom random(3);
+    QtUserDialogs dialogs;
+    TReportForm status(dialogs, style, ReportJob{*puzzle, options, metrics, random});
+    status.show();
+    bool shot = false;
+    QTimer::singleShot(0, [&] {
+        auto* warning = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!warning) return;
+        folder.save(statusWithWarning(status, *warning), "report-status-warning.png");
+        shot = true;
+        warning->accept();
+    });
+    status.FormActivate();
+    require(shot, "the status window showed the words warning");
+}
+
+}  // namespace
+
+void takePrintScreenshots(ScreenshotFolder& folder)
+{
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    UiStyle style;
+    Settings settings;
+    QPrinter printer;
+    test::CountingPrinting printing;
+    const QtTextMetrics metrics;
+    SeededRandom random(5);
+    PrintOptionsContext context{
+        dialogs, style, settings.Reports, settings.PageLayout, dir.path(), dir / "SAMPLE.QZ3", printer, printing,
+        metrics, {},    &random};
+    {
+        TMyReport options(context, samplePuzzle());
+        options.show();
+        folder.save(options, "print-options.png");
+    }
+
+    shootStatusWithWarning(folder, style, metrics);
+
+    settings.Reports.ViewingWindowWidth = 680;
+    settings.Reports.ViewingWindowHeight = 760;
+    PreviewContext previewContext{dialogs, style, settings.Reports, printing};
+    const auto puzzle = samplePuzzle();
+    for (const bool answerKey : {false, true}) {
+        settings.Reports.Print.AnswerKey = answerKey;
+        test::ScriptedDialogs silent;
+        SeededRandom scramble(5);
+        TReportForm status(silent, style, ReportJob{*puzzle, settings.Reports.Print, metrics, scramble});
+        status.FormActivate();
+        require(!status.aborted() && silent.messages().empty(), "the sample page fits without a warning");
+        TMyPreview preview(previewContext, status.page());
+        preview.show();
+        QApplication::processEvents();  // the view takes its size
+        preview.SBZoomPageClick();
+        QApplication::processEvents();
+        folder.save(preview, answerKey ? "preview-answer-key.png" : "preview-whole-page.png");
+    }
+}
+
+}  // namespace qm::screenshots

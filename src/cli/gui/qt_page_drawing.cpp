@@ -1,0 +1,39 @@
+// The page drawing of the render command on Qt Gui, on the offscreen platform: a command-line
+// tool never needs a display.
+#include <QGuiApplication>
+
+#include "cli/page_drawing.h"
+#include "output/gui/page_writers.h"
+#include "output/gui/qt_text_metrics.h"
+
+namespace qm::cli {
+namespace {
+
+class QtPageDrawing final : public PageDrawing {
+public:
+    const TextMetrics& metrics() const override { return m_metrics; }
+    Status writePdf(const PageFile& page, const std::filesystem::path& path) const override
+    {
+        return writePagePdf(page, path);
+    }
+    Status writePng(const PageFile& page, int widthPixels, const std::filesystem::path& path) const override
+    {
+        return writePagePng(page, widthPixels, path);
+    }
+
+private:
+    // The application must outlive everything drawn; its arguments must outlive it.
+    int m_argc = 3;
+    char m_name[14] = "quillmaze-cli";
+    char m_platformOption[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    char* m_argv[4] = {m_name, m_platformOption, m_platform, nullptr};
+    QGuiApplication m_application{m_argc, m_argv};
+    QtTextMetrics m_metrics;
+};
+
+}  // namespace
+
+std::unique_ptr<PageDrawing> openPageDrawing() { return std::make_unique<QtPageDrawing>(); }
+
+}  // namespace qm::cli

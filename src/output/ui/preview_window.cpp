@@ -1,0 +1,265 @@
+// Construction of the preview and its zoom; printing and saving are in preview_printing.cpp.
+#include "output/ui/preview_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/gui/qt_text.h"
+#include "output/preview_zoom.h"
+#include "output/ui/output_icons.h"
+#include "output/ui/page_view_widget.h"
+
+namespace qm {
+namespace {
+
+constexpr int kDesignFontPixels = 13;
+constexpr int kFieldWidth = 56;
+
+QAction* addItem(QMenu* menu, const QString& caption, const char* shortcut = nullptr)
+{
+    QAction* action = menu->addAction(caption);
+    if (shortcut) action->setShortcut(QKeySequence(shortcut));
+    return action;
+}
+
+// The exports come with a later part of the program: in place, but not yet usable.
+QAction* addExportItem(QMenu* menu, const QString& caption, const char* shortcut = nullptr)
+{
+    QAction* action = addItem(menu, caption, shortcut);
+    action->setEnabled(false);
+    return action;
+}
+
+}  // namespace
+
+TMyPreview::TMyPreview(PreviewContext& context, const PageFile& page, QWidget* parent)
+    : QDialog(parent),
+      m_context(context),
+      m_page(page)
+{
+    setWindowTitle("Puzzle Preview");
+    setSizeGripEnabled(true);
+    QFont font("Arial");
+    font.setPixelSize(kDesignFontPixels);
+    setFont(font);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildMenus();
+    buildToolBar();
+    layout->addWidget(m_toolBar);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName("PreviewArea");
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_view = new PageViewWidget(m_page);
+    m_view->setObjectName("PageView");
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_view);
+    layout->addWidget(m_scroll, 1);
+
+    const ReportSettings& settings = m_context.settings;
+    move(settings.ViewingWindowLeft, settings.ViewingWindowTop);
+    resize(settings.ViewingWindowWidth, settings.ViewingWindowHeight);
+    setZoom(100);
+}
+
+TMyPreview::~TMyPreview()
+{
+    // A field losing the focus while the window goes would reach a window already half gone.
+    m_zoomEdit->disconnect(this);
+    m_pixels->disconnect(this);
+}
+
+void TMyPreview::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName("MainMenu");
+    static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
+
+    QMenu* file = bar->addMenu("&File");
+    QAction* print = addItem(file, "&Print Page", "Ctrl+P");
+    QAction* copies = addItem(file, "Print &Multiple Copies", "Ctrl+M");
+    QAction* pdf = addItem(file, "Save as &PDF...");
+    file->addSeparator();
+    QAction* exit = addItem(file, "E&xit", "Ctrl+X");
+    connect(print, &QAction::triggered, this, &TMyPreview::PrintPageClick);
+    connect(copies, &QAction::triggered, this, &TMyPreview::PrintMultipleCopiesClick);
+    connect(pdf, &QAction::triggered, this, &TMyPreview::SavePdfClick);
+    connect(exit, &QAction::triggered, this, &QDialog::reject);
+
+    QMenu* graphic = bar->addMenu("&Graphic Export");
+    // Ctrl+W belongs to the metafile export; while that is not usable, Zoom Whole Page has it.
+    addExportItem(graphic, "&Windows MetaFile (WMF)", "Ctrl+W");
+    addExportItem(graphic, "&Enhanced MetaFile (EMF)", "Ctrl+E");
+    addExportItem(graphic, "Windows &Bitmap (BMP)", "Ctrl+B");
+    addExportItem(graphic, "&JPEG (JPG)", "Ctrl+J");
+    addExportItem(graphic, "JPEG Compression &Factor", "Ctrl+F");
+    bar->addAction("&HTML Export")->setEnabled(false);
+    bar->addAction("&Text Export")->setEnabled(false);
+
+    QMenu* view = bar->addMenu("&View");
+    QMenu* zoomIn = view->addMenu("Zoom &In");
+    QMenu* zoomOut = view->addMenu("Zoom &Out");
+    const std::pair<QMenu*, std::pair<const char*, double>> fixedZooms[] = {
+        {zoomIn, {"&1 : 1", 100}}, {zoomIn, {"&2 : 1", 200}},        {zoomOut, {"1 : &1", 100}},
+        {zoomOut, {"1 : &2", 50}}, {zoomOut, {"1 : &3", 100.0 / 3}}, {zoomOut, {"1 : &4", 25}},
+        {zoomOut, {"1 : &5", 20}},
+    };
+    for (const auto& [menu, entry] : fixedZooms) {
+        const double zoom = entry.second;
+        connect(menu->addAction(entry.first), &QAction::triggered, this, [this, zoom] { setZoom(zoom); });
+    }
+    // The two submenus' keys step the zoom as the tool buttons do.
+    auto* stepIn = new QAction(this);
+    stepIn->setShortcut(QKeySequence("Ctrl+I"));
+    auto* stepOut = new QAction(this);
+    stepOut->setShortcut(QKeySequence("Ctrl+O"));
+    addAction(stepIn);
+    addAction(stepOut);
+    connect(stepIn, &QAction::triggered, this, &TMyPreview::SBZoomInClick);
+    connect(stepOut, &QAction::triggered, this, &TMyPreview::SBZoomOutClick);
+    QAction* pageWidth = addItem(view, "Zoom &Page Width", "Ctrl+Z");
+    QAction* wholePage = addItem(view, "Zoom &Whole Page", "Ctrl+W");
+    connect(pageWidth, &QAction::triggered, this, &TMyPreview::SBZoomPageWidthClick);
+    connect(wholePage, &QAction::triggered, this, &TMyPreview::SBZoomPageClick);
+}
+
+QAction* TMyPreview::addToolButton(const char* name, const QString& hint, const QString& icon,
+                                   void (TMyPreview::*command)())
+{
+    QAction* action = m_toolBar->addAction(outputIcon(icon), hint);
+    action->setObjectName(name);
+    action->setToolTip(hint);
+    m_toolBar->widgetForAction(action)->setObjectName(name);
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
+
+void TMyPreview::addExportButton(const char* name, const QString& hint, const QString& icon)
+{
+    QAction* action = m_toolBar->addAction(outputIcon(icon), hint);
+    action->setObjectName(name);
+    action->setToolTip(hint);
+    m_toolBar->widgetForAction(action)->setObjectName(name);
+    action->setEnabled(false);
+}
+
+void TMyPreview::buildToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName("ToolBar");
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    addToolButton("SBZoomIn", "Zoom In", "zoom_in", &TMyPreview::SBZoomInClick);
+    addToolButton("SBZoomOut", "Zoom Out", "zoom_out", &TMyPreview::SBZoomOutClick);
+    addToolButton("SBZoomPageWidth", "Zoom Page Width", "zoom_page_width", &TMyPreview::SBZoomPageWidthClick);
+    addToolButton("SBZoomPage", "Zoom Whole Page", "zoom_whole_page", &TMyPreview::SBZoomPageClick);
+    m_toolBar->addSeparator();
+    addToolButton("SBPrint", "Print Page", "print_page", &TMyPreview::PrintPageClick);
+    addToolButton("SBSavePdf", "Save as PDF", "save_pdf", &TMyPreview::SavePdfClick);
+    m_toolBar->addSeparator();
+    addExportButton("SpeedHTML", "Create Web Page", "export_html");
+    addExportButton("SpeedBitmap", "Export As Bitmap", "export_bitmap");
+    addExportButton("SpeedMeta", "Export As Metafile", "export_metafile");
+    addExportButton("SpeedJPEG", "Export As JPEG", "export_jpeg");
+    m_toolBar->addSeparator();
+
+    const auto addField = [this](const QString& caption, const char* name) {
+        auto* label = new QLabel(caption, m_toolBar);
+        label->setContentsMargins(6, 0, 4, 0);
+        m_toolBar->addWidget(label);
+        auto* field = new QLineEdit(m_toolBar);
+        field->setObjectName(name);
+        field->setFixedWidth(kFieldWidth);
+        field->setAlignment(Qt::AlignRight);
+        label->setBuddy(field);
+        m_toolBar->addWidget(field);
+        return field;
+    };
+    m_zoomEdit = addField("Zoom %", "ZoomEdit");
+    m_pixels = addField("Pixel Width", "Pixels");
+    connect(m_zoomEdit, &QLineEdit::editingFinished, this, &TMyPreview::ZoomEditExit);
+    connect(m_pixels, &QLineEdit::editingFinished, this, &TMyPreview::PixelsExit);
+    m_toolBar->addSeparator();
+    addToolButton("SBDone", "Done", "done", &TMyPreview::SBDoneClick);
+}
+
+void TMyPreview::showEvent(QShowEvent* event)
+{
+    if (!std::exchange(m_shown, true)) {
+        applyUserFonts(*this, m_context.style);
+        const int icon = m_context.style.scaled(22);
+        m_toolBar->setIconSize(QSize(icon, icon));
+    }
+    QDialog::showEvent(event);
+}
+
+void TMyPreview::done(int result)
+{
+    ReportSettings& settings = m_context.settings;
+    settings.ViewingWindowLeft = x();
+    settings.ViewingWindowTop = y();
+    settings.ViewingWindowWidth = width();
+    settings.ViewingWindowHeight = height();
+    QDialog::done(result);
+}
+
+double TMyPreview::zoom() const { return m_view->zoom(); }
+int TMyPreview::pixelWidth() const { return m_view->pagePixelWidth(); }
+
+void TMyPreview::setZoom(double zoom)
+{
+    m_view->setZoom(zoom);
+    m_zoomEdit->setText(QString::fromStdString(zoomText(m_view->zoom())));
+    m_pixels->setText(QString::number(m_view->pagePixelWidth()));
+}
+
+void TMyPreview::SBDoneClick() { accept(); }
+void TMyPreview::SBZoomInClick() { setZoom(nextZoomIn(zoom())); }
+void TMyPreview::SBZoomOutClick() { setZoom(nextZoomOut(zoom())); }
+void TMyPreview::SBZoomPageWidthClick() { setZoom(zoomToFillView(false)); }
+void TMyPreview::SBZoomPageClick() { setZoom(zoomToFillView(true)); }
+
+double TMyPreview::zoomToFillView(bool wholePage) const
+{
+    // The view without scroll bars: the page that fits needs none.
+    const QSize view = m_scroll->maximumViewportSize();
+    const double dpi = m_view->dotsPerInch();
+    const double byWidth = zoomToFill(view.width(), m_page.size.width, dpi);
+    return wholePage ? std::min(byWidth, zoomToFill(view.height(), m_page.size.height, dpi)) : byWidth;
+}
+
+void TMyPreview::ZoomEditExit()
+{
+    if (const auto typed = typedZoom(toRecordText(m_zoomEdit->text()), zoom()))
+        setZoom(*typed);
+    else
+        m_zoomEdit->setText(QString::fromStdString(zoomText(zoom())));
+}
+
+void TMyPreview::PixelsExit()
+{
+    const int shown = pixelWidth();
+    const auto typed = typedPixelWidth(toRecordText(m_pixels->text()), shown, m_page.size.width, m_view->dotsPerInch());
+    if (typed)
+        setZoom(zoomForPagePixels(*typed, m_page.size.width, m_view->dotsPerInch()));
+    else
+        m_pixels->setText(QString::number(shown));
+}
+
+void runPreview(QWidget* parent, PreviewContext& context, const PageFile& page)
+{
+    TMyPreview preview(context, page, parent);
+    preview.exec();
+}
+
+}  // namespace qm

@@ -1,0 +1,87 @@
+// TMyPreview ("Puzzle Preview"): the page made by View/Print, zoomed, printed once or in copies,
+// saved as PDF, and (once they exist) exported.
+#pragma once
+
+#include <QDialog>
+
+#include "common/ui/ui_style.h"
+#include "common/ui/user_dialogs.h"
+#include "output/output_settings.h"
+#include "output/page_file.h"
+
+class QAction;
+class QLineEdit;
+class QScrollArea;
+class QToolBar;
+
+namespace qm {
+
+class PagePrinting;
+class PageViewWidget;
+
+// What the preview works with; the caller owns all of it.
+struct PreviewContext {
+    UserDialogs& dialogs;
+    const UiStyle& style;
+    ReportSettings& settings;  // the window's place and size, the last PDF file
+    PagePrinting& printing;
+};
+
+class TMyPreview : public QDialog {
+    Q_OBJECT
+public:
+    TMyPreview(PreviewContext& context, const PageFile& page, QWidget* parent = nullptr);
+    ~TMyPreview() override;
+
+    double zoom() const;
+    int pixelWidth() const;
+    // Shows the page at the zoom (percent, within the limits) and writes ZoomEdit and Pixels.
+    void setZoom(double zoom);
+    const PageFile& page() const { return m_page; }
+    PageViewWidget* pageView() const { return m_view; }
+
+    // The commands, also for tests.
+    void SBZoomInClick();
+    void SBZoomOutClick();
+    void SBZoomPageWidthClick();
+    void SBZoomPageClick();
+    void PrintPageClick();
+    void PrintMultipleCopiesClick();
+    void SavePdfClick();
+    void SBDoneClick();
+    void ZoomEditExit();
+    void PixelsExit();
+
+    // Remembers the window's place and size for the settings file.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    QAction* addToolButton(const char* name, const QString& hint, const QString& icon, void (TMyPreview::*command)());
+    // The exports come with a later part of the program: in place, but not yet usable.
+    void addExportButton(const char* name, const QString& hint, const QString& icon);
+    void printCopies(int copies);
+    // The save dialog, then the PDF; a name is remembered once its file is written.
+    void savePdf(const QString& title);
+    // A zoom that fills the view's width, or its width and height.
+    double zoomToFillView(bool wholePage) const;
+
+    PreviewContext& m_context;
+    const PageFile& m_page;
+    bool m_shown = false;
+
+    QToolBar* m_toolBar = nullptr;
+    QLineEdit* m_zoomEdit = nullptr;
+    QLineEdit* m_pixels = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    PageViewWidget* m_view = nullptr;
+};
+
+// Shows the page in the preview, modally.
+void runPreview(QWidget* parent, PreviewContext& context, const PageFile& page);
+
+}  // namespace qm

@@ -1,0 +1,113 @@
+// The commands of the print options.
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "common/gui/qt_color.h"
+#include "common/gui/qt_text.h"
+#include "common/ui/command_outcome_report.h"
+#include "layout/ui/page_layout_list_window.h"
+#include "output/font_menu.h"
+#include "output/object_font.h"
+#include "output/print_messages.h"
+#include "output/print_options.h"
+#include "output/ui/bonus_question_dialog.h"
+#include "output/ui/preview_window.h"
+#include "output/ui/print_options_window.h"
+#include "output/ui/report_status_window.h"
+
+namespace qm {
+namespace {
+
+FontChoice fontChoiceOf(const FontSpec& spec)
+{
+    QFont font(toQString(spec.Name));
+    font.setPointSize(spec.Size);
+    font.setBold(spec.Bold);
+    font.setItalic(spec.Italic);
+    font.setUnderline(spec.Underline);
+    font.setStrikeOut(spec.StrikeOut);
+    return FontChoice{font, toQColor(static_cast<std::int32_t>(spec.FontColor))};
+}
+
+FontSpec fontSpecOf(const FontChoice& choice, int previousSize)
+{
+    FontSpec spec;
+    spec.Name = toRecordText(choice.font.family());
+    // A font dialog that gives a pixel size leaves the point size unknown.
+    spec.Size = choice.font.pointSize() > 0 ? choice.font.pointSize() : previousSize;
+    spec.FontColor = static_cast<Color>(toColorRef(choice.color));
+    spec.Bold = choice.font.bold();
+    spec.Italic = choice.font.italic();
+    spec.Underline = choice.font.underline();
+    spec.StrikeOut = choice.font.strikeOut();
+    return spec;
+}
+
+}  // namespace
+
+void TMyReport::InitPageLay()
+{
+    ApplyLayoutOptions(m_context.settings.Print, m_puzzle->Layout);
+    showLayoutOptions();
+    fillFontMenu();
+}
+
+void TMyReport::ViewButtonClick()
+{
+    if (!validColumnCount(m_context.settings.Print.NumColumns)) {
+        showRefusal(m_context.dialogs, PrintMessages::InvalidColumns);
+        m_numColumns->setFocus();
+        return;
+    }
+    RunRandom random(m_context.random);
+    const ReportJob job{*m_puzzle, m_context.settings.Print, m_context.metrics, random.source()};
+    const std::optional<PageFile> page = makePageWithStatus(this, m_context.dialogs, m_context.style, job);
+    if (!page) return;
+    PreviewContext preview{m_context.dialogs, m_context.style, m_context.settings, m_context.printing};
+    runPreview(this, preview, *page);
+}
+
+void TMyReport::ChangePageLayoutClick()
+{
+    PageLayoutListContext list{m_context.dialogs, m_context.style, m_context.layoutSettings, m_context.programDirectory,
+                               m_context.collectionPath};
+    if (runPageLayoutList(this, list, PageListMode::PrintLayout, &m_puzzle->Layout)) DrawPageBox();
+    InitPageLay();
+}
+
+void TMyReport::ChangeFontsClick()
+{
+    m_fontMenu->popup(m_changePageLayout->mapToGlobal(QPoint(0, m_changePageLayout->height())));
+}
+
+void TMyReport::ChooseObjectFont(int object)
+{
+    if (object < 0 || object >= usedObjectCount(m_puzzle->Layout)) return;
+    PageObject& chosen = m_puzzle->Layout.Objects[static_cast<std::size_t>(object)];
+    const FontSpec current = objectFont(chosen);
+    const QString title = toQString(chosen.Name.text() + " Font");
+    const auto font = m_context.dialogs.chooseFont(FontRequest{title, fontChoiceOf(current)});
+    if (font) setObjectFont(chosen, fontSpecOf(*font, current.Size));
+}
+
+void TMyReport::ChangeBonusClick()
+{
+    if (const auto question = askBonusQuestion(this, m_context.style, m_puzzle->BonusQuestion.text()))
+        m_puzzle->BonusQuestion.assign(*question);
+}
+
+void TMyReport::PrinterSetupClick() { m_context.dialogs.setUpPrinter(m_context.printer); }
+
+void TMyReport::HelpClick()
+{
+    if (m_context.showHelp) m_context.showHelp("Report Window");
+}
+
+void runPrintOptions(QWidget* parent, PrintOptionsContext& context, std::unique_ptr<PuzzleRecord> puzzle)
+{
+    TMyReport options(context, std::move(puzzle), parent);
+    options.exec();
+}
+
+}  // namespace qm

@@ -1,0 +1,313 @@
+// The preview TMyPreview, the copies dialog and the printing of pages.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "output/page_renderer.h"
+#include "output/preview_zoom.h"
+#include "output/recording_target.h"
+#include "output/ui/copies_dialog.h"
+#include "output/ui/page_view_widget.h"
+#include "output/ui/preview_window.h"
+#include "output/ui/qt_page_printing.h"
+#include "print_scene.h"
+#include "support/run_command.h"
+#include "support/ui/modal_window.h"
+
+namespace qm {
+namespace {
+
+using test::child;
+using test::whileModalOpen;
+
+// "&Print Page Ctrl+P", "-" for a separator, "Zoom &In >" for a submenu.
+std::vector<QString> entriesOf(const QMenu& menu)
+{
+    std::vector<QString> entries;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            entries.push_back("-");
+        else if (action->menu())
+            entries.push_back(action->text() + " >");
+        else
+            entries.push_back((action->text() + " " + action->shortcut().toString()).trimmed());
+    }
+    return entries;
+}
+
+class PreviewTest : public ::testing::Test, protected test::PrintScene {
+protected:
+    PreviewTest() { page = test::render(*test::generatedPuzzle()).page; }
+
+    TMyPreview& open()
+    {
+        window = std::make_unique<TMyPreview>(previewContext, page);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return *window;
+    }
+    // Types into the field and presses Enter.
+    void enter(const char* field, const QString& text)
+    {
+        auto* box = child<QLineEdit>(*window, field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    void printCopies(const QString& count)
+    {
+        whileModalOpen<TNumCopies>([this] { window->PrintMultipleCopiesClick(); },
+                                   [count](TNumCopies& copies) {
+                                       child<QLineEdit>(copies, "Copies")->setText(count);
+                                       copies.OkClick();
+                                   });
+    }
+
+    PageFile page;  // Letter: 816 pixels wide at 100 percent
+    std::unique_ptr<TMyPreview> window;
+};
+
+TEST_F(PreviewTest, MenusToolBarAndFieldsAreInPlaceWithTheExportsNotYetUsable)
+{
+    TMyPreview& w = open();
+    EXPECT_EQ(w.windowTitle(), "Puzzle Preview");
+    const QList<QAction*> menus = child<QMenuBar>(w, "MainMenu")->actions();
+    std::vector<QString> titles;
+    for (const QAction* menu : menus) titles.push_back(menu->text());
+    EXPECT_EQ(titles, (std::vector<QString>{"&File", "&Graphic Export", "&HTML Export", "&Text Export", "&View"}));
+    EXPECT_EQ(entriesOf(*menus[0]->menu()), (std::vector<QString>{"&Print Page Ctrl+P", "Print &Multiple Copies Ctrl+M",
+                                                                  "Save as &PDF...", "-", "E&xit Ctrl+X"}));
+    EXPECT_EQ(entriesOf(*menus[1]->menu()),
+              (std::vector<QString>{"&Windows MetaFile (WMF) Ctrl+W", "&Enhanced MetaFile (EMF) Ctrl+E",
+                                    "Windows &Bitmap (BMP) Ctrl+B", "&JPEG (JPG) Ctrl+J",
+                                    "JPEG Compression &Factor Ctrl+F"}));
+    for (const QAction* item : menus[1]->menu()->actions()) EXPECT_FALSE(item->isEnabled());
+    EXPECT_FALSE(menus[2]->isEnabled());
+    EXPECT_FALSE(menus[3]->isEnabled());
+    EXPECT_EQ(
+        entriesOf(*menus[4]->menu()),
+        (std::vector<QString>{"Zoom &In >", "Zoom &Out >", "Zoom &Page Width Ctrl+Z", "Zoom &Whole Page Ctrl+W"}));
+
+    const std::pair<const char*, const char*> buttons[] = {{"SBZoomIn", "Zoom In"},
+                                                           {"SBZoomOut", "Zoom Out"},
+                                                           {"SBZoomPageWidth", "Zoom Page Width"},
+                                                           {"SBZoomPage", "Zoom Whole Page"},
+                                                           {"SBPrint", "Print Page"},
+                                                           {"SBSavePdf", "Save as PDF"},
+                                                           {"SpeedHTML", "Create Web Page"},
+                                                           {"SpeedBitmap", "Export As Bitmap"},
+                                                           {"SpeedMeta", "Export As Metafile"},
+                                                           {"SpeedJPEG", "Export As JPEG"},
+                                                           {"SBDone", "Done"}};
+    for (const auto& [name, hint] : buttons) EXPECT_EQ(child<QToolButton>(w, name)->toolTip(), hint) << name;
+    for (const char* later : {"SpeedHTML", "SpeedBitmap", "SpeedMeta", "SpeedJPEG"})
+        EXPECT_FALSE(child<QToolButton>(w, later)->isEnabled()) << later;
+    EXPECT_EQ(child<QLineEdit>(w, "ZoomEdit")->text(), "100.00");
+    EXPECT_EQ(child<QLineEdit>(w, "Pixels")->text(), "816");
+}
+
+TEST_F(PreviewTest, AZoomTypedAndEnteredShowsThePageAtItAndUpdatesThePixelWidth)
+{
+    open();
+    enter("ZoomEdit", "50");
+    EXPECT_DOUBLE_EQ(window->zoom(), 50);
+    EXPECT_EQ(child<QLineEdit>(*window, "ZoomEdit")->text(), "50.00");
+    EXPECT_EQ(child<QLineEdit>(*window, "Pixels")->text(), "408");
+    EXPECT_EQ(window->pageView()->minimumWidth(), 428);  // 408 and two margins of 10.2
+    // Not a number: ignored, the box shows the zoom again.
+    enter("ZoomEdit", "big");
+    EXPECT_DOUBLE_EQ(window->zoom(), 50);
+    EXPECT_EQ(child<QLineEdit>(*window, "ZoomEdit")->text(), "50.00");
+    enter("Pixels", "1224");
+    EXPECT_DOUBLE_EQ(window->zoom(), 150);
+    EXPECT_EQ(child<QLineEdit>(*window, "ZoomEdit")->text(), "150.00");
+}
+
+TEST_F(PreviewTest, TypingTheWidthAlreadyShownChangesNothing)
+{
+    open();
+    window->setZoom(100.0 / 3);
+    EXPECT_EQ(child<QLineEdit>(*window, "Pixels")->text(), "272");
+    enter("Pixels", "272");
+    EXPECT_EQ(window->zoom(), 100.0 / 3);
+    EXPECT_EQ(child<QLineEdit>(*window, "ZoomEdit")->text(), "33.33");
+}
+
+TEST_F(PreviewTest, StepsAndFittingZooms)
+{
+    open();
+    child<QToolButton>(*window, "SBZoomIn")->click();
+    EXPECT_DOUBLE_EQ(window->zoom(), 125);
+    window->SBZoomOutClick();
+    window->SBZoomOutClick();
+    EXPECT_DOUBLE_EQ(window->zoom(), 75);
+    const QSize view = child<QScrollArea>(*window, "PreviewArea")->maximumViewportSize();
+    const auto* scrollBars = child<QScrollArea>(*window, "PreviewArea");
+    window->SBZoomPageClick();
+    const QSize page = window->pageView()->minimumSize();
+    EXPECT_LE(page.width(), view.width());
+    EXPECT_LE(page.height(), view.height());
+    EXPECT_GE(page.height(), view.height() - 1);  // a Letter page in a wide window fills its height
+    QApplication::processEvents();
+    EXPECT_FALSE(scrollBars->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scrollBars->horizontalScrollBar()->isVisible());
+    window->SBZoomPageWidthClick();
+    EXPECT_LE(window->pageView()->minimumWidth(), view.width());
+    EXPECT_GE(window->pageView()->minimumWidth(), view.width() - 1);
+    // The keys: Ctrl+W zooms to the whole page while the metafile export that shares it is not usable.
+    const double wholePage = [&] {
+        window->SBZoomPageClick();
+        return window->zoom();
+    }();
+    QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window->zoom(), nextZoomIn(wholePage));
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window->zoom(), wholePage);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window->zoom(), nextZoomOut(wholePage));
+}
+
+TEST_F(PreviewTest, PrintPagePrintsOneCopyUnlessThePrinterIsStillBusy)
+{
+    open();
+    child<QToolButton>(*window, "SBPrint")->click();
+    EXPECT_EQ(printing.jobs, std::vector<int>{1});
+    printing.isBusy = true;
+    window->PrintPageClick();
+    printCopies("3");
+    EXPECT_EQ(printing.jobs, std::vector<int>{1});
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>(2, "message Error: Previous print job has not yet finished.  "
+                                                          "Try again later.")));
+}
+
+TEST_F(PreviewTest, ThreeCopiesAreOneJobOfThreeOrThreeJobsOnAPrinterThatMakesFewer)
+{
+    open();
+    printCopies("3");
+    EXPECT_EQ(printing.jobs, std::vector<int>{3});
+    printing.copiesPerJob = 2;
+    printCopies(" 3 ");
+    EXPECT_EQ(printing.jobs, (std::vector<int>{3, 1, 1, 1}));
+    EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(PreviewTest, TheCopiesDialogRefusesWhatIsNoCountOfOneOrMore)
+{
+    open();
+    whileModalOpen<TNumCopies>([this] { window->PrintMultipleCopiesClick(); },
+                               [](TNumCopies& copies) {
+                                   EXPECT_EQ(copies.windowTitle(), "Multi-Copies");
+                                   auto* box = child<QLineEdit>(copies, "Copies");
+                                   EXPECT_EQ(box->text(), "1");
+                                   EXPECT_EQ(box->maxLength(), 3);
+                                   for (const char* refused : {"0", "x", ""}) {
+                                       box->setText(refused);
+                                       copies.OkClick();
+                                       EXPECT_TRUE(copies.isVisible()) << refused;
+                                   }
+                                   child<QPushButton>(copies, "CancelButton")->click();
+                               });
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>(3, "Invalid number of copies entered."));
+    EXPECT_TRUE(printing.jobs.empty());
+}
+
+TEST_F(PreviewTest, SaveAsPdfWritesThePageAndRemembersItsName)
+{
+    settings.Reports.LastPdfFile = (dir / "last.pdf").string();
+    open();
+    dialogs.cancelFile();
+    window->SavePdfClick();
+    EXPECT_EQ(settings.Reports.LastPdfFile, (dir / "last.pdf").string());
+    ASSERT_EQ(dialogs.fileRequests().size(), 1u);
+    const FileRequest& request = dialogs.fileRequests()[0];
+    EXPECT_EQ(request.kind, FileDialogKind::Save);
+    EXPECT_EQ(request.initialFile, QString::fromStdString((dir / "last.pdf").string()));
+    EXPECT_TRUE(request.promptOverwrite);
+
+    const std::string path = (dir / "Farm.pdf").string();
+    dialogs.answerFile(QString::fromStdString(path));
+    child<QToolButton>(*window, "SBSavePdf")->click();
+    EXPECT_TRUE(test::readFile(path).starts_with("%PDF"));
+    EXPECT_EQ(settings.Reports.LastPdfFile, path);
+}
+
+TEST_F(PreviewTest, WithoutAPrinterPrintingAsksForAPdfFile)
+{
+    printing.installed = false;
+    open();
+    const std::string path = (dir / "page.pdf").string();
+    dialogs.answerFile(QString::fromStdString(path));
+    window->PrintPageClick();
+    EXPECT_TRUE(test::readFile(path).starts_with("%PDF"));
+    EXPECT_TRUE(printing.jobs.empty());
+}
+
+TEST_F(PreviewTest, AFileThatCannotBeWrittenIsReportedWithItsName)
+{
+    open();
+    const std::string path = (dir / "no such folder" / "page.pdf").string();
+    dialogs.answerFile(QString::fromStdString(path));
+    window->SavePdfClick();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages()[0].text.contains(QString::fromStdString(path)));
+    EXPECT_EQ(settings.Reports.LastPdfFile, "");
+}
+
+TEST_F(PreviewTest, PlaceAndSizeComeFromTheSettingsAndGoBackWhenClosed)
+{
+    ReportSettings& r = settings.Reports;
+    r.ViewingWindowLeft = 30;
+    r.ViewingWindowTop = 40;
+    r.ViewingWindowWidth = 700;
+    r.ViewingWindowHeight = 520;
+    TMyPreview& w = open();
+    EXPECT_EQ(w.size(), QSize(700, 520));
+    EXPECT_EQ(w.pos(), QPoint(30, 40));
+    w.resize(720, 530);
+    w.move(50, 60);
+    child<QToolButton>(w, "SBDone")->click();
+    EXPECT_EQ(r.ViewingWindowWidth, 720);
+    EXPECT_EQ(r.ViewingWindowHeight, 530);
+    EXPECT_EQ(r.ViewingWindowLeft, 50);
+    EXPECT_EQ(r.ViewingWindowTop, 60);
+}
+
+// The program's printer, printing into a PDF file, takes the page on its own sheet.
+TEST(QtPagePrinting, APageGoesToThePrinterOnItsOwnSheet)
+{
+    test::TempDir dir;
+    const std::filesystem::path portraitPdf = dir / "portrait.pdf";
+    const std::filesystem::path landscapePdf = dir / "landscape.pdf";
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QtPagePrinting printing(printer);
+    EXPECT_FALSE(printing.busy());
+    EXPECT_GE(printing.copiesOneJobCanMake(), 1);
+
+    auto record = test::generatedPuzzle();
+    printer.setOutputFileName(QString::fromStdString(portraitPdf.string()));
+    ASSERT_TRUE(printing.print(test::render(*record).page, 1));
+    record->Layout.Portrait = false;
+    printer.setOutputFileName(QString::fromStdString(landscapePdf.string()));
+    ASSERT_TRUE(printing.print(test::render(*record).page, 1));
+    // Letter: 612 x 792 points.
+    EXPECT_NE(test::readFile(portraitPdf).find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
+    EXPECT_NE(test::readFile(landscapePdf).find("/MediaBox [0 0 792.000000 612.000000]"), std::string::npos);
+    // The page itself is on the sheet, its text as text.
+    const test::CommandOutput text = test::runCommand("pdftotext '" + portraitPdf.string() + "' -");
+    EXPECT_EQ(text.status, 0) << text.err;
+    for (const char* printed : {"Farm", "CAT", "DOG", "PIG"})
+        EXPECT_NE(text.out.find(printed), std::string::npos) << printed;
+}
+
+}  // namespace
+}  // namespace qm

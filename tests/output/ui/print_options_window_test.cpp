@@ -1,0 +1,275 @@
+// The print options TMyReport, the bonus question dialog, and the way to the preview.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "collection/collection_file.h"
+#include "layout/page_layout_file.h"
+#include "layout/ui/page_layout_list_window.h"
+#include "layout/ui/page_thumbnail_widget.h"
+#include "output/ui/bonus_question_dialog.h"
+#include "output/ui/preview_window.h"
+#include "output/ui/report_status_window.h"
+#include "print_scene.h"
+#include "support/ui/modal_window.h"
+
+namespace qm {
+namespace {
+
+using test::child;
+using test::whileModalOpen;
+
+// The index of the layout's first object of the kind.
+int objectOf(const PageLayoutRecord& layout, PageObjectKind kind)
+{
+    for (int k = 0; k < usedObjectCount(layout); ++k)
+        if (layout.Objects[k].kind() == kind) return k;
+    ADD_FAILURE() << "no object of kind " << static_cast<int>(kind);
+    return 0;
+}
+
+std::vector<QString> visibleEntries(const QMenu& menu)
+{
+    std::vector<QString> entries;
+    for (const QAction* action : menu.actions())
+        if (action->isVisible()) entries.push_back(action->text());
+    return entries;
+}
+
+class PrintOptionsTest : public ::testing::Test, protected test::PrintScene {
+protected:
+    TMyReport& open(std::unique_ptr<PuzzleRecord> puzzle = test::generatedPuzzle())
+    {
+        window = std::make_unique<TMyReport>(context, std::move(puzzle));
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return *window;
+    }
+    QLineEdit* columns() { return child<QLineEdit>(*window, "NumColumns"); }
+
+    // Runs View/Print: the status window makes the page and closes, then acts on the preview.
+    void viewAndThen(const std::function<void(TMyPreview&)>& inPreview)
+    {
+        whileModalOpen<TReportForm>([this] { window->ViewButtonClick(); },
+                                    [inPreview](TReportForm& status) {
+                                        status.FormActivate();
+                                        QTimer::singleShot(0, [inPreview] {
+                                            auto* preview =
+                                                qobject_cast<TMyPreview*>(QApplication::activeModalWidget());
+                                            ASSERT_NE(preview, nullptr);
+                                            inPreview(*preview);
+                                            preview->reject();
+                                        });
+                                        status.BitBtn1Click();
+                                    });
+    }
+
+    std::unique_ptr<TMyReport> window;
+};
+
+TEST_F(PrintOptionsTest, TheControlsShowTheOptionsAndWriteThemAtOnce)
+{
+    PrintOptions& options = settings.Reports.Print;
+    options.AnswerKey = true;
+    options.PrintBonus = false;
+    options.WordOption = 4;
+    options.FirstLetters = 2;
+    options.LastLetters = 0;
+    TMyReport& w = open();
+    EXPECT_EQ(w.windowTitle(), "Reports");
+    EXPECT_TRUE(child<QCheckBox>(w, "AnswerKey")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(w, "PartBonus")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(w, "PartialWords")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(w, "FirstLets")->text(), "2");
+    EXPECT_EQ(child<QLineEdit>(w, "LastLets")->text(), "0");
+    EXPECT_EQ(child<QRadioButton>(w, "Clues")->text(), "Clues ");
+    EXPECT_TRUE(child<QCheckBox>(w, "PartialUnder")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>(w, "CluesUnder")->isEnabled());
+
+    child<QCheckBox>(w, "PartTitle")->click();
+    EXPECT_FALSE(options.PrintTitle);
+    child<QRadioButton>(w, "Clues")->click();
+    EXPECT_EQ(options.WordOption, 2);
+    EXPECT_FALSE(child<QRadioButton>(w, "PartialWords")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(w, "CluesUnder")->isEnabled());
+    EXPECT_FALSE(child<QCheckBox>(w, "PartialUnder")->isEnabled());
+    EXPECT_FALSE(child<QLineEdit>(w, "FirstLets")->isEnabled());
+    // Clicking the chosen option keeps it chosen.
+    child<QRadioButton>(w, "Clues")->click();
+    EXPECT_TRUE(child<QRadioButton>(w, "Clues")->isChecked());
+    child<QRadioButton>(w, "ScrambleWords")->click();
+    EXPECT_FALSE(child<QCheckBox>(w, "CluesUnder")->isEnabled());
+    EXPECT_FALSE(child<QLineEdit>(w, "LastLets")->isEnabled());
+}
+
+TEST_F(PrintOptionsTest, AStoredWordOptionOutsideTheFourSelectsNone)
+{
+    settings.Reports.Print.WordOption = 7;
+    TMyReport& w = open();
+    for (const char* name : {"NormalWords", "Clues", "ScrambleWords", "PartialWords"})
+        EXPECT_FALSE(child<QRadioButton>(w, name)->isChecked()) << name;
+}
+
+TEST_F(PrintOptionsTest, TheLayoutSetsColumnsGridAndCaseWhenTaken)
+{
+    settings.Reports.Print.NumColumns = 7;
+    auto puzzle = test::generatedPuzzle();
+    PageLayoutRecord& layout = puzzle->Layout;
+    layout.Objects[objectOf(layout, PageObjectKind::Words)].Columns = 2;
+    PageObject& grid = layout.Objects[objectOf(layout, PageObjectKind::Puzzle)];
+    grid.LowerCase = true;
+    grid.Transparent = true;  // the grid's use-grid flag
+    TMyReport& w = open(std::move(puzzle));
+    EXPECT_EQ(columns()->text(), "2");
+    EXPECT_EQ(settings.Reports.Print.NumColumns, 2);
+    EXPECT_TRUE(child<QCheckBox>(w, "LowerCase")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(w, "UseGrid")->isChecked());
+    EXPECT_TRUE(settings.Reports.Print.UseGrid);
+    EXPECT_EQ(child<PageThumbnailWidget>(w, "PageBox")->size(), QSize(129, 201));
+    EXPECT_EQ(child<PageThumbnailWidget>(w, "PageBox")->shownLayout()->Name.text(), layout.Name.text());
+}
+
+TEST_F(PrintOptionsTest, NoColumnsIsRefusedAndTheFocusGoesBackToTheBox)
+{
+    open();
+    columns()->setText("0");
+    window->ViewButtonClick();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: Invalid number of columns specified."}));
+    EXPECT_EQ(QApplication::focusWidget(), columns());
+}
+
+TEST_F(PrintOptionsTest, ALetterInTheColumnsBoxCountsAsOneAndEmptiesTheBox)
+{
+    open();
+    columns()->selectAll();
+    QTest::keyClicks(columns(), "x");
+    EXPECT_EQ(columns()->text(), "");
+    EXPECT_EQ(settings.Reports.Print.NumColumns, 1);
+    child<QLineEdit>(*window, "LastLets")->setText(" ");
+    EXPECT_EQ(settings.Reports.Print.LastLetters, 1);
+    EXPECT_EQ(child<QLineEdit>(*window, "LastLets")->text(), "");
+}
+
+TEST_F(PrintOptionsTest, ALayoutWithTwoColumnsChosenFromTheListResetsTheBox)
+{
+    PageLayoutRecord twoColumns = makeBuiltInPageLayout();
+    twoColumns.Name.assign("Two Columns");
+    twoColumns.Objects[objectOf(twoColumns, PageObjectKind::Words)].Columns = 2;
+    ASSERT_TRUE(PageLayoutFile::inDirectory(dir.path()).AppendLayout(twoColumns));
+    open();
+    columns()->setText("5");
+    whileModalOpen<TListPages>([this] { child<QPushButton>(*window, "ChangePageLayout")->click(); },
+                               [](TListPages& list) { child<QPushButton>(list, "OkButton")->click(); });
+    EXPECT_EQ(columns()->text(), "2");
+    EXPECT_EQ(settings.Reports.Print.NumColumns, 2);
+    EXPECT_EQ(window->printCopy().Layout.Name.text(), "Two Columns");
+    EXPECT_EQ(child<PageThumbnailWidget>(*window, "PageBox")->shownLayout()->Name.text(), "Two Columns");
+    EXPECT_EQ(child<QLabel>(*window, "PageLayoutName")->text(), "Two Columns");
+
+    // Leaving the list without a choice keeps the layout, and still takes its options again.
+    columns()->setText("4");
+    whileModalOpen<TListPages>([this] { window->ChangePageLayoutClick(); },
+                               [](TListPages& list) { child<QPushButton>(list, "ExitButton")->click(); });
+    EXPECT_EQ(columns()->text(), "2");
+}
+
+TEST_F(PrintOptionsTest, SixObjectsThatPrintTextGiveSixFontEntries)
+{
+    auto puzzle = test::generatedPuzzle();  // a title, the grid, the word list
+    test::addObject(*puzzle, PageObjectKind::Bonus, {0, 0, 50, 10}).Name.assign("Bonus");
+    test::addObject(*puzzle, PageObjectKind::Rectangle, {0, 0, 50, 10});
+    test::addObject(*puzzle, PageObjectKind::Text, {0, 0, 50, 10}).Name.assign("Rules");
+    test::addObject(*puzzle, PageObjectKind::Bitmap, {0, 0, 50, 10});
+    test::addObject(*puzzle, PageObjectKind::Text, {0, 0, 50, 10}).Name.assign("R&D");
+    const PageLayoutRecord layout = puzzle->Layout;
+    TMyReport& w = open(std::move(puzzle));
+    const std::vector<QString> entries = visibleEntries(*w.fontMenu());
+    ASSERT_EQ(entries.size(), 6u);
+    EXPECT_EQ(w.fontMenu()->actions().size(), 21);
+    EXPECT_EQ(entries[0], QString::fromStdString(layout.Objects[0].Name.text()) + " Font");
+    EXPECT_EQ(entries[3], "Bonus Font");
+    EXPECT_EQ(entries[4], "Rules Font");
+    EXPECT_EQ(entries[5], "R&&D Font");
+    w.ChangeFontsClick();
+    EXPECT_TRUE(w.fontMenu()->isVisible());
+    w.fontMenu()->close();
+}
+
+TEST_F(PrintOptionsTest, ANewTitleFontAndBonusQuestionChangeThePrintCopyOnly)
+{
+    CollectionFile collection(dir / "SCHOOL.QZ3");
+    ASSERT_TRUE(collection.CreateCollection());
+    ASSERT_TRUE(collection.AppendPuzzle(*test::generatedPuzzle()));
+    const std::string stored = test::readFile(collection.path());
+    auto copy = collection.ReadPuzzle(0);
+    ASSERT_TRUE(copy);
+    TMyReport& w = open(std::move(*copy));
+    const int title = objectOf(w.printCopy().Layout, PageObjectKind::Title);
+
+    QFont chosen("Liberation Serif");
+    chosen.setPointSize(30);
+    chosen.setBold(true);
+    dialogs.answerFont(FontChoice{chosen, QColor(0, 0, 255)});
+    w.fontMenu()->actions()[0]->trigger();
+    ASSERT_EQ(dialogs.fontRequests().size(), 1u);
+    EXPECT_EQ(dialogs.fontRequests()[0].initial.font.pointSize(),
+              test::generatedPuzzle()->Layout.Objects[title].FontSize);
+
+    whileModalOpen<TBonusQuestion>([&] { child<QPushButton>(w, "ChangeBonus")->click(); },
+                                   [](TBonusQuestion& bonus) {
+                                       auto* text = child<QLineEdit>(bonus, "BonusText");
+                                       EXPECT_EQ(text->text(), "Which animal barks?");
+                                       EXPECT_EQ(text->maxLength(), 120);
+                                       text->setText("  Which one moos?");
+                                       child<QPushButton>(bonus, "OkButton")->click();
+                                   });
+    EXPECT_EQ(w.printCopy().BonusQuestion.text(), "  Which one moos?");
+    whileModalOpen<TBonusQuestion>([&] { w.ChangeBonusClick(); },
+                                   [](TBonusQuestion& bonus) {
+                                       child<QLineEdit>(bonus, "BonusText")->setText("dropped");
+                                       child<QPushButton>(bonus, "CancelButton")->click();
+                                   });
+    EXPECT_EQ(w.printCopy().BonusQuestion.text(), "  Which one moos?");
+
+    viewAndThen([](TMyPreview& preview) {
+        const PageFile& page = preview.page();
+        const FontSpec* font = nullptr;
+        std::vector<std::string> texts;
+        for (const PageOperation& operation : page.operations) {
+            if (const auto* set = std::get_if<SetFontOp>(&operation)) font = &set->font;
+            const auto* text = std::get_if<TextOp>(&operation);
+            if (!text) continue;
+            texts.push_back(text->text);
+            if (text->text != "Farm") continue;
+            ASSERT_NE(font, nullptr);
+            EXPECT_EQ(font->Name, "Liberation Serif");
+            EXPECT_EQ(font->Size, 30);
+            EXPECT_TRUE(font->Bold);
+            EXPECT_EQ(font->FontColor, 0xFF0000u);
+        }
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "Farm"), texts.end());
+    });
+    window.reset();
+    EXPECT_EQ(test::readFile(collection.path()), stored);
+}
+
+TEST_F(PrintOptionsTest, PrinterSetupAndHelpGoWhereTheProgramSays)
+{
+    TMyReport& w = open();
+    dialogs.answerPrinterSetup(true);
+    w.PrinterSetupClick();
+    EXPECT_EQ(dialogs.printerSetups(), 1);
+    w.HelpClick();
+    EXPECT_EQ(helpKeywords, std::vector<QString>{"Report Window"});
+}
+
+}  // namespace
+}  // namespace qm
