@@ -2,7 +2,8 @@
 # Takes the screenshots of the main window in docs/ from the real program: the sample
 # collection in a scratch working folder, once at each screen size, on a virtual X screen.
 # The other windows are drawn offscreen by qm_screenshots (docs/screenshots/), built with the tests
-# by scripts/test.sh.
+# by scripts/test.sh. A sample puzzle with its answer key, as a PDF and as a picture of that page,
+# comes from the command-line tool beside the program.
 # Usage: docs/make_screenshots.sh [path/to/quillmaze] [test build folder]   (needs xvfb-run and ImageMagick)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,6 +26,15 @@ shoot() {  # window size, output picture
 
 shoot 640 "$top/docs/main_window_640x480.png"
 shoot 1024 "$top/docs/main_window_1024x768.png"
+
+# A sample puzzle with its answer key, printed from a folder without settings, so the options are
+# the program's defaults and the layout's.
+sample=$(mktemp -d)
+for page in sample-puzzle.pdf sample-puzzle.png; do
+  (cd "$sample" && "$(dirname "$program")/quillmaze-cli" render "$(dirname "$program")/SAMPLE.QZ3" 0 \
+      --answer-key --word-option clues --width 850 --out "$top/docs/$page" > /dev/null)
+done
+rm -rf "$sample"
 
 # The other windows, offscreen, from the screenshot program of the same build.
 "$build/docs/screenshots/qm_screenshots" "$top/docs"

@@ -4,34 +4,46 @@
 #include "output/gui/page_font.h"
 
 namespace qm {
+namespace {
 
-const QFontMetricsF& QtTextMetrics::metricsOf(const FontSpec& font) const
+// Widths kept per face before they are forgotten, so a long-lived object stays small.
+constexpr std::size_t kMostKeptWidths = 100000;
+
+}  // namespace
+
+QtTextMetrics::Face& QtTextMetrics::faceOf(const FontSpec& font) const
 {
     const FaceKey key{font.Name, font.Bold, font.Italic, font.Underline, font.StrikeOut};
     auto found = m_faces.find(key);
-    if (found == m_faces.end()) found = m_faces.emplace(key, QFontMetricsF(referenceFont(font))).first;
+    if (found == m_faces.end()) found = m_faces.emplace(key, Face{QFontMetricsF(referenceFont(font)), {}}).first;
     return found->second;
 }
 
 double QtTextMetrics::width(const FontSpec& font, std::string_view text) const
 {
-    return metricsOf(font).horizontalAdvance(toQString(text)) * inchesPerReferencePixel(font);
+    Face& face = faceOf(font);
+    auto known = face.widths.find(std::string(text));
+    if (known == face.widths.end()) {
+        if (face.widths.size() >= kMostKeptWidths) face.widths.clear();
+        known = face.widths.emplace(text, face.metrics.horizontalAdvance(toQString(text))).first;
+    }
+    return known->second * inchesPerReferencePixel(font);
 }
 
 // As on Windows, every text of a font is as high as the font: its ascent and descent.
 double QtTextMetrics::height(const FontSpec& font, std::string_view) const
 {
-    return metricsOf(font).height() * inchesPerReferencePixel(font);
+    return faceOf(font).metrics.height() * inchesPerReferencePixel(font);
 }
 
 double QtTextMetrics::ascent(const FontSpec& font) const
 {
-    return metricsOf(font).ascent() * inchesPerReferencePixel(font);
+    return faceOf(font).metrics.ascent() * inchesPerReferencePixel(font);
 }
 
 double QtTextMetrics::descent(const FontSpec& font) const
 {
-    return metricsOf(font).descent() * inchesPerReferencePixel(font);
+    return faceOf(font).metrics.descent() * inchesPerReferencePixel(font);
 }
 
 }  // namespace qm

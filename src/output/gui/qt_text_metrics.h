@@ -3,7 +3,9 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <tuple>
+#include <unordered_map>
 
 #include <QFontMetricsF>
 
@@ -11,7 +13,9 @@
 
 namespace qm {
 
-// Needs a running QGuiApplication. Keeps the metrics of every face it measured; one thread only.
+// Needs a running QGuiApplication. Keeps what it measured of every face: fitting a text measures
+// the same strings again at each size, and at the reference size they are all one. One thread
+// only.
 class QtTextMetrics final : public TextMetrics {
 public:
     double width(const FontSpec& font, std::string_view text) const override;
@@ -20,10 +24,14 @@ public:
     double descent(const FontSpec& font) const override;
 
 private:
+    struct Face {
+        QFontMetricsF metrics;
+        std::unordered_map<std::string, double> widths;  // reference pixels, by text
+    };
     using FaceKey = std::tuple<std::string, bool, bool, bool, bool>;
-    const QFontMetricsF& metricsOf(const FontSpec& font) const;
+    Face& faceOf(const FontSpec& font) const;
 
-    mutable std::map<FaceKey, QFontMetricsF> m_faces;
+    mutable std::map<FaceKey, Face> m_faces;
 };
 
 }  // namespace qm
