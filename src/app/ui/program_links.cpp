@@ -2,8 +2,11 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/main_window_links.h"
+#include "collection/ui/old_data_conversion_offer.h"
+#include "collection/ui/puzzle_transfer_commands.h"
 #include "common/gui/qt_text.h"
 #include "generate/ui/word_list_window.h"
+#include "layout/default_page_layout.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/shape_list_window.h"
 
@@ -18,6 +21,46 @@ std::vector<std::string> listedCategories(const TMainWin& window)
     return categories;
 }
 
+// The entry selected in a list, else its first entry, else nothing: in record text.
+std::string selectedOrFirst(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem() ? list->currentItem() : list->item(0);
+    return item ? toRecordText(item->text()) : std::string();
+}
+
+std::function<PageLayoutRecord()> newPuzzleLayout(TMainWin& window)
+{
+    return [&window] {
+        return loadDefaultPageLayout(window.programDirectory(), window.settings().PageLayout.DefaultPage);
+    };
+}
+
+PuzzleTransferContext transferContext(TMainWin& window)
+{
+    MiscSettings& misc = window.settings().Misc;
+    ReselectRequest shown;
+    shown.set(selectedOrFirst(window.categoryList()), selectedOrFirst(window.puzzleList()));
+    return PuzzleTransferContext{window.dialogs(),          window.uiStyle(),        misc.LastImportPuzzleFile,
+                                 misc.LastExportPuzzleFile, window.collectionPath(), window.workingCopy(),
+                                 std::move(shown),          newPuzzleLayout(window)};
+}
+
+void linkPuzzleTransfer(MainWindowLinks& links)
+{
+    links.importPuzzles = [](TMainWin& window) {
+        PuzzleTransferContext context = transferContext(window);
+        if (ImportPuzzles(&window, context)) window.ListPuzzles();
+    };
+    links.exportPuzzles = [](TMainWin& window) {
+        PuzzleTransferContext context = transferContext(window);
+        ExportPuzzles(&window, context);
+    };
+    links.offerConversion = [](TMainWin& window) {
+        offerOldDataConversion(window.dialogs(), {window.workingDirectory(), window.programDirectory()},
+                               newPuzzleLayout(window));
+    };
+}
+
 }  // namespace
 
 MainWindowLinks programLinks()
@@ -30,24 +73,21 @@ MainWindowLinks programLinks()
     };
     links.pageLayouts = [](TMainWin& window) {
         PageLayoutListContext context{window.dialogs(), window.uiStyle(), window.settings().PageLayout,
-                                      window.programDirectory(),
-                                      window.collectionPath()};
+                                      window.programDirectory(), window.collectionPath()};
         runPageLayoutList(&window, context, PageListMode::Manage);
     };
     // The four candidate slots of the generator live as long as the main window's links.
     links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
         Settings& settings = window.settings();
-        WordListContext context{window.dialogs(),          window.uiStyle(),
-                                settings.WordList,         settings.Shapes,
-                                settings.PageLayout,       window.workingCopy(),
-                                window.currentShape(),     *candidates,
-                                window.programDirectory(), window.collectionPath(),
-                                listedCategories(window)};
+        WordListContext context{
+            window.dialogs(),          window.uiStyle(),        settings.WordList,       settings.Shapes,
+            settings.PageLayout,       window.workingCopy(),    window.currentShape(),   *candidates,
+            window.programDirectory(), window.collectionPath(), listedCategories(window)};
         // The store left a reselect request: the new listing selects the stored puzzle.
         if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
     };
-    // The print options, puzzle transfer, exports, spelling, thesaurus and tips connect here as
-    // they are built.
+    linkPuzzleTransfer(links);
+    // The print options, exports, spelling, thesaurus and tips connect here as they are built.
     return links;
 }
 
