@@ -11,6 +11,8 @@
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 #include "cli/shapes_commands.h"
+#include "cli/transfer_commands.h"
+#include "cli/words_commands.h"
 
 int main(int argc, char** argv)
 {
@@ -23,6 +25,8 @@ int main(int argc, char** argv)
     qm::cli::addShapesCommands(app);
     qm::cli::addLayoutsCommands(app);
     qm::cli::addGenerateCommands(app);
+    qm::cli::addTransferCommands(app);
+    qm::cli::addWordsCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
