@@ -45,5 +45,6 @@ void takeShapeScreenshots(ScreenshotFolder& folder);
 void takePageLayoutScreenshots(ScreenshotFolder& folder);
 void takeWordListScreenshots(ScreenshotFolder& folder);
 void takeCreationAttemptsScreenshots(ScreenshotFolder& folder);
+void takeTransferScreenshots(ScreenshotFolder& folder);
 
 }  // namespace qm::screenshots

@@ -15,7 +15,7 @@ namespace {
 
 namespace M = WordExportMessages;
 
-constexpr QSize kDesignClientSize(520, 300);
+constexpr QSize kDesignClientSize(632, 300);
 constexpr int kDesignFontPixels = 13;
 
 const ExchangeFileDialog kExportFileDialog{"Save Word/Clue List", "text (*.txt)|*.txt", "txt"};
@@ -36,11 +36,12 @@ TMyExport::TMyExport(UserDialogs& dialogs, const UiStyle& style, WordListSetting
     setFixedSize(kDesignClientSize);
 
     m_lineList = newSelectionList("LineList", this);
-    m_lineList->setGeometry(12, 12, 360, 276);
+    m_lineList->setGeometry(12, 12, 440, 276);
+    listAsFileLines(*m_lineList);
     connect(m_lineList, &QListWidget::itemSelectionChanged, this, &TMyExport::refreshSaveButton);
 
     m_modeBox = new WordTextModeBox({"&Words", "&Clues", "Words &And Clues"}, this);
-    m_modeBox->setGeometry(384, 12, 124, 106);
+    m_modeBox->setGeometry(464, 12, 156, 106);
     m_modeBox->setSeparator(m_settings.SepChar);
     m_modeBox->chooseMode(wordTextModeOf(m_settings.ExportOption, m_settings.UseClues, WordTextMode::WordsAndClues));
     m_modeBox->offerClues(m_settings.UseClues);
@@ -53,15 +54,15 @@ TMyExport::TMyExport(UserDialogs& dialogs, const UiStyle& style, WordListSetting
         rebuildList();
     });
 
-    connect(newPushButton("&Select All", "SelectAll", {384, 132, 124, 25}, this), &QPushButton::clicked, this,
+    connect(newPushButton("&Select All", "SelectAll", {464, 132, 156, 25}, this), &QPushButton::clicked, this,
             &TMyExport::SelectAllClick);
-    connect(newPushButton("Select &Used", "SelectUsed", {384, 162, 124, 25}, this), &QPushButton::clicked, this,
+    connect(newPushButton("Select &Used", "SelectUsed", {464, 162, 156, 25}, this), &QPushButton::clicked, this,
             &TMyExport::SelectUsedClick);
-    connect(newPushButton("C&lear", "Clear", {384, 192, 124, 25}, this), &QPushButton::clicked, this,
+    connect(newPushButton("C&lear", "Clear", {464, 192, 156, 25}, this), &QPushButton::clicked, this,
             &TMyExport::ClearClick);
-    m_saveFile = newPushButton("Save &File", "SaveFile", {384, 263, 60, 25}, this);
+    m_saveFile = newPushButton("Save &File", "SaveFile", {464, 263, 76, 25}, this);
     connect(m_saveFile, &QPushButton::clicked, this, &TMyExport::SaveFileClick);
-    connect(newPushButton("&Exit", "Exit", {448, 263, 60, 25}, this), &QPushButton::clicked, this, &TMyExport::reject);
+    connect(newPushButton("&Exit", "Exit", {544, 263, 76, 25}, this), &QPushButton::clicked, this, &TMyExport::reject);
     rebuildList();
 }
 

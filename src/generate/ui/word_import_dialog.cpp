@@ -19,7 +19,7 @@ namespace {
 
 namespace M = WordImportMessages;
 
-constexpr QSize kDesignClientSize(520, 300);
+constexpr QSize kDesignClientSize(632, 300);
 constexpr int kDesignFontPixels = 13;
 
 const ExchangeFileDialog kImportFileDialog{"Import Word/Clue List", "text (*.txt)|*.txt|all files (*.*)|*.*", "txt"};
@@ -41,19 +41,20 @@ TImport::TImport(UserDialogs& dialogs, const UiStyle& style, WordListSettings& s
 
     m_fileName = new QLabel(this);
     m_fileName->setObjectName("FileName");
-    m_fileName->setGeometry(12, 8, 360, 16);
+    m_fileName->setGeometry(12, 8, 440, 16);
     m_lineList = newSelectionList("LineList", this);
-    m_lineList->setGeometry(12, 26, 360, 262);
+    m_lineList->setGeometry(12, 26, 440, 262);
+    listAsFileLines(*m_lineList);
 
-    connect(newPushButton("&Open File", "OpenFile", {384, 26, 124, 25}, this), &QPushButton::clicked, this,
+    connect(newPushButton("&Open File", "OpenFile", {464, 26, 156, 25}, this), &QPushButton::clicked, this,
             &TImport::OpenFileClick);
-    m_selectAll = newPushButton("Select &All", "SelectAll", {384, 56, 124, 25}, this);
+    m_selectAll = newPushButton("Select &All", "SelectAll", {464, 56, 156, 25}, this);
     connect(m_selectAll, &QPushButton::clicked, this, &TImport::SelectAllClick);
-    m_clear = newPushButton("C&lear", "Clear", {384, 86, 124, 25}, this);
+    m_clear = newPushButton("C&lear", "Clear", {464, 86, 156, 25}, this);
     connect(m_clear, &QPushButton::clicked, this, &TImport::ClearClick);
 
     m_modeBox = new WordTextModeBox({"As &Words", "As &Clues", "&As Words and Clues"}, this);
-    m_modeBox->setGeometry(384, 120, 124, 106);
+    m_modeBox->setGeometry(464, 120, 156, 106);
     m_modeBox->setSeparator(m_settings.SepChar);
     m_modeBox->chooseMode(wordTextModeOf(m_settings.ImportOption, m_settings.UseClues, WordTextMode::Words));
     m_modeBox->offerClues(m_settings.UseClues);
@@ -63,9 +64,9 @@ TImport::TImport(UserDialogs& dialogs, const UiStyle& style, WordListSettings& s
         if (const auto separator = separatorOf(m_modeBox->separatorText())) m_settings.SepChar = *separator;
     });
 
-    m_ok = newPushButton("&Ok", "Ok", {384, 263, 60, 25}, this);
+    m_ok = newPushButton("&Ok", "Ok", {464, 263, 76, 25}, this);
     connect(m_ok, &QPushButton::clicked, this, &TImport::OkClick);
-    connect(newPushButton("&Cancel", "Cancel", {448, 263, 60, 25}, this), &QPushButton::clicked, this,
+    connect(newPushButton("&Cancel", "Cancel", {544, 263, 76, 25}, this), &QPushButton::clicked, this,
             &TImport::reject);
     enableLineCommands(false);
 }
@@ -89,7 +90,7 @@ void TImport::OpenFileClick()
     m_lines = importListLines(file->lines);
     m_lineList->clear();
     for (const std::string& line : m_lines) m_lineList->addItem(toQString(line));
-    m_fileName->setText(QString::fromStdString(chosen->filename().string()));
+    m_fileName->setText("File Name: " + QString::fromStdString(chosen->filename().string()));
     enableLineCommands(true);
     if (!file->unstorableLines.empty())
         m_dialogs.message(kWarningCaption, toQString(unstorableLinesMessage(file->unstorableLines)), MessageButton::Ok,

@@ -2,9 +2,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/ui_style.h"
 
 namespace qm {
 namespace {
@@ -22,7 +24,7 @@ WordTextModeBox::WordTextModeBox(const std::array<QString, 3>& captions, QWidget
     for (std::size_t i = 0; i < kModes.size(); ++i) {
         auto* button = new QRadioButton(captions[i], this);
         button->setObjectName(kButtonNames[i]);
-        button->setGeometry(8, 8 + static_cast<int>(i) * 22, 150, 20);
+        button->setGeometry(8, 8 + static_cast<int>(i) * 22, 140, 20);
         const WordTextMode mode = kModes[i];
         connect(button, &QRadioButton::clicked, this, [this, mode] {
             chooseMode(mode);
@@ -66,5 +68,14 @@ void WordTextModeBox::offerClues(bool offered)
 void WordTextModeBox::setSeparator(char separator) { m_separator->setText(toQString(std::string(1, separator))); }
 
 std::string WordTextModeBox::separatorText() const { return toRecordText(m_separator->text()); }
+
+void listAsFileLines(QListWidget& list)
+{
+    QFont fixedPitch("Courier New");
+    fixedPitch.setStyleHint(QFont::TypeWriter);
+    fixedPitch.setPixelSize(list.font().pixelSize());
+    list.setFont(fixedPitch);
+    keepDesignFont(list);
+}
 
 }  // namespace qm

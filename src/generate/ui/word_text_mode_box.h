@@ -11,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QRadioButton;
 
 namespace qm {
@@ -43,5 +44,9 @@ private:
     QLineEdit* m_separator = nullptr;
     WordTextMode m_mode = WordTextMode::Words;
 };
+
+// Lines of a text file are listed in a fixed-pitch font, whatever the user fonts, so that words
+// padded to one width line up their separators as they do in the file.
+void listAsFileLines(QListWidget& list);
 
 }  // namespace qm

@@ -124,7 +124,7 @@ TEST_F(WordTextDialogsTest, OpenFileListsTheSortedLinesAndRemembersTheFile)
     EXPECT_EQ(request.initialFile.toStdString(), (dir / "old.txt").string());
     EXPECT_EQ(words.LastImportWordFile, path.toStdString());
     EXPECT_EQ(texts(dialog.lineList()), (QStringList{"Apple", "mango", "zebra"}));
-    EXPECT_EQ(child<QLabel>(dialog, "FileName")->text(), "words.txt");
+    EXPECT_EQ(child<QLabel>(dialog, "FileName")->text(), "File Name: words.txt");
     for (const char* name : {"SelectAll", "Clear", "Ok"}) EXPECT_TRUE(child<QPushButton>(dialog, name)->isEnabled());
     EXPECT_TRUE(dialogs.messages().empty());
 
