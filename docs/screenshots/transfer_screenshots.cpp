@@ -1,6 +1,5 @@
 // The word list editor's Import and Export dialogs, and the dialogs that move puzzles between
 // collections, on the sample collection.
-#include <QLineEdit>
 #include <QListWidget>
 
 #include "collection/ui/puzzle_transfer_dialogs.h"
@@ -8,6 +7,7 @@
 #include "generate/ui/word_import_dialog.h"
 #include "generate/ui/word_list_scene.h"
 #include "screenshots.h"
+#include "support/ui/list_widgets.h"
 
 namespace qm::screenshots {
 namespace {
@@ -23,11 +23,6 @@ constexpr const char* kWordFile = "AFRICA: The continent of the savannah\n"
                                   "WILDEBEEST: Migrates in great herds\n"
                                   "ZEBRA: Striped horse\n";
 
-void selectRows(QListWidget& list, std::initializer_list<int> rows)
-{
-    for (int row : rows) list.item(row)->setSelected(true);
-}
-
 }  // namespace
 
 void takeTransferScreenshots(ScreenshotFolder& folder)
@@ -41,7 +36,7 @@ void takeTransferScreenshots(ScreenshotFolder& folder)
     scene.dialogs.answerFile(QString::fromStdString((scene.dir / "safari.txt").string()));
     importDialog.OpenFileClick();
     require(importDialog.lineList()->count() == 10, "the import lists the ten lines of the file");
-    selectRows(*importDialog.lineList(), {1, 2, 4, 9});
+    test::selectRows(importDialog.lineList(), {1, 2, 4, 9});
     importDialog.show();
     folder.save(importDialog, "word-import.png");
 
@@ -60,7 +55,7 @@ void takeTransferScreenshots(ScreenshotFolder& folder)
     const std::filesystem::path sample = QM_SAMPLE_COLLECTION;
     TImportPuzzles importPuzzles(scene.dialogs, scene.style, sample, scene.collectionPath());
     require(importPuzzles.puzzleList()->count() > 3, "the sample collection lists its puzzles");
-    selectRows(*importPuzzles.puzzleList(), {0, 2, 3});
+    test::selectRows(importPuzzles.puzzleList(), {0, 2, 3});
     importPuzzles.show();
     folder.save(importPuzzles, "import-puzzles.png");
 

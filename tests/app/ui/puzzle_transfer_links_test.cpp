@@ -9,6 +9,7 @@
 #include "collection/ui/puzzle_transfer_dialogs.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
+#include "support/ui/list_widgets.h"
 #include "support/ui/modal_window.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -16,14 +17,9 @@ namespace qm {
 namespace {
 
 using test::readFile;
+using test::selectedText;
 using test::TempDir;
 using test::writeFile;
-
-QString selectedText(const QListWidget* list)
-{
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->text();
-}
 
 class PuzzleTransferLinksTest : public ::testing::Test {
 protected:

@@ -11,6 +11,7 @@
 #include "collection/ui/puzzle_transfer_dialogs.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
+#include "support/ui/list_widgets.h"
 #include "support/ui/modal_window.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -18,21 +19,10 @@ namespace qm {
 namespace {
 
 using test::readFile;
+using test::selectRows;
 using test::TempDir;
+using test::texts;
 using test::writeFile;
-
-QStringList texts(const QListWidget* list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row) items.append(list->item(row)->text());
-    return items;
-}
-
-void selectRows(QListWidget* list, std::initializer_list<int> rows)
-{
-    list->clearSelection();
-    for (int row : rows) list->item(row)->setSelected(true);
-}
 
 QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 

@@ -16,12 +16,15 @@
 #include "generate/ui/words_clues_grid_widget.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
+#include "support/ui/list_widgets.h"
 #include "support/ui/modal_window.h"
 
 namespace qm {
 namespace {
 
 using test::readFile;
+using test::selectRows;
+using test::texts;
 using test::writeFile;
 
 template <typename T>
@@ -30,19 +33,6 @@ T* child(QWidget& window, const char* name)
     T* found = window.findChild<T*>(name);
     EXPECT_NE(found, nullptr) << name;
     return found;
-}
-
-QStringList texts(const QListWidget* list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row) items.append(list->item(row)->text());
-    return items;
-}
-
-void selectRows(QListWidget* list, std::initializer_list<int> rows)
-{
-    list->clearSelection();
-    for (int row : rows) list->item(row)->setSelected(true);
 }
 
 WordListRows rowsOf(std::initializer_list<WordListRow> filled)
