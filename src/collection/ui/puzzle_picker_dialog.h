@@ -8,7 +8,6 @@
 #include "collection/puzzle_transfer.h"
 #include "common/ui/ui_style.h"
 
-class QLabel;
 class QListWidget;
 class QPushButton;
 
