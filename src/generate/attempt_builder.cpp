@@ -16,7 +16,11 @@ BitRow columnBits(int first, int last)
     return ((BitRow(1) << (last - first + 1)) - 1) << (first - 1);
 }
 
-int drawOffset(RandomSource& random, int range) { return range > 0 ? random.Random(range) : 0; }
+template <class Source>
+int drawOffset(Source& random, int range)
+{
+    return range > 0 ? random.Random(range) : 0;
+}
 
 }  // namespace
 
@@ -82,7 +86,8 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& working, const ShapeRecord& s
     m_endCell.resize(m_placeable);
 }
 
-int AttemptBuilder::build(RandomSource& random)
+template <class Source>
+int AttemptBuilder::build(Source& random)
 {
     m_letters = m_emptyGrid;
     m_board->clear();
@@ -96,7 +101,8 @@ int AttemptBuilder::build(RandomSource& random)
 
 // Every pass offers each allowed direction once, clockwise from the one drawn; a failed pass
 // lowers the demand for crossings until it reaches 0.
-void AttemptBuilder::placeWord(int position, RandomSource& random)
+template <class Source>
+void AttemptBuilder::placeWord(int position, Source& random)
 {
     m_placed[position] = 0;
     m_startCell[position] = m_working.StartCell[position];
@@ -124,7 +130,8 @@ void AttemptBuilder::placeWord(int position, RandomSource& random)
 
 // The two random offsets split the start rows and the start columns each into a first and a
 // second part; the four products of the parts are scanned one after the other, rows outside.
-bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int requiredCrossings, RandomSource& random)
+template <class Source>
+bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int requiredCrossings, Source& random)
 {
     const int length = m_letterCount[position];
     if (length == 0) return false;  // a word of spaces has no letter to place
@@ -166,6 +173,9 @@ bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int require
     }
     return false;
 }
+
+template int AttemptBuilder::build(RandomSource& random);
+template int AttemptBuilder::build(SeededRandom& random);
 
 const DirectionFits& AttemptBuilder::fitsOf(int position, Direction direction, const StartRange& range)
 {

@@ -27,8 +27,11 @@ public:
     // working must outlive the builder; it is never changed.
     AttemptBuilder(const PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings);
 
-    // Builds a fresh attempt and gives its score, the number of words placed.
-    int build(RandomSource& random);
+    // Builds a fresh attempt and gives its score, the number of words placed. Made for
+    // RandomSource and SeededRandom: the seeded source called directly costs far less than a
+    // call through the interface for each of the many draws of an attempt.
+    template <class Source>
+    int build(Source& random);
 
     // The attempt's grid, finished: letters in capitals, 0 outside the shape, spaces elsewhere.
     const PuzzleGrid& letters() const { return m_letters; }
@@ -40,8 +43,10 @@ public:
     void writeTo(PuzzleRecord& record, std::array<bool, kMaxWords>& placedFlags) const;
 
 private:
-    void placeWord(int position, RandomSource& random);
-    bool tryPlaceWord(int position, Direction direction, int requiredCrossings, RandomSource& random);
+    template <class Source>
+    void placeWord(int position, Source& random);
+    template <class Source>
+    bool tryPlaceWord(int position, Direction direction, int requiredCrossings, Source& random);
     const DirectionFits& fitsOf(int position, Direction direction, const StartRange& range);
     void writeWord(int position, Direction direction, int row, int column);
     void shrink();

@@ -17,13 +17,14 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
     PuzzleGrid noFillLetters;  // the free cells hold no fill letters while a grid is generated
     noFillLetters.fill(' ');
     AttemptBuilder attempt(working, shape, settings);
+    SeededRandom* const seeded = dynamic_cast<SeededRandom*>(&random);
 
     GenerationOutcome outcome;
     int& counter = outcome.AttemptCounter;
     do {
         ++counter;
         if (progress) progress->attemptStarting(counter);
-        const int score = attempt.build(random);
+        const int score = seeded ? attempt.build(*seeded) : attempt.build(random);
         ++outcome.AttemptsMade;
         if (screen.TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
             --counter;
