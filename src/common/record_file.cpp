@@ -25,6 +25,14 @@ Result<BinaryFile> openLocked(const std::filesystem::path& path, BinaryFile::Mod
     return file;
 }
 
+// Whether the file is in a state the journal's change can have left: a replace needs its record,
+// a remove the records it counted (or one fewer once the last step, the cut, has begun).
+bool fitsTheFile(const JournalEntry& entry, std::int64_t count)
+{
+    if (entry.kind == JournalEntry::Kind::Replace) return entry.index < count;
+    return count == entry.count || (count == entry.count - 1 && entry.progress == entry.count - 1);
+}
+
 }  // namespace
 
 Result<int> FixedRecordFile::count() const
@@ -55,6 +63,14 @@ Result<BinaryFile> FixedRecordFile::openForChange(BinaryFile::Mode mode) const
     if (!left) return left.failure();
     if (!*left) return file;
     const JournalEntry& entry = **left;
+    auto count = recordCount(*file, m_recordSize);
+    if (!count) return count.failure();
+    if (!fitsTheFile(entry, *count)) {
+        // A journal left beside another state of the file (a copy put back, say) is not followed:
+        // it would move records that are not the ones it describes, or fail every change.
+        journal.end();
+        return file;
+    }
     Status finished;
     if (entry.kind == JournalEntry::Kind::Replace) {
         finished = file->writeAll(offsetOf(entry.index), entry.record);

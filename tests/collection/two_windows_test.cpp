@@ -1,6 +1,12 @@
 // Two copies of the program on one collection: each holds its own working copy and list, and a
 // change the other made under its feet is refused, never written over a puzzle nobody touched.
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include <gtest/gtest.h>
+
+#include "common/binary_file.h"
 
 #include "collection/working_copy.h"
 #include "support/record_images.h"
@@ -53,6 +59,46 @@ TEST_F(TwoWindows, ADeleteOfAListedPuzzleThatMovedIsRefused)
     ASSERT_FALSE(deleted);
     EXPECT_EQ(deleted.failure().kind, FailureKind::ChangedElsewhere);
     EXPECT_EQ(readFile(path), before);
+}
+
+// Both edit Bears; the first to save wins, and the other's save is refused rather than written
+// over it.
+TEST_F(TwoWindows, TheLaterOfTwoSavesOfOnePuzzleIsRefused)
+{
+    WorkingCopy mine;
+    WorkingCopy theirs;
+    ASSERT_TRUE(loadForModify(mine, first, 1));
+    ASSERT_TRUE(loadForModify(theirs, second, 1));
+    theirs.record->Title.assign("Polar bears");
+    ASSERT_EQ(StoreWorkingCopy(theirs, second).end, StoreOutcome::End::Stored);
+    const std::string saved = readFile(path);
+
+    mine.record->Title.assign("Brown bears");
+    const StoreOutcome stored = StoreWorkingCopy(mine, first);
+    EXPECT_EQ(stored.end, StoreOutcome::End::CannotSave);
+    EXPECT_EQ(stored.refusal.message, kChangedByAnotherProgram);
+    EXPECT_EQ(readFile(path), saved);
+}
+
+// While another program holds the collection for a write, a delete waits for it instead of
+// moving records under its feet.
+TEST_F(TwoWindows, AWriteWaitsForTheOtherProgramsLock)
+{
+    auto held = BinaryFile::open(path, BinaryFile::Mode::ReadWrite);
+    ASSERT_TRUE(held);
+    ASSERT_TRUE(held->lock(true));
+    const std::string before = readFile(path);
+    std::atomic<bool> done = false;
+    std::thread deleting([&] {
+        EXPECT_TRUE(second.DeleteListedPuzzle(0, "Lions", "Zoo"));
+        done = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(done);
+    EXPECT_EQ(readFile(path), before);
+    ASSERT_TRUE(held->close());
+    deleting.join();
+    EXPECT_EQ(first.ListPuzzles().PuzzleEntries.size(), 2u);
 }
 
 // One program saving twice replaces its own first save.

@@ -128,6 +128,25 @@ TEST(FixedRecordFileFaults, ADeadDeleteIsFinishedFromItsJournal)
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"RECORDS.DAT"});
 }
 
+// A journal that does not fit the file beside it (a remove of more records than the file holds,
+// say, after a copy was put back) is dropped: the next change goes through and moves nothing.
+TEST(FixedRecordFileFaults, AJournalThatDoesNotFitTheFileIsDropped)
+{
+    TempDir dir;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
+    writeFile(records.path(), kFourRecords);
+    std::string image = "QMJOURN1" + std::string(40, '\0');
+    image[8] = 2;   // remove
+    image[16] = 4;  // record size
+    image[24] = 1;  // index
+    image[32] = 9;  // records before the change
+    image[40] = 5;  // the position being written
+    writeFile(dir / "RECORDS.DAT.journal", image);
+    ASSERT_TRUE(records.append(bytesOf("EEEE")));
+    EXPECT_EQ(readFile(records.path()), kFourRecords + "EEEE");
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"RECORDS.DAT"});
+}
+
 // Two programs on one file: the record read first is no longer at its index once the other
 // deleted a record in front of it, and neither a replace nor a delete may then touch the file.
 TEST(FixedRecordFileFaults, ARecordMovedByAnotherProgramIsLeftAlone)
