@@ -108,7 +108,7 @@ void writePageFileJson(const PageFile& page, const std::filesystem::path& path)
 void render(const RenderArgs& args)
 {
     const OutputKind kind = outputKindOf(args.out);
-    const Settings settings = LoadSettings(std::filesystem::current_path());
+    const Settings settings = LoadSettings(workingDirectory());
     const int width = args.width.value_or(settings.Reports.PixelWidth);
     if (kind == OutputKind::Png && !validPictureWidth(width)) refuse(PrintMessages::InvalidPictureWidth.message);
     std::unique_ptr<PuzzleRecord> record = printablePuzzle(args);
@@ -149,29 +149,36 @@ void addRenderCommands(CLI::App& app)
     auto* command = app.add_subcommand(
         "render", "Render one puzzle page through its layout to a PDF, a PNG picture or the page file as JSON");
     command->add_option("COLLECTION", args->collection, "Collection file (*.QZ3)")->required();
-    command->add_option("INDEX", args->index, "Record index, from 0")->required();
+    command->add_option("INDEX", args->index, "Record index, from 0")->check(DecimalDigits)->required();
     command->add_option("--out", args->out, "File to write: *.pdf (vector page), *.png (picture) or *.json")
         ->required();
-    command->add_option("--width", args->width, "Width of the picture in pixels (default: Pixel Width of QMAZE3.INI)");
+    command->add_option("--width", args->width, "Width of the picture in pixels (default: Pixel Width of QMAZE3.INI)")
+        ->check(DecimalDigits);
     command
         ->add_option("--layout", args->layout,
                      "Page layout number (from 0) of QZFPAGE.DAT beside the program instead of the puzzle's own")
+        ->check(DecimalDigits)
         ->check(CLI::NonNegativeNumber);
     command->add_flag("--answer-key", args->answerKey, "Outline the words and show them in the clues");
     const std::map<std::string, int> wordOptions{{"normal", 1}, {"clues", 2}, {"scramble", 3}, {"partial", 4}};
     command->add_option("--word-option", args->wordOption, "How the word list is printed")
         ->transform(CLI::CheckedTransformer(wordOptions));
-    command->add_option("--columns", args->columns, "Columns of the word or clue list (default: the layout's)");
+    command->add_option("--columns", args->columns, "Columns of the word or clue list (default: the layout's)")
+        ->check(DecimalDigits);
     command->add_option("--first", args->first, "Letters shown at the start of a partial word")
+        ->check(DecimalDigits)
         ->check(CLI::Range(0, 9));
-    command->add_option("--last", args->last, "Letters shown at the end of a partial word")->check(CLI::Range(0, 9));
+    command->add_option("--last", args->last, "Letters shown at the end of a partial word")
+        ->check(DecimalDigits)
+        ->check(CLI::Range(0, 9));
     command->add_flag("--lower-case", args->lowerCase, "Grid letters in lower case");
     command->add_flag("--grid,!--no-grid", args->grid, "Draw the grid lines, or not (default: the layout's)");
     command->add_flag("--no-title", args->noTitle, "Leave out the title");
     command->add_flag("--no-body", args->noBody, "Leave out the letter grid");
     command->add_flag("--no-words", args->noWords, "Leave out the word list or the clues");
     command->add_flag("--no-bonus", args->noBonus, "Leave out the bonus question");
-    command->add_option("--seed", args->seed, "Seed of the scrambled words (default: from the clock)");
+    command->add_option("--seed", args->seed, "Seed of the scrambled words (default: from the clock)")
+        ->check(DecimalDigits);
     command->callback([args] { render(*args); });
 }
 
