@@ -75,8 +75,12 @@ MainWindowLinks programLinks()
         runShapeList(&window, context);
     };
     links.pageLayouts = [](TMainWin& window) {
-        PageLayoutListContext context{window.dialogs(), window.uiStyle(), window.settings().PageLayout,
-                                      window.programDirectory(), window.collectionPath()};
+        PageLayoutListContext context{window.dialogs(),
+                                      window.uiStyle(),
+                                      window.settings().PageLayout,
+                                      window.programDirectory(),
+                                      window.collectionPath(),
+                                      [&window](const QString& keyword) { window.showHelpTopic(keyword); }};
         runPageLayoutList(&window, context, PageListMode::Manage);
     };
     // The four candidate slots of the generator live as long as the main window's links.

@@ -70,8 +70,8 @@ void TMyReport::ViewButtonClick()
 
 void TMyReport::ChangePageLayoutClick()
 {
-    PageLayoutListContext list{m_context.dialogs, m_context.style, m_context.layoutSettings, m_context.programDirectory,
-                               m_context.collectionPath};
+    PageLayoutListContext list{m_context.dialogs,          m_context.style,          m_context.layoutSettings,
+                               m_context.programDirectory, m_context.collectionPath, m_context.showHelp};
     if (runPageLayoutList(this, list, PageListMode::PrintLayout, &m_puzzle->Layout)) DrawPageBox();
     InitPageLay();
 }
