@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     try {
         qm::screenshots::takeShapeScreenshots(folder);
         qm::screenshots::takePageLayoutScreenshots(folder);
+        qm::screenshots::takePageDesignerScreenshots(folder);
         qm::screenshots::takeWordListScreenshots(folder);
         qm::screenshots::takeCreationAttemptsScreenshots(folder);
         qm::screenshots::takePrintScreenshots(folder);

@@ -43,6 +43,7 @@ private:
 
 void takeShapeScreenshots(ScreenshotFolder& folder);
 void takePageLayoutScreenshots(ScreenshotFolder& folder);
+void takePageDesignerScreenshots(ScreenshotFolder& folder);
 void takeWordListScreenshots(ScreenshotFolder& folder);
 void takeCreationAttemptsScreenshots(ScreenshotFolder& folder);
 void takePrintScreenshots(ScreenshotFolder& folder);

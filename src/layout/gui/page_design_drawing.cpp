@@ -6,6 +6,7 @@
 #include <QPen>
 
 #include "common/gui/qt_color.h"
+#include "layout/gui/page_thumbnail.h"
 #include "layout/page_object_geometry.h"
 #include "layout/page_ruler.h"
 
@@ -102,15 +103,13 @@ QImage bitmapPlaceholder(QSize size)
 
 QColor designerKindColor(PageObjectKind kind)
 {
+    // The word search kinds as in the thumbnails; the designer shows text lighter and shapes white.
     switch (kind) {
     case PageObjectKind::Title:
-        return toQColor(0x0000FFFF);
     case PageObjectKind::Puzzle:
-        return toQColor(0x00000080);
     case PageObjectKind::Words:
-        return toQColor(0x00808000);
     case PageObjectKind::Bonus:
-        return toQColor(0x00FF00FF);
+        return thumbnailColor(static_cast<std::int16_t>(kind));
     case PageObjectKind::Text:
         return toQColor(0x00C0C0C0);
     case PageObjectKind::Bitmap:

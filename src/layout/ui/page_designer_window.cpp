@@ -21,6 +21,7 @@
 #include "common/gui/qt_color.h"
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
+#include "common/ui/push_button.h"
 #include "layout/page_design_units.h"
 #include "layout/page_designer_messages.h"
 #include "layout/page_ruler.h"
@@ -70,15 +71,6 @@ QLineEdit* lineEdit(const char* name, int maxLength, QRect design, QWidget* pare
     edit->setMaxLength(maxLength);
     edit->setGeometry(design);
     return edit;
-}
-
-QPushButton* pushButton(const QString& text, const char* name, QRect design, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(design);
-    button->setAutoDefault(false);
-    return button;
 }
 
 FontChoice fontChoiceOf(const PageObject& object)
@@ -193,7 +185,7 @@ void TDoPages::buildLeftPanel(QWidget& panel)
         group->setGeometry(8, top, 154, 134);
         for (int i = 0; i < 4; ++i) {
             const Tool& tool = tools[i];
-            QPushButton* button = pushButton(tool.caption, tool.name, {8, 22 + i * 27, 138, 25}, group);
+            QPushButton* button = newPushButton(tool.caption, tool.name, {8, 22 + i * 27, 138, 25}, group);
             button->setCheckable(true);
             button->setStyleSheet(kToolStyle);
             m_tools[tool.kind] = button;
@@ -208,9 +200,9 @@ void TDoPages::buildLeftPanel(QWidget& panel)
     toolGroup("Word Search Objects", 222, kWordSearchTools);
     toolGroup("  Other   Objects", 362, kOtherTools);
 
-    m_saveButton = pushButton("&Save", "SaveButton", {8, 506, 74, 25}, &panel);
+    m_saveButton = newPushButton("&Save", "SaveButton", {8, 506, 74, 25}, &panel);
     connect(m_saveButton, &QPushButton::clicked, this, &TDoPages::SaveClick);
-    m_cancelButton = pushButton("&Cancel", "CancelButton", {88, 506, 74, 25}, &panel);
+    m_cancelButton = newPushButton("&Cancel", "CancelButton", {88, 506, 74, 25}, &panel);
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoPages::reject);
 }
 
