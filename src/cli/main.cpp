@@ -12,6 +12,8 @@
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 #include "cli/shapes_commands.h"
+#include "cli/transfer_commands.h"
+#include "cli/words_commands.h"
 
 int main(int argc, char** argv)
 {
@@ -27,6 +29,8 @@ int main(int argc, char** argv)
 #ifdef QM_CLI_RENDERS_PAGES  // only a build with Qt draws pages
     qm::cli::addRenderCommands(app);
 #endif
+    qm::cli::addTransferCommands(app);
+    qm::cli::addWordsCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
