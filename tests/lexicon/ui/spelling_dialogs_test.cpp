@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "lexicon/lexicon_languages.h"
 #include "lexicon/lexicon_messages.h"
 #include "lexicon/ui/dictionary_maintenance_dialog.h"
 #include "lexicon/ui/language_choice_dialog.h"
-#include "lexicon/ui/spell_suggestions_dialog.h"
 #include "lexicon/ui/lexicon_scene.h"
+#include "lexicon/ui/spell_suggestions_dialog.h"
 #include "support/ui/modal_sequence.h"
 
 namespace qm {
@@ -195,10 +196,8 @@ TEST_F(DictionaryMaintenanceTest, HeadingsNameTheLanguageOfTheList)
 {
     QString include;
     QString exclude;
-    maintain(PersonalList::Include,
-             [&](TMyEditBox& box) { include = box.findChild<QLabel*>("Heading")->text(); });
-    maintain(PersonalList::Exclude,
-             [&](TMyEditBox& box) { exclude = box.findChild<QLabel*>("Heading")->text(); });
+    maintain(PersonalList::Include, [&](TMyEditBox& box) { include = box.findChild<QLabel*>("Heading")->text(); });
+    maintain(PersonalList::Exclude, [&](TMyEditBox& box) { exclude = box.findChild<QLabel*>("Heading")->text(); });
     EXPECT_EQ(include, "These words will be added to the German dictionary and counted as valid.");
     EXPECT_EQ(exclude, "These words will be excluded from the  German dictionary and will be invalid.");
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "lexicon/lexicon_languages.h"
 #include "lexicon/lexicon_messages.h"
 #include "lexicon/ui/language_choice_dialog.h"
 #include "lexicon/ui/lexicon_scene.h"
