@@ -23,6 +23,7 @@ int main(int argc, char** argv)
         qm::screenshots::takeCreationAttemptsScreenshots(folder);
         qm::screenshots::takePrintScreenshots(folder);
         qm::screenshots::takeTransferScreenshots(folder);
+        qm::screenshots::takeLexiconScreenshots(folder);
     } catch (const qm::screenshots::ShotFailed& failure) {
         std::fprintf(stderr, "qm_screenshots: %s\n", failure.what());
         return 1;

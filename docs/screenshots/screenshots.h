@@ -48,5 +48,6 @@ void takeWordListScreenshots(ScreenshotFolder& folder);
 void takeCreationAttemptsScreenshots(ScreenshotFolder& folder);
 void takePrintScreenshots(ScreenshotFolder& folder);
 void takeTransferScreenshots(ScreenshotFolder& folder);
+void takeLexiconScreenshots(ScreenshotFolder& folder);
 
 }  // namespace qm::screenshots

@@ -8,6 +8,7 @@
 #include "cli/create_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/layouts_commands.h"
+#include "cli/lexicon_commands.h"
 #include "cli/render_commands.h"
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
 #endif
     qm::cli::addTransferCommands(app);
     qm::cli::addWordsCommands(app);
+    qm::cli::addLexiconCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

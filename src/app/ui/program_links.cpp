@@ -1,5 +1,6 @@
 #include <QListWidget>
 
+#include "app/ui/lexicon_links.h"
 #include "app/ui/main_window.h"
 #include "app/ui/main_window_links.h"
 #include "collection/ui/old_data_conversion_offer.h"
@@ -83,13 +84,17 @@ MainWindowLinks programLinks()
                                       [&window](const QString& keyword) { window.showHelpTopic(keyword); }};
         runPageLayoutList(&window, context, PageListMode::Manage);
     };
+    const auto lexicon = std::make_shared<ProgramLexicon>();
+    linkLexicon(links, lexicon);
     // The four candidate slots of the generator live as long as the main window's links.
-    links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
+    links.editPuzzle = [candidates = std::make_shared<Candidates>(), lexicon](TMainWin& window, const QString& caption) {
         Settings& settings = window.settings();
+        LexiconTools lexiconTools = lexicon->tools(window);
         WordListContext context{
             window.dialogs(),          window.uiStyle(),        settings.WordList,       settings.Shapes,
             settings.PageLayout,       window.workingCopy(),    window.currentShape(),   *candidates,
             window.programDirectory(), window.collectionPath(), listedCategories(window)};
+        context.lexicon = &lexiconTools;
         // The store left a reselect request: the new listing selects the stored puzzle.
         if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
     };
@@ -110,7 +115,7 @@ MainWindowLinks programLinks()
         runPrintOptions(&window, context, std::move(puzzle));
     };
     linkPuzzleTransfer(links);
-    // The exports, spelling, thesaurus and tips connect here as they are built.
+    // The exports and tips connect here as they are built.
     return links;
 }
 
