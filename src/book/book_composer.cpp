@@ -5,6 +5,7 @@
 #include "book/book_pages.h"
 #include "output/page_renderer.h"
 #include "output/page_setup.h"
+#include "output/print_options.h"
 #include "output/recording_target.h"
 #include "output/render_messages.h"
 
@@ -113,6 +114,14 @@ private:
 
 }  // namespace
 
+PrintOptions bookPageOptions(const PrintOptions& chosen, const PageLayoutRecord& layout)
+{
+    PrintOptions options = chosen;
+    ApplyLayoutOptions(options, layout);
+    options.AnswerKey = false;
+    return options;
+}
+
 Result<BookOutcome> composeBook(const CollectionFile& collection, const BookRequest& request,
                                 const TextMetrics& metrics, RandomSource& random, PageSink& sink)
 {
@@ -139,6 +148,15 @@ Result<BookOutcome> composeBook(const CollectionFile& collection, const BookRequ
     auto made = maker.make(bookSheet, linesPerPage);
     if (!made) return made.failure();
     if (!*made) outcome.end = BookOutcome::End::Cancelled;
+    return outcome;
+}
+
+Result<BookOutcome> writeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
+                              RandomSource& random, PageDocument& document)
+{
+    auto outcome = composeBook(collection, request, metrics, random, document);
+    if (outcome && outcome->end == BookOutcome::End::Made)
+        if (Status finished = document.finish(); !finished) return finished.failure();
     return outcome;
 }
 

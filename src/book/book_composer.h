@@ -19,6 +19,10 @@
 
 namespace qm {
 
+// The print options of a puzzle page of a book: those chosen, then those its layout brings; the
+// answers stand at the back of the book, never on the puzzle's page.
+PrintOptions bookPageOptions(const PrintOptions& chosen, const PageLayoutRecord& layout);
+
 struct BookRequest {
     BookChoice choice;
     // The print options of a puzzle printed through its layout.
@@ -40,5 +44,10 @@ struct BookOutcome {
 // Contents and key pages take the sheet of the first puzzle's layout.
 Result<BookOutcome> composeBook(const CollectionFile& collection, const BookRequest& request,
                                 const TextMetrics& metrics, RandomSource& random, PageSink& sink);
+
+// composeBook into the document, finished when the book was made; a cancelled or empty book
+// leaves the document unfinished, for its owner to drop.
+Result<BookOutcome> writeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
+                              RandomSource& random, PageDocument& document);
 
 }  // namespace qm

@@ -12,12 +12,13 @@
 namespace qm {
 namespace {
 
-// The system's error for step, or the one a FileFault plants in its place.
-int stepError(FileStep step, bool failed)
+// The error a FileFault plants for step, else the system's error of the operation (which runs
+// only when nothing is planted), else 0.
+template <typename Operation>
+int attempt(FileStep step, Operation operation)
 {
-    const int planted = takeFileFault(step);
-    if (planted != 0) return planted;
-    return failed ? errno : 0;
+    if (const int planted = takeFileFault(step); planted != 0) return planted;
+    return operation() ? 0 : errno;
 }
 
 }  // namespace
@@ -70,15 +71,16 @@ Failure ReplacementFile::failure(int error) const { return Failure{FailureKind::
 
 Status ReplacementFile::commit()
 {
-    if (const int error = stepError(FileStep::Sync, m_descriptor < 0 || ::fsync(m_descriptor) != 0)) {
+    if (const int error = attempt(FileStep::Sync, [&] { return m_descriptor >= 0 && ::fsync(m_descriptor) == 0; })) {
         discard();
         return failure(error);
     }
-    const int descriptor = m_descriptor;
+    // The descriptor is closed whatever a planted fault says.
+    const bool closed = ::close(m_descriptor) == 0;
     m_descriptor = -1;
-    const bool closeFailed = ::close(descriptor) != 0;
-    int error = stepError(FileStep::Close, closeFailed);
-    if (error == 0) error = stepError(FileStep::Rename, ::rename(m_temporary.c_str(), m_target.c_str()) != 0);
+    int error = attempt(FileStep::Close, [&] { return closed; });
+    if (error == 0)
+        error = attempt(FileStep::Rename, [&] { return ::rename(m_temporary.c_str(), m_target.c_str()) == 0; });
     if (error != 0) {
         ::unlink(m_temporary.c_str());
         return failure(error);

@@ -13,4 +13,11 @@ public:
     virtual Status addPage(const PageFile& page) = 0;
 };
 
+// A file of pages that is put in place only when finished: dropped unfinished, it leaves the
+// old file (or none) behind.
+class PageDocument : public PageSink {
+public:
+    virtual Status finish() = 0;
+};
+
 }  // namespace qm

@@ -4,34 +4,13 @@
 #include <algorithm>
 
 #include "book/book_composer.h"
+#include "book/book_fixtures.h"
 #include "book/book_pages.h"
 #include "output/render_fixtures.h"
 #include "support/temp_dir.h"
 
 namespace qm::test {
 namespace {
-
-struct Stored {
-    std::string title;
-    std::string category;
-    bool generated = true;
-};
-
-// A generated puzzle with a title line and a 3 x 3 grid holding one word across its top row.
-std::unique_ptr<PuzzleRecord> bookRecord(const Stored& stored)
-{
-    auto record = pageRecord();
-    record->Title.assign(stored.title);
-    record->Category.assign(stored.category);
-    record->Generated = stored.generated;
-    addObject(*record, PageObjectKind::Title, {50, 50, 800, 100});
-    addObject(*record, PageObjectKind::Puzzle, {100, 150, 750, 800});
-    setGrid(*record, {"CAT", "XYZ", "QRS"});
-    setWords(*record, {"CAT"});
-    record->StartCell[0] = static_cast<std::int16_t>(cellNumber(1, 1));
-    record->EndCell[0] = static_cast<std::int16_t>(cellNumber(1, 3));
-    return record;
-}
 
 class CollectingSink final : public PageSink {
 public:
@@ -47,10 +26,7 @@ public:
 
 class BookComposer : public testing::Test {
 protected:
-    void store(const std::vector<Stored>& puzzles)
-    {
-        for (const Stored& stored : puzzles) ASSERT_TRUE(m_collection.AppendPuzzle(*bookRecord(stored)));
-    }
+    void store(const std::vector<Stored>& puzzles) { ASSERT_TRUE(storeBookPuzzles(m_collection, puzzles)); }
 
     Result<BookOutcome> compose(const BookChoice& choice, std::function<bool(int, int)> pageDone = {})
     {

@@ -56,6 +56,7 @@ struct MainWindowActions {
     QAction* importPuzzles = nullptr;
     QAction* exportPuzzles = nullptr;
     QAction* printPuzzle = nullptr;
+    QAction* pdfBook = nullptr;
     QAction* printerSetup = nullptr;
     QAction* exit = nullptr;
     QAction* recentSeparator = nullptr;

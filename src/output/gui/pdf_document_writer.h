@@ -11,14 +11,14 @@
 
 namespace qm {
 
-class PdfDocumentWriter final : public PageSink {
+class PdfDocumentWriter final : public PageDocument {
 public:
     static Result<std::unique_ptr<PdfDocumentWriter>> create(const std::filesystem::path& target);
     ~PdfDocumentWriter() override;
 
     Status addPage(const PageFile& page) override;
     // Ends the document and puts it in place; a document of no pages is not written.
-    Status finish();
+    Status finish() override;
 
 private:
     struct Document;
