@@ -122,6 +122,13 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(reports, "Line Spacing", print.LineSpacing);
     v.text(reports, "Last PDF File", r.LastPdfFile, kPathLimit);
 
+    constexpr const char* book = "Book";
+    v.integer(book, "Keys Per Page", s.Book.KeysPerPage);
+    v.boolean(book, "Page Numbers", s.Book.PageNumbers);
+    v.boolean(book, "Contents Page", s.Book.ContentsPage);
+    v.boolean(book, "File Order", s.Book.FileOrder);
+    v.text(book, "Last Book File", s.Book.LastBookFile, kPathLimit);
+
     const std::pair<const char*, UiFontSettings*> fonts[] = {
         {"Edit Font", &s.EditFont}, {"Label Font", &s.LabelFont}, {"Button Font", &s.ButtonFont}};
     for (const auto& [section, font] : fonts) {

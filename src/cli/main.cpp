@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_support.h"
+#include "cli/book_commands.h"
 #include "cli/collection_commands.h"
 #include "cli/create_commands.h"
 #include "cli/generate_commands.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     qm::cli::addGenerateCommands(app);
 #ifdef QM_CLI_RENDERS_PAGES  // only a build with Qt draws pages
     qm::cli::addRenderCommands(app);
+    qm::cli::addBookCommands(app);
 #endif
     qm::cli::addTransferCommands(app);
     qm::cli::addWordsCommands(app);

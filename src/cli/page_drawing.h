@@ -8,6 +8,7 @@
 
 #include "common/result.h"
 #include "output/page_file.h"
+#include "output/page_sink.h"
 #include "output/text_metrics.h"
 
 namespace qm::cli {
@@ -17,6 +18,8 @@ public:
     virtual ~PageDrawing() = default;
     virtual const TextMetrics& metrics() const = 0;
     virtual Status writePdf(const PageFile& page, const std::filesystem::path& path) const = 0;
+    // A PDF document of many pages, put in place when finished.
+    virtual Result<std::unique_ptr<PageDocument>> startPdf(const std::filesystem::path& path) const = 0;
     virtual Status writePng(const PageFile& page, int widthPixels, const std::filesystem::path& path) const = 0;
 };
 

@@ -171,8 +171,10 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
     }
     EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"),
               std::string::npos);
-    // The key of our own comes last in its section, after every key the older files know.
-    EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\n\r\n[Edit Font]"), std::string::npos);
+    // The keys of our own come after every key the older files know.
+    EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\n\r\n[Book]\r\nKeys Per Page=4\r\nPage Numbers=Yes\r\n"
+                        "Contents Page=No\r\nFile Order=No\r\nLast Book File=\r\n\r\n[Edit Font]"),
+              std::string::npos);
 }
 
 TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
@@ -202,6 +204,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     s.Reports.PixelFormat = 2;
     s.Reports.LastPdfFile = "/home/t/Puzzles/Farm é.pdf";
     s.EditFont = {"Liberation Serif", false, true, 0x00FF8000};
+    s.Book = {6, false, true, true, "/home/t/Puzzles/Term 1.pdf"};
     ASSERT_TRUE(SaveSettings(s, dir.path()));
     const Settings back = LoadSettings(dir.path());
     EXPECT_EQ(back.Misc.LastFiles, s.Misc.LastFiles);
@@ -219,6 +222,11 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_EQ(back.EditFont.FontName, "Liberation Serif");
     EXPECT_TRUE(back.EditFont.Italic);
     EXPECT_EQ(back.EditFont.Color, 0x00FF8000);
+    EXPECT_EQ(back.Book.KeysPerPage, 6);
+    EXPECT_FALSE(back.Book.PageNumbers);
+    EXPECT_TRUE(back.Book.ContentsPage);
+    EXPECT_TRUE(back.Book.FileOrder);
+    EXPECT_EQ(back.Book.LastBookFile, s.Book.LastBookFile);
     // A second save of unchanged settings writes the same text.
     const std::string first = readFile(dir / kSettingsFileName);
     ASSERT_TRUE(SaveSettings(back, dir.path()));

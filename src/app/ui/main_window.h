@@ -13,7 +13,7 @@
 #include <QPointer>
 #include <QSize>
 
-#include "app/collection_lists.h"
+#include "collection/collection_lists.h"
 #include "app/ui/main_window_links.h"
 #include "app/settings.h"
 #include "common/ui/ui_style.h"
@@ -56,6 +56,7 @@ struct MainWindowActions {
     QAction* importPuzzles = nullptr;
     QAction* exportPuzzles = nullptr;
     QAction* printPuzzle = nullptr;
+    QAction* pdfBook = nullptr;
     QAction* printerSetup = nullptr;
     QAction* exit = nullptr;
     QAction* recentSeparator = nullptr;

@@ -3,6 +3,7 @@
 #include "app/ui/lexicon_links.h"
 #include "app/ui/main_window.h"
 #include "app/ui/main_window_links.h"
+#include "book/ui/pdf_book_command.h"
 #include "collection/ui/old_data_conversion_offer.h"
 #include "collection/ui/puzzle_transfer_commands.h"
 #include "common/gui/qt_text.h"
@@ -115,6 +116,13 @@ MainWindowLinks programLinks()
         runPrintOptions(&window, context, std::move(puzzle));
     };
     linkPuzzleTransfer(links);
+    links.pdfBook = [](TMainWin& window) {
+        Settings& settings = window.settings();
+        const QtTextMetrics metrics;
+        PdfBookContext context{window.dialogs(),       window.uiStyle(),        settings.Book,
+                               settings.Reports.Print, window.collectionPath(), metrics};
+        SaveCollectionAsPdfBook(&window, context);
+    };
     // The exports and tips connect here as they are built.
     return links;
 }

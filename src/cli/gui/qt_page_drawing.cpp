@@ -4,6 +4,7 @@
 
 #include "cli/page_drawing.h"
 #include "output/gui/page_writers.h"
+#include "output/gui/pdf_document_writer.h"
 #include "output/gui/qt_text_metrics.h"
 
 namespace qm::cli {
@@ -15,6 +16,12 @@ public:
     Status writePdf(const PageFile& page, const std::filesystem::path& path) const override
     {
         return writePagePdf(page, path);
+    }
+    Result<std::unique_ptr<PageDocument>> startPdf(const std::filesystem::path& path) const override
+    {
+        auto document = PdfDocumentWriter::create(path);
+        if (!document) return document.failure();
+        return std::unique_ptr<PageDocument>(std::move(*document));
     }
     Status writePng(const PageFile& page, int widthPixels, const std::filesystem::path& path) const override
     {

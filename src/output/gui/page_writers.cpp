@@ -4,29 +4,17 @@
 #include <cmath>
 
 #include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 
 #include "common/binary_file.h"
 #include "output/gui/page_painter.h"
+#include "output/gui/pdf_document_writer.h"
 
 namespace qm {
 namespace {
 
-// Device pixels per inch of the PDF: coordinates are written to a 1200th of an inch.
-constexpr int kPdfResolution = 1200;
 constexpr double kMetresPerInch = 0.0254;
 // A gigabyte of RGB32: a picture beyond it is refused rather than asked of the memory.
 constexpr double kMostPicturePixels = 1 << 28;
-
-QPageLayout pdfPageLayout(const PageFile& page)
-{
-    const PaperSize upright = orientedPaperSize(page.size, page.orientation);  // turning twice undoes it
-    const QPageSize sheet(QSizeF(upright.width, upright.height), QPageSize::Inch, QString(), QPageSize::ExactMatch);
-    const auto orientation = page.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
-    return QPageLayout(sheet, orientation, QMarginsF());
-}
 
 Status writeBytes(const QByteArray& bytes, const std::filesystem::path& path)
 {
@@ -37,19 +25,10 @@ Status writeBytes(const QByteArray& bytes, const std::filesystem::path& path)
 
 Status writePagePdf(const PageFile& page, const std::filesystem::path& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator("Quillmaze 98");
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(pdfPageLayout(page));
-        QPainter painter(&writer);
-        if (!painter.isActive()) return Failure{FailureKind::Io, path, "the PDF page could not be started"};
-        paintPage(painter, page, kPdfResolution);
-    }
-    return writeBytes(bytes, path);
+    auto document = PdfDocumentWriter::create(path);
+    if (!document) return document.failure();
+    if (Status added = (*document)->addPage(page); !added) return added;
+    return (*document)->finish();
 }
 
 QImage pageImage(const PageFile& page, int widthPixels)
