@@ -10,6 +10,12 @@ void refuse(const std::string& message) { throw CommandError(kRefused, message);
 
 void failIo(const Failure& failure) { throw CommandError(kIoFailure, failure.describe()); }
 
+void finish(const CommandOutcome& outcome)
+{
+    if (outcome.kind == CommandOutcome::Kind::Refused) refuse(outcome.refusal.message);
+    if (outcome.kind == CommandOutcome::Kind::Failed) failIo(outcome.failure);
+}
+
 Json recordText(std::string_view bytes) { return cp1252ToUtf8(bytes); }
 
 void printJson(const Json& value) { std::cout << value.dump(2) << '\n'; }

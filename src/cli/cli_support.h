@@ -9,6 +9,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include "common/command_outcome.h"
 #include "common/result.h"
 
 namespace qm::cli {
@@ -31,6 +32,9 @@ inline void check(const Status& status)
 {
     if (!status) failIo(status.failure());
 }
+// Ends the subcommand unless the command was done: a refusal with its message, a failure with
+// the file and the reason.
+void finish(const CommandOutcome& outcome);
 
 // Text of a stored record (Windows-1252) as a JSON string (UTF-8).
 Json recordText(std::string_view bytes);

@@ -6,6 +6,7 @@
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
 #include "cli/create_commands.h"
+#include "cli/export_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/layouts_commands.h"
 #include "cli/render_commands.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     qm::cli::addGenerateCommands(app);
 #ifdef QM_CLI_RENDERS_PAGES  // only a build with Qt draws pages
     qm::cli::addRenderCommands(app);
+    qm::cli::addExportCommands(app);
 #endif
     try {
         app.parse(argc, argv);
