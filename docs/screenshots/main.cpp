@@ -21,6 +21,7 @@ int main(int argc, char** argv)
         qm::screenshots::takeWordListScreenshots(folder);
         qm::screenshots::takeCreationAttemptsScreenshots(folder);
         qm::screenshots::takePrintScreenshots(folder);
+        qm::screenshots::takeTransferScreenshots(folder);
     } catch (const qm::screenshots::ShotFailed& failure) {
         std::fprintf(stderr, "qm_screenshots: %s\n", failure.what());
         return 1;

@@ -46,5 +46,6 @@ void takePageLayoutScreenshots(ScreenshotFolder& folder);
 void takeWordListScreenshots(ScreenshotFolder& folder);
 void takeCreationAttemptsScreenshots(ScreenshotFolder& folder);
 void takePrintScreenshots(ScreenshotFolder& folder);
+void takeTransferScreenshots(ScreenshotFolder& folder);
 
 }  // namespace qm::screenshots

@@ -1,7 +1,5 @@
 #include "app/collection_lists.h"
 
-#include <algorithm>
-
 #include "common/text_order.h"
 
 namespace qm {
@@ -12,9 +10,7 @@ std::vector<ListedCategory> sortedCategories(const PuzzleList& list)
     categories.reserve(list.CategoryNames.size());
     for (std::size_t i = 0; i < list.CategoryNames.size(); ++i)
         categories.push_back(ListedCategory{list.CategoryNames[i], static_cast<int>(i)});
-    std::stable_sort(categories.begin(), categories.end(), [](const ListedCategory& a, const ListedCategory& b) {
-        return compareListedText(a.name, b.name) < 0;
-    });
+    sortByListedText(categories, [](const ListedCategory& category) -> std::string_view { return category.name; });
     return categories;
 }
 
@@ -24,9 +20,7 @@ std::vector<ListedPuzzle> sortedPuzzles(const PuzzleList& list, int categoryPosi
     for (const PuzzleEntry& entry : list.PuzzleEntries)
         if (entry.categoryPosition() == categoryPosition)
             puzzles.push_back(ListedPuzzle{entry.title, entry.recordIndex()});
-    std::stable_sort(puzzles.begin(), puzzles.end(), [](const ListedPuzzle& a, const ListedPuzzle& b) {
-        return compareListedText(a.title, b.title) < 0;
-    });
+    sortByListedText(puzzles, [](const ListedPuzzle& puzzle) -> std::string_view { return puzzle.title; });
     return puzzles;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/generation_options.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "app/settings.h"
 #include "cli/cli_support.h"
@@ -70,13 +71,15 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
 
 void readWordRows(const GenerationArgs& args, WordListForm& form)
 {
-    auto lines = readWordFile(args.wordsFile, args.clues ? std::optional<char>(':') : std::nullopt);
-    if (!lines) failIo(lines.failure());
-    if (lines->size() > static_cast<std::size_t>(kMaxWords)) refuse("The word list holds more than 330 words.");
+    auto file = readWordFile(args.wordsFile, args.clues ? std::optional<char>(':') : std::nullopt);
+    if (!file) failIo(file.failure());
+    if (!file->unstorableLines.empty()) std::cerr << unstorableLinesMessage(file->unstorableLines) << '\n';
+    std::vector<WordFileLine>& lines = file->lines;
+    if (lines.size() > static_cast<std::size_t>(kMaxWords)) refuse("The word list holds more than 330 words.");
     // Stored, a word is cut to 30 characters as the grid cuts it; a clue is checked whole.
-    for (std::size_t i = 0; i < lines->size(); ++i) {
-        form.Rows[i].Word = std::move((*lines)[i].word);
-        form.Rows[i].Clue = std::move((*lines)[i].clue);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        form.Rows[i].Word = std::move(lines[i].word);
+        form.Rows[i].Clue = std::move(lines[i].clue);
     }
 }
 
@@ -95,6 +98,5 @@ GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts
     settings.Shrink = args.shrink;
     return settings;
 }
-
 
 }  // namespace qm::cli

@@ -26,12 +26,6 @@ struct LayoutsArgs {
     }
 };
 
-void finish(const CommandOutcome& outcome)
-{
-    if (outcome.kind == CommandOutcome::Kind::Refused) refuse(outcome.refusal.message);
-    if (outcome.kind == CommandOutcome::Kind::Failed) failIo(outcome.failure);
-}
-
 // A record the file does not have, or a file that is not there, leaves nothing to select.
 PageLayoutRecord readSelected(const LayoutsArgs& args)
 {

@@ -13,6 +13,8 @@
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 #include "cli/shapes_commands.h"
+#include "cli/transfer_commands.h"
+#include "cli/words_commands.h"
 
 int main(int argc, char** argv)
 {
@@ -29,6 +31,8 @@ int main(int argc, char** argv)
     qm::cli::addRenderCommands(app);
     qm::cli::addExportCommands(app);
 #endif
+    qm::cli::addTransferCommands(app);
+    qm::cli::addWordsCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

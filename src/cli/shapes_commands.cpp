@@ -23,12 +23,6 @@ struct ShapesArgs {
     }
 };
 
-void finish(const ShapeOutcome& outcome)
-{
-    if (outcome.kind == ShapeOutcome::Kind::Refused) refuse(outcome.refusal.message);
-    if (outcome.kind == ShapeOutcome::Kind::Failed) failIo(outcome.failure);
-}
-
 // A record the file does not have, or a file that is not there, leaves nothing to select.
 void refuseMissingRecord(const Failure& failure)
 {

@@ -52,7 +52,7 @@ Result<int> CollectionFile::recordCount() const { return records().count(); }
 Result<std::unique_ptr<PuzzleRecord>> CollectionFile::ReadPuzzle(int index) const
 {
     auto buffer = std::make_unique<RecordBuffer>();
-    if (auto read = records().read(index, *buffer); !read) return read.failure();
+    if (auto read = readRecordBytes(index, *buffer); !read) return read.failure();
     auto record = std::make_unique<PuzzleRecord>();
     decodePuzzleRecord(*buffer, *record);
     return record;
@@ -60,12 +60,22 @@ Result<std::unique_ptr<PuzzleRecord>> CollectionFile::ReadPuzzle(int index) cons
 
 Result<int> CollectionFile::AppendPuzzle(const PuzzleRecord& record)
 {
+    auto buffer = std::make_unique<RecordBuffer>();
+    encodePuzzleRecord(record, *buffer);
+    return appendRecordBytes(*buffer);
+}
+
+Status CollectionFile::readRecordBytes(int index, std::span<std::uint8_t, PuzzleRecord::kSize> bytes) const
+{
+    return records().read(index, bytes);
+}
+
+Result<int> CollectionFile::appendRecordBytes(std::span<const std::uint8_t, PuzzleRecord::kSize> bytes)
+{
     // The 16-bit halves of a list tag hold at most 65,536 record indexes.
     auto count = records().count();
     if (count && *count >= 65536) return Failure{FailureKind::Io, m_path, "a collection holds at most 65,536 puzzles"};
-    auto buffer = std::make_unique<RecordBuffer>();
-    encodePuzzleRecord(record, *buffer);
-    return records().append(*buffer);
+    return records().append(bytes);
 }
 
 Status CollectionFile::ReplacePuzzle(int index, const PuzzleRecord& record)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ public:
     Result<std::unique_ptr<PuzzleRecord>> ReadPuzzle(int index) const;
     // Writes behind the last record, creating the file when it is missing; gives the new index.
     Result<int> AppendPuzzle(const PuzzleRecord& record);
+    // A record's bytes as stored, read and appended unchanged, for copies between collections.
+    Status readRecordBytes(int index, std::span<std::uint8_t, PuzzleRecord::kSize> bytes) const;
+    Result<int> appendRecordBytes(std::span<const std::uint8_t, PuzzleRecord::kSize> bytes);
     Status ReplacePuzzle(int index, const PuzzleRecord& record);
     // Removes the record in place: every later record moves down one place.
     Status DeletePuzzle(int index);

@@ -142,6 +142,8 @@ Status BinaryFile::close()
     return {};
 }
 
+bool canOpen(const std::filesystem::path& path, BinaryFile::Mode mode) { return BinaryFile::open(path, mode).ok(); }
+
 Result<std::string> readWholeFile(const std::filesystem::path& path)
 {
     auto file = BinaryFile::open(path, BinaryFile::Mode::ReadOnly);

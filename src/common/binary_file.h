@@ -46,6 +46,10 @@ private:
     std::filesystem::path m_path;
 };
 
+// Opens and closes the file again: whether an operation could start on it. ReadWriteCreate and
+// CreateTruncate leave the file created (and emptied) as opening would.
+bool canOpen(const std::filesystem::path& path, BinaryFile::Mode mode);
+
 // Reads a whole file into memory.
 Result<std::string> readWholeFile(const std::filesystem::path& path);
 

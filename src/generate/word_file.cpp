@@ -1,31 +1,89 @@
 #include "generate/word_file.h"
 
+#include <algorithm>
+
 #include "common/binary_file.h"
 #include "common/cp1252.h"
 #include "common/text_rules.h"
 
 namespace qm {
 
-std::vector<WordFileLine> wordFileLines(std::string_view text, std::optional<char> separator)
+WordFileLine splitWordLine(std::string_view line, std::optional<char> separator)
 {
-    std::vector<WordFileLine> lines;
-    for (const std::string_view line : textLines(text)) {
-        std::string_view word = line, clue;
-        if (const auto at = separator ? line.find(*separator) : std::string_view::npos; at != std::string_view::npos) {
-            word = line.substr(0, at);
-            clue = line.substr(at + 1);
-        }
-        if (trimmed(word).empty()) continue;
-        lines.push_back({std::string(word), std::string(clue)});
-    }
-    return lines;
+    const auto at = separator ? line.find(*separator) : std::string_view::npos;
+    if (at == std::string_view::npos) return {std::string(line), {}};
+    return {std::string(line.substr(0, at)), std::string(line.substr(at + 1))};
 }
 
-Result<std::vector<WordFileLine>> readWordFile(const std::filesystem::path& path, std::optional<char> separator)
+namespace {
+
+// A message names this many line numbers at most and counts the rest.
+constexpr std::size_t kNamedLines = 10;
+
+// Splits a line and keeps it when its word is not blank.
+void addWordLine(std::vector<WordFileLine>& lines, std::string_view line, std::optional<char> separator)
+{
+    WordFileLine split = splitWordLine(line, separator);
+    if (!trimmed(split.word).empty()) lines.push_back(std::move(split));
+}
+
+}  // namespace
+
+WordFileText wordFileText(std::string_view contents)
+{
+    const DecodedTextFile decoded = decodeTextFile(contents);
+    WordFileText file;
+    int number = 0;
+    for (const std::string_view line : textLines(decoded.text)) {
+        ++number;
+        if (decoded.encoding == TextFileEncoding::Windows1252) {
+            file.lines.emplace_back(line);
+            continue;
+        }
+        Cp1252Conversion converted = convertUtf8ToCp1252(line);
+        if (converted.replaced > 0) file.unstorableLines.push_back(number);
+        file.lines.push_back(std::move(converted.bytes));
+    }
+    return file;
+}
+
+Result<WordFileText> readWordFileText(const std::filesystem::path& path)
 {
     const auto contents = readWholeFile(path);
     if (!contents) return contents.failure();
-    return wordFileLines(textFileToCp1252(*contents), separator);
+    return wordFileText(*contents);
+}
+
+std::vector<WordFileLine> wordFileLines(std::string_view text, std::optional<char> separator)
+{
+    std::vector<WordFileLine> lines;
+    for (const std::string_view line : textLines(text)) addWordLine(lines, line, separator);
+    return lines;
+}
+
+Result<WordFile> readWordFile(const std::filesystem::path& path, std::optional<char> separator)
+{
+    auto text = readWordFileText(path);
+    if (!text) return text.failure();
+    WordFile file;
+    file.unstorableLines = std::move(text->unstorableLines);
+    for (const std::string& line : text->lines) addWordLine(file.lines, line, separator);
+    return file;
+}
+
+std::string unstorableLinesMessage(const std::vector<int>& lineNumbers)
+{
+    const std::size_t named = std::min(lineNumbers.size(), kNamedLines);
+    std::string numbers;
+    for (std::size_t i = 0; i < named; ++i) {
+        if (i > 0) numbers += i + 1 == named && named == lineNumbers.size() ? " and " : ", ";
+        numbers += groupedNumber(lineNumbers[i]);
+    }
+    if (named < lineNumbers.size())
+        numbers += " and " + groupedNumber(static_cast<std::int64_t>(lineNumbers.size() - named)) + " more";
+    const bool one = lineNumbers.size() == 1;
+    return (one ? "Line " : "Lines ") + numbers + (one ? " holds" : " hold") +
+           " characters that a puzzle cannot store.  They are replaced by \"?\".";
 }
 
 }  // namespace qm

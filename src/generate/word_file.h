@@ -18,12 +18,32 @@ struct WordFileLine {
     std::string clue;
 };
 
-// The lines of a file's text that hold a word. With a separator, a line splits at its first
-// separator into word and clue; a line without one is a word alone. Lines whose word is blank are
+// The lines of a text file in the record code page. The file may be Windows-1252 (as Windows
+// programs write it), UTF-8 (as Linux editors write it) or UTF-16 with a byte order mark; a
+// character the code page has no byte for becomes "?", and the lines that held one are noted.
+struct WordFileText {
+    std::vector<std::string> lines;
+    std::vector<int> unstorableLines;  // line numbers from 1, in order
+};
+WordFileText wordFileText(std::string_view contents);
+Result<WordFileText> readWordFileText(const std::filesystem::path& path);
+
+// A line split at its first separator into word and clue; a line without one is a word alone.
+WordFileLine splitWordLine(std::string_view line, std::optional<char> separator);
+
+// The lines of a file's text that hold a word, split as above. Lines whose word is blank are
 // left out.
 std::vector<WordFileLine> wordFileLines(std::string_view text, std::optional<char> separator);
 
-// Reads the file (Windows-1252, or UTF-8 as Linux editors write it) and splits it as above.
-Result<std::vector<WordFileLine>> readWordFile(const std::filesystem::path& path, std::optional<char> separator);
+// A whole word file read and split, with the lines that held characters the code page lacks.
+struct WordFile {
+    std::vector<WordFileLine> lines;
+    std::vector<int> unstorableLines;
+};
+Result<WordFile> readWordFile(const std::filesystem::path& path, std::optional<char> separator);
+
+// What the user is told of the lines that held characters a puzzle cannot store, naming the
+// first ten: Lines 4 and 9 hold characters that a puzzle cannot store.  They are replaced by "?".
+std::string unstorableLinesMessage(const std::vector<int>& lineNumbers);
 
 }  // namespace qm

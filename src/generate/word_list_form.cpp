@@ -58,10 +58,9 @@ void storeFormSettings(const WordListForm& form, WordListSettings& settings)
         settings.Generation.Attempts = attempts;
 }
 
-int GetWordCount(const WordListForm& form)
-{
-    return static_cast<int>(std::count_if(form.Rows.begin(), form.Rows.end(), hasWord));
-}
+int GetWordCount(const WordListForm& form) { return countWords(form.Rows); }
+
+int countWords(const WordListRows& rows) { return static_cast<int>(std::count_if(rows.begin(), rows.end(), hasWord)); }
 
 int attemptsOf(std::string_view text)
 {

@@ -26,11 +26,14 @@ struct WordListRow {
     bool Used = false;  // the "U" column: the word is placed in the stored grid
 };
 
+// Grid rows 1..330 are elements 0..329.
+using WordListRows = std::array<WordListRow, kMaxWords>;
+
 struct WordListForm {
     std::string Title;
     std::string Category;
     std::string BonusQuestion;
-    std::array<WordListRow, kMaxWords> Rows;  // grid rows 1..330 are Rows[0..329]
+    WordListRows Rows;
     // The generation settings the form shows; the window writes every change into the
     // program's settings at once.
     bool UseClues = true;
@@ -51,6 +54,7 @@ void storeFormSettings(const WordListForm& form, WordListSettings& settings);
 
 // The number of rows whose word, trimmed, is not empty.
 int GetWordCount(const WordListForm& form);
+int countWords(const WordListRows& rows);
 
 // The number the Attempts edit holds: leading blanks skipped, the leading digits taken,
 // anything behind them ignored; a text without a leading number is 0. "12x" is 12.

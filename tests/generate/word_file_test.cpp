@@ -43,17 +43,43 @@ TEST(WordFile, SplitsAtTheFirstSeparatorAndLeavesOutBlankWords)
 TEST(WordFile, ReadsUtf8AsRecordTextAndReportsAMissingFile)
 {
     test::TempDir dir;
-    std::ofstream(dir / "words.txt", std::ios::binary) << "caf\xC3\xA9:Kaffee\r\nStra\xC3\x9F" "e\r\n";
-    auto lines = readWordFile(dir / "words.txt", ':');
-    ASSERT_TRUE(lines);
-    ASSERT_EQ(lines->size(), 2u);
-    EXPECT_EQ((*lines)[0].word, "caf\xE9");
-    EXPECT_EQ((*lines)[0].clue, "Kaffee");
-    EXPECT_EQ((*lines)[1].word, "Stra\xDF" "e");
+    std::ofstream(dir / "words.txt", std::ios::binary) << "caf\xC3\xA9:Kaffee\r\nStra\xC3\x9F"
+                                                          "e\r\n\r\n";
+    auto file = readWordFile(dir / "words.txt", ':');
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->lines.size(), 2u);
+    EXPECT_EQ(file->lines[0].word, "caf\xE9");
+    EXPECT_EQ(file->lines[0].clue, "Kaffee");
+    EXPECT_EQ(file->lines[1].word, "Stra\xDF"
+                                   "e");
+    EXPECT_TRUE(file->unstorableLines.empty());
 
     const auto missing = readWordFile(dir / "none.txt", ':');
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.failure().path, dir / "none.txt");
+}
+
+TEST(WordFile, NotesTheLinesWhoseCharactersThePuzzleCannotStore)
+{
+    // Windows-1252 files hold only characters of the code page; UTF-8 files may hold others.
+    const WordFileText windows = wordFileText("caf\xE9\r\n\x80uro\r\n");
+    EXPECT_EQ(windows.lines, (std::vector<std::string>{"caf\xE9", "\x80uro"}));
+    EXPECT_TRUE(windows.unstorableLines.empty());
+
+    const WordFileText utf8 = wordFileText("cat\n\xD0\x96uk\n\ndog \xE2\x9C\x93\ncafe\xCC\x81\n");
+    EXPECT_EQ(utf8.lines, (std::vector<std::string>{"cat", "?uk", "", "dog ?", "caf\xE9"}));
+    EXPECT_EQ(utf8.unstorableLines, (std::vector<int>{2, 4}));
+}
+
+TEST(WordFile, TheMessageNamesTheFirstTenLines)
+{
+    EXPECT_EQ(unstorableLinesMessage({4}),
+              "Line 4 holds characters that a puzzle cannot store.  They are replaced by \"?\".");
+    EXPECT_EQ(unstorableLinesMessage({4, 9, 1200}),
+              "Lines 4, 9 and 1,200 hold characters that a puzzle cannot store.  They are replaced by \"?\".");
+    EXPECT_EQ(unstorableLinesMessage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
+              "Lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 2 more hold characters that a puzzle cannot store.  They are "
+              "replaced by \"?\".");
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include <functional>
 #include <limits>
 
+#include "collection/old_puzzle_record.h"
 #include "output/render_fixtures.h"
 #include "output/render_messages.h"
 #include "output/word_entries.h"
+#include "support/record_images.h"
 
 namespace qm::test {
 namespace {
@@ -206,6 +208,21 @@ TEST(PageRenderer, AbsurdStoredNumbersNeitherCrashNorRunAway)
                 },
                 operation);
     }
+}
+
+TEST(PageRenderer, APuzzleOfThePreviousVersionWithAbsurdNumbersPrints)
+{
+    ImageBuilder image = oldPuzzleImage("Broken", 32767, {"ABCDEFGHIJ"}, {{"ABC", 30000, -5}, {"DEF", 0, 2600}}, 500);
+    image.byte(0, 255).byte(2559, 255);  // length bytes beyond their fields
+    OldPuzzleRecord old;
+    decodeOldPuzzleRecord(
+        std::span<const std::uint8_t, OldPuzzleRecord::kSize>(image.bytes().data(), image.bytes().size()), old);
+    const auto converted = convertOldPuzzle(old, fullPage()->Layout);
+    PrintOptions options = plainOptions();
+    options.AnswerKey = true;
+    const Rendered rendered = render(*converted, options);
+    EXPECT_LT(rendered.page.operations.size(), 200'000u);
+    EXPECT_FALSE(printedTexts(rendered.page).empty());
 }
 
 }  // namespace

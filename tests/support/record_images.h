@@ -75,6 +75,38 @@ inline std::string collectionImage(std::initializer_list<std::pair<const char*, 
     return file;
 }
 
+// A word of a puzzle of the previous version, with its first and last cell.
+struct OldWord {
+    std::string word;
+    int start = 0;
+    int end = 0;
+};
+
+// A puzzle record image of the previous version (10,809 bytes): the title, the grid size, the
+// grid drawn from row 1, column 1 (one character a byte), and the words with their cells; the
+// word count is the number of words unless given.
+inline ImageBuilder oldPuzzleImage(std::string_view title, int gridSize, const std::vector<std::string>& rows,
+                                   const std::vector<OldWord>& words, std::optional<int> wordCount = {})
+{
+    ImageBuilder image(10809);
+    image.text(0, title).i16(51, static_cast<std::int16_t>(gridSize));
+    for (std::size_t r = 0; r < rows.size(); ++r) image.raw(55 + r * 50, rows[r]);
+    image.i16(2555, static_cast<std::int16_t>(wordCount.value_or(static_cast<int>(words.size()))));
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        image.text(2559 + i * 21, words[i].word);
+        image.i16(9489 + i * 2, static_cast<std::int16_t>(words[i].start));
+        image.i16(10149 + i * 2, static_cast<std::int16_t>(words[i].end));
+    }
+    return image;
+}
+
+// A single-puzzle file of the previous version: "QZV", the length of the text behind it, the
+// text, then the record.
+inline std::string qzvFileImage(std::string_view text, const ImageBuilder& record)
+{
+    return "QZV" + std::string(1, static_cast<char>(text.size())) + std::string(text) + record.str();
+}
+
 // A shape record image: the name, the sizes, and the mask drawn as rows of '#' (1) and '.' (0)
 // from row 1, column 1; the width and height are the picture's unless given.
 inline ImageBuilder shapeImage(std::string_view name, const std::vector<std::string>& rows,

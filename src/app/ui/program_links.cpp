@@ -2,8 +2,11 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/main_window_links.h"
+#include "collection/ui/old_data_conversion_offer.h"
+#include "collection/ui/puzzle_transfer_commands.h"
 #include "common/gui/qt_text.h"
 #include "generate/ui/word_list_window.h"
+#include "layout/default_page_layout.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/shape_list_window.h"
 #include "output/gui/qt_text_metrics.h"
@@ -19,6 +22,46 @@ std::vector<std::string> listedCategories(const TMainWin& window)
     const QListWidget* list = window.categoryList();
     for (int row = 0; row < list->count(); ++row) categories.push_back(toRecordText(list->item(row)->text()));
     return categories;
+}
+
+// The entry selected in a list, else its first entry, else nothing: in record text.
+std::string selectedOrFirst(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem() ? list->currentItem() : list->item(0);
+    return item ? toRecordText(item->text()) : std::string();
+}
+
+std::function<PageLayoutRecord()> newPuzzleLayout(TMainWin& window)
+{
+    return [&window] {
+        return loadDefaultPageLayout(window.programDirectory(), window.settings().PageLayout.DefaultPage);
+    };
+}
+
+PuzzleTransferContext transferContext(TMainWin& window)
+{
+    MiscSettings& misc = window.settings().Misc;
+    ReselectRequest shown;
+    shown.set(selectedOrFirst(window.categoryList()), selectedOrFirst(window.puzzleList()));
+    return PuzzleTransferContext{window.dialogs(),          window.uiStyle(),        misc.LastImportPuzzleFile,
+                                 misc.LastExportPuzzleFile, window.collectionPath(), window.workingCopy(),
+                                 std::move(shown),          newPuzzleLayout(window)};
+}
+
+void linkPuzzleTransfer(MainWindowLinks& links)
+{
+    links.importPuzzles = [](TMainWin& window) {
+        PuzzleTransferContext context = transferContext(window);
+        if (ImportPuzzles(&window, context)) window.ListPuzzles();
+    };
+    links.exportPuzzles = [](TMainWin& window) {
+        PuzzleTransferContext context = transferContext(window);
+        ExportPuzzles(&window, context);
+    };
+    links.offerConversion = [](TMainWin& window) {
+        offerOldDataConversion(window.dialogs(), {window.workingDirectory(), window.programDirectory()},
+                               newPuzzleLayout(window));
+    };
 }
 
 }  // namespace
@@ -64,7 +107,8 @@ MainWindowLinks programLinks()
                                     [&window](const QString& keyword) { window.showHelpTopic(keyword); }};
         runPrintOptions(&window, context, std::move(puzzle));
     };
-    // Puzzle transfer, exports, spelling, thesaurus and tips connect here as they are built.
+    linkPuzzleTransfer(links);
+    // The exports, spelling, thesaurus and tips connect here as they are built.
     return links;
 }
 

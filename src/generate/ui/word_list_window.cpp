@@ -104,7 +104,8 @@ TWordList::TWordList(WordListContext& context, const QString& caption, QWidget* 
       m_context(context),
       m_modify(!context.working.IsNewPuzzle),
       m_settingsForm(formFromRecord(*context.working.record, context.settings)),
-      m_shapeContext{context.dialogs, context.style, context.shapeSettings, context.currentShape, context.programDirectory}
+      m_shapeContext{context.dialogs, context.style, context.shapeSettings, context.currentShape,
+                     context.programDirectory}
 {
     setWindowTitle(caption.isEmpty() ? QString("Word List Input") : caption);
     QFont font("Arial");
@@ -199,8 +200,8 @@ void TWordList::buildWordsPage(QWidget& page)
         {"Delete &All", "DeleteAllClue", &TWordList::m_deleteAllClue, &TWordList::DeleteAllClueClick},
         {"&Spell Check", "SpellClue", &TWordList::m_spellClue, nullptr},
         {"&Thesaurus", "Thes", &TWordList::m_thes, nullptr},
-        {"&Import", "ImportClue", &TWordList::m_importClue, nullptr},
-        {"&Export", "ExportClue", &TWordList::m_exportClue, nullptr},
+        {"&Import", "ImportClue", &TWordList::m_importClue, &TWordList::ImportClueClick},
+        {"&Export", "ExportClue", &TWordList::m_exportClue, &TWordList::ExportClueClick},
         {"P&hrase", "ChangePhrase", &TWordList::m_changePhrase, &TWordList::ChangePhraseClick},
     };
     for (const GridButton& button : buttons) {
@@ -340,8 +341,8 @@ void TWordList::refreshLayoutPanel()
 
 void TWordList::ChangeLayoutClick()
 {
-    PageLayoutListContext context{m_context.dialogs, m_context.style, m_context.pageLayoutSettings, m_context.programDirectory,
-                                  m_context.collectionPath};
+    PageLayoutListContext context{m_context.dialogs, m_context.style, m_context.pageLayoutSettings,
+                                  m_context.programDirectory, m_context.collectionPath};
     if (runPageLayoutList(this, context, PageListMode::PuzzleLayout, &m_context.working.record->Layout))
         refreshLayoutPanel();
 }
@@ -359,12 +360,12 @@ void TWordList::applyMode()
         m_shapePanel->setLocked(true);
         m_grid->lockWords(true);
         for (QWidget* control : std::initializer_list<QWidget*>{m_myTrack, m_createIt, m_autoShrink, m_attempts,
-                                                                m_deleteClue, m_deleteAllClue})
+                                                                m_importClue, m_deleteClue, m_deleteAllClue})
             control->setEnabled(false);
     }
-    // Importing and exporting word lists, the spelling checker, the thesaurus and the
-    // international characters are not part of this program yet.
-    for (QPushButton* button : {m_importClue, m_exportClue, m_intCharButton}) button->setEnabled(false);
+    // The spelling checker, the thesaurus and the international characters are not part of this
+    // program yet.
+    m_intCharButton->setEnabled(false);
     refreshLexiconButtons();
 }
 

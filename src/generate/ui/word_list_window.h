@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "collection/working_copy.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "collection/working_copy.h"
+#include "generate/bad_word_list.h"
 #include "generate/candidates.h"
 #include "generate/direction.h"
-#include "generate/bad_word_list.h"
 #include "generate/random_source.h"
 #include "generate/word_list_form.h"
 #include "layout/ui/shape_list_panel.h"
@@ -43,7 +43,7 @@ struct WordListContext {
     WordListSettings& settings;              // the creation options it edits
     ShapeSettings& shapeSettings;            // the last shape used, the shape files
     PageLayoutSettings& pageLayoutSettings;  // the layout list's default and files
-    WorkingCopy& working;  // IsNewPuzzle chooses the mode
+    WorkingCopy& working;                    // IsNewPuzzle chooses the mode
     ShapeRecord& currentShape;
     Candidates& candidates;                  // the four slots of the generator, kept by the main window
     std::filesystem::path programDirectory;  // shapes, the offensive-word list
@@ -75,6 +75,9 @@ public:
     void CancelClick();  // "E&xit"
     void DeleteClueClick();
     void DeleteAllClueClick();
+    // The word and clue text files: the import fills empty rows, the export writes chosen rows.
+    void ImportClueClick();
+    void ExportClueClick();
     void UseCluesClick(bool useClues);
     void ChangePhraseClick();
     // The layout list in its puzzle mode: a Select becomes the puzzle's layout.

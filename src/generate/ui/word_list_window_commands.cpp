@@ -1,5 +1,5 @@
-// The commands of the word list editor: Create, Save, Exit, the row commands, Use Clues, the
-// generation settings and the hidden phrase.
+// The commands of the word list editor: Create, Save, Exit, the row commands, the word and clue
+// text files, Use Clues, the generation settings and the hidden phrase.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -7,12 +7,14 @@
 #include <QToolButton>
 
 #include "common/gui/qt_text.h"
-#include "generate/ui/change_phrase_dialog.h"
-#include "generate/chosen_puzzle_save.h"
-#include "generate/ui/created_puzzle_dialog.h"
 #include "common/ui/command_outcome_report.h"
-#include "generate/ui/generation_runner.h"
+#include "generate/chosen_puzzle_save.h"
 #include "generate/generation_settings.h"
+#include "generate/ui/change_phrase_dialog.h"
+#include "generate/ui/created_puzzle_dialog.h"
+#include "generate/ui/generation_runner.h"
+#include "generate/ui/word_export_dialog.h"
+#include "generate/ui/word_import_dialog.h"
 #include "generate/ui/word_list_window.h"
 #include "generate/ui/words_clues_grid_widget.h"
 
@@ -105,12 +107,11 @@ void TWordList::CreateItClick()
     PrepareCreate(form, m_context.currentShape, working);
 
     m_badWords = GetBadList(m_context.programDirectory);
-    runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation,
-                  m_badWords, m_context.candidates, m_context.random);
+    runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation, m_badWords,
+                  m_context.candidates, m_context.random);
 
-    CreatedPuzzleContext chooser{m_context.dialogs, m_context.style,          m_context.candidates,
-                                 m_context.working, m_context.collectionPath, m_badWords,
-                                 m_context.random};
+    CreatedPuzzleContext chooser{m_context.dialogs,        m_context.style, m_context.candidates, m_context.working,
+                                 m_context.collectionPath, m_badWords,      m_context.random};
     if (const auto stored = runCreatedPuzzle(this, chooser)) {
         m_storedIndex = stored;
         closeForm();
@@ -187,6 +188,18 @@ void TWordList::DeleteAllClueClick()
     if (!m_context.dialogs.askYesNo(kWarningCaption, kDeleteAllQuestion, MessageIcon::Warning)) return;
     clearAllWords(form);
     m_grid->setRows(form.Rows);
+}
+
+void TWordList::ImportClueClick()
+{
+    if (m_modify) return;
+    if (const auto rows = runWordImport(this, m_context.dialogs, m_context.style, m_context.settings, m_grid->rows()))
+        m_grid->setRows(*rows);
+}
+
+void TWordList::ExportClueClick()
+{
+    runWordExport(this, m_context.dialogs, m_context.style, m_context.settings, m_grid->rows());
 }
 
 void TWordList::UseCluesClick(bool useClues)

@@ -6,10 +6,10 @@
 
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
-#include "layout/ui/exchange_file_dialog.h"
+#include "common/ui/exchange_file_dialog.h"
+#include "layout/gui/page_thumbnail.h"
 #include "layout/ui/list_box_entries.h"
 #include "layout/ui/page_layout_extract_window.h"
-#include "layout/gui/page_thumbnail.h"
 #include "layout/ui/page_thumbnail_widget.h"
 
 namespace qm {
@@ -227,8 +227,7 @@ void TListPages::DeleteButtonClick()
 
 void TListPages::ImportButtonClick()
 {
-    const auto chosen =
-        chooseImportFile(m_context.dialogs, kImportDialog, m_context.settings.LastImportLayoutFile);
+    const auto chosen = chooseImportFile(m_context.dialogs, kImportDialog, m_context.settings.LastImportLayoutFile);
     if (!chosen) return;
     if (!reportCommandOutcome(m_context.dialogs, m_list.ImportLayout(*chosen))) return;
     showEntries();
@@ -239,8 +238,7 @@ void TListPages::ImportButtonClick()
 void TListPages::ExportButtonClick()
 {
     if (refuseWithoutSelection()) return;
-    const auto chosen =
-        chooseExportFile(m_context.dialogs, kExportDialog, m_context.settings.LastExportLayoutFile);
+    const auto chosen = chooseExportFile(m_context.dialogs, kExportDialog, m_context.settings.LastExportLayoutFile);
     if (!chosen) return;
     const CommandOutcome outcome = m_list.ExportLayout(*chosen);
     DrawTheBox();

@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include "common/gui/qt_text.h"
-#include "layout/ui/exchange_file_dialog.h"
+#include "common/ui/command_outcome_report.h"
+#include "common/ui/exchange_file_dialog.h"
 #include "layout/ui/list_box_entries.h"
 #include "layout/ui/shape_editor_dialog.h"
-#include "common/ui/command_outcome_report.h"
 #include "layout/ui/shape_preview_widget.h"
 
 namespace qm {

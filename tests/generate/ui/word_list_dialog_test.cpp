@@ -118,8 +118,10 @@ TEST_F(WordListTest, NewModeShowsTheRecordAndTheSettingsAndHidesSaveAndPhrase)
     EXPECT_TRUE(child<QWidget>(editor, "SaveButton")->isHidden());
     EXPECT_TRUE(child<QWidget>(editor, "ChangePhrase")->isHidden());
     EXPECT_TRUE(child<QWidget>(editor, "CreateIt")->isEnabled());
-    for (const char* later : {"SpellClue", "Thes", "ImportClue", "ExportClue", "IntCharButton"})
+    for (const char* later : {"SpellClue", "Thes", "IntCharButton"})
         EXPECT_FALSE(child<QWidget>(editor, later)->isEnabled()) << later;
+    for (const char* files : {"ImportClue", "ExportClue"})
+        EXPECT_TRUE(child<QWidget>(editor, files)->isEnabled()) << files;
     // The shape of the last puzzle is chosen again.
     EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "5x5 Small");
     EXPECT_EQ(currentShape.Width, 5);
@@ -281,7 +283,7 @@ TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
     for (const char* locked : {"CreateIt", "AutoShrink", "Attempts", "MyTrack", "ImportClue", "DeleteClue",
                                "DeleteAllClue", "CheckUp", "SpeedUpLeft", "ShapeBox", "NewButton", "ImportButton"})
         EXPECT_FALSE(child<QWidget>(editor, locked)->isEnabled()) << locked;
-    for (const char* open : {"Title", "Category", "BonusQuest", "SaveButton", "ChangePhrase", "Cancel"})
+    for (const char* open : {"Title", "Category", "BonusQuest", "SaveButton", "ChangePhrase", "ExportClue", "Cancel"})
         EXPECT_TRUE(child<QWidget>(editor, open)->isEnabled()) << open;
     EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "5x5 <Current Puzzle>");
     EXPECT_FALSE(editor.grid()->cellEditable(0, kWord));

@@ -1,5 +1,5 @@
-// Asking for the one-record exchange files (.LAY, .PAG) the shape and layout lists export and
-// import, starting from the file chosen last time.
+// Asking for the files that carry shapes, layouts, puzzles and word lists between installations,
+// starting from the file chosen last time.
 #pragma once
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "layout/ui/exchange_file_dialog.h"
+#include "common/ui/exchange_file_dialog.h"
 
 namespace qm {
 namespace {
