@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "common/ui/command_outcome_report.h"
-#include "layout/ui/exchange_file_dialog.h"
+#include "common/ui/exchange_file_dialog.h"
 #include "output/gui/page_exports.h"
 #include "output/html_export.h"
 #include "output/ui/picture_width_dialog.h"

@@ -5,8 +5,9 @@
 #include <QPushButton>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/command_outcome_report.h"
 #include "output/export_entries.h"
-#include "output/export_messages.h"
+#include "output/print_messages.h"
 
 namespace qm {
 namespace {
@@ -71,7 +72,7 @@ void TMyBitmapWidth::OkClick()
 {
     const auto width = ParsePictureWidth(toRecordText(m_theWidth->text()));
     if (!width) {
-        m_dialogs.error(kInvalidPictureWidth);
+        showRefusal(m_dialogs, PrintMessages::InvalidPictureWidth);
         m_theWidth->setFocus();
         return;
     }

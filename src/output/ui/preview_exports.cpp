@@ -1,7 +1,7 @@
 // The preview's exports: metafiles, pictures, SVG, the web page and plain text, all of the page
 // the preview shows.
 #include "common/ui/command_outcome_report.h"
-#include "layout/ui/exchange_file_dialog.h"
+#include "common/ui/exchange_file_dialog.h"
 #include "output/export_messages.h"
 #include "output/gui/page_exports.h"
 #include "output/metafile_player.h"

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "common/ui/command_outcome_report.h"
-#include "layout/ui/exchange_file_dialog.h"
+#include "common/ui/exchange_file_dialog.h"
 #include "output/export_messages.h"
 #include "output/plain_text_export.h"
 
