@@ -1,7 +1,7 @@
 // The page of the largest puzzle: 330 words with clues, generated once on a 30 x 30 grid, with
 // the answer key and the clues on the clue-sheet layout. Milliseconds to compose the page (the
 // renderer recording it with the real fonts), to write the PDF, to paint a 1,000-pixel picture,
-// and the whole path from the record to the PDF file.
+// the whole path from the record to the PDF file, and each export of the page and the puzzle.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -15,9 +15,12 @@
 #include "common/binary_file.h"
 #include "generate/batch_creation.h"
 #include "layout/page_layout_description.h"
+#include "output/gui/page_exports.h"
 #include "output/gui/page_writers.h"
 #include "output/gui/qt_text_metrics.h"
+#include "output/html_export.h"
 #include "output/page_renderer.h"
+#include "output/plain_text_export.h"
 #include "output/recording_target.h"
 #include "output/word_entries.h"
 
@@ -128,6 +131,44 @@ void RecordToPdf(benchmark::State& state)
 }
 BENCHMARK(RecordToPdf)->Unit(benchmark::kMillisecond);
 
+const std::filesystem::path exportPath = std::filesystem::temp_directory_path() / "bench_export";
+
+// One format of the page at a width of 1,000 pixels and quality 50; the file's size as a counter.
+void ExportPageAs(benchmark::State& state, PageFormat format)
+{
+    const PageFile page = composePage();
+    for (auto _ : state)
+        if (!ExportPage(page, format, {1000, 50}, exportPath).ok()) state.SkipWithError("the export failed");
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(exportPath));
+}
+BENCHMARK_CAPTURE(ExportPageAs, Wmf, PageFormat::Wmf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportPageAs, Emf, PageFormat::Emf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportPageAs, Bmp, PageFormat::Bmp)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportPageAs, Jpeg, PageFormat::Jpeg)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportPageAs, Png, PageFormat::Png)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ExportPageAs, Svg, PageFormat::Svg)->Unit(benchmark::kMillisecond);
+
+// The web page with its 1,000-pixel JPEG picture.
+void ExportHtml(benchmark::State& state)
+{
+    const PageFile page = composePage();
+    const auto htmlPath = exportPath.string() + ".htm";
+    for (auto _ : state)
+        if (!ExportHtmlPage(page, HtmlSettings(), {1000, 50}, htmlPath).ok()) state.SkipWithError("the export failed");
+    std::filesystem::remove(htmlPath);
+    std::filesystem::remove(HtmlPicturePath(htmlPath));
+}
+BENCHMARK(ExportHtml)->Unit(benchmark::kMillisecond);
+
+void ExportText(benchmark::State& state)
+{
+    for (auto _ : state)
+        if (!SavePlainTextPuzzle(puzzle(), cluesWithAnswerKey(), exportPath).ok())
+            state.SkipWithError("the export failed");
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(exportPath));
+}
+BENCHMARK(ExportText)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -139,5 +180,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::filesystem::remove(pdfPath);
+    std::filesystem::remove(exportPath);
     return 0;
 }

@@ -121,6 +121,8 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(reports, "Letter Spacing", print.LetterSpacing);
     v.integer(reports, "Line Spacing", print.LineSpacing);
     v.text(reports, "Last PDF File", r.LastPdfFile, kPathLimit);
+    v.text(reports, "Last Export PNG File", s.Exports.LastExportPngFile, kPathLimit);
+    v.text(reports, "Last Export SVG File", s.Exports.LastExportSvgFile, kPathLimit);
 
     constexpr const char* book = "Book";
     v.integer(book, "Keys Per Page", s.Book.KeysPerPage);

@@ -7,6 +7,7 @@
 #include "cli/book_commands.h"
 #include "cli/collection_commands.h"
 #include "cli/create_commands.h"
+#include "cli/export_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/layouts_commands.h"
 #include "cli/lexicon_commands.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
     qm::cli::addGenerateCommands(app);
 #ifdef QM_CLI_RENDERS_PAGES  // only a build with Qt draws pages
     qm::cli::addRenderCommands(app);
+    qm::cli::addExportCommands(app);
     qm::cli::addBookCommands(app);
 #endif
     qm::cli::addTransferCommands(app);

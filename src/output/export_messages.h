@@ -11,8 +11,8 @@ inline constexpr const char* kMetafileBitmapsWarning = "Bitmaps in this puzzle w
 inline constexpr const char* kMetafileCreator = "Quillmaze 98";
 inline constexpr const char* kMetafileDescription = "Word Search Puzzle";
 
-// Pictures. Both refusals have the caption "Error".
-inline constexpr const char* kInvalidPictureWidth = "Invalid width specified.  Please correct.";
+// Pictures: the refusal of a JPEG quality, caption "Error" (that of a width is
+// PrintMessages::InvalidPictureWidth).
 inline constexpr const char* kInvalidJpegFactor = "Invalid factor entered.  Factor must be between 1 and 100";
 
 // HTML page, caption "Error".

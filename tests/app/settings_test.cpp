@@ -172,8 +172,9 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
     EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"),
               std::string::npos);
     // The keys of our own come after every key the older files know.
-    EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\n\r\n[Book]\r\nKeys Per Page=4\r\nPage Numbers=Yes\r\n"
-                        "Contents Page=No\r\nFile Order=No\r\nLast Book File=\r\n\r\n[Edit Font]"),
+    EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\nLast Export PNG File=\r\nLast Export SVG File=\r\n\r\n"
+                        "[Book]\r\nKeys Per Page=4\r\nPage Numbers=Yes\r\nContents Page=No\r\nFile Order=No\r\n"
+                        "Last Book File=\r\n\r\n[Edit Font]"),
               std::string::npos);
 }
 
@@ -203,6 +204,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     s.Reports.Print.AnswerKey = true;
     s.Reports.PixelFormat = 2;
     s.Reports.LastPdfFile = "/home/t/Puzzles/Farm é.pdf";
+    s.Exports.LastExportSvgFile = "/home/t/Puzzles/Farm.svg";
     s.EditFont = {"Liberation Serif", false, true, 0x00FF8000};
     s.Book = {6, false, true, true, "/home/t/Puzzles/Term 1.pdf"};
     ASSERT_TRUE(SaveSettings(s, dir.path()));
@@ -219,6 +221,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_TRUE(back.Reports.Print.AnswerKey);
     EXPECT_EQ(back.Reports.PixelFormat, 2);
     EXPECT_EQ(back.Reports.LastPdfFile, s.Reports.LastPdfFile);
+    EXPECT_EQ(back.Exports.LastExportSvgFile, s.Exports.LastExportSvgFile);
     EXPECT_EQ(back.EditFont.FontName, "Liberation Serif");
     EXPECT_TRUE(back.EditFont.Italic);
     EXPECT_EQ(back.EditFont.Color, 0x00FF8000);

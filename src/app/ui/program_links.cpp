@@ -106,6 +106,8 @@ MainWindowLinks programLinks()
         PrintOptionsContext context{window.dialogs(),
                                     window.uiStyle(),
                                     settings.Reports,
+                                    settings.Html,
+                                    settings.Exports,
                                     settings.PageLayout,
                                     window.programDirectory(),
                                     window.collectionPath(),

@@ -1,8 +1,9 @@
-// The page drawing of the render command on Qt Gui, on the offscreen platform: a command-line
+// The page drawing of the render and export commands on Qt Gui, on the offscreen platform: a command-line
 // tool never needs a display.
 #include <QGuiApplication>
 
 #include "cli/page_drawing.h"
+#include "output/gui/page_exports.h"
 #include "output/gui/page_writers.h"
 #include "output/gui/pdf_document_writer.h"
 #include "output/gui/qt_text_metrics.h"
@@ -23,9 +24,15 @@ public:
         if (!document) return document.failure();
         return std::unique_ptr<PageDocument>(std::move(*document));
     }
-    Status writePng(const PageFile& page, int widthPixels, const std::filesystem::path& path) const override
+    CommandOutcome exportPage(const PageFile& page, PageFormat format, const PictureSettings& picture,
+                              const std::filesystem::path& path) const override
     {
-        return writePagePng(page, widthPixels, path);
+        return ExportPage(page, format, picture, path);
+    }
+    CommandOutcome exportHtml(const PageFile& page, const HtmlSettings& html, const PictureSettings& picture,
+                              const std::filesystem::path& path) const override
+    {
+        return ExportHtmlPage(page, html, picture, path);
     }
 
 private:

@@ -30,12 +30,14 @@ class PageThumbnailWidget;
 class TextMetrics;
 
 // What the print options work with; the caller owns all of it. The print options, the preview's
-// place and the last PDF file are changed in settings as the user changes them: they are the
-// program's, kept for its whole run and in the settings file.
+// place, the exports' settings and their last files are changed in settings as the user changes
+// them: they are the program's, kept for its whole run and in the settings file.
 struct PrintOptionsContext {
     UserDialogs& dialogs;
     const UiStyle& style;
     ReportSettings& settings;
+    HtmlSettings& html;
+    ExportFileSettings& exportFiles;
     PageLayoutSettings& layoutSettings;  // the layout list's default and files
     std::filesystem::path programDirectory;
     std::filesystem::path collectionPath;  // the open collection, for the layout list's Extract
