@@ -50,6 +50,7 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.WordList.SepChar, ':');
     EXPECT_EQ(s.WordList.ExportOption, 3);
     EXPECT_EQ(s.Lexicon.IntKeys[11], "0242");
+    EXPECT_TRUE(s.WordList.AvoidSecondReadings);
     for (bool allowed : s.WordList.Generation.Allowed) EXPECT_TRUE(allowed);
     EXPECT_EQ(s.PageLayout.Zoom, 2);
     EXPECT_EQ(s.PageLayout.DesignerWindowHeight, 480);
@@ -171,8 +172,9 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
     }
     EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"),
               std::string::npos);
-    // The key of our own comes last in its section, after every key the older files know.
+    // The keys of our own come last in their sections, after every key the older files know.
     EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\n\r\n[Edit Font]"), std::string::npos);
+    EXPECT_NE(text.find("Int Key 12=0242\r\nAvoid Second Readings=Yes\r\n\r\n[Create]"), std::string::npos);
 }
 
 TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
@@ -196,6 +198,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     s.Html.SecondHeader = {"Week 3", true, true, false, 2};
     s.Html.WebTitle = "Caf\u00E9 puzzles";
     s.WordList.Generation.Integration = 0;
+    s.WordList.AvoidSecondReadings = false;
     s.Lexicon.IntKeys[0] = "0199";
     s.PageLayout.DefaultPage = 3;
     s.Reports.Print.AnswerKey = true;
@@ -211,6 +214,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_EQ(back.Html.SecondHeader.Font, 2);
     EXPECT_EQ(back.Html.WebTitle, s.Html.WebTitle);
     EXPECT_EQ(back.WordList.Generation.Integration, 0);
+    EXPECT_FALSE(back.WordList.AvoidSecondReadings);
     EXPECT_EQ(back.Lexicon.IntKeys[0], "0199");
     EXPECT_EQ(back.PageLayout.DefaultPage, 3);
     EXPECT_TRUE(back.Reports.Print.AnswerKey);
