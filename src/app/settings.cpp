@@ -77,6 +77,8 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(options, "Last Shape", s.Shapes.LastShape);
     for (std::size_t i = 0; i < lexicon.IntKeys.size(); ++i)
         v.text(options, "Int Key " + std::to_string(i + 1), lexicon.IntKeys[i], kNoLimit, 4);
+    // Our own, behind the keys older files know.
+    v.boolean(options, "Avoid Second Readings", words.AvoidSecondReadings);
 
     // The keys of the allowed directions, in the order the file keeps them, with their codes.
     constexpr std::pair<const char*, int> directions[] = {{"Up Right", 2}, {"Down", 5},      {"Down Right", 4},

@@ -2,9 +2,9 @@
 // export windows and the command-line tool.
 #pragma once
 
-namespace qm {
+#include "common/refusal.h"  // kNoticeCaption
 
-inline constexpr const char* kNoticeCaption = "Notice";
+namespace qm {
 
 // Metafiles. The warning has the caption "Warning".
 inline constexpr const char* kMetafileBitmapsWarning = "Bitmaps in this puzzle will not be saved in the metafile.";

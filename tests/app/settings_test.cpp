@@ -50,6 +50,7 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.WordList.SepChar, ':');
     EXPECT_EQ(s.WordList.ExportOption, 3);
     EXPECT_EQ(s.Lexicon.IntKeys[11], "0242");
+    EXPECT_TRUE(s.WordList.AvoidSecondReadings);
     for (bool allowed : s.WordList.Generation.Allowed) EXPECT_TRUE(allowed);
     EXPECT_EQ(s.PageLayout.Zoom, 2);
     EXPECT_EQ(s.PageLayout.DesignerWindowHeight, 480);
@@ -176,6 +177,7 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
                         "[Book]\r\nKeys Per Page=4\r\nPage Numbers=Yes\r\nContents Page=No\r\nFile Order=No\r\n"
                         "Last Book File=\r\n\r\n[Edit Font]"),
               std::string::npos);
+    EXPECT_NE(text.find("Int Key 12=0242\r\nAvoid Second Readings=Yes\r\n\r\n[Create]"), std::string::npos);
 }
 
 TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
@@ -199,6 +201,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     s.Html.SecondHeader = {"Week 3", true, true, false, 2};
     s.Html.WebTitle = "Caf\u00E9 puzzles";
     s.WordList.Generation.Integration = 0;
+    s.WordList.AvoidSecondReadings = false;
     s.Lexicon.IntKeys[0] = "0199";
     s.PageLayout.DefaultPage = 3;
     s.Reports.Print.AnswerKey = true;
@@ -216,6 +219,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_EQ(back.Html.SecondHeader.Font, 2);
     EXPECT_EQ(back.Html.WebTitle, s.Html.WebTitle);
     EXPECT_EQ(back.WordList.Generation.Integration, 0);
+    EXPECT_FALSE(back.WordList.AvoidSecondReadings);
     EXPECT_EQ(back.Lexicon.IntKeys[0], "0199");
     EXPECT_EQ(back.PageLayout.DefaultPage, 3);
     EXPECT_TRUE(back.Reports.Print.AnswerKey);
