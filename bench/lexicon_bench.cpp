@@ -8,6 +8,7 @@
 #include "lexicon/installed_lexicons.h"
 #include "lexicon/spell_check_run.h"
 #include "lexicon/spell_checker.h"
+#include "lexicon/spelling_engine.h"
 #include "lexicon/thesaurus_lookup.h"
 
 namespace qm {

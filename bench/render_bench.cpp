@@ -12,9 +12,7 @@
 
 #include <QGuiApplication>
 
-#include "common/binary_file.h"
-#include "generate/batch_creation.h"
-#include "layout/page_layout_description.h"
+#include "largest_puzzle.h"
 #include "output/gui/page_exports.h"
 #include "output/gui/page_writers.h"
 #include "output/gui/qt_text_metrics.h"
@@ -28,60 +26,10 @@ namespace {
 
 using namespace qm;
 
-// The clue sheet of the starter layouts, as its description gives it.
-PageLayoutRecord clueSheet()
-{
-    const std::filesystem::path path = std::filesystem::path(QM_LAYOUTS_DIR) / "clue_sheet.txt";
-    auto text = readWholeFile(path);
-    auto layout = parsePageLayoutDescription(text ? *text : std::string(), path);
-    if (!layout) throw std::runtime_error(layout.failure().describe());
-    return *layout;
-}
-
-// The 330 words of the benchmark list, each with a clue of a usual length, generated once and
-// stored as the chooser stores it, the words that did not fit listed behind the placed ones.
-std::unique_ptr<PuzzleRecord> largestPuzzle()
-{
-    auto puzzle = std::make_unique<BatchPuzzle>();
-    puzzle->form.Title = "Three Hundred and Thirty Words";
-    puzzle->form.Category = "Benchmarks";
-    puzzle->form.AttemptsText = "100";
-    std::ifstream words(std::string(QM_BENCH_DATA_DIR) + "/W3-330-words.txt");
-    int row = 0;
-    for (std::string word; std::getline(words, word) && row < kMaxWords;) {
-        if (word.empty()) continue;
-        puzzle->form.Rows[row].Word = word;
-        puzzle->form.Rows[row++].Clue = "A word of " + std::to_string(word.size()) + " letters that starts with " +
-                                        word.substr(0, 1) + " and ends with " + word.substr(word.size() - 1);
-    }
-    puzzle->shape = makeNewShape();
-    puzzle->shape.Width = puzzle->shape.Height = 30;
-    puzzle->layout = clueSheet();
-    puzzle->keepExcluded = true;
-    const std::filesystem::path collection = std::filesystem::temp_directory_path() / "bench_render.QZ3";
-    CollectionFile file(collection);
-    (void)file.CreateCollection();
-    SeededRandom random(330);
-    WorkingCopy working;
-    const BatchOutcome made = CreateBatchPuzzle(*puzzle, file, builtInBadWords(), random, working);
-    std::filesystem::remove(collection);
-    if (!made.stored()) throw std::runtime_error("the puzzle was not made: " + made.check.message);
-    return std::move(working.record);
-}
-
 const PuzzleRecord& puzzle()
 {
-    static const std::unique_ptr<PuzzleRecord> record = largestPuzzle();
+    static const std::unique_ptr<PuzzleRecord> record = bench::largestPuzzle();
     return *record;
-}
-
-PrintOptions cluesWithAnswerKey()
-{
-    PrintOptions options;
-    options.WordOption = kWordOptionClues;
-    options.AnswerKey = true;
-    options.NumColumns = 2;
-    return options;
 }
 
 // A fresh measurement each time, as every rendering of the program starts one.
@@ -90,7 +38,7 @@ PageFile composePage(RenderOutcome* outcome = nullptr)
     const QtTextMetrics metrics;
     RecordingTarget target(metrics);
     SeededRandom random(1);
-    const RenderOutcome rendered = RenderPage(puzzle(), cluesWithAnswerKey(), target, random);
+    const RenderOutcome rendered = RenderPage(puzzle(), bench::cluesWithAnswerKey(), target, random);
     if (outcome) *outcome = rendered;
     return target.page();
 }
@@ -163,7 +111,7 @@ BENCHMARK(ExportHtml)->Unit(benchmark::kMillisecond);
 void ExportText(benchmark::State& state)
 {
     for (auto _ : state)
-        if (!SavePlainTextPuzzle(puzzle(), cluesWithAnswerKey(), exportPath).ok())
+        if (!SavePlainTextPuzzle(puzzle(), bench::cluesWithAnswerKey(), exportPath).ok())
             state.SkipWithError("the export failed");
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(exportPath));
 }

@@ -49,5 +49,6 @@ void takeCreationAttemptsScreenshots(ScreenshotFolder& folder);
 void takePrintScreenshots(ScreenshotFolder& folder);
 void takeTransferScreenshots(ScreenshotFolder& folder);
 void takeLexiconScreenshots(ScreenshotFolder& folder);
+void takeBookScreenshots(ScreenshotFolder& folder);
 
 }  // namespace qm::screenshots

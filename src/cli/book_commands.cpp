@@ -9,9 +9,9 @@
 #include "book/book_composer.h"
 #include "cli/cli_support.h"
 #include "cli/page_drawing.h"
+#include "cli/page_options.h"
 #include "common/cp1252.h"
 #include "generate/random_source.h"
-#include "output/word_entries.h"
 
 namespace qm::cli {
 namespace {
@@ -24,14 +24,7 @@ struct BookArgs {
     int keysPerPage = 4;
     bool pageNumbers = false;
     bool contents = false;
-    std::optional<int> wordOption;
-    std::optional<int> first;
-    std::optional<int> last;
-    bool noTitle = false;
-    bool noBody = false;
-    bool noWords = false;
-    bool noBonus = false;
-    std::optional<std::uint64_t> seed;
+    PrintFlags print;
 };
 
 // QMAZE3.INI's print options with the flags; each layout then brings its own columns, grid and
@@ -39,13 +32,7 @@ struct BookArgs {
 PrintOptions chosenPrintOptions(const BookArgs& args)
 {
     PrintOptions options = LoadSettings(std::filesystem::current_path()).Reports.Print;
-    options.WordOption = args.wordOption.value_or(options.WordOption);
-    options.FirstLetters = args.first.value_or(options.FirstLetters);
-    options.LastLetters = args.last.value_or(options.LastLetters);
-    options.PrintTitle &= !args.noTitle;
-    options.PrintBody &= !args.noBody;
-    options.PrintWords &= !args.noWords;
-    options.PrintBonus &= !args.noBonus;
+    applyPrintFlags(args.print, options);
     return options;
 }
 
@@ -89,7 +76,7 @@ Json bookJson(const BookOutcome& outcome)
 void book(const BookArgs& args)
 {
     const CollectionFile collection(args.collection);
-    check(collection.recordCount());
+    if (const auto count = collection.recordCount(); !count) failIo(count.failure());
     const BookChoice choice = bookChoice(args, collection);
     const PrintOptions print = chosenPrintOptions(args);
     const BookRequest request{choice, [&print](const PageLayoutRecord& layout) { return bookPageOptions(print, layout); },
@@ -97,10 +84,10 @@ void book(const BookArgs& args)
 
     const std::unique_ptr<PageDrawing> drawing = openPageDrawing();
     auto document = drawing->startPdf(args.out);
-    check(document);
-    RunRandom random(nullptr, args.seed);
+    if (!document) failIo(document.failure());
+    RunRandom random(nullptr, args.print.seed);
     const auto outcome = writeBook(collection, request, drawing->metrics(), random.source(), **document);
-    check(outcome);
+    if (!outcome) failIo(outcome.failure());
     if (outcome->end == BookOutcome::End::Empty) refuse(kEmptyBook);
     printJson(bookJson(*outcome));
 }
@@ -123,20 +110,7 @@ void addBookCommands(CLI::App& app)
         ->check(CLI::IsMember({1, 2, 4, 6}));
     command->add_flag("--page-numbers", args->pageNumbers, "A number at the foot of every page");
     command->add_flag("--contents", args->contents, "A contents page at the front");
-    const std::map<std::string, int> wordOptions{{"normal", kWordOptionNormal},
-                                                 {"clues", kWordOptionClues},
-                                                 {"scramble", kWordOptionScramble},
-                                                 {"partial", kWordOptionPartial}};
-    command->add_option("--word-option", args->wordOption, "How the word lists are printed")
-        ->transform(CLI::CheckedTransformer(wordOptions));
-    command->add_option("--first", args->first, "Letters shown at the start of a partial word")
-        ->check(CLI::Range(0, 9));
-    command->add_option("--last", args->last, "Letters shown at the end of a partial word")->check(CLI::Range(0, 9));
-    command->add_flag("--no-title", args->noTitle, "Leave out the titles");
-    command->add_flag("--no-body", args->noBody, "Leave out the letter grids of the puzzle pages");
-    command->add_flag("--no-words", args->noWords, "Leave out the word lists or the clues");
-    command->add_flag("--no-bonus", args->noBonus, "Leave out the bonus questions");
-    command->add_option("--seed", args->seed, "Seed of the scrambled words (default: from the clock)");
+    addPrintFlags(*command, args->print);
     command->callback([args] { book(*args); });
 }
 

@@ -101,7 +101,7 @@ void addExportCommands(CLI::App& app)
     for (const auto& [name, format] : kPageFormats) formats.push_back(name);
     command->add_option("--format", args->format, "wmf, emf, bmp, jpg, png, svg, html or txt")
         ->required()
-        ->check(CLI::IsMember(formats, CLI::ignore_case));
+        ->transform(CLI::IsMember(formats, CLI::ignore_case));
     command->add_option("--out", args->out, "File to write (html: its JPEG picture goes beside it)")->required();
     command->add_option("--width", args->width,
                         "Width of the picture in pixels, bmp, jpg, png and html (default: Pixel Width of QMAZE3.INI)");

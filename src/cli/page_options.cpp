@@ -10,6 +10,7 @@
 #include "output/print_options.h"
 #include "output/recording_target.h"
 #include "output/render_messages.h"
+#include "output/word_entries.h"
 
 namespace qm::cli {
 namespace {
@@ -43,19 +44,41 @@ PrintOptions printOptions(const PageArgs& args, const Settings& settings, const 
     options.AnswerKey |= args.answerKey;
     options.LowerCase |= args.lowerCase;
     options.UseGrid = args.grid.value_or(options.UseGrid);
-    options.WordOption = args.wordOption.value_or(options.WordOption);
     options.NumColumns = args.columns.value_or(options.NumColumns);
-    options.FirstLetters = args.first.value_or(options.FirstLetters);
-    options.LastLetters = args.last.value_or(options.LastLetters);
-    options.PrintTitle &= !args.noTitle;
-    options.PrintBody &= !args.noBody;
-    options.PrintWords &= !args.noWords;
-    options.PrintBonus &= !args.noBonus;
+    applyPrintFlags(args.print, options);
     if (!validColumnCount(options.NumColumns)) refuse(PrintMessages::InvalidColumns.message);
     return options;
 }
 
 }  // namespace
+
+void addPrintFlags(CLI::App& command, PrintFlags& flags)
+{
+    const std::map<std::string, int> wordOptions{{"normal", kWordOptionNormal},
+                                                 {"clues", kWordOptionClues},
+                                                 {"scramble", kWordOptionScramble},
+                                                 {"partial", kWordOptionPartial}};
+    command.add_option("--word-option", flags.wordOption, "How the word lists are printed")
+        ->transform(CLI::CheckedTransformer(wordOptions));
+    command.add_option("--first", flags.first, "Letters shown at the start of a partial word")->check(CLI::Range(0, 9));
+    command.add_option("--last", flags.last, "Letters shown at the end of a partial word")->check(CLI::Range(0, 9));
+    command.add_flag("--no-title", flags.noTitle, "Leave out the titles");
+    command.add_flag("--no-body", flags.noBody, "Leave out the letter grids");
+    command.add_flag("--no-words", flags.noWords, "Leave out the word lists or the clues");
+    command.add_flag("--no-bonus", flags.noBonus, "Leave out the bonus questions");
+    command.add_option("--seed", flags.seed, "Seed of the scrambled words (default: from the clock)");
+}
+
+void applyPrintFlags(const PrintFlags& flags, PrintOptions& options)
+{
+    options.WordOption = flags.wordOption.value_or(options.WordOption);
+    options.FirstLetters = flags.first.value_or(options.FirstLetters);
+    options.LastLetters = flags.last.value_or(options.LastLetters);
+    options.PrintTitle &= !flags.noTitle;
+    options.PrintBody &= !flags.noBody;
+    options.PrintWords &= !flags.noWords;
+    options.PrintBonus &= !flags.noBonus;
+}
 
 void addPageOptions(CLI::App& command, PageArgs& args)
 {
@@ -66,19 +89,10 @@ void addPageOptions(CLI::App& command, PageArgs& args)
                     "Page layout number (from 0) of QZFPAGE.DAT beside the program instead of the puzzle's own")
         ->check(CLI::NonNegativeNumber);
     command.add_flag("--answer-key", args.answerKey, "Outline the words and show them in the clues");
-    const std::map<std::string, int> wordOptions{{"normal", 1}, {"clues", 2}, {"scramble", 3}, {"partial", 4}};
-    command.add_option("--word-option", args.wordOption, "How the word list is printed")
-        ->transform(CLI::CheckedTransformer(wordOptions));
     command.add_option("--columns", args.columns, "Columns of the word or clue list (default: the layout's)");
-    command.add_option("--first", args.first, "Letters shown at the start of a partial word")->check(CLI::Range(0, 9));
-    command.add_option("--last", args.last, "Letters shown at the end of a partial word")->check(CLI::Range(0, 9));
     command.add_flag("--lower-case", args.lowerCase, "Grid letters in lower case");
     command.add_flag("--grid,!--no-grid", args.grid, "Draw the grid lines, or not (default: the layout's)");
-    command.add_flag("--no-title", args.noTitle, "Leave out the title");
-    command.add_flag("--no-body", args.noBody, "Leave out the letter grid");
-    command.add_flag("--no-words", args.noWords, "Leave out the word list or the clues");
-    command.add_flag("--no-bonus", args.noBonus, "Leave out the bonus question");
-    command.add_option("--seed", args.seed, "Seed of the scrambled words (default: from the clock)");
+    addPrintFlags(command, args.print);
 }
 
 PrintablePuzzle printablePuzzle(const PageArgs& args, const Settings& settings)
@@ -92,7 +106,7 @@ PrintablePuzzle printablePuzzle(const PageArgs& args, const Settings& settings)
 ComposedPage composePage(const PrintablePuzzle& puzzle, const TextMetrics& metrics, const PageArgs& args)
 {
     RecordingTarget target(metrics);
-    RunRandom random(nullptr, args.seed);
+    RunRandom random(nullptr, args.print.seed);
     const RenderOutcome outcome = RenderPage(*puzzle.record, puzzle.options, target, random.source());
     return {target.page(), outcome};
 }

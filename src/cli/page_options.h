@@ -13,30 +13,40 @@
 #include "cli/cli_support.h"
 #include "collection/puzzle_record.h"
 #include "output/page_file.h"
+#include "output/print_options.h"
 #include "output/render_outcome.h"
 #include "output/text_metrics.h"
 
 namespace qm::cli {
 
-struct PageArgs {
-    std::string collection;
-    int index = 0;
-    std::optional<int> layout;
-    bool answerKey = false;
+// The print option flags of every command that prints puzzle pages: how the words print, what is
+// left out, and the seed of the scrambled words.
+struct PrintFlags {
     std::optional<int> wordOption;
-    std::optional<int> columns;
     std::optional<int> first;
     std::optional<int> last;
-    bool lowerCase = false;
-    std::optional<bool> grid;
     bool noTitle = false;
     bool noBody = false;
     bool noWords = false;
     bool noBonus = false;
     std::optional<std::uint64_t> seed;
 };
+void addPrintFlags(CLI::App& command, PrintFlags& flags);
+// The flags given, over the options.
+void applyPrintFlags(const PrintFlags& flags, PrintOptions& options);
 
-// COLLECTION, INDEX and the print option flags.
+struct PageArgs {
+    std::string collection;
+    int index = 0;
+    std::optional<int> layout;
+    bool answerKey = false;
+    std::optional<int> columns;
+    bool lowerCase = false;
+    std::optional<bool> grid;
+    PrintFlags print;
+};
+
+// COLLECTION, INDEX, the layout and the print option flags.
 void addPageOptions(CLI::App& command, PageArgs& args);
 
 // The stored, generated puzzle on its layout (or the one asked for) with the print options of

@@ -4,11 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "common/refusal.h"  // kNoticeCaption
+
 namespace qm {
 
 inline constexpr const char* kSpellingOkCaption = "Spelling Ok";
 inline constexpr const char* kSpellingStatusCaption = "Spelling Status";
-inline constexpr const char* kNoticeCaption = "Notice";
 
 inline constexpr const char* kCannotFindDictionaryFiles = "Could not find one of the dictionary files.";
 inline constexpr const char* kAllWordsFound = "All words were found in the dictionary.";

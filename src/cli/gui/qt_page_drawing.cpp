@@ -1,5 +1,7 @@
 // The page drawing of the render and export commands on Qt Gui, on the offscreen platform: a command-line
 // tool never needs a display.
+#include <cstdio>
+
 #include <QGuiApplication>
 
 #include "cli/page_drawing.h"
@@ -10,6 +12,13 @@
 
 namespace qm::cli {
 namespace {
+
+// The tool's stderr carries its own messages, which scripts read; Qt's notes about the session
+// (such as a missing XDG_RUNTIME_DIR) would mix into them, so only its critical messages pass.
+void keepOnlyCriticalQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
 
 class QtPageDrawing final : public PageDrawing {
 public:
@@ -48,6 +57,10 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PageDrawing> openPageDrawing() { return std::make_unique<QtPageDrawing>(); }
+std::unique_ptr<PageDrawing> openPageDrawing()
+{
+    qInstallMessageHandler(keepOnlyCriticalQtMessages);
+    return std::make_unique<QtPageDrawing>();
+}
 
 }  // namespace qm::cli
