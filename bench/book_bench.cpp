@@ -41,8 +41,8 @@ void BookOfClueSheets(benchmark::State& state)
         if (!collection.AppendPuzzle(*record)) return state.SkipWithError("a puzzle could not be stored");
     }
     const PrintOptions chosen = bench::cluesWithAnswerKey();
-    const BookRequest request{{}, [&chosen](const PageLayoutRecord& layout) { return bookPageOptions(chosen, layout); },
-                              {}};
+    const BookRequest request{
+        {}, [&chosen](const PageLayoutRecord& layout) { return bookPageOptions(chosen, layout); }, {}};
     const QtTextMetrics metrics;
     int pages = 0;
     for (auto _ : state) {

@@ -79,8 +79,8 @@ void book(const BookArgs& args)
     if (const auto count = collection.recordCount(); !count) failIo(count.failure());
     const BookChoice choice = bookChoice(args, collection);
     const PrintOptions print = chosenPrintOptions(args);
-    const BookRequest request{choice, [&print](const PageLayoutRecord& layout) { return bookPageOptions(print, layout); },
-                              {}};
+    const BookRequest request{
+        choice, [&print](const PageLayoutRecord& layout) { return bookPageOptions(print, layout); }, {}};
 
     const std::unique_ptr<PageDrawing> drawing = openPageDrawing();
     auto document = drawing->startPdf(args.out);

@@ -3,8 +3,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/cli_support.h"
 #include "cli/book_commands.h"
+#include "cli/cli_support.h"
 #include "cli/collection_commands.h"
 #include "cli/create_commands.h"
 #include "cli/export_commands.h"

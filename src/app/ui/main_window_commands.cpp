@@ -4,11 +4,11 @@
 #include <QListWidget>
 #include <QToolBar>
 
+#include "app/screen_size.h"
 #include "app/ui/about_box.h"
 #include "app/ui/background_area.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
-#include "app/screen_size.h"
 #include "collection/working_copy.h"
 #include "common/gui/qt_text.h"
 #include "common/text_rules.h"

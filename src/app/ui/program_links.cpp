@@ -88,7 +88,8 @@ MainWindowLinks programLinks()
     const auto lexicon = std::make_shared<ProgramLexicon>();
     linkLexicon(links, lexicon);
     // The four candidate slots of the generator live as long as the main window's links.
-    links.editPuzzle = [candidates = std::make_shared<Candidates>(), lexicon](TMainWin& window, const QString& caption) {
+    links.editPuzzle = [candidates = std::make_shared<Candidates>(), lexicon](TMainWin& window,
+                                                                              const QString& caption) {
         Settings& settings = window.settings();
         LexiconTools lexiconTools = lexicon->tools(window);
         WordListContext context{

@@ -163,8 +163,8 @@ void TWordList::buildControls()
     buildOptionsPage(*m_pages[1]);
     showPage(0);
 
-    m_intCharButton = addButton("International Characters", "IntCharButton", this, {8, 412, 160, 25},
-                                &TWordList::IntCharButtonClick);
+    m_intCharButton =
+        addButton("International Characters", "IntCharButton", this, {8, 412, 160, 25}, &TWordList::IntCharButtonClick);
     m_createIt = addButton("&Create", "CreateIt", this, {340, 412, 90, 25}, &TWordList::CreateItClick);
     m_saveButton = addButton("Sa&ve", "SaveButton", this, {436, 412, 90, 25}, &TWordList::SaveClick);
     m_cancel = addButton("E&xit", "Cancel", this, {532, 412, 90, 25}, &TWordList::CancelClick);

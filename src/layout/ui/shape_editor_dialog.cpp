@@ -9,8 +9,8 @@
 #include <QStyle>
 
 #include "common/gui/qt_text.h"
-#include "layout/ui/shape_grid_widget.h"
 #include "common/ui/command_outcome_report.h"
+#include "layout/ui/shape_grid_widget.h"
 
 namespace qm {
 namespace {

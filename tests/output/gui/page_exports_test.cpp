@@ -195,7 +195,9 @@ const Reader kReaders[] = {
          run("rsvg-convert -b white " + shellQuoted(file.string() + ".svg") + " -o " + shellQuoted(png));
      }},
     {"SVG in rsvg-convert", PageFormat::Svg,
-     [](const auto& file, const auto& png) { run("rsvg-convert -b white " + shellQuoted(file) + " -o " + shellQuoted(png)); }},
+     [](const auto& file, const auto& png) {
+         run("rsvg-convert -b white " + shellQuoted(file) + " -o " + shellQuoted(png));
+     }},
     {"BMP in ImageMagick", PageFormat::Bmp,
      [](const auto& file, const auto& png) { run("convert " + shellQuoted(file) + " " + shellQuoted(png)); }},
     {"JPEG in ImageMagick", PageFormat::Jpeg,
