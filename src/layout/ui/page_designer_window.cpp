@@ -110,7 +110,7 @@ TDoPages::TDoPages(PageLayoutListContext& context, const PageLayoutEditRequest& 
     root->setContentsMargins(4, 4, 4, 4);
     auto* panel = new QWidget(this);
     panel->setFixedWidth(kPanelWidth);
-    panel->setMinimumHeight(540);
+    panel->setMinimumHeight(570);
     buildLeftPanel(*panel);
     root->addWidget(panel, 0, Qt::AlignTop);
 
@@ -204,6 +204,9 @@ void TDoPages::buildLeftPanel(QWidget& panel)
     connect(m_saveButton, &QPushButton::clicked, this, &TDoPages::SaveClick);
     m_cancelButton = newPushButton("&Cancel", "CancelButton", {88, 506, 74, 25}, &panel);
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoPages::reject);
+    m_previewButton = newPushButton("Pre&view", "PreviewButton", {8, 536, 154, 25}, &panel);
+    m_previewButton->setVisible(static_cast<bool>(m_context.previewLayout));
+    connect(m_previewButton, &QPushButton::clicked, this, &TDoPages::PreviewClick);
 }
 
 void TDoPages::buildMenus()
@@ -542,6 +545,11 @@ void TDoPages::loadBitmap()
     PageObject object = m_designer.object(m_menuObject);
     object.BitmapFile.assign(toRecordText(*path));
     m_designer.replaceObject(m_menuObject, object);
+}
+
+void TDoPages::PreviewClick()
+{
+    if (m_context.previewLayout) m_context.previewLayout(this, m_designer.layout());
 }
 
 void TDoPages::SaveClick()

@@ -27,6 +27,9 @@ struct PageLayoutListContext {
     std::filesystem::path programDirectory;                // holds the layout file
     std::filesystem::path collectionPath;                  // the open collection, for Extract; may be empty
     std::function<void(const QString& keyword)> showHelp;  // the help at a keyword; may be empty
+    // Shows a sample puzzle's page on the layout in the designer, before it is saved; may be
+    // empty, and the designer then offers no preview.
+    std::function<void(QWidget* parent, const PageLayoutRecord& layout)> previewLayout = {};
 };
 
 // LayoutListMode: what Select does.

@@ -62,11 +62,9 @@ void TMyReport::ViewButtonClick()
     }
     RunRandom random(m_context.random);
     const ReportJob job{*m_puzzle, m_context.settings.Print, m_context.metrics, random.source()};
-    const std::optional<PageFile> page = makePageWithStatus(this, m_context.dialogs, m_context.style, job);
-    if (!page) return;
     PreviewContext preview{m_context.dialogs,     m_context.style,    m_context.settings, m_context.html,
                            m_context.exportFiles, m_context.printing, *m_puzzle};
-    runPreview(this, preview, *page);
+    previewReport(this, preview, job);
 }
 
 void TMyReport::ChangePageLayoutClick()
