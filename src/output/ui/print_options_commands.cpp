@@ -19,29 +19,29 @@
 namespace qm {
 namespace {
 
-FontChoice fontChoiceOf(const FontSpec& spec)
+FontChoice fontChoiceOf(const FontSpec& stored)
 {
-    QFont font(toQString(spec.Name));
-    font.setPointSize(spec.Size);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
-    return FontChoice{font, toQColor(static_cast<std::int32_t>(spec.FontColor))};
+    QFont font(toQString(stored.Name));
+    font.setPointSize(stored.Size);
+    font.setBold(stored.Bold);
+    font.setItalic(stored.Italic);
+    font.setUnderline(stored.Underline);
+    font.setStrikeOut(stored.StrikeOut);
+    return FontChoice{font, toQColor(static_cast<std::int32_t>(stored.FontColor))};
 }
 
 FontSpec fontSpecOf(const FontChoice& choice, int previousSize)
 {
-    FontSpec spec;
-    spec.Name = toRecordText(choice.font.family());
+    FontSpec stored;
+    stored.Name = toRecordText(choice.font.family());
     // A font dialog that gives a pixel size leaves the point size unknown.
-    spec.Size = choice.font.pointSize() > 0 ? choice.font.pointSize() : previousSize;
-    spec.FontColor = static_cast<Color>(toColorRef(choice.color));
-    spec.Bold = choice.font.bold();
-    spec.Italic = choice.font.italic();
-    spec.Underline = choice.font.underline();
-    spec.StrikeOut = choice.font.strikeOut();
-    return spec;
+    stored.Size = choice.font.pointSize() > 0 ? choice.font.pointSize() : previousSize;
+    stored.FontColor = static_cast<Color>(toColorRef(choice.color));
+    stored.Bold = choice.font.bold();
+    stored.Italic = choice.font.italic();
+    stored.Underline = choice.font.underline();
+    stored.StrikeOut = choice.font.strikeOut();
+    return stored;
 }
 
 }  // namespace
