@@ -13,7 +13,7 @@ namespace qm {
 inline constexpr const char* kSampleCollectionName = "SAMPLE.QZ3";
 
 inline const Refusal NoSamplePuzzle{
-    "There is no generated puzzle to show the page layout with.  Generate a puzzle first.", "Notice"};
+    "There is no generated puzzle to show the page layout with.  Generate a puzzle first.", kNoticeCaption};
 
 // The first generated puzzle of a collection file, skipping records that cannot be read;
 // nothing when it has none or the file cannot be opened.
