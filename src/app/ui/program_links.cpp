@@ -126,6 +126,9 @@ MainWindowLinks programLinks()
             settings.PageLayout,       window.workingCopy(),    window.currentShape(),   *candidates,
             window.programDirectory(), window.collectionPath(), listedCategories(window)};
         context.lexicon = &lexiconTools;
+        context.previewLayout = [&window](QWidget* parent, const PageLayoutRecord& layout) {
+            previewLayout(window, parent, layout);
+        };
         // The store left a reselect request: the new listing selects the stored puzzle.
         if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
     };

@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +19,7 @@
 #include "common/gui/qt_color.h"
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
+#include "common/ui/field_focus_out.h"
 #include "common/ui/push_button.h"
 #include "layout/page_design_units.h"
 #include "layout/page_designer_messages.h"
@@ -417,13 +416,9 @@ bool TDoPages::CheckHeight() { return checkSize(*m_heightEdit, PageSide::Height)
 
 bool TDoPages::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && !m_checkingField) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        const QWidget* next = QApplication::focusWidget();
-        const bool leavesField = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                                 next != m_cancelButton && next != m_saveButton;
-        if (leavesField && watched == m_widthEdit) CheckWidth();
-        if (leavesField && watched == m_heightEdit) CheckHeight();
+    if (!m_checkingField && leavesFieldForCheck(*event, {m_cancelButton, m_saveButton})) {
+        if (watched == m_widthEdit) CheckWidth();
+        if (watched == m_heightEdit) CheckHeight();
     }
     return QDialog::eventFilter(watched, event);
 }

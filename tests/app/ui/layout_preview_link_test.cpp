@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
 #include "app/ui/main_window.h"
+#include "layout/ui/page_design_widget.h"
 #include "layout/ui/page_designer_window.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "output/ui/preview_window.h"
@@ -28,6 +30,18 @@ bool showsText(const PageFile& page, const std::string& word)
         if (const auto* shown = std::get_if<TextOp>(&operation); shown && shown->text.find(word) != std::string::npos)
             return true;
     return false;
+}
+
+// Arms the Title button and clicks the page, as the user places a title.
+void placeTitle(TDoPages& designer)
+{
+    designer.toolButton(PageObjectKind::Title)->click();
+    QWidget& page = *designer.pageImage();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(20, 20), QPointF(page.mapToGlobal(QPoint(20, 20))), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&page, &event);
+    }
 }
 
 class LayoutPreviewLinkTest : public ::testing::Test {
@@ -68,6 +82,7 @@ TEST_F(LayoutPreviewLinkTest, ACollectionWithoutAGeneratedPuzzleIsShownWithTheSh
     PageFile shown;
     inNewLayout([&](TDoPages& designer) {
         ASSERT_TRUE(designer.previewButton()->isVisible());
+        placeTitle(designer);
         whileModalOpen<TReportForm>([&] { designer.previewButton()->click(); },
                                     [&](TReportForm& status) {
                                         status.FormActivate();
