@@ -21,6 +21,7 @@
 #include "generate/random_source.h"
 #include "generate/ui/word_list_lexicon.h"
 #include "generate/word_list_form.h"
+#include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/shape_list_panel.h"
 
 class QCheckBox;
@@ -52,6 +53,7 @@ struct WordListContext {
     std::vector<std::string> categories;  // the main window's category list, record text
     RandomSource* random = nullptr;       // generation and fill letters; null: seeded from the clock
     WordListLexicon* lexicon = nullptr;   // spelling, thesaurus, international keys; null: none
+    LayoutPreview previewLayout = {};     // the designer's Preview; may be empty
 };
 
 class TWordList : public StyledDialog {

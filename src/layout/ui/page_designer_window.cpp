@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +19,7 @@
 #include "common/gui/qt_color.h"
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
+#include "common/ui/field_focus_out.h"
 #include "common/ui/push_button.h"
 #include "layout/page_design_units.h"
 #include "layout/page_designer_messages.h"
@@ -110,7 +109,7 @@ TDoPages::TDoPages(PageLayoutListContext& context, const PageLayoutEditRequest& 
     root->setContentsMargins(4, 4, 4, 4);
     auto* panel = new QWidget(this);
     panel->setFixedWidth(kPanelWidth);
-    panel->setMinimumHeight(540);
+    panel->setMinimumHeight(570);
     buildLeftPanel(*panel);
     root->addWidget(panel, 0, Qt::AlignTop);
 
@@ -204,6 +203,9 @@ void TDoPages::buildLeftPanel(QWidget& panel)
     connect(m_saveButton, &QPushButton::clicked, this, &TDoPages::SaveClick);
     m_cancelButton = newPushButton("&Cancel", "CancelButton", {88, 506, 74, 25}, &panel);
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoPages::reject);
+    m_previewButton = newPushButton("Pre&view", "PreviewButton", {8, 536, 154, 25}, &panel);
+    m_previewButton->setVisible(static_cast<bool>(m_context.previewLayout));
+    connect(m_previewButton, &QPushButton::clicked, this, &TDoPages::PreviewClick);
 }
 
 void TDoPages::buildMenus()
@@ -414,13 +416,9 @@ bool TDoPages::CheckHeight() { return checkSize(*m_heightEdit, PageSide::Height)
 
 bool TDoPages::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && !m_checkingField) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        const QWidget* next = QApplication::focusWidget();
-        const bool leavesField = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                                 next != m_cancelButton && next != m_saveButton;
-        if (leavesField && watched == m_widthEdit) CheckWidth();
-        if (leavesField && watched == m_heightEdit) CheckHeight();
+    if (!m_checkingField && leavesFieldForCheck(*event, {m_cancelButton, m_saveButton})) {
+        if (watched == m_widthEdit) CheckWidth();
+        if (watched == m_heightEdit) CheckHeight();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -542,6 +540,11 @@ void TDoPages::loadBitmap()
     PageObject object = m_designer.object(m_menuObject);
     object.BitmapFile.assign(toRecordText(*path));
     m_designer.replaceObject(m_menuObject, object);
+}
+
+void TDoPages::PreviewClick()
+{
+    if (m_context.previewLayout) m_context.previewLayout(this, m_designer.layout());
 }
 
 void TDoPages::SaveClick()

@@ -44,9 +44,12 @@ public:
     QMenu* contextMenu() const { return m_contextMenu; }
     QMenu* objectsMenu() const { return m_objectsMenu; }
     QPushButton* toolButton(PageObjectKind kind) const { return m_tools.at(kind); }
+    QPushButton* previewButton() const { return m_previewButton; }
 
     // The commands of the window, also for tests.
     void SaveClick();
+    // The page of a sample puzzle on the layout as it stands, saved or not.
+    void PreviewClick();
     void setZoom(int zoom);
     void PageSizeChange();
     void InchesClick();
@@ -101,6 +104,7 @@ private:
     std::map<PageObjectKind, QPushButton*> m_tools;
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_previewButton = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_canvas = nullptr;
     PageRulerWidget* m_rulerTop = nullptr;

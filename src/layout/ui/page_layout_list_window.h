@@ -20,6 +20,9 @@ namespace qm {
 class PageThumbnailWidget;
 
 // What the layout list works with; the caller owns all of it.
+// Shows the page of a sample puzzle on a layout in the designer, before it is saved.
+using LayoutPreview = std::function<void(QWidget* parent, const PageLayoutRecord& layout)>;
+
 struct PageLayoutListContext {
     UserDialogs& dialogs;
     const UiStyle& style;
@@ -27,6 +30,7 @@ struct PageLayoutListContext {
     std::filesystem::path programDirectory;                // holds the layout file
     std::filesystem::path collectionPath;                  // the open collection, for Extract; may be empty
     std::function<void(const QString& keyword)> showHelp;  // the help at a keyword; may be empty
+    LayoutPreview previewLayout = {};                      // may be empty: the designer then offers no preview
 };
 
 // LayoutListMode: what Select does.

@@ -17,6 +17,7 @@
 #include "output/preview_zoom.h"
 #include "output/ui/output_icons.h"
 #include "output/ui/page_view_widget.h"
+#include "output/ui/report_status_window.h"
 
 namespace qm {
 namespace {
@@ -253,6 +254,12 @@ void runPreview(QWidget* parent, PreviewContext& context, const PageFile& page)
 {
     TMyPreview preview(context, page, parent);
     preview.exec();
+}
+
+void previewReport(QWidget* parent, PreviewContext& context, const ReportJob& job)
+{
+    const std::optional<PageFile> page = makePageWithStatus(parent, context.dialogs, context.style, job);
+    if (page) runPreview(parent, context, *page);
 }
 
 }  // namespace qm

@@ -20,6 +20,7 @@ namespace qm {
 class PagePrinting;
 class PageViewWidget;
 struct PageExportDialog;
+struct ReportJob;
 
 // What the preview works with; the caller owns all of it.
 struct PreviewContext {
@@ -100,5 +101,9 @@ private:
 
 // Shows the page in the preview, modally.
 void runPreview(QWidget* parent, PreviewContext& context, const PageFile& page);
+
+// Makes the page of the job with the status window, then shows it in the preview; nothing
+// more when the user cancelled the report.
+void previewReport(QWidget* parent, PreviewContext& context, const ReportJob& job);
 
 }  // namespace qm

@@ -62,17 +62,39 @@ void TMyReport::ViewButtonClick()
     }
     RunRandom random(m_context.random);
     const ReportJob job{*m_puzzle, m_context.settings.Print, m_context.metrics, random.source()};
-    const std::optional<PageFile> page = makePageWithStatus(this, m_context.dialogs, m_context.style, job);
-    if (!page) return;
     PreviewContext preview{m_context.dialogs,     m_context.style,    m_context.settings, m_context.html,
                            m_context.exportFiles, m_context.printing, *m_puzzle};
-    runPreview(this, preview, *page);
+    previewReport(this, preview, job);
+}
+
+void TMyReport::previewOnLayout(QWidget* parent, const PageLayoutRecord& layout)
+{
+    PuzzleRecord copy = *m_puzzle;
+    copy.Layout = layout;
+    PrintOptions options = m_context.settings.Print;
+    ApplyLayoutOptions(options, copy.Layout);
+    RunRandom random(m_context.random);
+    const ReportJob job{copy, options, m_context.metrics, random.source()};
+    PreviewContext preview{m_context.dialogs,
+                           m_context.style,
+                           m_context.settings,
+                           m_context.html,
+                           m_context.exportFiles,
+                           m_context.printing,
+                           copy};
+    previewReport(parent, preview, job);
 }
 
 void TMyReport::ChangePageLayoutClick()
 {
-    PageLayoutListContext list{m_context.dialogs,          m_context.style,          m_context.layoutSettings,
-                               m_context.programDirectory, m_context.collectionPath, m_context.showHelp};
+    PageLayoutListContext list{
+        m_context.dialogs,
+        m_context.style,
+        m_context.layoutSettings,
+        m_context.programDirectory,
+        m_context.collectionPath,
+        m_context.showHelp,
+        [this](QWidget* parent, const PageLayoutRecord& layout) { previewOnLayout(parent, layout); }};
     if (runPageLayoutList(this, list, PageListMode::PrintLayout, &m_puzzle->Layout)) DrawPageBox();
     InitPageLay();
 }

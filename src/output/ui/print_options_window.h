@@ -76,6 +76,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The page of the print copy on a layout in the designer, not yet saved.
+    void previewOnLayout(QWidget* parent, const PageLayoutRecord& layout);
     void buildMenus();
     void buildControls();
     QCheckBox* addCheckBox(QWidget* parent, const QString& text, const char* name, QRect design,

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "layout/page_layout_file.h"
@@ -207,6 +208,28 @@ TEST_F(TDoPagesTest, SaveAppendsInNewModeAndOverwritesInModify)
     EXPECT_EQ(layoutFile().ReadLayout(1)->ObjectCount, 2);
     EXPECT_EQ(layoutFile().ReadLayout(0)->Name.text(), "First");
     EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(TDoPagesTest, PreviewIsOfferedOnlyWithAPreviewAndGetsTheUnsavedLayout)
+{
+    EXPECT_FALSE(open()->previewButton()->isVisible());
+
+    std::vector<std::vector<std::uint8_t>> shown;
+    QWidget* shownOver = nullptr;
+    context.previewLayout = [&](QWidget* parent, const PageLayoutRecord& layout) {
+        shown.push_back(test::encodeLayout(layout));
+        shownOver = parent;
+    };
+    auto window = open();
+    ASSERT_TRUE(window->previewButton()->isVisible());
+    place(*window, PageObjectKind::Puzzle, {40, 40});
+    window->findChild<QRadioButton*>("LandscapeButton")->click();
+    window->previewButton()->click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], test::encodeLayout(window->designer().layout()));
+    EXPECT_EQ(shownOver, window.get());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(layoutFile().path())) << "a preview saves nothing";
 }
 
 TEST_F(TDoPagesTest, ALayoutFileThatCannotBeWrittenKeepsTheDesignerOpen)
