@@ -1,6 +1,6 @@
 // A collection file (*.QZ3) of any bytes: listed, sorted for the lists, and its first records
 // read whole into the working copy and the word list form.
-#include "app/collection_lists.h"
+#include "collection/collection_lists.h"
 #include "collection/collection_file.h"
 #include "collection/puzzle_transfer.h"
 #include "collection/working_copy.h"

@@ -77,6 +77,8 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(options, "Last Shape", s.Shapes.LastShape);
     for (std::size_t i = 0; i < lexicon.IntKeys.size(); ++i)
         v.text(options, "Int Key " + std::to_string(i + 1), lexicon.IntKeys[i], kNoLimit, 4);
+    // Our own, behind the keys older files know.
+    v.boolean(options, "Avoid Second Readings", words.AvoidSecondReadings);
 
     // The keys of the allowed directions, in the order the file keeps them, with their codes.
     constexpr std::pair<const char*, int> directions[] = {{"Up Right", 2}, {"Down", 5},      {"Down Right", 4},
@@ -121,6 +123,15 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(reports, "Letter Spacing", print.LetterSpacing);
     v.integer(reports, "Line Spacing", print.LineSpacing);
     v.text(reports, "Last PDF File", r.LastPdfFile, kPathLimit);
+    v.text(reports, "Last Export PNG File", s.Exports.LastExportPngFile, kPathLimit);
+    v.text(reports, "Last Export SVG File", s.Exports.LastExportSvgFile, kPathLimit);
+
+    constexpr const char* book = "Book";
+    v.integer(book, "Keys Per Page", s.Book.KeysPerPage);
+    v.boolean(book, "Page Numbers", s.Book.PageNumbers);
+    v.boolean(book, "Contents Page", s.Book.ContentsPage);
+    v.boolean(book, "File Order", s.Book.FileOrder);
+    v.text(book, "Last Book File", s.Book.LastBookFile, kPathLimit);
 
     const std::pair<const char*, UiFontSettings*> fonts[] = {
         {"Edit Font", &s.EditFont}, {"Label Font", &s.LabelFont}, {"Button Font", &s.ButtonFont}};

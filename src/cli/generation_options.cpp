@@ -60,7 +60,8 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
             ->check(DecimalDigits)
             ->check(CLI::NonNegativeNumber);
     command.add_option("--size", args.size, "A full rectangle WIDTHxHEIGHT (default 15x15)")->excludes(shape);
-    command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)");
+    command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)")
+        ->check(DecimalDigits);
     command.add_option("--integration", args.integration, "Word integration, 0..6 (default 6)")
         ->check(DecimalDigits)
         ->check(CLI::Range(0, kMaxIntegration));

@@ -4,11 +4,14 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/book_commands.h"
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
 #include "cli/create_commands.h"
+#include "cli/export_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/layouts_commands.h"
+#include "cli/lexicon_commands.h"
 #include "cli/render_commands.h"
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
@@ -29,9 +32,12 @@ int main(int argc, char** argv)
     qm::cli::addGenerateCommands(app);
 #ifdef QM_CLI_RENDERS_PAGES  // only a build with Qt draws pages
     qm::cli::addRenderCommands(app);
+    qm::cli::addExportCommands(app);
+    qm::cli::addBookCommands(app);
 #endif
     qm::cli::addTransferCommands(app);
     qm::cli::addWordsCommands(app);
+    qm::cli::addLexiconCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

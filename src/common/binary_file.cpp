@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "common/file_faults.h"
+#include "common/replacement_file.h"
 
 namespace qm {
 namespace {
@@ -176,35 +177,13 @@ Result<std::string> readWholeFile(const std::filesystem::path& path)
 
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents)
 {
-    std::string pattern = path.string() + ".XXXXXX";
-    const int descriptor = faulted(FileStep::Open) ? -1 : ::mkstemp(pattern.data());
-    if (descriptor < 0) return Failure{FailureKind::CannotOpen, path, systemReason(errno)};
-    const std::filesystem::path temporary = pattern;
-    auto fail = [&](int error) -> Status {
-        ::close(descriptor);
-        ::unlink(temporary.c_str());
-        return Failure{FailureKind::Io, path, systemReason(error)};
-    };
-    // mkstemp creates the file for its owner only; a settings file is as readable as any other.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(descriptor, 0666 & ~mask) != 0) return fail(errno);
-    if (const int error =
-            writeAllAt(descriptor, 0, {reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()});
+    auto file = ReplacementFile::create(path);
+    if (!file) return file.failure();
+    if (const int error = writeAllAt(file->descriptor(), 0,
+                                     {reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()});
         error != 0)
-        return fail(error);
-    if (faulted(FileStep::Sync) || ::fsync(descriptor) != 0) return fail(errno);
-    if (::close(descriptor) != 0 || faulted(FileStep::Close)) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
         return Failure{FailureKind::Io, path, systemReason(error)};
-    }
-    if (faulted(FileStep::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return Failure{FailureKind::Io, path, systemReason(error)};
-    }
-    return {};
+    return file->commit();
 }
 
 }  // namespace qm

@@ -179,6 +179,25 @@ TEST_F(CreateCommandTest, WordsThatDidNotFitNeedTheKeepFlag)
     EXPECT_EQ(record[kWords + 6 * 31], 0);
 }
 
+// Two one-letter words: any A or B among the fill letters reads one of them a second time.
+TEST_F(CreateCommandTest, SecondReadingsAreCountedAndAvoidedByTheSetting)
+{
+    writeFile(words, "a\nb\n");
+    const std::string options = "--title T --category C --size 6x6 --seed 4";
+    const auto avoided = create(options);
+    ASSERT_EQ(avoided.status, 0) << avoided.err;
+    EXPECT_EQ(json::parse(avoided.out)["secondReadings"], 0);
+    const std::string record = stored();
+    for (int cell = 0; cell < 2500; ++cell)
+        if (cell % 50 < 6 && cell / 50 < 6 && record[kLetters + cell] == ' ')
+            EXPECT_TRUE(record[kFillLetters + cell] != 'A' && record[kFillLetters + cell] != 'B') << cell;
+
+    writeFile(dir / "QMAZE3.INI", "[Create Options]\r\nAvoid Second Readings=No\r\n");
+    const auto old = create(options);
+    ASSERT_EQ(old.status, 0) << old.err;
+    EXPECT_GT(json::parse(old.out)["secondReadings"], 0);
+}
+
 TEST_F(CreateCommandTest, FileProblemsAndTheEmptyCollectionForm)
 {
     writeFile(words, "horse\n");

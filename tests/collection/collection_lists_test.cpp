@@ -1,4 +1,4 @@
-#include "app/collection_lists.h"
+#include "collection/collection_lists.h"
 
 #include <gtest/gtest.h>
 
