@@ -90,11 +90,12 @@ Status CollectionFile::DeletePuzzle(int index) { return records().remove(index);
 Status CollectionFile::DeleteListedPuzzle(int index, std::string_view title, std::string_view category)
 {
     auto bytes = std::make_unique<RecordBuffer>();
-    if (auto read = readRecordBytes(index, *bytes); !read) return read;
+    const Failure changed{FailureKind::ChangedElsewhere, m_path, "the puzzle was changed by another program"};
+    if (auto read = readRecordBytes(index, *bytes); !read)
+        return read.failure().kind == FailureKind::NoSuchRecord ? changed : read;
     auto stored = std::make_unique<PuzzleRecord>();
     decodePuzzleRecord(*bytes, *stored);
-    if (stored->Title.view() != title || stored->Category.view() != category)
-        return Failure{FailureKind::ChangedElsewhere, m_path, "the puzzle was changed by another program"};
+    if (stored->Title.view() != title || stored->Category.view() != category) return changed;
     // The bytes read are the ones that must still be there when the file is locked for the delete.
     return records().remove(index, *bytes);
 }

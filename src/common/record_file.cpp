@@ -88,11 +88,13 @@ Result<std::vector<std::uint8_t>> FixedRecordFile::readExpected(const BinaryFile
 {
     auto count = recordCount(file, m_recordSize);
     if (!count) return count.failure();
-    if (index < 0 || index >= *count) return noSuchRecord(m_path, index);
+    const Failure changed{FailureKind::ChangedElsewhere, m_path, "the record was changed by another program"};
+    // A record that was read before and is now past the end was moved by another program.
+    if (index < 0 || index >= *count) return expected.empty() ? noSuchRecord(m_path, index) : changed;
     std::vector<std::uint8_t> current(recordSize());
     if (auto read = file.readExact(offsetOf(index), current); !read) return read.failure();
     if (!expected.empty() && !std::equal(current.begin(), current.end(), expected.begin(), expected.end()))
-        return Failure{FailureKind::ChangedElsewhere, m_path, "the record was changed by another program"};
+        return changed;
     return current;
 }
 

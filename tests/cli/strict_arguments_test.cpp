@@ -52,7 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadNumber{"transfer --from FILE --to DIR/B.QZ3 --index ''", "--index"},
                       BadNumber{"create --collection FILE --words w.txt --seed 1e3", "--seed"},
                       BadNumber{"create --collection FILE --words w.txt --integration 0x2", "--integration"},
-                      BadNumber{"create --collection FILE --words w.txt --shape ''", "--shape"}));
+                      BadNumber{"create --collection FILE --words w.txt --shape ''", "--shape"},
+                      BadNumber{"render FILE '' --out page.pdf", "INDEX"},
+                      BadNumber{"export FILE 0 --format png --out page.png --width 0x10", "--width"},
+                      BadNumber{"book FILE --out book.pdf --keys-per-page 4.0", "--keys-per-page"},
+                      BadNumber{"layouts --dir DIR change '' --zoom 2", "INDEX"}));
 
 // A working folder removed under the tool, or an empty folder name, is a failure of the file
 // system: reported with status 2 before anything is written.

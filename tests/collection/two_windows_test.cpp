@@ -61,6 +61,25 @@ TEST_F(TwoWindows, ADeleteOfAListedPuzzleThatMovedIsRefused)
     EXPECT_EQ(readFile(path), before);
 }
 
+// The last puzzle, loaded or listed before another program deleted an earlier one, is now past
+// the end of the file: that too is a change by another program, not a failure of the disk.
+TEST_F(TwoWindows, ALastPuzzleThatMovedPastTheEndIsRefusedAsChanged)
+{
+    const PuzzleList listed = first.ListPuzzles();
+    WorkingCopy editing;
+    ASSERT_TRUE(loadForModify(editing, first, 2));
+    ASSERT_TRUE(second.DeletePuzzle(0));
+    const std::string before = readFile(path);
+
+    const PuzzleEntry& last = listed.PuzzleEntries[2];
+    const Status deleted = first.DeleteListedPuzzle(last.recordIndex(), last.title, "Zoo");
+    ASSERT_FALSE(deleted);
+    EXPECT_EQ(deleted.failure().kind, FailureKind::ChangedElsewhere);
+    editing.record->Title.assign("Owls edited");
+    EXPECT_EQ(StoreWorkingCopy(editing, first).refusal.message, kChangedByAnotherProgram);
+    EXPECT_EQ(readFile(path), before);
+}
+
 // Both edit Bears; the first to save wins, and the other's save is refused rather than written
 // over it.
 TEST_F(TwoWindows, TheLaterOfTwoSavesOfOnePuzzleIsRefused)
