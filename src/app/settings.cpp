@@ -252,6 +252,14 @@ ProfileDocument readDocument(const std::filesystem::path& workingDirectory)
     return ProfileDocument::parse(contents ? *contents : std::string());
 }
 
+std::string textWithSettings(ProfileDocument document, const Settings& settings)
+{
+    SettingsWriter writer(document);
+    Settings copy = settings;
+    visitSettings(copy, writer);
+    return document.text();
+}
+
 Settings defaultSettings(const std::filesystem::path& workingDirectory)
 {
     Settings s;
@@ -283,16 +291,18 @@ Settings LoadSettings(const std::filesystem::path& workingDirectory)
 
 std::string settingsFileText(const Settings& settings, const std::filesystem::path& workingDirectory)
 {
-    ProfileDocument document = readDocument(workingDirectory);
-    SettingsWriter writer(document);
-    Settings copy = settings;
-    visitSettings(copy, writer);
-    return document.text();
+    return textWithSettings(readDocument(workingDirectory), settings);
 }
 
 Status SaveSettings(const Settings& settings, const std::filesystem::path& workingDirectory)
 {
-    return writeFileAtomically(settingsPath(workingDirectory), settingsFileText(settings, workingDirectory));
+    // The file keeps the sections and keys of others, so one that is there but cannot be read is
+    // not written over with only ours.
+    const std::filesystem::path path = settingsPath(workingDirectory);
+    auto old = readWholeFile(path);
+    std::error_code absent;
+    if (!old && (std::filesystem::exists(path, absent) || absent)) return old.failure();
+    return writeFileAtomically(path, textWithSettings(ProfileDocument::parse(old ? *old : std::string()), settings));
 }
 
 }  // namespace qm

@@ -31,7 +31,7 @@ struct BookArgs {
 // letter case.
 PrintOptions chosenPrintOptions(const BookArgs& args)
 {
-    PrintOptions options = LoadSettings(std::filesystem::current_path()).Reports.Print;
+    PrintOptions options = LoadSettings(workingDirectory()).Reports.Print;
     applyPrintFlags(args.print, options);
     return options;
 }
@@ -107,6 +107,7 @@ void addBookCommands(CLI::App& app)
     command->add_option("--order", args->order, "lists: by category, then title (default); file: as stored")
         ->transform(CLI::CheckedTransformer(orders));
     command->add_option("--keys-per-page", args->keysPerPage, "Answer keys on a page: 1, 2, 4 (default) or 6")
+        ->check(DecimalDigits)
         ->check(CLI::IsMember({1, 2, 4, 6}));
     command->add_flag("--page-numbers", args->pageNumbers, "A number at the foot of every page");
     command->add_flag("--contents", args->contents, "A contents page at the front");

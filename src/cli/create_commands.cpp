@@ -30,7 +30,7 @@ struct CreateArgs {
 void createPuzzle(const CreateArgs& args)
 {
     if (!hasExtension(args.collection, ".QZ3")) refuse("The file selected is not a valid Word Search file.");
-    const Settings settings = LoadSettings(std::filesystem::current_path());
+    const Settings settings = LoadSettings(workingDirectory());
     auto puzzle = std::make_unique<BatchPuzzle>();
     puzzle->form.Title = utf8ToCp1252(args.title);
     puzzle->form.Category = utf8ToCp1252(args.category);

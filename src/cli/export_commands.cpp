@@ -82,7 +82,7 @@ void exportPage(const ExportArgs& args, const Settings& settings)
 void exportPuzzle(const ExportArgs& args)
 {
     refuseFlagsTheFormatIgnores(args);
-    const Settings settings = LoadSettings(std::filesystem::current_path());
+    const Settings settings = LoadSettings(workingDirectory());
     if (args.format == kText)
         exportText(args, settings);
     else
@@ -104,12 +104,16 @@ void addExportCommands(CLI::App& app)
         ->transform(CLI::IsMember(formats, CLI::ignore_case));
     command->add_option("--out", args->out, "File to write (html: its JPEG picture goes beside it)")->required();
     command->add_option("--width", args->width,
-                        "Width of the picture in pixels, bmp, jpg, png and html (default: Pixel Width of QMAZE3.INI)");
+                        "Width of the picture in pixels, bmp, jpg, png and html (default: Pixel Width of QMAZE3.INI)")
+        ->check(DecimalDigits);
     command->add_option("--quality", args->quality,
-                        "JPEG quality 1 to 100, jpg and html (default: JPeg Compression Quality of QMAZE3.INI)");
+                        "JPEG quality 1 to 100, jpg and html (default: JPeg Compression Quality of QMAZE3.INI)")
+        ->check(DecimalDigits);
     command->add_option("--letter-spacing", args->letterSpacing, "Spaces before each letter, txt (default: QMAZE3.INI)")
+        ->check(DecimalDigits)
         ->check(CLI::Range(0, 3));
     command->add_option("--line-spacing", args->lineSpacing, "1 single or 2 double lines, txt (default: QMAZE3.INI)")
+        ->check(DecimalDigits)
         ->check(CLI::Range(1, 2));
     command->callback([args] { exportPuzzle(*args); });
 }

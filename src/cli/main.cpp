@@ -1,4 +1,5 @@
 // quillmaze-cli: the operations of Quillmaze 98 for scripting and batch work.
+#include <filesystem>
 #include <iostream>
 
 #include <CLI/CLI.hpp>
@@ -45,6 +46,10 @@ int main(int argc, char** argv)
     } catch (const qm::cli::CommandError& error) {
         std::cerr << error.what() << '\n';
         return error.code;
+    } catch (const std::filesystem::filesystem_error& error) {
+        // A path the system could not work with (a removed folder, say) is a failure of the file, not a crash.
+        std::cerr << error.path1().string() << ": " << error.code().message() << '\n';
+        return qm::cli::kIoFailure;
     }
     return qm::cli::kSuccess;
 }

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "cli/cli_support.h"
 #include "collection/collection_file.h"
 #include "generate/random_source.h"
 #include "layout/page_layout_file.h"
@@ -60,13 +61,18 @@ void addPrintFlags(CLI::App& command, PrintFlags& flags)
                                                  {"partial", kWordOptionPartial}};
     command.add_option("--word-option", flags.wordOption, "How the word lists are printed")
         ->transform(CLI::CheckedTransformer(wordOptions));
-    command.add_option("--first", flags.first, "Letters shown at the start of a partial word")->check(CLI::Range(0, 9));
-    command.add_option("--last", flags.last, "Letters shown at the end of a partial word")->check(CLI::Range(0, 9));
+    command.add_option("--first", flags.first, "Letters shown at the start of a partial word")
+        ->check(DecimalDigits)
+        ->check(CLI::Range(0, 9));
+    command.add_option("--last", flags.last, "Letters shown at the end of a partial word")
+        ->check(DecimalDigits)
+        ->check(CLI::Range(0, 9));
     command.add_flag("--no-title", flags.noTitle, "Leave out the titles");
     command.add_flag("--no-body", flags.noBody, "Leave out the letter grids");
     command.add_flag("--no-words", flags.noWords, "Leave out the word lists or the clues");
     command.add_flag("--no-bonus", flags.noBonus, "Leave out the bonus questions");
-    command.add_option("--seed", flags.seed, "Seed of the scrambled words (default: from the clock)");
+    command.add_option("--seed", flags.seed, "Seed of the scrambled words (default: from the clock)")
+        ->check(DecimalDigits);
 }
 
 void applyPrintFlags(const PrintFlags& flags, PrintOptions& options)
@@ -83,13 +89,14 @@ void applyPrintFlags(const PrintFlags& flags, PrintOptions& options)
 void addPageOptions(CLI::App& command, PageArgs& args)
 {
     command.add_option("COLLECTION", args.collection, "Collection file (*.QZ3)")->required();
-    command.add_option("INDEX", args.index, "Record index, from 0")->required();
+    command.add_option("INDEX", args.index, "Record index, from 0")->check(DecimalDigits)->required();
     command
         .add_option("--layout", args.layout,
                     "Page layout number (from 0) of QZFPAGE.DAT beside the program instead of the puzzle's own")
-        ->check(CLI::NonNegativeNumber);
+        ->check(DecimalDigits);
     command.add_flag("--answer-key", args.answerKey, "Outline the words and show them in the clues");
-    command.add_option("--columns", args.columns, "Columns of the word or clue list (default: the layout's)");
+    command.add_option("--columns", args.columns, "Columns of the word or clue list (default: the layout's)")
+        ->check(DecimalDigits);
     command.add_flag("--lower-case", args.lowerCase, "Grid letters in lower case");
     command.add_flag("--grid,!--no-grid", args.grid, "Draw the grid lines, or not (default: the layout's)");
     addPrintFlags(command, args.print);

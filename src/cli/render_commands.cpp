@@ -46,7 +46,7 @@ void writePageFileJson(const PageFile& page, const std::filesystem::path& path)
 void render(const RenderArgs& args)
 {
     const OutputKind kind = outputKindOf(args.out);
-    const Settings settings = LoadSettings(std::filesystem::current_path());
+    const Settings settings = LoadSettings(workingDirectory());
     PictureSettings picture = pictureSettingsOf(settings.Reports);
     picture.width = args.width.value_or(picture.width);
     if (kind == OutputKind::Png && !validPictureWidth(picture.width))
@@ -79,7 +79,8 @@ void addRenderCommands(CLI::App& app)
     addPageOptions(*command, args->page);
     command->add_option("--out", args->out, "File to write: *.pdf (vector page), *.png (picture) or *.json")
         ->required();
-    command->add_option("--width", args->width, "Width of the picture in pixels (default: Pixel Width of QMAZE3.INI)");
+    command->add_option("--width", args->width, "Width of the picture in pixels (default: Pixel Width of QMAZE3.INI)")
+        ->check(DecimalDigits);
     command->callback([args] { render(*args); });
 }
 

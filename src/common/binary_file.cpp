@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,12 +62,15 @@ int openFlags(BinaryFile::Mode mode)
 
 Result<BinaryFile> BinaryFile::open(const std::filesystem::path& path, Mode mode)
 {
-    const int descriptor = faulted(FileStep::Open) ? -1 : ::open(path.c_str(), openFlags(mode) | O_CLOEXEC, 0666);
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
+    const int descriptor =
+        faulted(FileStep::Open) ? -1 : ::open(path.c_str(), openFlags(mode) | O_CLOEXEC | O_NONBLOCK, 0666);
     if (descriptor < 0) return Failure{FailureKind::CannotOpen, path, systemReason(errno)};
     struct stat info {};
-    if (::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(descriptor);
-        return Failure{FailureKind::CannotOpen, path, systemReason(EISDIR)};
+        return Failure{FailureKind::CannotOpen, path, error == EISDIR ? systemReason(EISDIR) : "not a regular file"};
     }
     return BinaryFile(descriptor, path);
 }
@@ -133,6 +137,19 @@ Status BinaryFile::writeAll(std::int64_t offset, std::span<const std::uint8_t> d
 Status BinaryFile::truncate(std::int64_t size)
 {
     if (faulted(FileStep::Truncate) || ::ftruncate(m_descriptor, size) != 0) return systemFailure(errno);
+    return {};
+}
+
+Status BinaryFile::sync()
+{
+    if (faulted(FileStep::Sync) || ::fsync(m_descriptor) != 0) return systemFailure(errno);
+    return {};
+}
+
+Status BinaryFile::lock(bool exclusive)
+{
+    while (::flock(m_descriptor, exclusive ? LOCK_EX : LOCK_SH) != 0)
+        if (errno != EINTR) return systemFailure(errno);
     return {};
 }
 

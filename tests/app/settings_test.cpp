@@ -7,6 +7,7 @@
 
 #include "app/profile_file.h"
 #include "common/file_faults.h"
+#include "support/file_fault_sweep.h"
 #include "support/temp_dir.h"
 
 namespace qm {
@@ -191,6 +192,15 @@ TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
     EXPECT_EQ(saved.failure().path, dir / kSettingsFileName);
     EXPECT_EQ(saved.failure().reason, std::strerror(EXDEV));
     EXPECT_EQ(readFile(dir / kSettingsFileName), old);
+}
+
+TEST_F(SettingsTest, AFailingSaveKeepsTheSettingsFileWhole)
+{
+    Settings changed = LoadSettings(dir.path());
+    changed.Misc.ShowTips = false;
+    test::expectEveryFaultKeepsOldOrNew(
+        {"settings", [&] { writeFile(dir / kSettingsFileName, "[Misc]\r\nWindow Size=640\r\n"); },
+         [&] { return test::writeOutcomeOf(SaveSettings(changed, dir.path())); }, dir / kSettingsFileName});
 }
 
 TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)

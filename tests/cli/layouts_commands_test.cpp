@@ -94,7 +94,8 @@ TEST_F(LayoutsCommandsTest, RefusalsGiveTheMessagesAndExitOne)
     };
     for (const Case& c :
          {Case{"export 1 " + quoted(dir / "x.PAG"), "No page layout selected."},
-          Case{"export -1 " + quoted(dir / "x.PAG"), "No page layout selected."},
+          Case{"export -1 " + quoted(dir / "x.PAG"),
+               "INDEX: \"-1\" is not a number written in decimal digits\nRun with --help for more information."},
           Case{"export 0 " + quoted(dir / "none" / "x.PAG"), "Page layout could not be exported."},
           Case{"import " + quoted(dir / "short.PAG"), "Page layout file is corrupt or incompatible.  Import aborted."},
           Case{"import " + quoted(dir / "shape.PAG"), "Page layout file is corrupt or incompatible.  Import aborted."},

@@ -147,11 +147,18 @@ void TMainWin::deletePuzzle()
     }
     const QString question = "Are you sure you want to delete " + toQString(selected->title) + "?";
     if (!dialogs().askYesNo("Delete", question)) return;
-    if (const Status deleted = CollectionFile(collectionPath()).DeletePuzzle(selected->recordIndex); !deleted) {
+    const std::string category = m_categories[static_cast<std::size_t>(m_currentCategory)].name;
+    const Status deleted =
+        CollectionFile(collectionPath()).DeleteListedPuzzle(selected->recordIndex, selected->title, category);
+    if (!deleted && deleted.failure().kind == FailureKind::ChangedElsewhere) {
+        dialogs().error(kChangedByAnotherProgram);
+        ListPuzzles();
+        return;
+    }
+    if (!deleted) {
         dialogs().reportIoFailure(deleted.failure());
         return;
     }
-    const std::string category = m_categories[static_cast<std::size_t>(m_currentCategory)].name;
     m_workingCopy.reselect = reselectAfterDelete(category, m_puzzles, m_puzzleList->currentRow());
     ListPuzzles();
 }

@@ -173,6 +173,22 @@ TEST_F(MainWindowTest, DeleteKeepsTheCategoryAndSelectsThePuzzleAbove)
     EXPECT_EQ(selectedText(w.puzzleList()), "Bee");
 }
 
+// Another copy of the program deleted a puzzle after this window listed: the delete is refused
+// with its message, nothing else goes, and the lists show the file as it now is.
+TEST_F(MainWindowTest, ADeleteAfterAnotherProgramChangedTheCollectionIsRefusedAndRelisted)
+{
+    writeCollection("SCHOOL.QZ3", {{"Animals", "Ant"}, {"Animals", "Bee"}, {"Animals", "Cat"}});
+    TMainWin& w = start();
+    selectPuzzle("Cat");
+    ASSERT_TRUE(CollectionFile(dir / "SCHOOL.QZ3").DeletePuzzle(0));
+    dialogs.answerMessage(MessageButton::Yes);
+    w.deletePuzzle();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1].text, kChangedByAnotherProgram);
+    EXPECT_EQ(recordCount(dir / "SCHOOL.QZ3"), 2);
+    EXPECT_EQ(texts(w.puzzleList()), (QStringList{"Bee", "Cat"}));
+}
+
 TEST_F(MainWindowTest, AnsweringNoDeletesNothing)
 {
     writeCollection("SCHOOL.QZ3", {{"Animals", "Cat"}});
