@@ -50,9 +50,8 @@ struct WriteOperation {
     std::string name;
     std::function<void()> reset;  // puts every file back as it was before the operation
     std::function<WriteOutcome()> run;
-    std::filesystem::path target;             // the file that changes
-    std::vector<std::string> partWay = {};    // what the target may hold part way, besides old and new
-    bool failureNamesTheTargetFolder = true;  // the failure's file lies in the target's folder
+    std::filesystem::path target;           // the file that changes
+    std::vector<std::string> partWay = {};  // what the target may hold part way, besides old and new
 };
 
 inline constexpr FileStep kEveryFileStep[] = {FileStep::Open,  FileStep::Write,  FileStep::Sync,
@@ -104,7 +103,7 @@ inline void expectEveryFaultKeepsOldOrNew(const WriteOperation& operation)
                 if (outcome.refused) {
                     EXPECT_EQ(now, before);
                 } else {
-                    if (operation.failureNamesTheTargetFolder) EXPECT_EQ(outcome.failure.path.parent_path(), folder);
+                    EXPECT_EQ(outcome.failure.path.parent_path(), folder);
                     EXPECT_EQ(outcome.failure.reason, std::strerror(error));
                 }
             }
