@@ -3,7 +3,7 @@
 # collection in a scratch working folder, once at each screen size, on a virtual X screen.
 # The other windows are drawn offscreen by qm_screenshots (docs/screenshots/), built with the tests
 # by scripts/test.sh. A sample puzzle with its answer key, as a PDF and as a picture of that page,
-# comes from the command-line tool beside the program.
+# and the book of the sample collection come from the command-line tool beside the program.
 # Usage: docs/make_screenshots.sh [path/to/quillmaze] [test build folder]   (needs xvfb-run and ImageMagick)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,6 +34,9 @@ for page in sample-puzzle.pdf sample-puzzle.png; do
   (cd "$sample" && "$(dirname "$program")/quillmaze-cli" render "$(dirname "$program")/SAMPLE.QZ3" 0 \
       --answer-key --word-option clues --width 850 --out "$top/docs/$page" > /dev/null)
 done
+# The book of the sample collection, with its contents page and its keys four to a page.
+(cd "$sample" && "$(dirname "$program")/quillmaze-cli" book "$(dirname "$program")/SAMPLE.QZ3" \
+    --out "$top/docs/sample-book.pdf" --keys-per-page 4 --page-numbers --contents --seed 1 > /dev/null)
 rm -rf "$sample"
 
 # The other windows, offscreen, from the screenshot program of the same build.

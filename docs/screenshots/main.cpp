@@ -18,10 +18,13 @@ int main(int argc, char** argv)
     try {
         qm::screenshots::takeShapeScreenshots(folder);
         qm::screenshots::takePageLayoutScreenshots(folder);
+        qm::screenshots::takePageDesignerScreenshots(folder);
         qm::screenshots::takeWordListScreenshots(folder);
         qm::screenshots::takeCreationAttemptsScreenshots(folder);
         qm::screenshots::takePrintScreenshots(folder);
         qm::screenshots::takeTransferScreenshots(folder);
+        qm::screenshots::takeLexiconScreenshots(folder);
+        qm::screenshots::takeBookScreenshots(folder);
     } catch (const qm::screenshots::ShotFailed& failure) {
         std::fprintf(stderr, "qm_screenshots: %s\n", failure.what());
         return 1;

@@ -20,7 +20,7 @@ void takePageLayoutScreenshots(ScreenshotFolder& folder)
     UiStyle style;
     PageLayoutSettings settings;
     const std::filesystem::path collectionPath = dir / "Class.QZ3";
-    PageLayoutListContext context{dialogs, style, settings, dir.path(), collectionPath};
+    PageLayoutListContext context{dialogs, style, settings, dir.path(), collectionPath, {}};
     const PageLayoutFile layouts = PageLayoutFile::inDirectory(dir.path());
     std::filesystem::copy_file(QM_STARTER_LAYOUT_FILE, layouts.path());
     require(test::writePuzzlesWithLayouts(collectionPath,

@@ -82,9 +82,13 @@ void takePrintScreenshots(ScreenshotFolder& folder)
     test::CountingPrinting printing;
     const QtTextMetrics metrics;
     SeededRandom random(5);
-    PrintOptionsContext context{
-        dialogs, style, settings.Reports, settings.PageLayout, dir.path(), dir / "SAMPLE.QZ3", printer, printing,
-        metrics, {},    &random};
+    PrintOptionsContext context{dialogs,          style,
+                                settings.Reports, settings.Html,
+                                settings.Exports, settings.PageLayout,
+                                dir.path(),       dir / "SAMPLE.QZ3",
+                                printer,          printing,
+                                metrics,          {},
+                                &random};
     {
         TMyReport options(context, samplePuzzle());
         options.show();
@@ -95,8 +99,8 @@ void takePrintScreenshots(ScreenshotFolder& folder)
 
     settings.Reports.ViewingWindowWidth = 680;
     settings.Reports.ViewingWindowHeight = 760;
-    PreviewContext previewContext{dialogs, style, settings.Reports, printing};
     const auto puzzle = samplePuzzle();
+    PreviewContext previewContext{dialogs, style, settings.Reports, settings.Html, settings.Exports, printing, *puzzle};
     for (const bool answerKey : {false, true}) {
         settings.Reports.Print.AnswerKey = answerKey;
         test::ScriptedDialogs silent;

@@ -43,9 +43,12 @@ private:
 
 void takeShapeScreenshots(ScreenshotFolder& folder);
 void takePageLayoutScreenshots(ScreenshotFolder& folder);
+void takePageDesignerScreenshots(ScreenshotFolder& folder);
 void takeWordListScreenshots(ScreenshotFolder& folder);
 void takeCreationAttemptsScreenshots(ScreenshotFolder& folder);
 void takePrintScreenshots(ScreenshotFolder& folder);
 void takeTransferScreenshots(ScreenshotFolder& folder);
+void takeLexiconScreenshots(ScreenshotFolder& folder);
+void takeBookScreenshots(ScreenshotFolder& folder);
 
 }  // namespace qm::screenshots

@@ -77,6 +77,8 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(options, "Last Shape", s.Shapes.LastShape);
     for (std::size_t i = 0; i < lexicon.IntKeys.size(); ++i)
         v.text(options, "Int Key " + std::to_string(i + 1), lexicon.IntKeys[i], kNoLimit, 4);
+    // Our own, behind the keys older files know.
+    v.boolean(options, "Avoid Second Readings", words.AvoidSecondReadings);
 
     // The keys of the allowed directions, in the order the file keeps them, with their codes.
     constexpr std::pair<const char*, int> directions[] = {{"Up Right", 2}, {"Down", 5},      {"Down Right", 4},
@@ -121,6 +123,15 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(reports, "Letter Spacing", print.LetterSpacing);
     v.integer(reports, "Line Spacing", print.LineSpacing);
     v.text(reports, "Last PDF File", r.LastPdfFile, kPathLimit);
+    v.text(reports, "Last Export PNG File", s.Exports.LastExportPngFile, kPathLimit);
+    v.text(reports, "Last Export SVG File", s.Exports.LastExportSvgFile, kPathLimit);
+
+    constexpr const char* book = "Book";
+    v.integer(book, "Keys Per Page", s.Book.KeysPerPage);
+    v.boolean(book, "Page Numbers", s.Book.PageNumbers);
+    v.boolean(book, "Contents Page", s.Book.ContentsPage);
+    v.boolean(book, "File Order", s.Book.FileOrder);
+    v.text(book, "Last Book File", s.Book.LastBookFile, kPathLimit);
 
     const std::pair<const char*, UiFontSettings*> fonts[] = {
         {"Edit Font", &s.EditFont}, {"Label Font", &s.LabelFont}, {"Button Font", &s.ButtonFont}};
@@ -241,6 +252,14 @@ ProfileDocument readDocument(const std::filesystem::path& workingDirectory)
     return ProfileDocument::parse(contents ? *contents : std::string());
 }
 
+std::string textWithSettings(ProfileDocument document, const Settings& settings)
+{
+    SettingsWriter writer(document);
+    Settings copy = settings;
+    visitSettings(copy, writer);
+    return document.text();
+}
+
 Settings defaultSettings(const std::filesystem::path& workingDirectory)
 {
     Settings s;
@@ -272,16 +291,18 @@ Settings LoadSettings(const std::filesystem::path& workingDirectory)
 
 std::string settingsFileText(const Settings& settings, const std::filesystem::path& workingDirectory)
 {
-    ProfileDocument document = readDocument(workingDirectory);
-    SettingsWriter writer(document);
-    Settings copy = settings;
-    visitSettings(copy, writer);
-    return document.text();
+    return textWithSettings(readDocument(workingDirectory), settings);
 }
 
 Status SaveSettings(const Settings& settings, const std::filesystem::path& workingDirectory)
 {
-    return writeFileAtomically(settingsPath(workingDirectory), settingsFileText(settings, workingDirectory));
+    // The file keeps the sections and keys of others, so one that is there but cannot be read is
+    // not written over with only ours.
+    const std::filesystem::path path = settingsPath(workingDirectory);
+    auto old = readWholeFile(path);
+    std::error_code absent;
+    if (!old && (std::filesystem::exists(path, absent) || absent)) return old.failure();
+    return writeFileAtomically(path, textWithSettings(ProfileDocument::parse(old ? *old : std::string()), settings));
 }
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "book/book_settings.h"
 #include "common/result.h"
 #include "common/user_font_settings.h"
 #include "generate/generation_settings.h"
@@ -37,6 +38,7 @@ struct Settings {
     ReportSettings Reports;
     HtmlSettings Html;
     ExportFileSettings Exports;
+    BookSettings Book;
     LexiconSettings Lexicon;
     UiFontSettings EditFont;
     UiFontSettings LabelFont;

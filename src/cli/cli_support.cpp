@@ -1,5 +1,7 @@
 #include "cli/cli_support.h"
 
+#include <algorithm>
+#include <cctype>
 #include <iostream>
 
 #include "common/cp1252.h"
@@ -24,7 +26,23 @@ std::filesystem::path programDirectory()
 {
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : executable.parent_path();
+    return error ? workingDirectory() : executable.parent_path();
 }
+
+std::filesystem::path workingDirectory()
+{
+    std::error_code error;
+    auto directory = std::filesystem::current_path(error);
+    if (error) failIo(Failure{FailureKind::Io, ".", error.message()});
+    return directory;
+}
+
+const CLI::Validator DecimalDigits(
+    [](const std::string& text) -> std::string {
+        const bool digits =
+            !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+        return digits ? std::string() : "\"" + text + "\" is not a number written in decimal digits";
+    },
+    "DECIMAL", "DecimalDigits");
 
 }  // namespace qm::cli

@@ -43,5 +43,11 @@ void printJson(const Json& value);
 
 // The directory of the running executable.
 std::filesystem::path programDirectory();
+// The current directory; one that has been removed is an input/output failure.
+std::filesystem::path workingDirectory();
+
+// Every number of the command line is written in decimal digits and nothing else: left to
+// itself the parser reads an empty argument as 0 and takes "0x1" as hexadecimal.
+extern const CLI::Validator DecimalDigits;
 
 }  // namespace qm::cli

@@ -64,13 +64,13 @@ void addCollectionCommands(CLI::App& app)
     auto dumpArgs = std::make_shared<FileAndIndex>();
     auto* dump = app.add_subcommand("dump", "Print one puzzle record as JSON");
     dump->add_option("FILE", dumpArgs->file, "Collection file (*.QZ3)")->required();
-    dump->add_option("INDEX", dumpArgs->index, "Record index, from 0")->required();
+    dump->add_option("INDEX", dumpArgs->index, "Record index, from 0")->check(DecimalDigits)->required();
     dump->callback([dumpArgs] { dumpRecord(*dumpArgs); });
 
     auto deleteArgs = std::make_shared<FileAndIndex>();
     auto* remove = app.add_subcommand("delete", "Delete one puzzle record; later records move down");
     remove->add_option("FILE", deleteArgs->file, "Collection file (*.QZ3)")->required();
-    remove->add_option("INDEX", deleteArgs->index, "Record index, from 0")->required();
+    remove->add_option("INDEX", deleteArgs->index, "Record index, from 0")->check(DecimalDigits)->required();
     remove->callback([deleteArgs] { deleteRecord(*deleteArgs); });
 }
 

@@ -30,7 +30,7 @@ struct CreateArgs {
 void createPuzzle(const CreateArgs& args)
 {
     if (!hasExtension(args.collection, ".QZ3")) refuse("The file selected is not a valid Word Search file.");
-    const Settings settings = LoadSettings(std::filesystem::current_path());
+    const Settings settings = LoadSettings(workingDirectory());
     auto puzzle = std::make_unique<BatchPuzzle>();
     puzzle->form.Title = utf8ToCp1252(args.title);
     puzzle->form.Category = utf8ToCp1252(args.category);
@@ -42,6 +42,7 @@ void createPuzzle(const CreateArgs& args)
     if (args.phrase) puzzle->phrase = utf8ToCp1252(*args.phrase);
     puzzle->keepExcluded = args.keepExcluded;
     puzzle->keepOffensivePhrase = args.keepOffensivePhrase;
+    puzzle->avoidSecondReadings = settings.WordList.AvoidSecondReadings;
 
     RunRandom random(nullptr, args.generation.seed);
     CollectionFile collection(args.collection);
@@ -71,6 +72,7 @@ void createPuzzle(const CreateArgs& args)
     out["category"] = recordText(copy.record->Category.text());
     out["score"] = copy.record->WordCount;
     out["hiddenPhrase"] = static_cast<bool>(copy.record->HiddenPhraseUsed);
+    out["secondReadings"] = saved.secondReadings;
     printJson(out);
 }
 
@@ -82,7 +84,13 @@ void addCreateCommands(CLI::App& app)
     auto* command = app.add_subcommand(
         "create",
         "Create an empty collection file (create FILE; an existing one is emptied), or generate a new puzzle and "
-        "append it to a collection (create --collection FILE --title T --category C --words FILE ...)");
+        "append it to a collection (create --collection FILE --title T --category C --words FILE ...). A new "
+        "puzzle prints {\"index\", \"title\", \"category\", \"score\", \"hiddenPhrase\", \"secondReadings\"}: "
+        "secondReadings counts the places, other than where it was placed, at which a placed word reads in the "
+        "stored grid (forwards or backwards along a row, column or diagonal, word and fill letters alike); a "
+        "reading inside another placed word (CAT in CATS) is not counted. With \"Avoid Second Readings\" on in "
+        "QMAZE3.INI (the default) random fill letters are redrawn, within the bound of the offensive-word "
+        "redraws, until none of them makes such a reading; a hidden phrase is never redrawn");
     auto* file = command->add_option("FILE", args->emptyCollection, "Collection file (*.QZ3) to create empty");
     auto* collection =
         command->add_option("--collection", args->collection, "Collection file (*.QZ3) the puzzle is appended to")

@@ -6,6 +6,7 @@
 #include "cli/generation_options.h"
 #include "cli/record_json.h"
 #include "generate/build_puzzles.h"
+#include "generate/second_readings.h"
 #include "generate/word_list_form.h"
 
 namespace qm::cli {
@@ -18,6 +19,7 @@ Json slotJson(const CandidateSlot& slot)
     Json json;
     json["Score"] = slot.Score;
     json["PlacedFlags"] = std::move(flags);
+    json["SecondReadings"] = slot.Score > 0 ? SecondReadingScan(*slot.Record).bareCount() : 0;
     json["Record"] = puzzleRecordJson(*slot.Record);
     return json;
 }
@@ -33,8 +35,8 @@ void generate(const GenerationArgs& args)
 
     RunRandom random(nullptr, args.seed);
     Candidates candidates;
-    BuildPuzzles(*working, shape, generationSettingsOf(args, attemptsOf(args.attempts)),
-                 GetBadList(programDirectory()), random.source(), candidates);
+    BuildPuzzles(*working, shape, generationSettingsOf(args, attemptsOf(args.attempts)), GetBadList(programDirectory()),
+                 random.source(), candidates);
 
     Json slots = Json::array();
     for (const auto& slot : candidates.Slots) slots.push_back(slotJson(slot));
@@ -48,8 +50,13 @@ void generate(const GenerationArgs& args)
 void addGenerateCommands(CLI::App& app)
 {
     auto args = std::make_shared<GenerationArgs>();
-    auto* command =
-        app.add_subcommand("generate", "Generate the four best grids of a word list and print them as JSON");
+    auto* command = app.add_subcommand(
+        "generate", "Generate the four best grids of a word list and print them as JSON: {\"slots\": [{\"Score\", "
+                    "\"PlacedFlags\", \"SecondReadings\", \"Record\"}, ...]}. SecondReadings counts the places, "
+                    "other than where it was placed, at which a placed word reads in the bare grid of the slot, "
+                    "made of word letters alone before any fill letters (forwards or backwards along a row, "
+                    "column or diagonal; a reading inside another placed word, CAT in CATS, is not counted); "
+                    "0 for an empty slot");
     addGenerationOptions(*command, *args);
     command->callback([args] { generate(*args); });
 }

@@ -57,16 +57,20 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
     command.add_flag("--clues", args.clues, "Lines are word:clue");
     auto* shape =
         command.add_option("--shape", args.shapeIndex, "Shape number (from 0) of QZFLAY.DAT beside the program")
+            ->check(DecimalDigits)
             ->check(CLI::NonNegativeNumber);
     command.add_option("--size", args.size, "A full rectangle WIDTHxHEIGHT (default 15x15)")->excludes(shape);
-    command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)");
+    command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)")
+        ->check(DecimalDigits);
     command.add_option("--integration", args.integration, "Word integration, 0..6 (default 6)")
+        ->check(DecimalDigits)
         ->check(CLI::Range(0, kMaxIntegration));
     command.add_option("--directions", args.directions,
                        "Allowed directions, comma-separated: Up,UpRight,Right,DownRight,Down,DownLeft,Left,UpLeft "
                        "(default: those of QMAZE3.INI in the current directory)");
     command.add_flag("--shrink", args.shrink, "Remove empty rows at the bottom and columns at the right");
-    command.add_option("--seed", args.seed, "Seed of the random numbers (default: from the clock)");
+    command.add_option("--seed", args.seed, "Seed of the random numbers (default: from the clock)")
+        ->check(DecimalDigits);
 }
 
 void readWordRows(const GenerationArgs& args, WordListForm& form)
@@ -92,7 +96,7 @@ GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts
 {
     GenerationSettings settings;
     settings.Allowed = args.directions ? parseDirections(*args.directions)
-                                       : LoadSettings(std::filesystem::current_path()).WordList.Generation.Allowed;
+                                       : LoadSettings(workingDirectory()).WordList.Generation.Allowed;
     settings.Attempts = attempts;
     settings.Integration = args.integration;
     settings.Shrink = args.shrink;

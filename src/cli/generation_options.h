@@ -36,5 +36,4 @@ ShapeRecord shapeOf(const GenerationArgs& args);
 // QMAZE3.INI in the current directory.
 GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts);
 
-
 }  // namespace qm::cli

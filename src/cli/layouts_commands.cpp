@@ -2,13 +2,16 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/settings.h"
 #include "cli/cli_support.h"
 #include "cli/record_json.h"
+#include "layout/page_designer.h"
 #include "layout/page_layout_file.h"
 #include "layout/page_layout_list.h"
 #include "layout/page_layout_transfer.h"
+#include "layout/page_paper.h"
 
 namespace qm::cli {
 namespace {
@@ -19,6 +22,11 @@ struct LayoutsArgs {
     std::string directory;
     int index = 0;
     std::string exchangeFile;
+    // What "change" does, each only when given.
+    std::optional<std::string> paper;
+    std::optional<std::string> orientation;
+    std::optional<std::string> unit;
+    std::optional<int> zoom;
 
     PageLayoutFile layoutFile() const
     {
@@ -38,7 +46,7 @@ PageLayoutRecord readSelected(const LayoutsArgs& args)
 }
 
 // The Default Page the program would mark, from QMAZE3.INI of the current directory.
-int currentDefaultPage() { return LoadSettings(std::filesystem::current_path()).PageLayout.DefaultPage; }
+int currentDefaultPage() { return LoadSettings(workingDirectory()).PageLayout.DefaultPage; }
 
 void listLayouts(const LayoutsArgs& args)
 {
@@ -64,21 +72,41 @@ void exportLayout(const LayoutsArgs& args) { finish(exportPageLayout(readSelecte
 
 void importLayout(const LayoutsArgs& args)
 {
+    // Read before the file changes, so a working folder that is gone stops the import, not its report.
+    const int defaultPage = currentDefaultPage();
     const PageLayoutAddition added = importPageLayout(args.layoutFile(), args.exchangeFile);
     finish(added.outcome);
     Json out;
     out["index"] = added.index;
-    out["entry"] = recordText(pageLayoutEntryText(*added.layout, added.index == currentDefaultPage()));
+    out["entry"] = recordText(pageLayoutEntryText(*added.layout, added.index == defaultPage));
     printJson(out);
 }
 
 void setDefaultLayout(const LayoutsArgs& args)
 {
     (void)readSelected(args);
-    const std::filesystem::path workingDirectory = std::filesystem::current_path();
-    Settings settings = LoadSettings(workingDirectory);
+    const std::filesystem::path folder = workingDirectory();
+    Settings settings = LoadSettings(folder);
     settings.PageLayout.DefaultPage = args.index;
-    check(SaveSettings(settings, workingDirectory));
+    check(SaveSettings(settings, folder));
+}
+
+// Changes a stored layout as the designer would (paper, then orientation, unit and zoom, each
+// rescaling the objects by the designer's rules) and saves it over its record.
+void changeLayout(const LayoutsArgs& args)
+{
+    const PageLayoutRecord stored = readSelected(args);
+    PageDesigner designer(LayoutEditMode::Modify, stored, args.index, stored.Zoom);
+    if (args.paper) designer.choosePaper(*args.paper);
+    if (args.orientation) designer.setPortrait(*args.orientation == "portrait");
+    if (args.unit) designer.setInches(*args.unit == "inches");
+    if (args.zoom) designer.setZoom(*args.zoom);
+    PageLayoutFile file = args.layoutFile();
+    const PageLayoutRecord& layout = designer.layout();
+    const PageDesigner::Saved saved =
+        designer.save(file, layout.Name.view(), sizeFieldText(layout.PageWidth), sizeFieldText(layout.PageHeight));
+    finish(saved.outcome);
+    printJson(pageLayoutJson(designer.layout()));
 }
 
 }  // namespace
@@ -96,7 +124,7 @@ void addLayoutsCommands(CLI::App& app)
     list->callback([args] { listLayouts(*args); });
 
     auto* exportCommand = layouts->add_subcommand("export", "Write one layout to a .PAG file");
-    exportCommand->add_option("INDEX", args->index, "Record index, from 0")->required();
+    exportCommand->add_option("INDEX", args->index, "Record index, from 0")->check(DecimalDigits)->required();
     exportCommand->add_option("FILE", args->exchangeFile, "Layout file to write (*.PAG)")->required();
     exportCommand->callback([args] { exportLayout(*args); });
 
@@ -106,8 +134,23 @@ void addLayoutsCommands(CLI::App& app)
 
     auto* defaultCommand =
         layouts->add_subcommand("default", "Make one layout the one new puzzles get (Default Page in ./QMAZE3.INI)");
-    defaultCommand->add_option("INDEX", args->index, "Record index, from 0")->required();
+    defaultCommand->add_option("INDEX", args->index, "Record index, from 0")->check(DecimalDigits)->required();
     defaultCommand->callback([args] { setDefaultLayout(*args); });
+
+    auto* changeCommand = layouts->add_subcommand(
+        "change", "Change the paper, orientation, unit or zoom of one layout as the designer does, rescaling its "
+                  "objects, and save it; prints the layout");
+    changeCommand->add_option("INDEX", args->index, "Record index, from 0")->check(DecimalDigits)->required();
+    changeCommand->add_option("--paper", args->paper, "Letter, Legal, A4, A5, B5, Executive or Custom")
+        ->check(CLI::IsMember({"Letter", "Legal", "A4", "A5", "B5", "Executive", "Custom"}));
+    changeCommand->add_option("--orientation", args->orientation, "portrait or landscape")
+        ->check(CLI::IsMember({"portrait", "landscape"}));
+    changeCommand->add_option("--unit", args->unit, "inches or centimetres")
+        ->check(CLI::IsMember({"inches", "centimetres"}));
+    changeCommand->add_option("--zoom", args->zoom, "1 small, 2 medium, 3 large")
+        ->check(DecimalDigits)
+        ->check(CLI::Range(1, 3));
+    changeCommand->callback([args] { changeLayout(*args); });
 }
 
 }  // namespace qm::cli

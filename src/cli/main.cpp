@@ -1,13 +1,17 @@
 // quillmaze-cli: the operations of Quillmaze 98 for scripting and batch work.
+#include <filesystem>
 #include <iostream>
 
 #include <CLI/CLI.hpp>
 
+#include "cli/book_commands.h"
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
 #include "cli/create_commands.h"
+#include "cli/export_commands.h"
 #include "cli/generate_commands.h"
 #include "cli/layouts_commands.h"
+#include "cli/lexicon_commands.h"
 #include "cli/render_commands.h"
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
@@ -28,9 +32,12 @@ int main(int argc, char** argv)
     qm::cli::addGenerateCommands(app);
 #ifdef QM_CLI_RENDERS_PAGES  // only a build with Qt draws pages
     qm::cli::addRenderCommands(app);
+    qm::cli::addExportCommands(app);
+    qm::cli::addBookCommands(app);
 #endif
     qm::cli::addTransferCommands(app);
     qm::cli::addWordsCommands(app);
+    qm::cli::addLexiconCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -39,6 +46,10 @@ int main(int argc, char** argv)
     } catch (const qm::cli::CommandError& error) {
         std::cerr << error.what() << '\n';
         return error.code;
+    } catch (const std::filesystem::filesystem_error& error) {
+        // A path the system could not work with (a removed folder, say) is a failure of the file, not a crash.
+        std::cerr << error.path1().string() << ": " << error.code().message() << '\n';
+        return qm::cli::kIoFailure;
     }
     return qm::cli::kSuccess;
 }

@@ -1,13 +1,17 @@
-// What the render command draws pages with: the text metrics of the real fonts and the writers
-// of PDF files and pictures. They are built on Qt Gui (cli/gui/); a build without Qt has no
-// render command.
+// What the render and export commands draw pages with: the text metrics of the real fonts, the
+// PDF writer and the exports of a page. They are built on Qt Gui (cli/gui/); a build without Qt
+// has neither command.
 #pragma once
 
 #include <filesystem>
 #include <memory>
 
+#include "common/command_outcome.h"
 #include "common/result.h"
+#include "output/output_settings.h"
 #include "output/page_file.h"
+#include "output/page_formats.h"
+#include "output/page_sink.h"
 #include "output/text_metrics.h"
 
 namespace qm::cli {
@@ -17,7 +21,13 @@ public:
     virtual ~PageDrawing() = default;
     virtual const TextMetrics& metrics() const = 0;
     virtual Status writePdf(const PageFile& page, const std::filesystem::path& path) const = 0;
-    virtual Status writePng(const PageFile& page, int widthPixels, const std::filesystem::path& path) const = 0;
+    // A PDF document of many pages, put in place when finished.
+    virtual Result<std::unique_ptr<PageDocument>> startPdf(const std::filesystem::path& path) const = 0;
+    // ExportPage and ExportHtmlPage of the page exports.
+    virtual CommandOutcome exportPage(const PageFile& page, PageFormat format, const PictureSettings& picture,
+                                      const std::filesystem::path& path) const = 0;
+    virtual CommandOutcome exportHtml(const PageFile& page, const HtmlSettings& html, const PictureSettings& picture,
+                                      const std::filesystem::path& path) const = 0;
 };
 
 // Starts the drawing machinery, without a display; it stops when the object goes.

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cli/cli_support.h"
-#include "collection/puzzle_record.h"
 #include "collection/page_layout_record.h"
+#include "collection/puzzle_record.h"
 
 namespace qm::cli {
 

@@ -15,10 +15,10 @@ void addSettingsCommands(CLI::App& app)
         "settings", "Load DIR/QMAZE3.INI as the program does at start-up and print what saving would write");
     settings->add_option("DIR", *directory, "Working directory holding QMAZE3.INI")->required();
     settings->callback([directory] {
-        const std::filesystem::path workingDirectory = std::filesystem::absolute(*directory).lexically_normal();
         std::error_code error;
-        if (!std::filesystem::is_directory(workingDirectory, error))
-            failIo(Failure{FailureKind::CannotOpen, workingDirectory, "not a directory"});
+        const std::filesystem::path workingDirectory = std::filesystem::absolute(*directory, error).lexically_normal();
+        if (directory->empty() || error || !std::filesystem::is_directory(workingDirectory, error))
+            failIo(Failure{FailureKind::CannotOpen, *directory, "not a directory"});
         std::cout << settingsFileText(LoadSettings(workingDirectory), workingDirectory);
     });
 }

@@ -91,7 +91,7 @@ void addShapesCommands(CLI::App& app)
     list->callback([args] { listShapes(*args); });
 
     auto* exportCommand = shapes->add_subcommand("export", "Write one shape to a .LAY file");
-    exportCommand->add_option("INDEX", args->index, "Record index, from 0")->required();
+    exportCommand->add_option("INDEX", args->index, "Record index, from 0")->check(DecimalDigits)->required();
     exportCommand->add_option("FILE", args->exchangeFile, "Shape file to write (*.LAY)")->required();
     exportCommand->callback([args] { exportShapeRecord(*args); });
 
@@ -100,7 +100,7 @@ void addShapesCommands(CLI::App& app)
     importCommand->callback([args] { importShapeRecord(*args); });
 
     auto* deleteCommand = shapes->add_subcommand("delete", "Delete one shape; later shapes move down one place");
-    deleteCommand->add_option("INDEX", args->index, "Record index, from 0")->required();
+    deleteCommand->add_option("INDEX", args->index, "Record index, from 0")->check(DecimalDigits)->required();
     deleteCommand->callback([args] { deleteShapeRecord(*args); });
 }
 

@@ -76,8 +76,8 @@ void convertQzv(const QzvArgs& args)
 {
     WorkingCopy working;
     CollectionFile collection(args.collection);
-    const OldPuzzleImport imported = importOldPuzzle(
-        args.file, newPuzzleLayout(programDirectory(), std::filesystem::current_path()), working, collection);
+    const OldPuzzleImport imported =
+        importOldPuzzle(args.file, newPuzzleLayout(programDirectory(), workingDirectory()), working, collection);
     finish(imported.outcome);
     printJson(Json{{"index", imported.recordIndex},
                    {"title", recordText(working.record->Title.view())},
@@ -113,7 +113,8 @@ void addTransferCommands(CLI::App& app)
     auto* transfer = app.add_subcommand("transfer", "Copy puzzles from one collection to another, in title order");
     transfer->add_option("--from", transferArgs->from, "Collection to copy from (*.QZ3)")->required();
     transfer->add_option("--to", transferArgs->to, "Collection to copy to; created when missing")->required();
-    transfer->add_option("--index", transferArgs->indexes, "Record index in --from, from 0 (default: every puzzle)");
+    transfer->add_option("--index", transferArgs->indexes, "Record index in --from, from 0 (default: every puzzle)")
+        ->check(DecimalDigits);
     transfer->add_flag("--replace", transferArgs->replace, "Replace the content of --to instead of appending");
     transfer->callback([transferArgs] { transferPuzzles(*transferArgs); });
 

@@ -50,7 +50,7 @@ void addWordsCommands(CLI::App& app)
     auto* exportCommand = words->add_subcommand(
         "export", "Write every word and clue line of a puzzle, as the editor's Export writes them");
     exportCommand->add_option("COLLECTION", args->collection, "Collection file (*.QZ3)")->required();
-    exportCommand->add_option("INDEX", args->index, "Record index, from 0")->required();
+    exportCommand->add_option("INDEX", args->index, "Record index, from 0")->check(DecimalDigits)->required();
     const std::map<std::string, WordTextMode> modes{
         {"words", WordTextMode::Words}, {"clues", WordTextMode::Clues}, {"both", WordTextMode::WordsAndClues}};
     exportCommand->add_option("--mode", args->mode, "words, clues or both (default both)")

@@ -42,7 +42,7 @@ PuzzleList CollectionFile::ListPuzzles() const
             positionOf.try_emplace(category.text(), static_cast<std::uint32_t>(list.CategoryNames.size()));
         if (added) list.CategoryNames.push_back(it->first);
         const std::uint32_t tag = (it->second << 16) + static_cast<std::uint32_t>(k & 0xFFFF);
-        list.PuzzleEntries.push_back(PuzzleEntry{title.text(), tag});
+        list.PuzzleEntries.push_back(PuzzleEntry{title.text(), tag, static_cast<int>(k), static_cast<int>(it->second)});
     }
     return list;
 }
@@ -78,14 +78,27 @@ Result<int> CollectionFile::appendRecordBytes(std::span<const std::uint8_t, Puzz
     return records().append(bytes);
 }
 
-Status CollectionFile::ReplacePuzzle(int index, const PuzzleRecord& record)
+Status CollectionFile::ReplacePuzzle(int index, const PuzzleRecord& record, std::span<const std::uint8_t> loaded)
 {
     auto buffer = std::make_unique<RecordBuffer>();
     encodePuzzleRecord(record, *buffer);
-    return records().replace(index, *buffer);
+    return records().replace(index, *buffer, loaded);
 }
 
 Status CollectionFile::DeletePuzzle(int index) { return records().remove(index); }
+
+Status CollectionFile::DeleteListedPuzzle(int index, std::string_view title, std::string_view category)
+{
+    auto bytes = std::make_unique<RecordBuffer>();
+    const Failure changed{FailureKind::ChangedElsewhere, m_path, "the puzzle was changed by another program"};
+    if (auto read = readRecordBytes(index, *bytes); !read)
+        return read.failure().kind == FailureKind::NoSuchRecord ? changed : read;
+    auto stored = std::make_unique<PuzzleRecord>();
+    decodePuzzleRecord(*bytes, *stored);
+    if (stored->Title.view() != title || stored->Category.view() != category) return changed;
+    // The bytes read are the ones that must still be there when the file is locked for the delete.
+    return records().remove(index, *bytes);
+}
 
 Status CollectionFile::CreateCollection() { return records().create(); }
 

@@ -17,10 +17,13 @@ namespace qm {
 struct PuzzleEntry {
     std::string title;  // Windows-1252 bytes
     // Low 16 bits: the record index; high 16 bits: the position of the category in CategoryNames.
+    // Both wrap in a file that grew past 65,536 records elsewhere, so the lists use the two below.
     std::uint32_t tag = 0;
+    int index = 0;
+    int category = 0;
 
-    int recordIndex() const { return static_cast<int>(tag & 0xFFFF); }
-    int categoryPosition() const { return static_cast<int>(tag >> 16); }
+    int recordIndex() const { return index; }
+    int categoryPosition() const { return category; }
 };
 
 struct PuzzleList {
@@ -46,9 +49,14 @@ public:
     // A record's bytes as stored, read and appended unchanged, for copies between collections.
     Status readRecordBytes(int index, std::span<std::uint8_t, PuzzleRecord::kSize> bytes) const;
     Result<int> appendRecordBytes(std::span<const std::uint8_t, PuzzleRecord::kSize> bytes);
-    Status ReplacePuzzle(int index, const PuzzleRecord& record);
+    // With loaded (the record's bytes as read before), refuses with ChangedElsewhere when another
+    // program has changed or moved the record since.
+    Status ReplacePuzzle(int index, const PuzzleRecord& record, std::span<const std::uint8_t> loaded = {});
     // Removes the record in place: every later record moves down one place.
     Status DeletePuzzle(int index);
+    // Removes the record a listing showed at index, refusing with ChangedElsewhere when the record
+    // there no longer has the listed title and category.
+    Status DeleteListedPuzzle(int index, std::string_view title, std::string_view category);
     // Creates the file, or empties an existing one.
     Status CreateCollection();
 
@@ -57,6 +65,9 @@ private:
 
     std::filesystem::path m_path;
 };
+
+inline constexpr const char* kChangedByAnotherProgram =
+    "The collection was changed by another program.  The list now shows it as it is; please try again.";
 
 // The record a "New Puzzle" starts from, with the given page layout block.
 void resetToNewPuzzle(PuzzleRecord& record, const PageLayoutRecord& layout);

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/stored_text.h"
 #include "collection/page_layout_record.h"
+#include "common/stored_text.h"
 
 namespace qm {
 

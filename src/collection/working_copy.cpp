@@ -1,5 +1,6 @@
 #include "collection/working_copy.h"
 
+#include "collection/puzzle_record_codec.h"
 #include "common/text_rules.h"
 
 namespace qm {
@@ -12,11 +13,15 @@ void startNewPuzzle(WorkingCopy& copy, const PageLayoutRecord& layout)
 
 Status loadForModify(WorkingCopy& copy, const CollectionFile& collection, int recordIndex)
 {
-    auto record = collection.ReadPuzzle(recordIndex);
-    if (!record) return record.failure();
-    copy.record = std::move(*record);
+    std::vector<std::uint8_t> bytes(PuzzleRecord::kSize);
+    if (auto read = collection.readRecordBytes(recordIndex, std::span<std::uint8_t, PuzzleRecord::kSize>(bytes)); !read)
+        return read;
+    auto record = std::make_unique<PuzzleRecord>();
+    decodePuzzleRecord(std::span<const std::uint8_t, PuzzleRecord::kSize>(bytes), *record);
+    copy.record = std::move(record);
     copy.IsNewPuzzle = false;
     copy.RecordIndex = recordIndex;
+    copy.loadedBytes = std::move(bytes);
     return {};
 }
 
@@ -47,18 +52,25 @@ StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
         if (appended) outcome.recordIndex = *appended;
         written = appended.status();
     } else {
-        written = collection.ReplacePuzzle(copy.RecordIndex, *copy.record);
+        written = collection.ReplacePuzzle(copy.RecordIndex, *copy.record, copy.loadedBytes);
         outcome.recordIndex = copy.RecordIndex;
     }
     if (!written) {
         outcome.failure = written.failure();
         // A file that cannot be opened or created, or a record that is no longer there: nothing
         // was written. Anything else is an input/output failure part way.
-        const bool nothingWritten =
-            outcome.failure.kind == FailureKind::CannotOpen || outcome.failure.kind == FailureKind::NoSuchRecord;
+        const FailureKind kind = outcome.failure.kind;
+        const bool nothingWritten = kind == FailureKind::CannotOpen || kind == FailureKind::NoSuchRecord ||
+                                    kind == FailureKind::ChangedElsewhere;
         outcome.end = nothingWritten ? StoreOutcome::End::CannotSave : StoreOutcome::End::IoFailure;
-        if (nothingWritten) outcome.refusal = Refusal{kUnableToSave};
+        if (nothingWritten)
+            outcome.refusal = Refusal{kind == FailureKind::ChangedElsewhere ? kChangedByAnotherProgram : kUnableToSave};
         return outcome;
+    }
+    if (!copy.IsNewPuzzle) {
+        // A second save replaces what the first one wrote.
+        copy.loadedBytes.resize(PuzzleRecord::kSize);
+        encodePuzzleRecord(*copy.record, std::span<std::uint8_t, PuzzleRecord::kSize>(copy.loadedBytes));
     }
     copy.reselect.set(copy.record->Category.text(), copy.record->Title.text());
     return outcome;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "collection/collection_file.h"
 #include "collection/puzzle_record.h"
@@ -32,6 +33,8 @@ struct WorkingCopy {
     std::unique_ptr<PuzzleRecord> record = std::make_unique<PuzzleRecord>();
     bool IsNewPuzzle = true;       // a save appends (new puzzle, copy) rather than replaces
     std::int32_t RecordIndex = 0;  // the stored record a save replaces
+    // The stored bytes of that record as loaded: a save replaces it only while it is still there.
+    std::vector<std::uint8_t> loadedBytes;
     ReselectRequest reselect;
 };
 
@@ -55,7 +58,7 @@ inline constexpr const char* kUnableToSave = "Unable to save puzzle.";
 struct StoreOutcome {
     enum class End { Stored, CannotSave, IoFailure } end = End::Stored;
     int recordIndex = 0;
-    Refusal refusal;  // CannotSave: "Unable to save puzzle."
+    Refusal refusal;  // CannotSave: "Unable to save puzzle.", or the collection changed elsewhere
     Failure failure;  // CannotSave and IoFailure: the file and the system's reason
 };
 StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection);

@@ -5,10 +5,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/file_faults.h"
+#include "common/replacement_file.h"
 
 namespace qm {
 namespace {
@@ -60,12 +62,15 @@ int openFlags(BinaryFile::Mode mode)
 
 Result<BinaryFile> BinaryFile::open(const std::filesystem::path& path, Mode mode)
 {
-    const int descriptor = faulted(FileStep::Open) ? -1 : ::open(path.c_str(), openFlags(mode) | O_CLOEXEC, 0666);
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
+    const int descriptor =
+        faulted(FileStep::Open) ? -1 : ::open(path.c_str(), openFlags(mode) | O_CLOEXEC | O_NONBLOCK, 0666);
     if (descriptor < 0) return Failure{FailureKind::CannotOpen, path, systemReason(errno)};
     struct stat info {};
-    if (::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(descriptor);
-        return Failure{FailureKind::CannotOpen, path, systemReason(EISDIR)};
+        return Failure{FailureKind::CannotOpen, path, error == EISDIR ? systemReason(EISDIR) : "not a regular file"};
     }
     return BinaryFile(descriptor, path);
 }
@@ -135,6 +140,19 @@ Status BinaryFile::truncate(std::int64_t size)
     return {};
 }
 
+Status BinaryFile::sync()
+{
+    if (faulted(FileStep::Sync) || ::fsync(m_descriptor) != 0) return systemFailure(errno);
+    return {};
+}
+
+Status BinaryFile::lock(bool exclusive)
+{
+    while (::flock(m_descriptor, exclusive ? LOCK_EX : LOCK_SH) != 0)
+        if (errno != EINTR) return systemFailure(errno);
+    return {};
+}
+
 Status BinaryFile::close()
 {
     const int descriptor = std::exchange(m_descriptor, -1);
@@ -159,35 +177,13 @@ Result<std::string> readWholeFile(const std::filesystem::path& path)
 
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents)
 {
-    std::string pattern = path.string() + ".XXXXXX";
-    const int descriptor = faulted(FileStep::Open) ? -1 : ::mkstemp(pattern.data());
-    if (descriptor < 0) return Failure{FailureKind::CannotOpen, path, systemReason(errno)};
-    const std::filesystem::path temporary = pattern;
-    auto fail = [&](int error) -> Status {
-        ::close(descriptor);
-        ::unlink(temporary.c_str());
-        return Failure{FailureKind::Io, path, systemReason(error)};
-    };
-    // mkstemp creates the file for its owner only; a settings file is as readable as any other.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(descriptor, 0666 & ~mask) != 0) return fail(errno);
-    if (const int error =
-            writeAllAt(descriptor, 0, {reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()});
+    auto file = ReplacementFile::create(path);
+    if (!file) return file.failure();
+    if (const int error = writeAllAt(file->descriptor(), 0,
+                                     {reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()});
         error != 0)
-        return fail(error);
-    if (faulted(FileStep::Sync) || ::fsync(descriptor) != 0) return fail(errno);
-    if (::close(descriptor) != 0 || faulted(FileStep::Close)) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
         return Failure{FailureKind::Io, path, systemReason(error)};
-    }
-    if (faulted(FileStep::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return Failure{FailureKind::Io, path, systemReason(error)};
-    }
-    return {};
+    return file->commit();
 }
 
 }  // namespace qm

@@ -35,6 +35,11 @@ public:
     Result<std::size_t> readSome(std::int64_t offset, std::span<std::uint8_t> buffer) const;
     Status writeAll(std::int64_t offset, std::span<const std::uint8_t> data);
     Status truncate(std::int64_t size);
+    // Puts what was written on the disk.
+    Status sync();
+    // Holds an advisory lock on the file until it closes: shared for readers, exclusive for one
+    // writer; waits while another process holds a lock that excludes it.
+    Status lock(bool exclusive);
     // Closes and reports a failure the system noticed only at closing.
     Status close();
 

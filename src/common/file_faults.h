@@ -25,6 +25,9 @@ public:
     FileFault(const FileFault&) = delete;
     FileFault& operator=(const FileFault&) = delete;
 
+    // Whether every planned failure has happened.
+    bool fired() const;
+
 private:
     FileStep m_step;
 };
@@ -53,6 +56,11 @@ inline int takeFileFault(FileStep step)
 inline FileFault::FileFault(FileStep step, int error, FaultPlan plan) : m_step(step)
 {
     detail::armedFileFaults[static_cast<std::size_t>(step)] = {error, plan};
+}
+
+inline bool FileFault::fired() const
+{
+    return detail::armedFileFaults[static_cast<std::size_t>(m_step)].plan.times == 0;
 }
 
 inline FileFault::~FileFault() { detail::armedFileFaults[static_cast<std::size_t>(m_step)] = {}; }

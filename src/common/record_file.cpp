@@ -1,8 +1,6 @@
 #include "common/record_file.h"
 
-#include <vector>
-
-#include "common/binary_file.h"
+#include <algorithm>
 
 namespace qm {
 namespace {
@@ -12,35 +10,105 @@ Failure noSuchRecord(const std::filesystem::path& path, int index)
     return Failure{FailureKind::NoSuchRecord, path, "there is no record number " + std::to_string(index) + " in it"};
 }
 
+Result<std::int64_t> recordCount(const BinaryFile& file, std::int64_t recordSize)
+{
+    auto size = file.size();
+    if (!size) return size.failure();
+    return *size / recordSize;
+}
+
+Result<BinaryFile> openLocked(const std::filesystem::path& path, BinaryFile::Mode mode, bool exclusive)
+{
+    auto file = BinaryFile::open(path, mode);
+    if (!file) return file.failure();
+    if (auto locked = file->lock(exclusive); !locked) return locked.failure();
+    return file;
+}
+
+// Whether the file is in a state the journal's change can have left: a replace needs its record,
+// a remove the records it counted (or one fewer once the last step, the cut, has begun).
+bool fitsTheFile(const JournalEntry& entry, std::int64_t count)
+{
+    if (entry.kind == JournalEntry::Kind::Replace) return entry.index < count;
+    return count == entry.count || (count == entry.count - 1 && entry.progress == entry.count - 1);
+}
+
 }  // namespace
 
 Result<int> FixedRecordFile::count() const
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
+    auto file = openLocked(m_path, BinaryFile::Mode::ReadOnly, false);
     if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    return static_cast<int>(*size / m_recordSize);
+    auto count = recordCount(*file, m_recordSize);
+    if (!count) return count.failure();
+    return static_cast<int>(*count);
 }
 
 Status FixedRecordFile::read(int index, std::span<std::uint8_t> out) const
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
+    auto file = openLocked(m_path, BinaryFile::Mode::ReadOnly, false);
     if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    if (index < 0 || index >= *size / m_recordSize) return noSuchRecord(m_path, index);
-    return file->readExact(index * m_recordSize, out.first(recordSize()));
+    auto count = recordCount(*file, m_recordSize);
+    if (!count) return count.failure();
+    if (index < 0 || index >= *count) return noSuchRecord(m_path, index);
+    return file->readExact(offsetOf(index), out.first(recordSize()));
+}
+
+Result<BinaryFile> FixedRecordFile::openForChange(BinaryFile::Mode mode) const
+{
+    auto file = openLocked(m_path, mode, true);
+    if (!file) return file.failure();
+    RecordJournal journal(m_path, recordSize());
+    auto left = journal.readLeftOver();
+    if (!left) return left.failure();
+    if (!*left) return file;
+    const JournalEntry& entry = **left;
+    auto count = recordCount(*file, m_recordSize);
+    if (!count) return count.failure();
+    if (!fitsTheFile(entry, *count)) {
+        // A journal left beside another state of the file (a copy put back, say) is not followed:
+        // it would move records that are not the ones it describes, or fail every change.
+        journal.end();
+        return file;
+    }
+    Status finished;
+    if (entry.kind == JournalEntry::Kind::Replace) {
+        finished = file->writeAll(offsetOf(entry.index), entry.record);
+        if (finished) finished = file->sync();
+    } else {
+        finished = moveDown(*file, journal, entry);
+    }
+    if (!finished) return finished.failure();
+    journal.end();
+    return file;
+}
+
+Result<std::vector<std::uint8_t>> FixedRecordFile::readExpected(const BinaryFile& file, int index,
+                                                                std::span<const std::uint8_t> expected) const
+{
+    auto count = recordCount(file, m_recordSize);
+    if (!count) return count.failure();
+    const Failure changed{FailureKind::ChangedElsewhere, m_path, "the record was changed by another program"};
+    // A record that was read before and is now past the end was moved by another program.
+    if (index < 0 || index >= *count) return expected.empty() ? noSuchRecord(m_path, index) : changed;
+    std::vector<std::uint8_t> current(recordSize());
+    if (auto read = file.readExact(offsetOf(index), current); !read) return read.failure();
+    if (!expected.empty() && !std::equal(current.begin(), current.end(), expected.begin(), expected.end()))
+        return changed;
+    return current;
 }
 
 Result<int> FixedRecordFile::append(std::span<const std::uint8_t> record)
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWriteCreate);
+    auto file = openForChange(BinaryFile::Mode::ReadWriteCreate);
     if (!file) return file.failure();
     auto size = file->size();
     if (!size) return size.failure();
     const std::int64_t count = *size / m_recordSize;
-    if (auto written = file->writeAll(count * m_recordSize, record.first(recordSize())); !written) {
+    Status written = file->writeAll(offsetOf(count), record.first(recordSize()));
+    if (written) written = file->sync();
+    if (!written) {
+        // Even when the cut fails too, a partial last record is never read and the next append overwrites it.
         (void)file->truncate(*size);
         return written.failure();
     }
@@ -48,38 +116,81 @@ Result<int> FixedRecordFile::append(std::span<const std::uint8_t> record)
     return static_cast<int>(count);
 }
 
-Status FixedRecordFile::replace(int index, std::span<const std::uint8_t> record)
+Status FixedRecordFile::replace(int index, std::span<const std::uint8_t> record, std::span<const std::uint8_t> expected)
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
+    auto file = openForChange(BinaryFile::Mode::ReadWrite);
     if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    if (index < 0 || index >= *size / m_recordSize) return noSuchRecord(m_path, index);
-    if (auto written = file->writeAll(index * m_recordSize, record.first(recordSize())); !written) return written;
+    auto old = readExpected(*file, index, expected);
+    if (!old) return old.failure();
+    const auto newRecord = record.first(recordSize());
+    RecordJournal journal(m_path, recordSize());
+    const JournalEntry entry{JournalEntry::Kind::Replace, index, *recordCount(*file, m_recordSize), index,
+                             std::vector<std::uint8_t>(newRecord.begin(), newRecord.end())};
+    if (auto begun = journal.begin(entry); !begun) return begun;
+    Status written = file->writeAll(offsetOf(index), newRecord);
+    if (written) written = file->sync();
+    if (!written) {
+        // Put the old record back; should that fail too, the journal finishes the new one later.
+        if (file->writeAll(offsetOf(index), *old) && file->sync()) journal.end();
+        return written;
+    }
+    journal.end();
     return file->close();
 }
 
-Status FixedRecordFile::remove(int index)
+Status FixedRecordFile::remove(int index, std::span<const std::uint8_t> expected)
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
+    auto file = openForChange(BinaryFile::Mode::ReadWrite);
     if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    const std::int64_t count = *size / m_recordSize;
-    if (index < 0 || index >= count) return noSuchRecord(m_path, index);
-    std::vector<std::uint8_t> buffer(recordSize());
-    for (std::int64_t j = index + 1; j < count; ++j) {
-        if (auto read = file->readExact(j * m_recordSize, buffer); !read) return read;
-        if (auto written = file->writeAll((j - 1) * m_recordSize, buffer); !written) return written;
+    auto removed = readExpected(*file, index, expected);
+    if (!removed) return removed.failure();
+    RecordJournal journal(m_path, recordSize());
+    JournalEntry entry{JournalEntry::Kind::Remove, index, *recordCount(*file, m_recordSize), index, {}};
+    if (auto begun = journal.begin(entry); !begun) return begun;
+    if (auto moved = moveDown(*file, journal, entry); !moved) {
+        // Whatever moved goes back; should that fail too, the journal finishes the delete later.
+        if (moveBack(*file, journal, entry, journal.progress(), *removed)) journal.end();
+        return moved;
     }
-    if (auto cut = file->truncate((count - 1) * m_recordSize); !cut) return cut;
+    journal.end();
     return file->close();
+}
+
+Status FixedRecordFile::moveDown(BinaryFile& file, RecordJournal& journal, const JournalEntry& entry) const
+{
+    std::vector<std::uint8_t> buffer(recordSize());
+    for (std::int64_t position = entry.progress; position < entry.count - 1; ++position) {
+        if (auto marked = journal.markProgress(position); !marked) return marked;
+        if (auto read = file.readExact(offsetOf(position + 1), buffer); !read) return read;
+        if (auto written = file.writeAll(offsetOf(position), buffer); !written) return written;
+    }
+    if (auto marked = journal.markProgress(entry.count - 1); !marked) return marked;
+    if (auto cut = file.truncate(offsetOf(entry.count - 1)); !cut) return cut;
+    return file.sync();
+}
+
+Status FixedRecordFile::moveBack(BinaryFile& file, RecordJournal& journal, const JournalEntry& entry,
+                                 std::int64_t progress, std::span<const std::uint8_t> removed) const
+{
+    // Records in front of progress have moved down, those behind it have not: going back from
+    // progress to the index restores every one of them.
+    std::vector<std::uint8_t> buffer(recordSize());
+    for (std::int64_t position = progress; position > entry.index; --position) {
+        if (auto marked = journal.markProgress(position); !marked) return marked;
+        if (auto read = file.readExact(offsetOf(position - 1), buffer); !read) return read;
+        if (auto written = file.writeAll(offsetOf(position), buffer); !written) return written;
+    }
+    if (auto marked = journal.markProgress(entry.index); !marked) return marked;
+    if (auto written = file.writeAll(offsetOf(entry.index), removed); !written) return written;
+    return file.sync();
 }
 
 Status FixedRecordFile::create()
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::CreateTruncate);
+    auto file = openLocked(m_path, BinaryFile::Mode::ReadWriteCreate, true);
     if (!file) return file.failure();
+    RecordJournal(m_path, recordSize()).end();
+    if (auto emptied = file->truncate(0); !emptied) return emptied;
     return file->close();
 }
 

@@ -8,6 +8,7 @@ namespace qm {
 
 inline constexpr const char* kErrorCaption = "Error";
 inline constexpr const char* kWarningCaption = "Warning";
+inline constexpr const char* kNoticeCaption = "Notice";
 
 struct Refusal {
     std::string message;

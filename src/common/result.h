@@ -11,10 +11,11 @@
 namespace qm {
 
 enum class FailureKind {
-    CannotOpen,    // the file could not be opened (or created); callers show their own message
-    NoSuchRecord,  // an index names no record of the file
-    BadContent,    // the file opened but is not of the kind expected; callers show their own message
-    Io,            // any other input/output failure: reported with the file and the reason
+    CannotOpen,        // the file could not be opened (or created); callers show their own message
+    NoSuchRecord,      // an index names no record of the file
+    BadContent,        // the file opened but is not of the kind expected; callers show their own message
+    Io,                // any other input/output failure: reported with the file and the reason
+    ChangedElsewhere,  // the record at the index is no longer the one read: another program changed the file
 };
 
 struct Failure {

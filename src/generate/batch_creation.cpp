@@ -43,6 +43,7 @@ BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collec
     choice.includeHidden = puzzle.phrase.has_value();
     choice.phrase = puzzle.phrase.value_or("");
     choice.typedWordCount = working.record->usedWordCount();
+    choice.avoidSecondReadings = puzzle.avoidSecondReadings;
     FixedAnswers answers(puzzle);
     outcome.saved = SaveChosenPuzzle(*candidates, choice, working, collection, badWords, random, answers);
     return outcome;

@@ -25,6 +25,7 @@ struct BatchPuzzle {
     std::optional<std::string> phrase;  // the hidden phrase, else random fill letters
     bool keepExcluded = false;          // the answer to "Save Puzzle anyway?"
     bool keepOffensivePhrase = false;   // the answer to "Would you like to change the phrase?", negated
+    bool avoidSecondReadings = true;    // the setting "Avoid Second Readings"
 };
 
 struct BatchOutcome {

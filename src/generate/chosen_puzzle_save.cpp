@@ -2,6 +2,7 @@
 
 #include "generate/candidate_choice.h"
 #include "generate/puzzle_fill.h"
+#include "generate/second_readings.h"
 
 namespace qm {
 namespace {
@@ -39,13 +40,17 @@ SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& cho
     SaveOutcome outcome;
     // More than 255 free cells leave the box cleared: such a grid is always filled randomly.
     const bool usePhrase = choice.includeHidden && selection.phraseEnabled;
-    FreeCellsFill fill = fillFreeCells(working, usePhrase, choice.phrase, PhraseSource::Chooser, badWords, random);
+    FreeCellsFill fill = fillFreeCells(working, usePhrase, choice.phrase, PhraseSource::Chooser, badWords, random,
+                                       choice.avoidSecondReadings);
     if (!fill.check.passed) {
         SaveOutcome stopped = refused(std::move(fill.check));
         stopped.randomFills = fill.randomFills;
         return stopped;
     }
     outcome.randomFills = fill.randomFills;
+    outcome.secondReadingsLeft = fill.secondReadingsLeft > 0;
+    // Counted for a phrase too, which is the user's own and never redrawn.
+    outcome.secondReadings = SecondReadingScan(working).count(working.FillLetters).total;
     // A phrase is the user's own: it is kept when they say so, even if it forms a screened word.
     if (usePhrase && showsOffensiveWord(working, badWords) && questions.changeOffensivePhrase()) {
         outcome.end = SaveOutcome::End::BackToPhrase;

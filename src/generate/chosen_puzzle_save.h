@@ -40,6 +40,8 @@ struct SaveChoice {
     // The words typed in the editor, the working record's WordCount when the chooser opened. A
     // save overwrites the working record with the candidate, so a later try cannot read it there.
     int typedWordCount = 0;
+    // A random fill is redrawn until no placed word reads a second time through a fill letter.
+    bool avoidSecondReadings = true;
 };
 
 struct SaveOutcome {
@@ -55,6 +57,10 @@ struct SaveOutcome {
     Failure failure;      // CannotSave and IoFailure
     int recordIndex = 0;  // Stored
     int randomFills = 0;  // random fills drawn before the screen passed
+    // From the fill on: the second readings of the filled grid, of word letters and fill letters.
+    int secondReadings = 0;
+    // The random fills ran out with second readings through fill letters left: the user is told.
+    bool secondReadingsLeft = false;
 };
 
 // The save of slot choice.slot into the working copy's record and the collection. badWords is the

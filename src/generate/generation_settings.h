@@ -27,6 +27,8 @@ struct GenerationSettings {
 struct WordListSettings {
     bool UseClues = true;
     GenerationSettings Generation;
+    // A random fill is redrawn until no placed word can be read a second time in the grid.
+    bool AvoidSecondReadings = true;
     char SepChar = ':';  // one byte of the word and clue text files
     int ImportOption = 1;
     int ExportOption = 3;

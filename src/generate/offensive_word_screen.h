@@ -3,12 +3,9 @@
 // so a screen costs one table look-up a cell whatever the length of the list.
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <vector>
-
 #include "collection/puzzle_record.h"
 #include "generate/bad_word_list.h"
+#include "generate/word_automaton.h"
 
 namespace qm {
 
@@ -29,16 +26,7 @@ public:
     }
 
 private:
-    void addPattern(const std::uint8_t* begin, std::size_t length, int step);
-    void buildTransitions();
-    bool lineMatches(const PuzzleGrid& letters, const PuzzleGrid& fill, int cell, int step, int length) const;
-
-    // Bytes that occur in no entry share class 0, which always leads back to the start state.
-    std::array<std::uint16_t, 256> m_class{};
-    int m_classes = 1;
-    // Trie edges while building, then the full transition table: state * m_classes + class.
-    std::vector<std::int32_t> m_next;
-    std::vector<std::uint8_t> m_accepting;
+    WordAutomaton m_entries;
 };
 
 }  // namespace qm

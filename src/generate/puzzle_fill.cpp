@@ -1,7 +1,10 @@
 #include "generate/puzzle_fill.h"
 
+#include <optional>
+
 #include "common/text_rules.h"
 #include "generate/offensive_word_screen.h"
+#include "generate/second_readings.h"
 
 namespace qm {
 namespace {
@@ -70,18 +73,27 @@ bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords)
     return OffensiveWordScreen(badWords).TestBadWords(record);
 }
 
-ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random)
+ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random,
+                                   bool avoidSecondReadings)
 {
     const OffensiveWordScreen screen(badWords);
+    std::optional<SecondReadingScan> readings;
+    if (avoidSecondReadings) readings.emplace(record);
     ScreenedFill fill;
+    PuzzleGrid fewest{};
     while (fill.fills < kRandomFillLimit) {
         fillRandomly(record, random);
         ++fill.fills;
-        if (!screen.TestBadWords(record)) {
-            fill.passed = true;
-            break;
+        if (screen.TestBadWords(record)) continue;
+        const int left = readings ? readings->count(record.FillLetters).usingFill : 0;
+        if (!fill.passed || left < fill.secondReadingsLeft) {
+            fill.secondReadingsLeft = left;
+            fewest = record.FillLetters;
         }
+        fill.passed = true;
+        if (left == 0) return fill;
     }
+    if (fill.passed) record.FillLetters = fewest;
     return fill;
 }
 
@@ -95,7 +107,7 @@ std::string currentPhrase(const PuzzleRecord& record)
 }
 
 FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
-                            const BadWordList& badWords, RandomSource& random)
+                            const BadWordList& badWords, RandomSource& random, bool avoidSecondReadings)
 {
     FreeCellsFill outcome;
     record.HiddenPhraseUsed = usePhrase;
@@ -104,10 +116,17 @@ FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_vi
         if (outcome.check.passed) fillWithPhrase(record, phraseText(typed));
         return outcome;
     }
-    const ScreenedFill fill = fillRandomlyAndScreen(record, badWords, random);
+    const ScreenedFill fill = fillRandomlyAndScreen(record, badWords, random, avoidSecondReadings);
     outcome.randomFills = fill.fills;
+    outcome.secondReadingsLeft = fill.secondReadingsLeft;
     if (!fill.passed) outcome.check = FormCheck::refuse(kRandomFillRefusal);
     return outcome;
+}
+
+std::string secondReadingsNotice(int secondReadings)
+{
+    return "The random letters keep spelling a listed word a second time.  The puzzle was saved with " +
+           groupedNumber(secondReadings) + (secondReadings == 1 ? " second reading." : " second readings.");
 }
 
 }  // namespace qm

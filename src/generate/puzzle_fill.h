@@ -37,32 +37,44 @@ void fillWithPhrase(PuzzleRecord& record, std::string_view phrase);
 // A uniform capital 'A'..'Z' into FillLetters of every free cell.
 void fillRandomly(PuzzleRecord& record, RandomSource& random);
 
-// Random fills drawn until the screen finds no offensive word, at most this many in all.
+// Random fills drawn until the screen finds no offensive word and, when the fill avoids second
+// readings, no placed word reads a second time through a fill letter; at most this many in all.
 inline constexpr int kRandomFillLimit = 1000;
 inline constexpr const char* kRandomFillRefusal = "The random letters keep forming an \"offensive\" word in the "
                                                   "puzzle.  Please select another puzzle or use a hidden "
                                                   "phrase.";
 
 struct ScreenedFill {
-    bool passed = false;  // the last fill drawn passed the screen
+    bool passed = false;  // the fill kept passed the screen
     int fills = 0;        // random fills drawn
+    // Second readings through fill letters left in the fill kept: some when the limit was reached.
+    int secondReadingsLeft = 0;
 };
-// Random fill, redrawn while the screen over badWords (as read; raised to capitals here) finds
-// an offensive word. When the limit is reached the record holds the last fill, which failed.
-ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random);
+// Random fill, redrawn while the screen over badWords (as read; raised to capitals here) finds an
+// offensive word or, with avoidSecondReadings, a placed word reads a second time through a fill
+// letter. When the limit is reached the record holds the screened fill with the fewest such
+// readings, or the last fill drawn when none passed the screen. Without avoidSecondReadings the
+// first fill that passes the screen is kept.
+ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random,
+                                   bool avoidSecondReadings);
 // True when the grid with its fill letters shows an offensive word.
 bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords);
 
 // The fill the user chose, as the chooser and the hidden-phrase dialog both make it: with
-// usePhrase the phrase after its checks (HiddenPhraseUsed set); otherwise random letters redrawn
-// while the screen finds an offensive word, refused with kRandomFillRefusal when the bound is
-// reached. A refused fill may have changed FillLetters: callers work on a copy or stop.
+// usePhrase the phrase after its checks (HiddenPhraseUsed set), never redrawn; otherwise random
+// letters redrawn as fillRandomlyAndScreen does, refused with kRandomFillRefusal when no fill
+// passed the screen. A refused fill may have changed FillLetters: callers work on a copy or stop.
 struct FreeCellsFill {
-    FormCheck check;      // passed, or the refusal to show
-    int randomFills = 0;  // random fills drawn
+    FormCheck check;             // passed, or the refusal to show
+    int randomFills = 0;         // random fills drawn
+    int secondReadingsLeft = 0;  // as ScreenedFill
 };
 FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
-                            const BadWordList& badWords, RandomSource& random);
+                            const BadWordList& badWords, RandomSource& random, bool avoidSecondReadings);
+
+// What the user is told when the random letters could not be drawn free of second readings;
+// the puzzle is stored all the same (caption "Notice").
+std::string secondReadingsNotice(int secondReadings);
 
 // The text the hidden-phrase dialog shows first: the fill letters of the free cells in reading
 // order, at most 255.

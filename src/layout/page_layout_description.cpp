@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "common/text_rules.h"
+#include "layout/page_design_units.h"
+#include "layout/page_object_edits.h"
+#include "layout/page_paper.h"
 
 namespace qm {
 namespace {
@@ -18,32 +21,6 @@ const std::map<std::string, PageObjectKind, std::less<>> kKinds = {
     {"Title", PageObjectKind::Title},         {"Puzzle", PageObjectKind::Puzzle}, {"Words", PageObjectKind::Words},
     {"Bonus", PageObjectKind::Bonus},         {"Text", PageObjectKind::Text},     {"Bitmap", PageObjectKind::Bitmap},
     {"Rectangle", PageObjectKind::Rectangle}, {"Circle", PageObjectKind::Circle}};
-
-const std::vector<std::string_view> kPapers = {"Letter", "Legal", "A4", "A5", "B5", "Executive", "Custom"};
-
-// The names the designer gives: a fixed one for the single objects, a numbered one otherwise.
-std::string defaultObjectName(PageObjectKind kind, int number)
-{
-    switch (kind) {
-    case PageObjectKind::Title:
-        return "Title";
-    case PageObjectKind::Puzzle:
-        return "Puzzle";
-    case PageObjectKind::Words:
-        return "Words / Clues";
-    case PageObjectKind::Bonus:
-        return "Bonus Question";
-    case PageObjectKind::Text:
-        return "Text " + std::to_string(number);
-    case PageObjectKind::Bitmap:
-        return "Bitmap " + std::to_string(number);
-    case PageObjectKind::Rectangle:
-        return "Rectangle " + std::to_string(number);
-    case PageObjectKind::Circle:
-        return "Circle " + std::to_string(number);
-    }
-    return {};
-}
 
 std::vector<std::string> words(std::string_view value)
 {
@@ -133,7 +110,7 @@ Status DescriptionReader::pageKey(std::string_view key, std::string_view value)
                        " characters");
         m_layout.Name.assign(value);
     } else if (key == "Paper") {
-        if (std::find(kPapers.begin(), kPapers.end(), value) == kPapers.end()) return bad("unknown paper");
+        if (std::find(kPaperNames.begin(), kPaperNames.end(), value) == kPaperNames.end()) return bad("unknown paper");
         m_layout.PaperName.assign(value);
     } else if (key == "Size") {
         const auto parts = words(value);
@@ -166,9 +143,7 @@ Status DescriptionReader::startObject(std::string_view kindName)
     if (m_layout.ObjectCount == 0) {
         if (m_layout.Name.empty() || m_layout.PaperName.empty() || !m_sized || m_layout.Zoom == 0)
             return bad("the page needs its Name, Paper, Size and Zoom before the first object");
-        const double perUnit = PixelsPerUnit(m_layout.Zoom, static_cast<bool>(m_layout.Inches));
-        m_layout.PixelWidth = static_cast<std::int16_t>(std::trunc(m_layout.PageWidth * perUnit));
-        m_layout.PixelHeight = static_cast<std::int16_t>(std::trunc(m_layout.PageHeight * perUnit));
+        updatePixelSize(m_layout, m_layout.Zoom);
     }
     if (m_layout.ObjectCount == kMaxPageObjects) return bad("a layout has at most 20 objects");
     m_layout.Objects[m_layout.ObjectCount] =

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string_view>
 
-#include "common/result.h"
 #include "collection/page_layout_record.h"
+#include "common/result.h"
 
 namespace qm {
 

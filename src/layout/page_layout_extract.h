@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "common/result.h"
 #include "collection/page_layout_record.h"
+#include "common/result.h"
 
 namespace qm {
 

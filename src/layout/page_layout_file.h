@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "collection/page_layout_record.h"
 #include "common/record_file.h"
 #include "common/result.h"
-#include "collection/page_layout_record.h"
 
 namespace qm {
 

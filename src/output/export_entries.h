@@ -7,11 +7,8 @@
 
 namespace qm {
 
-// The width box holds four digits.
-inline constexpr int kWidestPicture = 9999;
-
-// A whole number of 1 to 9999 pixels, blanks around it allowed; nothing otherwise (the dialog
-// then says "Invalid width specified.  Please correct.").
+// A whole number of 1 to 9999 pixels (validPictureWidth), blanks around it allowed; nothing
+// otherwise (the dialog then says "Invalid width specified.  Please correct.").
 std::optional<int> ParsePictureWidth(std::string_view text);
 
 // A whole number of 1 to 100; nothing otherwise ("Invalid factor entered.  Factor must be

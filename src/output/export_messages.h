@@ -2,17 +2,17 @@
 // export windows and the command-line tool.
 #pragma once
 
-namespace qm {
+#include "common/refusal.h"  // kNoticeCaption
 
-inline constexpr const char* kNoticeCaption = "Notice";
+namespace qm {
 
 // Metafiles. The warning has the caption "Warning".
 inline constexpr const char* kMetafileBitmapsWarning = "Bitmaps in this puzzle will not be saved in the metafile.";
 inline constexpr const char* kMetafileCreator = "Quillmaze 98";
 inline constexpr const char* kMetafileDescription = "Word Search Puzzle";
 
-// Pictures. Both refusals have the caption "Error".
-inline constexpr const char* kInvalidPictureWidth = "Invalid width specified.  Please correct.";
+// Pictures: the refusal of a JPEG quality, caption "Error" (that of a width is
+// PrintMessages::InvalidPictureWidth).
 inline constexpr const char* kInvalidJpegFactor = "Invalid factor entered.  Factor must be between 1 and 100";
 
 // HTML page, caption "Error".

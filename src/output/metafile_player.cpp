@@ -51,9 +51,9 @@ private:
 };
 
 // The object of one kind that is selected, and its slot.
-template <typename Spec>
+template <typename Object>
 struct Selected {
-    std::optional<Spec> spec;
+    std::optional<Object> current;
     int slot = -1;
 };
 
@@ -113,10 +113,10 @@ public:
     void operator()(const BitmapOp&) {}
 
 private:
-    template <typename Spec>
-    void choose(Selected<Spec>& selected, const Spec& wanted)
+    template <typename Object>
+    void choose(Selected<Object>& selected, const Object& wanted)
     {
-        if (selected.spec == wanted) return;
+        if (selected.current == wanted) return;
         const int slot = m_slots.take();
         m_canvas.createObject(slot, wanted);
         m_canvas.selectObject(slot);

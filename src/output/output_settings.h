@@ -64,6 +64,8 @@ struct ExportFileSettings {
     std::string LastExportWmfFile;
     std::string LastExportHtmlFile;
     std::string LastExportTextFile;
+    std::string LastExportPngFile;
+    std::string LastExportSvgFile;
 };
 
 }  // namespace qm

@@ -16,13 +16,17 @@ struct StartupCase {
 TEST(ScreenSize, StartupSizeNeedsAScreenAtLeastAsLargeInBothDirections)
 {
     const StartupCase cases[] = {
-        {640, 320, 200, 640, 1.0},                                 // 640 is always allowed
-        {800, 800, 600, 800, 1.25},                                // exactly large enough
-        {800, 799, 600, 640, 1.0},    {800, 1920, 599, 640, 1.0},  // wide enough but too low
-        {1024, 1024, 768, 1024, 1.6}, {1024, 1023, 1000, 640, 1.0}, {1280, 1280, 1024, 1280, 2.0},
-        {1280, 1280, 1023, 640, 1.0}, {1280, 1024, 768, 640, 1.0},  // the setting keeps its value; the windows show at
-                                                                    // 640
-        {700, 1920, 1080, 640, 1.0},                                // a value outside the table counts as 640
+        {640, 320, 200, 640, 1.0},   // 640 is always allowed
+        {800, 800, 600, 800, 1.25},  // exactly large enough
+        {800, 799, 600, 640, 1.0},
+        {800, 1920, 599, 640, 1.0},  // wide enough but too low
+        {1024, 1024, 768, 1024, 1.6},
+        {1024, 1023, 1000, 640, 1.0},
+        {1280, 1280, 1024, 1280, 2.0},
+        {1280, 1280, 1023, 640, 1.0},
+        {1280, 1024, 768, 640, 1.0},  // the setting keeps its value; the windows show at
+                                      // 640
+        {700, 1920, 1080, 640, 1.0},  // a value outside the table counts as 640
         {-5, 1920, 1080, 640, 1.0},
     };
     for (const StartupCase& c : cases) {

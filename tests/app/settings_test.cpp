@@ -7,6 +7,7 @@
 
 #include "app/profile_file.h"
 #include "common/file_faults.h"
+#include "support/file_fault_sweep.h"
 #include "support/temp_dir.h"
 
 namespace qm {
@@ -50,6 +51,7 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault)
     EXPECT_EQ(s.WordList.SepChar, ':');
     EXPECT_EQ(s.WordList.ExportOption, 3);
     EXPECT_EQ(s.Lexicon.IntKeys[11], "0242");
+    EXPECT_TRUE(s.WordList.AvoidSecondReadings);
     for (bool allowed : s.WordList.Generation.Allowed) EXPECT_TRUE(allowed);
     EXPECT_EQ(s.PageLayout.Zoom, 2);
     EXPECT_EQ(s.PageLayout.DesignerWindowHeight, 480);
@@ -171,8 +173,12 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
     }
     EXPECT_NE(text.find("[Label Font]\r\nFont Name=Arial\r\nBold=Yes\r\nItalic=No\r\nColor=255\r\n"),
               std::string::npos);
-    // The key of our own comes last in its section, after every key the older files know.
-    EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\n\r\n[Edit Font]"), std::string::npos);
+    // The keys of our own come after every key the older files know.
+    EXPECT_NE(text.find("Line Spacing=1\r\nLast PDF File=\r\nLast Export PNG File=\r\nLast Export SVG File=\r\n\r\n"
+                        "[Book]\r\nKeys Per Page=4\r\nPage Numbers=Yes\r\nContents Page=No\r\nFile Order=No\r\n"
+                        "Last Book File=\r\n\r\n[Edit Font]"),
+              std::string::npos);
+    EXPECT_NE(text.find("Int Key 12=0242\r\nAvoid Second Readings=Yes\r\n\r\n[Create]"), std::string::npos);
 }
 
 TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
@@ -188,6 +194,15 @@ TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
     EXPECT_EQ(readFile(dir / kSettingsFileName), old);
 }
 
+TEST_F(SettingsTest, AFailingSaveKeepsTheSettingsFileWhole)
+{
+    Settings changed = LoadSettings(dir.path());
+    changed.Misc.ShowTips = false;
+    test::expectEveryFaultKeepsOldOrNew(
+        {"settings", [&] { writeFile(dir / kSettingsFileName, "[Misc]\r\nWindow Size=640\r\n"); },
+         [&] { return test::writeOutcomeOf(SaveSettings(changed, dir.path())); }, dir / kSettingsFileName});
+}
+
 TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
 {
     Settings s = LoadSettings(dir.path());
@@ -196,12 +211,15 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     s.Html.SecondHeader = {"Week 3", true, true, false, 2};
     s.Html.WebTitle = "Caf\u00E9 puzzles";
     s.WordList.Generation.Integration = 0;
+    s.WordList.AvoidSecondReadings = false;
     s.Lexicon.IntKeys[0] = "0199";
     s.PageLayout.DefaultPage = 3;
     s.Reports.Print.AnswerKey = true;
     s.Reports.PixelFormat = 2;
     s.Reports.LastPdfFile = "/home/t/Puzzles/Farm é.pdf";
+    s.Exports.LastExportSvgFile = "/home/t/Puzzles/Farm.svg";
     s.EditFont = {"Liberation Serif", false, true, 0x00FF8000};
+    s.Book = {6, false, true, true, "/home/t/Puzzles/Term 1.pdf"};
     ASSERT_TRUE(SaveSettings(s, dir.path()));
     const Settings back = LoadSettings(dir.path());
     EXPECT_EQ(back.Misc.LastFiles, s.Misc.LastFiles);
@@ -211,14 +229,21 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_EQ(back.Html.SecondHeader.Font, 2);
     EXPECT_EQ(back.Html.WebTitle, s.Html.WebTitle);
     EXPECT_EQ(back.WordList.Generation.Integration, 0);
+    EXPECT_FALSE(back.WordList.AvoidSecondReadings);
     EXPECT_EQ(back.Lexicon.IntKeys[0], "0199");
     EXPECT_EQ(back.PageLayout.DefaultPage, 3);
     EXPECT_TRUE(back.Reports.Print.AnswerKey);
     EXPECT_EQ(back.Reports.PixelFormat, 2);
     EXPECT_EQ(back.Reports.LastPdfFile, s.Reports.LastPdfFile);
+    EXPECT_EQ(back.Exports.LastExportSvgFile, s.Exports.LastExportSvgFile);
     EXPECT_EQ(back.EditFont.FontName, "Liberation Serif");
     EXPECT_TRUE(back.EditFont.Italic);
     EXPECT_EQ(back.EditFont.Color, 0x00FF8000);
+    EXPECT_EQ(back.Book.KeysPerPage, 6);
+    EXPECT_FALSE(back.Book.PageNumbers);
+    EXPECT_TRUE(back.Book.ContentsPage);
+    EXPECT_TRUE(back.Book.FileOrder);
+    EXPECT_EQ(back.Book.LastBookFile, s.Book.LastBookFile);
     // A second save of unchanged settings writes the same text.
     const std::string first = readFile(dir / kSettingsFileName);
     ASSERT_TRUE(SaveSettings(back, dir.path()));

@@ -142,7 +142,10 @@ TEST_F(CreateCommandTest, RefusesWhatTheEditorRefusesWithItsMessages)
         {"--title '  ' --category Zoo", "No title specified.  Please correct."},
         {"--title Animals --category ' '", "No category specified.  Please correct."},
         {"--title Animals --category Zoo --attempts 0", "Attempts must be between 1 and 999.  Please correct."},
-        {"--title Animals --category Zoo --attempts ''", "Attempts must be between 1 and 999.  Please correct."},
+        {"--title Animals --category Zoo --attempts ''",
+         "--attempts: \"\" is not a number written in decimal digits\nRun with --help for more information."},
+        {"--title Animals --category Zoo --attempts 12x",
+         "--attempts: \"12x\" is not a number written in decimal digits\nRun with --help for more information."},
         {"--title Animals --category Zoo --size 4x3",
          "Word is greater than puzzle dimension size of 4 characters in \"horse:runs\"."},
         {"--title Animals --category Zoo --clues",
@@ -155,9 +158,6 @@ TEST_F(CreateCommandTest, RefusesWhatTheEditorRefusesWithItsMessages)
         EXPECT_EQ(result.err, test.message + "\n");
     }
     EXPECT_FALSE(std::filesystem::exists(collection));
-    // "12x" attempts count as 12.
-    writeFile(words, "horse\n");
-    EXPECT_EQ(create("--title Animals --category Zoo --attempts 12x --seed 1").status, 0);
 }
 
 TEST_F(CreateCommandTest, WordsThatDidNotFitNeedTheKeepFlag)
@@ -177,6 +177,25 @@ TEST_F(CreateCommandTest, WordsThatDidNotFitNeedTheKeepFlag)
     EXPECT_EQ(record[kPlaced + 5], 0);
     EXPECT_EQ(text(record, kWords + 5 * 31).size(), 5u);  // the excluded word behind WordCount
     EXPECT_EQ(record[kWords + 6 * 31], 0);
+}
+
+// Two one-letter words: any A or B among the fill letters reads one of them a second time.
+TEST_F(CreateCommandTest, SecondReadingsAreCountedAndAvoidedByTheSetting)
+{
+    writeFile(words, "a\nb\n");
+    const std::string options = "--title T --category C --size 6x6 --seed 4";
+    const auto avoided = create(options);
+    ASSERT_EQ(avoided.status, 0) << avoided.err;
+    EXPECT_EQ(json::parse(avoided.out)["secondReadings"], 0);
+    const std::string record = stored();
+    for (int cell = 0; cell < 2500; ++cell)
+        if (cell % 50 < 6 && cell / 50 < 6 && record[kLetters + cell] == ' ')
+            EXPECT_TRUE(record[kFillLetters + cell] != 'A' && record[kFillLetters + cell] != 'B') << cell;
+
+    writeFile(dir / "QMAZE3.INI", "[Create Options]\r\nAvoid Second Readings=No\r\n");
+    const auto old = create(options);
+    ASSERT_EQ(old.status, 0) << old.err;
+    EXPECT_GT(json::parse(old.out)["secondReadings"], 0);
 }
 
 TEST_F(CreateCommandTest, FileProblemsAndTheEmptyCollectionForm)

@@ -60,6 +60,16 @@ TEST_F(GenerateCommandTest, PrintsFourSlotsWithScoreFlagsAndRecord)
     EXPECT_EQ(slots("--clues --size 12x8 --attempts 3 --seed 12"), out);
 }
 
+// AA and A side by side without sharing a cell fill the row AAA: AA reads again across both.
+TEST_F(GenerateCommandTest, EachSlotCountsTheSecondReadingsOfItsBareGrid)
+{
+    writeFile(words, "aa\na\n");
+    const json out = slots("--size 3x1 --integration 0 --seed 5");
+    ASSERT_EQ(out[0]["Score"], 2);
+    EXPECT_EQ(out[0]["SecondReadings"], 1);
+    for (int slot = 1; slot < 4; ++slot) EXPECT_EQ(out[slot]["SecondReadings"], 0);  // empty slots
+}
+
 TEST_F(GenerateCommandTest, WithoutCluesTheWholeLineIsTheWord)
 {
     writeFile(words, "new york: city\n");

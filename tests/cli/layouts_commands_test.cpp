@@ -94,7 +94,8 @@ TEST_F(LayoutsCommandsTest, RefusalsGiveTheMessagesAndExitOne)
     };
     for (const Case& c :
          {Case{"export 1 " + quoted(dir / "x.PAG"), "No page layout selected."},
-          Case{"export -1 " + quoted(dir / "x.PAG"), "No page layout selected."},
+          Case{"export -1 " + quoted(dir / "x.PAG"),
+               "INDEX: \"-1\" is not a number written in decimal digits\nRun with --help for more information."},
           Case{"export 0 " + quoted(dir / "none" / "x.PAG"), "Page layout could not be exported."},
           Case{"import " + quoted(dir / "short.PAG"), "Page layout file is corrupt or incompatible.  Import aborted."},
           Case{"import " + quoted(dir / "shape.PAG"), "Page layout file is corrupt or incompatible.  Import aborted."},
@@ -169,6 +170,28 @@ TEST_F(LayoutsCommandsTest, DumpOfABrokenLayoutShowsTwentyObjectsAtMost)
     EXPECT_EQ(out["ObjectCount"], 20);
     ASSERT_EQ(out["Objects"].size(), 20u);
     EXPECT_EQ(out["Objects"][19]["Text"].get<std::string>().size(), 1001u);
+}
+
+TEST_F(LayoutsCommandsTest, ChangeRescalesTheObjectsAsTheDesignerDoesAndSavesOverTheRecord)
+{
+    test::ImageBuilder worksheet = layoutImage("Worksheet", "Letter", 8.5, 11, 408, 528, 1);
+    test::addObject(worksheet, 1, 1, 100, 10, 200, 22);
+    writeFile(layoutFile, letter + worksheet.str());
+    const auto result = layouts("change 1 --unit centimetres --zoom 2");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const json out = json::parse(result.out);
+    // 100 x 1.0583 = 105, then 105 x 1.5 = 157; 8.5 in is 21.59 cm.
+    EXPECT_EQ(out["Objects"][0]["Bounds"], json({157, 15, 316, 34}));
+    EXPECT_EQ(out["PageWidth"], 21.59);
+    EXPECT_EQ(out["Inches"], false);
+    EXPECT_EQ(out["Zoom"], 2);
+    EXPECT_EQ(out["PixelWidth"], 647);
+    const std::string stored = readFile(layoutFile);
+    ASSERT_EQ(stored.size(), 2 * test::kLayoutSize) << "the record was overwritten, not appended";
+    EXPECT_EQ(stored.substr(0, test::kLayoutSize), letter);
+
+    EXPECT_NE(layouts("change 1 --zoom 4").status, 0);
+    EXPECT_NE(layouts("change 5 --paper A4").status, 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -72,6 +73,24 @@ TEST_F(CollectionFileTest, CategoriesInFirstAppearanceOrderAndCaseSensitive)
     EXPECT_EQ(list.PuzzleEntries[3].tag, 65536u * 2 + 3);
     EXPECT_EQ(list.PuzzleEntries[3].recordIndex(), 3);
     EXPECT_EQ(list.PuzzleEntries[3].categoryPosition(), 2);
+}
+
+// A file grown past 65,536 records elsewhere: the tag wraps, the entry keeps the real index.
+TEST_F(CollectionFileTest, ListingPastTheTagLimitKeepsTrueIndexes)
+{
+    writeFile(path, "");
+    std::filesystem::resize_file(path, 65536 * kRecord);  // sparse: zero bytes read as empty texts
+    {
+        std::ofstream tail(path, std::ios::binary | std::ios::app);
+        tail << puzzleImage("Late", "Last").str();
+    }
+    const PuzzleList list = collection.ListPuzzles();
+    ASSERT_EQ(list.PuzzleEntries.size(), 65537u);
+    const PuzzleEntry& last = list.PuzzleEntries.back();
+    EXPECT_EQ(last.title, "Last");
+    EXPECT_EQ(last.recordIndex(), 65536);
+    EXPECT_EQ(list.CategoryNames[last.categoryPosition()], "Late");
+    EXPECT_EQ(last.tag, 65536u * 1 + 0);
 }
 
 TEST_F(CollectionFileTest, IncompleteLastRecordIsNeverRead)

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,19 @@ TEST(BinaryFile, ADirectoryIsNotAFile)
     auto file = BinaryFile::open(dir.path(), BinaryFile::Mode::ReadOnly);
     ASSERT_FALSE(file);
     EXPECT_EQ(file.failure().kind, FailureKind::CannotOpen);
+}
+
+// A pipe named where a file belongs is refused at once: waiting for a writer would hang.
+TEST(BinaryFile, APipeIsNotAFileAndDoesNotHang)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "PIPE.QZ3").c_str(), 0600), 0);
+    for (const auto mode : {BinaryFile::Mode::ReadOnly, BinaryFile::Mode::ReadWrite}) {
+        auto file = BinaryFile::open(dir / "PIPE.QZ3", mode);
+        ASSERT_FALSE(file);
+        EXPECT_EQ(file.failure().kind, FailureKind::CannotOpen);
+        EXPECT_EQ(file.failure().reason, "not a regular file");
+    }
 }
 
 TEST(BinaryFile, ShortReadIsAnInputOutputFailure)

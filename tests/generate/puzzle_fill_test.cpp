@@ -118,7 +118,7 @@ TEST(RandomFill, AFillThatSpellsAScreenedWordIsRedrawn)
     auto record = gridRecord({"C..", "###"});
     // First fill "CQQ" spells qq; the second "CAA" passes.
     ScriptedRandom random({16, 16, 0});
-    const ScreenedFill fill = fillRandomlyAndScreen(*record, screenOf({"qq"}), random);
+    const ScreenedFill fill = fillRandomlyAndScreen(*record, screenOf({"qq"}), random, false);
     EXPECT_TRUE(fill.passed);
     EXPECT_EQ(fill.fills, 2);
     EXPECT_EQ(fillText(*record), "-AA|---");
@@ -135,7 +135,7 @@ TEST(RandomFill, StopsAtTheBoundWhenEveryFillFails)
 {
     auto record = gridRecord({".."});
     ScriptedRandom random({0});
-    const ScreenedFill fill = fillRandomlyAndScreen(*record, screenOf({"a"}), random);
+    const ScreenedFill fill = fillRandomlyAndScreen(*record, screenOf({"a"}), random, false);
     EXPECT_FALSE(fill.passed);
     EXPECT_EQ(fill.fills, kRandomFillLimit);
     EXPECT_EQ(random.draws(), static_cast<std::size_t>(2 * kRandomFillLimit));
@@ -150,7 +150,7 @@ TEST(FillFreeCells, PhraseAfterItsChecksOrScreenedRandomLetters)
     EXPECT_EQ(currentPhrase(*record), "DEFGH");  // a random fill shows as the current text
 
     auto fill = [&](bool usePhrase, std::string_view typed, RandomSource& source, const BadWordList& badWords = {}) {
-        return fillFreeCells(*record, usePhrase, typed, PhraseSource::PhraseDialog, badWords, source);
+        return fillFreeCells(*record, usePhrase, typed, PhraseSource::PhraseDialog, badWords, source, false);
     };
     EXPECT_EQ(fill(true, "ab cd", random).check.message, "Spaces were used in the hidden phrase.  Please correct.");
     EXPECT_EQ(fill(true, "abc", random).check.message,

@@ -4,6 +4,7 @@
 #include "generate/word_export.h"
 #include "generate/word_file.h"
 #include "generate/word_import.h"
+#include "support/file_fault_sweep.h"
 #include "support/temp_dir.h"
 
 namespace qm {
@@ -176,6 +177,17 @@ TEST(WordExport, WritesWindows1252LinesEndedByCrLf)
 
     const CommandOutcome refused = writeExportFile(dir / "missing" / "words.txt", {"x"});
     EXPECT_EQ(refused.refusal.message, "Unable to create export file.");
+}
+
+TEST(WordExport, AFailingWriteKeepsTheFileItWouldReplace)
+{
+    TempDir dir;
+    const auto path = dir / "words.txt";
+    test::expectEveryFaultKeepsOldOrNew({"words", [&] { writeFile(path, "last week's words\r\n"); },
+                                         [&] {
+                                             return test::writeOutcomeOf(writeExportFile(path, {"OWL", "EMU"}));
+                                         },
+                                         path});
 }
 
 TEST(WordTextTransfer, ExportedWordsAndCluesReadBackUnchanged)

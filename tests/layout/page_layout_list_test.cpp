@@ -146,7 +146,8 @@ TEST_F(PageLayoutListTest, ImportRefusesBrokenFilesWithTheirMessages)
     for (const std::string& broken : {std::string("PAG1.0short"), "XYZ1.0" + letterLayout("X"), std::string("PA")}) {
         writeFile(exchange, broken);
         const CommandOutcome outcome = list.ImportLayout(exchange);
-        EXPECT_EQ(outcome.refusal.message, std::string("Page layout file is corrupt or incompatible.  Import aborted."));
+        EXPECT_EQ(outcome.refusal.message,
+                  std::string("Page layout file is corrupt or incompatible.  Import aborted."));
         EXPECT_EQ(outcome.refusal.caption, std::string("Error"));
     }
     EXPECT_EQ(list.ImportLayout(dir / "none.PAG").refusal.message, std::string("Page layout could not be imported."));

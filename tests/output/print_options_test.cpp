@@ -43,11 +43,11 @@ TEST(PrintOptions, TheLayoutSetsColumnsLowerCaseAndGrid)
     };
     for (const Case& c : cases) {
         auto record = pageRecord();
-        for (const ObjectSpec& spec : c.objects) {
-            PageObject& object = addObject(*record, spec.kind, {0, 0, 100, 100});
-            object.LowerCase = spec.lowerCase;
-            object.Transparent = spec.useGrid;
-            object.Columns = static_cast<std::int16_t>(spec.columns);
+        for (const ObjectSpec& wanted : c.objects) {
+            PageObject& object = addObject(*record, wanted.kind, {0, 0, 100, 100});
+            object.LowerCase = wanted.lowerCase;
+            object.Transparent = wanted.useGrid;
+            object.Columns = static_cast<std::int16_t>(wanted.columns);
         }
         record->Layout.ObjectCount = static_cast<std::int16_t>(c.objectCount);
         PrintOptions options;

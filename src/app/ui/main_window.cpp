@@ -11,12 +11,12 @@
 #include <QSignalBlocker>
 #include <QToolBar>
 
-#include "app/ui/background_area.h"
 #include "app/collection_naming.h"
-#include "app/ui/help_viewer.h"
-#include "app/ui/program_icons.h"
 #include "app/recent_files.h"
 #include "app/screen_size.h"
+#include "app/ui/background_area.h"
+#include "app/ui/help_viewer.h"
+#include "app/ui/program_icons.h"
 #include "common/gui/qt_text.h"
 
 namespace qm {

@@ -13,13 +13,13 @@
 #include <QPointer>
 #include <QSize>
 
-#include "app/collection_lists.h"
-#include "app/ui/main_window_links.h"
 #include "app/settings.h"
+#include "app/ui/main_window_links.h"
+#include "collection/collection_file.h"
+#include "collection/collection_lists.h"
+#include "collection/working_copy.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "collection/collection_file.h"
-#include "collection/working_copy.h"
 #include "layout/shape_record.h"
 
 class QAction;
@@ -56,6 +56,7 @@ struct MainWindowActions {
     QAction* importPuzzles = nullptr;
     QAction* exportPuzzles = nullptr;
     QAction* printPuzzle = nullptr;
+    QAction* pdfBook = nullptr;
     QAction* printerSetup = nullptr;
     QAction* exit = nullptr;
     QAction* recentSeparator = nullptr;

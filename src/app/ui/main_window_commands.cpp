@@ -4,11 +4,11 @@
 #include <QListWidget>
 #include <QToolBar>
 
+#include "app/screen_size.h"
 #include "app/ui/about_box.h"
 #include "app/ui/background_area.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
-#include "app/screen_size.h"
 #include "collection/working_copy.h"
 #include "common/gui/qt_text.h"
 #include "common/text_rules.h"
@@ -147,11 +147,18 @@ void TMainWin::deletePuzzle()
     }
     const QString question = "Are you sure you want to delete " + toQString(selected->title) + "?";
     if (!dialogs().askYesNo("Delete", question)) return;
-    if (const Status deleted = CollectionFile(collectionPath()).DeletePuzzle(selected->recordIndex); !deleted) {
+    const std::string category = m_categories[static_cast<std::size_t>(m_currentCategory)].name;
+    const Status deleted =
+        CollectionFile(collectionPath()).DeleteListedPuzzle(selected->recordIndex, selected->title, category);
+    if (!deleted && deleted.failure().kind == FailureKind::ChangedElsewhere) {
+        dialogs().error(kChangedByAnotherProgram);
+        ListPuzzles();
+        return;
+    }
+    if (!deleted) {
         dialogs().reportIoFailure(deleted.failure());
         return;
     }
-    const std::string category = m_categories[static_cast<std::size_t>(m_currentCategory)].name;
     m_workingCopy.reselect = reselectAfterDelete(category, m_puzzles, m_puzzleList->currentRow());
     ListPuzzles();
 }

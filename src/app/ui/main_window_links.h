@@ -34,6 +34,7 @@ struct MainWindowLinks {
     std::function<void(TMainWin&)> puzzleShapes;  // the shape list
     std::function<void(TMainWin&)> importPuzzles;
     std::function<void(TMainWin&)> exportPuzzles;
+    std::function<void(TMainWin&)> pdfBook;  // the whole collection as one PDF book
     std::function<void(TMainWin&)> jpegCompression;
     std::function<void(TMainWin&)> internationalCharacters;
     std::function<void(TMainWin&, DictionaryList list)> dictionaryMaintenance;

@@ -3,10 +3,10 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "app/screen_size.h"
 #include "app/ui/background_area.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_icons.h"
-#include "app/screen_size.h"
 
 namespace qm {
 namespace {
@@ -61,6 +61,7 @@ void TMainWin::buildMenus()
     file->addSeparator();
     a.printPuzzle = addItem(file, "&Print Puzzle", QKeySequence("Ctrl+P"));
     a.printerSetup = addItem(file, "Printer &Setup", QKeySequence("Ctrl+S"));
+    a.pdfBook = addLinkedItem(file, "Save Collection as PDF &Book...", links.pdfBook);
     file->addSeparator();
     a.exit = addItem(file, "E&xit", QKeySequence("Ctrl+X"));
     a.recentSeparator = file->addSeparator();
@@ -79,6 +80,7 @@ void TMainWin::buildMenus()
     runLink(a.exportPuzzles, links.exportPuzzles);
     run(a.printPuzzle, &TMainWin::printPuzzle);
     run(a.printerSetup, &TMainWin::printerSetup);
+    runLink(a.pdfBook, links.pdfBook);
     run(a.exit, &TMainWin::exitProgram);
 
     QMenu* edit = menuBar()->addMenu("&Edit");

@@ -1,17 +1,24 @@
 #include <QListWidget>
 
+#include "app/ui/lexicon_links.h"
 #include "app/ui/main_window.h"
 #include "app/ui/main_window_links.h"
+#include "book/ui/pdf_book_command.h"
+#include "collection/sample_puzzle.h"
 #include "collection/ui/old_data_conversion_offer.h"
 #include "collection/ui/puzzle_transfer_commands.h"
 #include "common/gui/qt_text.h"
+#include "common/ui/command_outcome_report.h"
 #include "generate/ui/word_list_window.h"
 #include "layout/default_page_layout.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/shape_list_window.h"
 #include "output/gui/qt_text_metrics.h"
+#include "output/print_options.h"
+#include "output/ui/preview_window.h"
 #include "output/ui/print_options_window.h"
 #include "output/ui/qt_page_printing.h"
+#include "output/ui/report_status_window.h"
 
 namespace qm {
 namespace {
@@ -64,6 +71,28 @@ void linkPuzzleTransfer(MainWindowLinks& links)
     };
 }
 
+// The page of a sample puzzle on a layout not yet saved, with the print options as the user left
+// them but for those the layout sets, as the print options would show it.
+void previewLayout(TMainWin& window, QWidget* parent, const PageLayoutRecord& layout)
+{
+    const std::unique_ptr<PuzzleRecord> puzzle = samplePuzzle(window.collectionPath(), window.programDirectory());
+    if (!puzzle) {
+        showRefusal(window.dialogs(), NoSamplePuzzle);
+        return;
+    }
+    puzzle->Layout = layout;
+    Settings& settings = window.settings();
+    PrintOptions options = settings.Reports.Print;
+    ApplyLayoutOptions(options, puzzle->Layout);
+    const QtTextMetrics metrics;
+    RunRandom random;
+    const ReportJob job{*puzzle, options, metrics, random.source()};
+    QtPagePrinting printing(window.printer());
+    PreviewContext preview{window.dialogs(), window.uiStyle(), settings.Reports, settings.Html,
+                           settings.Exports, printing,         *puzzle};
+    previewReport(parent, preview, job);
+}
+
 }  // namespace
 
 MainWindowLinks programLinks()
@@ -75,17 +104,31 @@ MainWindowLinks programLinks()
         runShapeList(&window, context);
     };
     links.pageLayouts = [](TMainWin& window) {
-        PageLayoutListContext context{window.dialogs(), window.uiStyle(), window.settings().PageLayout,
-                                      window.programDirectory(), window.collectionPath()};
+        PageLayoutListContext context{
+            window.dialogs(),
+            window.uiStyle(),
+            window.settings().PageLayout,
+            window.programDirectory(),
+            window.collectionPath(),
+            [&window](const QString& keyword) { window.showHelpTopic(keyword); },
+            [&window](QWidget* parent, const PageLayoutRecord& layout) { previewLayout(window, parent, layout); }};
         runPageLayoutList(&window, context, PageListMode::Manage);
     };
+    const auto lexicon = std::make_shared<ProgramLexicon>();
+    linkLexicon(links, lexicon);
     // The four candidate slots of the generator live as long as the main window's links.
-    links.editPuzzle = [candidates = std::make_shared<Candidates>()](TMainWin& window, const QString& caption) {
+    links.editPuzzle = [candidates = std::make_shared<Candidates>(), lexicon](TMainWin& window,
+                                                                              const QString& caption) {
         Settings& settings = window.settings();
+        LexiconTools lexiconTools = lexicon->tools(window);
         WordListContext context{
             window.dialogs(),          window.uiStyle(),        settings.WordList,       settings.Shapes,
             settings.PageLayout,       window.workingCopy(),    window.currentShape(),   *candidates,
             window.programDirectory(), window.collectionPath(), listedCategories(window)};
+        context.lexicon = &lexiconTools;
+        context.previewLayout = [&window](QWidget* parent, const PageLayoutRecord& layout) {
+            previewLayout(window, parent, layout);
+        };
         // The store left a reselect request: the new listing selects the stored puzzle.
         if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
     };
@@ -96,6 +139,8 @@ MainWindowLinks programLinks()
         PrintOptionsContext context{window.dialogs(),
                                     window.uiStyle(),
                                     settings.Reports,
+                                    settings.Html,
+                                    settings.Exports,
                                     settings.PageLayout,
                                     window.programDirectory(),
                                     window.collectionPath(),
@@ -106,7 +151,14 @@ MainWindowLinks programLinks()
         runPrintOptions(&window, context, std::move(puzzle));
     };
     linkPuzzleTransfer(links);
-    // The exports, spelling, thesaurus and tips connect here as they are built.
+    links.pdfBook = [](TMainWin& window) {
+        Settings& settings = window.settings();
+        const QtTextMetrics metrics;
+        PdfBookContext context{window.dialogs(),       window.uiStyle(),        settings.Book,
+                               settings.Reports.Print, window.collectionPath(), metrics};
+        SaveCollectionAsPdfBook(&window, context);
+    };
+    // The exports and tips connect here as they are built.
     return links;
 }
 

@@ -1,13 +1,24 @@
-// The page drawing of the render command on Qt Gui, on the offscreen platform: a command-line
+// The page drawing of the render and export commands on Qt Gui, on the offscreen platform: a command-line
 // tool never needs a display.
+#include <cstdio>
+
 #include <QGuiApplication>
 
 #include "cli/page_drawing.h"
+#include "output/gui/page_exports.h"
 #include "output/gui/page_writers.h"
+#include "output/gui/pdf_document_writer.h"
 #include "output/gui/qt_text_metrics.h"
 
 namespace qm::cli {
 namespace {
+
+// The tool's stderr carries its own messages, which scripts read; Qt's notes about the session
+// (such as a missing XDG_RUNTIME_DIR) would mix into them, so only its critical messages pass.
+void keepOnlyCriticalQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
 
 class QtPageDrawing final : public PageDrawing {
 public:
@@ -16,9 +27,21 @@ public:
     {
         return writePagePdf(page, path);
     }
-    Status writePng(const PageFile& page, int widthPixels, const std::filesystem::path& path) const override
+    Result<std::unique_ptr<PageDocument>> startPdf(const std::filesystem::path& path) const override
     {
-        return writePagePng(page, widthPixels, path);
+        auto document = PdfDocumentWriter::create(path);
+        if (!document) return document.failure();
+        return std::unique_ptr<PageDocument>(std::move(*document));
+    }
+    CommandOutcome exportPage(const PageFile& page, PageFormat format, const PictureSettings& picture,
+                              const std::filesystem::path& path) const override
+    {
+        return ExportPage(page, format, picture, path);
+    }
+    CommandOutcome exportHtml(const PageFile& page, const HtmlSettings& html, const PictureSettings& picture,
+                              const std::filesystem::path& path) const override
+    {
+        return ExportHtmlPage(page, html, picture, path);
     }
 
 private:
@@ -34,6 +57,10 @@ private:
 
 }  // namespace
 
-std::unique_ptr<PageDrawing> openPageDrawing() { return std::make_unique<QtPageDrawing>(); }
+std::unique_ptr<PageDrawing> openPageDrawing()
+{
+    qInstallMessageHandler(keepOnlyCriticalQtMessages);
+    return std::make_unique<QtPageDrawing>();
+}
 
 }  // namespace qm::cli

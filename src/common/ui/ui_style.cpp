@@ -19,8 +19,8 @@
 #include <QTableView>
 #include <QTextEdit>
 
-#include "common/user_font_settings.h"
 #include "common/gui/qt_color.h"
+#include "common/user_font_settings.h"
 
 namespace qm {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include "common/ui/ui_style.h"
 #include "collection/puzzle_record.h"
+#include "common/ui/ui_style.h"
 
 namespace qm {
 

@@ -1,6 +1,5 @@
 #include "generate/ui/change_phrase_dialog.h"
 
-
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,8 +89,10 @@ void TChangeThePhrase::OkClick()
     // The fill of the chooser: a phrase after its checks, or screened random letters.
     const bool usePhrase = m_includeHidden->isChecked() && phraseAllowed(m_freeCells);
     RunRandom random(m_random);
+    // The words in the editor may have changed since the grid was made, so their placements are
+    // no guide to second readings here: only the screen redraws.
     const FreeCellsFill fill = fillFreeCells(*m_copy, usePhrase, toRecordText(m_hiddenPhrase->text()),
-                                             PhraseSource::PhraseDialog, m_badWords, random.source());
+                                             PhraseSource::PhraseDialog, m_badWords, random.source(), false);
     if (!fill.check.passed) {
         showRefusal(m_dialogs, fill.check);
         if (fill.check.focus == FormField::HiddenPhrase) m_hiddenPhrase->setFocus();

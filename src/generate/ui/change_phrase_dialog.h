@@ -5,9 +5,9 @@
 
 #include <memory>
 
+#include "collection/puzzle_record.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "collection/puzzle_record.h"
 #include "generate/bad_word_list.h"
 #include "generate/random_source.h"
 

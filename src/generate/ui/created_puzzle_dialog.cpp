@@ -11,12 +11,12 @@
 #include <QPushButton>
 
 #include "common/gui/qt_text.h"
-#include "generate/ui/blow_it_up_dialog.h"
-#include "generate/candidate_choice.h"
-#include "generate/ui/candidate_image_widget.h"
-#include "generate/chosen_puzzle_save.h"
 #include "common/ui/command_outcome_report.h"
+#include "generate/candidate_choice.h"
+#include "generate/chosen_puzzle_save.h"
 #include "generate/puzzle_fill.h"
+#include "generate/ui/blow_it_up_dialog.h"
+#include "generate/ui/candidate_image_widget.h"
 
 namespace qm {
 namespace {
@@ -230,6 +230,7 @@ void TCreatedPuzzle::SaveClick()
     choice.includeHidden = m_includeHidden->isChecked();
     choice.phrase = toRecordText(m_hiddenPhrase->text());
     choice.typedWordCount = m_typedWordCount;
+    choice.avoidSecondReadings = m_context.avoidSecondReadings;
 
     RunRandom random(m_context.random);
     CollectionFile collection(m_context.collectionPath);
@@ -239,6 +240,9 @@ void TCreatedPuzzle::SaveClick()
     switch (outcome.end) {
     case SaveOutcome::End::Stored:
         m_storedIndex = outcome.recordIndex;
+        if (outcome.secondReadingsLeft)
+            m_context.dialogs.message(kNoticeCaption, toQString(secondReadingsNotice(outcome.secondReadings)),
+                                      MessageButton::Ok, MessageIcon::Information);
         accept();
         return;
     case SaveOutcome::End::Refused:

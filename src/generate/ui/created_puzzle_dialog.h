@@ -8,9 +8,9 @@
 #include <functional>
 #include <optional>
 
+#include "collection/working_copy.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "collection/working_copy.h"
 #include "generate/bad_word_list.h"
 #include "generate/candidates.h"
 #include "generate/random_source.h"
@@ -32,8 +32,9 @@ struct CreatedPuzzleContext {
     const Candidates& candidates;
     WorkingCopy& working;  // its WordCount still counts the words typed in the editor
     std::filesystem::path collectionPath;
-    const BadWordList& badWords;        // as read from the program directory for this run
-    RandomSource* random = nullptr;  // the fill letters; null: seeded from the clock
+    const BadWordList& badWords;      // as read from the program directory for this run
+    RandomSource* random = nullptr;   // the fill letters; null: seeded from the clock
+    bool avoidSecondReadings = true;  // the setting "Avoid Second Readings"
 };
 
 class TCreatedPuzzle : public StyledDialog {

@@ -113,6 +113,7 @@ TWordList::TWordList(WordListContext& context, const QString& caption, QWidget* 
     setFont(font);
     setFixedSize(kDesignClientSize);
     buildControls();
+    addInternationalKeys();
     fillFromRecord();
     applyMode();
 }
@@ -162,7 +163,8 @@ void TWordList::buildControls()
     buildOptionsPage(*m_pages[1]);
     showPage(0);
 
-    m_intCharButton = addButton("International Characters", "IntCharButton", this, {8, 412, 160, 25}, nullptr);
+    m_intCharButton =
+        addButton("International Characters", "IntCharButton", this, {8, 412, 160, 25}, &TWordList::IntCharButtonClick);
     m_createIt = addButton("&Create", "CreateIt", this, {340, 412, 90, 25}, &TWordList::CreateItClick);
     m_saveButton = addButton("Sa&ve", "SaveButton", this, {436, 412, 90, 25}, &TWordList::SaveClick);
     m_cancel = addButton("E&xit", "Cancel", this, {532, 412, 90, 25}, &TWordList::CancelClick);
@@ -198,8 +200,8 @@ void TWordList::buildWordsPage(QWidget& page)
     const GridButton buttons[] = {
         {"De&lete", "DeleteClue", &TWordList::m_deleteClue, &TWordList::DeleteClueClick},
         {"Delete &All", "DeleteAllClue", &TWordList::m_deleteAllClue, &TWordList::DeleteAllClueClick},
-        {"&Spell Check", "SpellClue", &TWordList::m_spellClue, nullptr},
-        {"&Thesaurus", "Thes", &TWordList::m_thes, nullptr},
+        {"&Spell Check", "SpellClue", &TWordList::m_spellClue, &TWordList::SpellClueClick},
+        {"&Thesaurus", "Thes", &TWordList::m_thes, &TWordList::ThesClick},
         {"&Import", "ImportClue", &TWordList::m_importClue, &TWordList::ImportClueClick},
         {"&Export", "ExportClue", &TWordList::m_exportClue, &TWordList::ExportClueClick},
         {"P&hrase", "ChangePhrase", &TWordList::m_changePhrase, &TWordList::ChangePhraseClick},
@@ -341,8 +343,9 @@ void TWordList::refreshLayoutPanel()
 
 void TWordList::ChangeLayoutClick()
 {
-    PageLayoutListContext context{m_context.dialogs, m_context.style, m_context.pageLayoutSettings,
-                                  m_context.programDirectory, m_context.collectionPath};
+    PageLayoutListContext context{m_context.dialogs,          m_context.style,          m_context.pageLayoutSettings,
+                                  m_context.programDirectory, m_context.collectionPath, {},
+                                  m_context.previewLayout};
     if (runPageLayoutList(this, context, PageListMode::PuzzleLayout, &m_context.working.record->Layout))
         refreshLayoutPanel();
 }
@@ -363,17 +366,16 @@ void TWordList::applyMode()
                                                                 m_importClue, m_deleteClue, m_deleteAllClue})
             control->setEnabled(false);
     }
-    // The spelling checker, the thesaurus and the international characters are not part of this
-    // program yet.
-    m_intCharButton->setEnabled(false);
     refreshLexiconButtons();
 }
 
 void TWordList::refreshLexiconButtons()
 {
     const bool clues = m_useClues->isChecked();
-    m_spellClue->setEnabled(m_context.spellingAvailable && (clues || !m_modify));
-    m_thes->setEnabled(m_context.thesaurusAvailable && clues);
+    const bool lexicon = m_context.lexicon != nullptr;
+    m_spellClue->setEnabled(lexicon && (clues || !m_modify));
+    m_thes->setEnabled(lexicon && clues);
+    m_intCharButton->setEnabled(lexicon);
 }
 
 QRect TWordList::placed(QRect design) const

@@ -19,7 +19,9 @@
 #include "generate/candidates.h"
 #include "generate/direction.h"
 #include "generate/random_source.h"
+#include "generate/ui/word_list_lexicon.h"
 #include "generate/word_list_form.h"
+#include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/shape_list_panel.h"
 
 class QCheckBox;
@@ -50,8 +52,8 @@ struct WordListContext {
     std::filesystem::path collectionPath;
     std::vector<std::string> categories;  // the main window's category list, record text
     RandomSource* random = nullptr;       // generation and fill letters; null: seeded from the clock
-    bool spellingAvailable = false;
-    bool thesaurusAvailable = false;
+    WordListLexicon* lexicon = nullptr;   // spelling, thesaurus, international keys; null: none
+    LayoutPreview previewLayout = {};     // the designer's Preview; may be empty
 };
 
 class TWordList : public StyledDialog {
@@ -85,6 +87,12 @@ public:
     void directionClicked(Direction direction, bool allowed);
     void speedButtonClicked(Direction direction);
     void showPage(int page);  // 0: words and clues, 1: shape, layout and options
+    // The spelling checker, the thesaurus and the international characters.
+    void SpellClueClick();
+    void ThesClick();  // for the grid row of the cursor; its clue takes the accepted synonym
+    void IntCharButtonClick();
+    // F1..F12: types the key's character into the control that has the focus.
+    void typeInternationalCharacter(int key);
 
     WordsCluesGrid* grid() const { return m_grid; }
     ShapeListPanel& shapePanel() { return *m_shapePanel; }
@@ -108,6 +116,7 @@ private:
     void placeForClues(bool useClues);
     QRect placed(QRect design) const;
     void refreshLexiconButtons();
+    void addInternationalKeys();
     void storeSettings();
     // Shows the refusal and puts the focus where it points.
     void refuse(const FormCheck& check);

@@ -110,8 +110,9 @@ void TWordList::CreateItClick()
     runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation, m_badWords,
                   m_context.candidates, m_context.random);
 
-    CreatedPuzzleContext chooser{m_context.dialogs,        m_context.style, m_context.candidates, m_context.working,
-                                 m_context.collectionPath, m_badWords,      m_context.random};
+    CreatedPuzzleContext chooser{
+        m_context.dialogs,        m_context.style, m_context.candidates, m_context.working,
+        m_context.collectionPath, m_badWords,      m_context.random,     m_context.settings.AvoidSecondReadings};
     if (const auto stored = runCreatedPuzzle(this, chooser)) {
         m_storedIndex = stored;
         closeForm();

@@ -4,15 +4,13 @@
 #include <optional>
 
 #include "collection/page_layout_record.h"
+#include "layout/page_designer.h"
 
 class QWidget;
 
 namespace qm {
 
 struct PageLayoutListContext;
-
-// LayoutEditMode.
-enum class LayoutEditMode { New = 1, Modify = 2, Copy = 3 };
 
 struct PageLayoutEditRequest {
     LayoutEditMode mode = LayoutEditMode::New;

@@ -4,12 +4,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
-#include "layout/layout_settings.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "layout/ui/page_layout_designer.h"
+#include "layout/layout_settings.h"
 #include "layout/page_layout_list.h"
+#include "layout/ui/page_layout_designer.h"
 
 class QListWidget;
 class QPushButton;
@@ -19,12 +20,17 @@ namespace qm {
 class PageThumbnailWidget;
 
 // What the layout list works with; the caller owns all of it.
+// Shows the page of a sample puzzle on a layout in the designer, before it is saved.
+using LayoutPreview = std::function<void(QWidget* parent, const PageLayoutRecord& layout)>;
+
 struct PageLayoutListContext {
     UserDialogs& dialogs;
     const UiStyle& style;
-    PageLayoutSettings& settings;            // the default layout, the last import and export files
-    std::filesystem::path programDirectory;  // holds the layout file
-    std::filesystem::path collectionPath;    // the open collection, for Extract; may be empty
+    PageLayoutSettings& settings;                          // the default layout, the last import and export files
+    std::filesystem::path programDirectory;                // holds the layout file
+    std::filesystem::path collectionPath;                  // the open collection, for Extract; may be empty
+    std::function<void(const QString& keyword)> showHelp;  // the help at a keyword; may be empty
+    LayoutPreview previewLayout = {};                      // may be empty: the designer then offers no preview
 };
 
 // LayoutListMode: what Select does.

@@ -1,7 +1,5 @@
 #include "layout/ui/shape_editor_dialog.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,8 +7,9 @@
 #include <QStyle>
 
 #include "common/gui/qt_text.h"
-#include "layout/ui/shape_grid_widget.h"
 #include "common/ui/command_outcome_report.h"
+#include "common/ui/field_focus_out.h"
+#include "layout/ui/shape_grid_widget.h"
 
 namespace qm {
 namespace {
@@ -212,15 +211,9 @@ bool TDoShapes::CheckHeight()
 
 bool TDoShapes::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && !m_checkingField) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Leaving for another window (a message box) or for Cancel is no reason to check, and
-        // Save checks both fields itself.
-        const QWidget* next = QApplication::focusWidget();
-        const bool leavesField = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                                 next != m_cancelButton && next != m_saveButton;
-        if (leavesField && watched == m_widthEdit) CheckWidth();
-        if (leavesField && watched == m_heightEdit) CheckHeight();
+    if (!m_checkingField && leavesFieldForCheck(*event, {m_cancelButton, m_saveButton})) {
+        if (watched == m_widthEdit) CheckWidth();
+        if (watched == m_heightEdit) CheckHeight();
     }
     return StyledDialog::eventFilter(watched, event);
 }

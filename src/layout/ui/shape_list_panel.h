@@ -8,9 +8,9 @@
 
 #include <QObject>
 
-#include "layout/layout_settings.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
+#include "layout/layout_settings.h"
 #include "layout/shape_editor.h"
 #include "layout/shape_list.h"
 

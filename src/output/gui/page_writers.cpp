@@ -4,52 +4,50 @@
 #include <cmath>
 
 #include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
+#include <QSvgGenerator>
 
 #include "common/binary_file.h"
+#include "output/export_messages.h"
 #include "output/gui/page_painter.h"
+#include "output/gui/pdf_document_writer.h"
+#include "output/jpeg_writer.h"
 
 namespace qm {
 namespace {
 
-// Device pixels per inch of the PDF: coordinates are written to a 1200th of an inch.
-constexpr int kPdfResolution = 1200;
 constexpr double kMetresPerInch = 0.0254;
 // A gigabyte of RGB32: a picture beyond it is refused rather than asked of the memory.
 constexpr double kMostPicturePixels = 1 << 28;
-
-QPageLayout pdfPageLayout(const PageFile& page)
-{
-    const PaperSize upright = orientedPaperSize(page.size, page.orientation);  // turning twice undoes it
-    const QPageSize sheet(QSizeF(upright.width, upright.height), QPageSize::Inch, QString(), QPageSize::ExactMatch);
-    const auto orientation = page.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
-    return QPageLayout(sheet, orientation, QMarginsF());
-}
 
 Status writeBytes(const QByteArray& bytes, const std::filesystem::path& path)
 {
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-}  // namespace
+Failure tooLarge(const std::filesystem::path& path)
+{
+    return Failure{FailureKind::Io, path, "the picture is too large to be held in memory"};
+}
 
-Status writePagePdf(const PageFile& page, const std::filesystem::path& path)
+// The picture in one of Qt's image formats ("PNG", "BMP").
+Status writeEncoded(const QImage& image, const char* format, const std::filesystem::path& path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator("Quillmaze 98");
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(pdfPageLayout(page));
-        QPainter painter(&writer);
-        if (!painter.isActive()) return Failure{FailureKind::Io, path, "the PDF page could not be started"};
-        paintPage(painter, page, kPdfResolution);
-    }
+    if (!image.save(&buffer, format))
+        return Failure{FailureKind::Io, path, std::string("the picture could not be encoded as ") + format};
     return writeBytes(bytes, path);
+}
+
+}  // namespace
+
+Status writePagePdf(const PageFile& page, const std::filesystem::path& path)
+{
+    auto document = PdfDocumentWriter::create(path);
+    if (!document) return document.failure();
+    if (Status added = (*document)->addPage(page); !added) return added;
+    return (*document)->finish();
 }
 
 QImage pageImage(const PageFile& page, int widthPixels)
@@ -72,11 +70,48 @@ QImage pageImage(const PageFile& page, int widthPixels)
 Status writePagePng(const PageFile& page, int widthPixels, const std::filesystem::path& path)
 {
     const QImage image = pageImage(page, widthPixels);
-    if (image.isNull()) return Failure{FailureKind::Io, path, "the picture is too large to be held in memory"};
+    if (image.isNull()) return tooLarge(path);
+    return writeEncoded(image, "PNG", path);
+}
+
+Status writePageBmp(const PageFile& page, int widthPixels, BitmapColors colors, const std::filesystem::path& path)
+{
+    const QImage image = pageImage(page, widthPixels);
+    if (image.isNull()) return tooLarge(path);
+    // Qt writes 24 bits a pixel for RGB888 and 8 for an indexed picture.
+    const QImage bitmap = colors == BitmapColors::Millions
+                              ? image.convertToFormat(QImage::Format_RGB888)
+                              : image.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+    return writeEncoded(bitmap, "BMP", path);
+}
+
+CommandOutcome writePageJpeg(const PageFile& page, int widthPixels, int quality, const std::filesystem::path& path)
+{
+    const QImage image = pageImage(page, widthPixels).convertToFormat(QImage::Format_RGB888);
+    if (image.isNull()) return CommandOutcome::failed(tooLarge(path));
+    const RgbRows rows{image.width(), image.height(), static_cast<std::size_t>(image.bytesPerLine()),
+                       std::span(image.constBits(), static_cast<std::size_t>(image.sizeInBytes()))};
+    return SaveJpeg(rows, quality, path);
+}
+
+Status writePageSvg(const PageFile& page, const std::filesystem::path& path)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return Failure{FailureKind::Io, path, "the picture could not be encoded as PNG"};
+    {
+        const QSizeF sheet(page.size.width * kPagePixelsPerInch, page.size.height * kPagePixelsPerInch);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setResolution(kPagePixelsPerInch);
+        svg.setSize(sheet.toSize());
+        svg.setViewBox(QRectF(QPointF(), sheet));
+        svg.setTitle(kMetafileDescription);
+        svg.setDescription(kMetafileCreator);
+        QPainter painter(&svg);
+        if (!painter.isActive()) return Failure{FailureKind::Io, path, "the SVG drawing could not be started"};
+        paintPage(painter, page, kPagePixelsPerInch);
+    }
     return writeBytes(bytes, path);
 }
 

@@ -1,6 +1,8 @@
 // Construction of the preview and its zoom; printing and saving are in preview_printing.cpp.
 #include "output/ui/preview_window.h"
 
+#include <tuple>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +17,7 @@
 #include "output/preview_zoom.h"
 #include "output/ui/output_icons.h"
 #include "output/ui/page_view_widget.h"
+#include "output/ui/report_status_window.h"
 
 namespace qm {
 namespace {
@@ -26,14 +29,6 @@ QAction* addItem(QMenu* menu, const QString& caption, const char* shortcut = nul
 {
     QAction* action = menu->addAction(caption);
     if (shortcut) action->setShortcut(QKeySequence(shortcut));
-    return action;
-}
-
-// The exports come with a later part of the program: in place, but not yet usable.
-QAction* addExportItem(QMenu* menu, const QString& caption, const char* shortcut = nullptr)
-{
-    QAction* action = addItem(menu, caption, shortcut);
-    action->setEnabled(false);
     return action;
 }
 
@@ -97,14 +92,21 @@ void TMyPreview::buildMenus()
     connect(exit, &QAction::triggered, this, &QDialog::reject);
 
     QMenu* graphic = bar->addMenu("&Graphic Export");
-    // Ctrl+W belongs to the metafile export; while that is not usable, Zoom Whole Page has it.
-    addExportItem(graphic, "&Windows MetaFile (WMF)", "Ctrl+W");
-    addExportItem(graphic, "&Enhanced MetaFile (EMF)", "Ctrl+E");
-    addExportItem(graphic, "Windows &Bitmap (BMP)", "Ctrl+B");
-    addExportItem(graphic, "&JPEG (JPG)", "Ctrl+J");
-    addExportItem(graphic, "JPEG Compression &Factor", "Ctrl+F");
-    bar->addAction("&HTML Export")->setEnabled(false);
-    bar->addAction("&Text Export")->setEnabled(false);
+    const std::tuple<const char*, const char*, void (TMyPreview::*)()> exports[] = {
+        {"&Windows MetaFile (WMF)", "Ctrl+W", &TMyPreview::WmfClick},
+        {"&Enhanced MetaFile (EMF)", "Ctrl+E", &TMyPreview::EmfClick},
+        {"Windows &Bitmap (BMP)", "Ctrl+B", &TMyPreview::BitmapClick},
+        {"&JPEG (JPG)", "Ctrl+J", &TMyPreview::JpegClick},
+        {"&Portable Network Graphics (PNG)", nullptr, &TMyPreview::PngClick},
+        {"&Scalable Vector Graphics (SVG)", nullptr, &TMyPreview::SvgClick},
+    };
+    for (const auto& [caption, shortcut, command] : exports)
+        connect(addItem(graphic, caption, shortcut), &QAction::triggered, this, command);
+    graphic->addSeparator();
+    QAction* factor = addItem(graphic, "JPEG Compression &Factor", "Ctrl+F");
+    connect(factor, &QAction::triggered, this, &TMyPreview::JpegFactorClick);
+    connect(bar->addAction("&HTML Export"), &QAction::triggered, this, &TMyPreview::HtmlClick);
+    connect(bar->addAction("&Text Export"), &QAction::triggered, this, &TMyPreview::TextClick);
 
     QMenu* view = bar->addMenu("&View");
     QMenu* zoomIn = view->addMenu("Zoom &In");
@@ -128,7 +130,8 @@ void TMyPreview::buildMenus()
     connect(stepIn, &QAction::triggered, this, &TMyPreview::SBZoomInClick);
     connect(stepOut, &QAction::triggered, this, &TMyPreview::SBZoomOutClick);
     QAction* pageWidth = addItem(view, "Zoom &Page Width", "Ctrl+Z");
-    QAction* wholePage = addItem(view, "Zoom &Whole Page", "Ctrl+W");
+    // Ctrl+W is the metafile export's, which comes first in the menu bar.
+    QAction* wholePage = addItem(view, "Zoom &Whole Page");
     connect(pageWidth, &QAction::triggered, this, &TMyPreview::SBZoomPageWidthClick);
     connect(wholePage, &QAction::triggered, this, &TMyPreview::SBZoomPageClick);
 }
@@ -142,15 +145,6 @@ QAction* TMyPreview::addToolButton(const char* name, const QString& hint, const 
     m_toolBar->widgetForAction(action)->setObjectName(name);
     connect(action, &QAction::triggered, this, command);
     return action;
-}
-
-void TMyPreview::addExportButton(const char* name, const QString& hint, const QString& icon)
-{
-    QAction* action = m_toolBar->addAction(outputIcon(icon), hint);
-    action->setObjectName(name);
-    action->setToolTip(hint);
-    m_toolBar->widgetForAction(action)->setObjectName(name);
-    action->setEnabled(false);
 }
 
 void TMyPreview::buildToolBar()
@@ -167,10 +161,10 @@ void TMyPreview::buildToolBar()
     addToolButton("SBPrint", "Print Page", "print_page", &TMyPreview::PrintPageClick);
     addToolButton("SBSavePdf", "Save as PDF", "save_pdf", &TMyPreview::SavePdfClick);
     m_toolBar->addSeparator();
-    addExportButton("SpeedHTML", "Create Web Page", "export_html");
-    addExportButton("SpeedBitmap", "Export As Bitmap", "export_bitmap");
-    addExportButton("SpeedMeta", "Export As Metafile", "export_metafile");
-    addExportButton("SpeedJPEG", "Export As JPEG", "export_jpeg");
+    addToolButton("SpeedHTML", "Create Web Page", "export_html", &TMyPreview::HtmlClick);
+    addToolButton("SpeedBitmap", "Export As Bitmap", "export_bitmap", &TMyPreview::BitmapClick);
+    addToolButton("SpeedMeta", "Export As Metafile", "export_metafile", &TMyPreview::WmfClick);
+    addToolButton("SpeedJPEG", "Export As JPEG", "export_jpeg", &TMyPreview::JpegClick);
     m_toolBar->addSeparator();
 
     const auto addField = [this](const QString& caption, const char* name) {
@@ -260,6 +254,12 @@ void runPreview(QWidget* parent, PreviewContext& context, const PageFile& page)
 {
     TMyPreview preview(context, page, parent);
     preview.exec();
+}
+
+void previewReport(QWidget* parent, PreviewContext& context, const ReportJob& job)
+{
+    const std::optional<PageFile> page = makePageWithStatus(parent, context.dialogs, context.style, job);
+    if (page) runPreview(parent, context, *page);
 }
 
 }  // namespace qm

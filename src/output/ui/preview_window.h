@@ -1,9 +1,10 @@
 // TMyPreview ("Puzzle Preview"): the page made by View/Print, zoomed, printed once or in copies,
-// saved as PDF, and (once they exist) exported.
+// saved as PDF, and exported: metafiles, pictures, SVG, a web page and plain text.
 #pragma once
 
 #include <QDialog>
 
+#include "collection/puzzle_record.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
 #include "output/output_settings.h"
@@ -18,13 +19,20 @@ namespace qm {
 
 class PagePrinting;
 class PageViewWidget;
+struct PageExportDialog;
+struct ReportJob;
 
 // What the preview works with; the caller owns all of it.
 struct PreviewContext {
     UserDialogs& dialogs;
     const UiStyle& style;
-    ReportSettings& settings;  // the window's place and size, the last PDF file
+    // The window's place and size, the last PDF file, the pictures' width, quality and colours,
+    // and the print options (the text export's spacing).
+    ReportSettings& settings;
+    HtmlSettings& html;
+    ExportFileSettings& exportFiles;
     PagePrinting& printing;
+    const PuzzleRecord& puzzle;  // the print copy the page shows, for the text export
 };
 
 class TMyPreview : public QDialog {
@@ -48,6 +56,15 @@ public:
     void PrintPageClick();
     void PrintMultipleCopiesClick();
     void SavePdfClick();
+    void WmfClick();
+    void EmfClick();
+    void BitmapClick();
+    void JpegClick();
+    void PngClick();
+    void SvgClick();
+    void JpegFactorClick();
+    void HtmlClick();
+    void TextClick();
     void SBDoneClick();
     void ZoomEditExit();
     void PixelsExit();
@@ -62,11 +79,12 @@ private:
     void buildMenus();
     void buildToolBar();
     QAction* addToolButton(const char* name, const QString& hint, const QString& icon, void (TMyPreview::*command)());
-    // The exports come with a later part of the program: in place, but not yet usable.
-    void addExportButton(const char* name, const QString& hint, const QString& icon);
     void printCopies(int copies);
     // The save dialog, then the PDF; a name is remembered once its file is written.
     void savePdf(const QString& title);
+    // The width (for a picture), the file, then the export of the page; the zoom stays as it is,
+    // pictures being painted at their own width.
+    void exportPage(const PageExportDialog& dialog);
     // A zoom that fills the view's width, or its width and height.
     double zoomToFillView(bool wholePage) const;
 
@@ -83,5 +101,9 @@ private:
 
 // Shows the page in the preview, modally.
 void runPreview(QWidget* parent, PreviewContext& context, const PageFile& page);
+
+// Makes the page of the job with the status window, then shows it in the preview; nothing
+// more when the user cancelled the report.
+void previewReport(QWidget* parent, PreviewContext& context, const ReportJob& job);
 
 }  // namespace qm

@@ -19,29 +19,29 @@
 namespace qm {
 namespace {
 
-FontChoice fontChoiceOf(const FontSpec& spec)
+FontChoice fontChoiceOf(const FontSpec& stored)
 {
-    QFont font(toQString(spec.Name));
-    font.setPointSize(spec.Size);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
-    return FontChoice{font, toQColor(static_cast<std::int32_t>(spec.FontColor))};
+    QFont font(toQString(stored.Name));
+    font.setPointSize(stored.Size);
+    font.setBold(stored.Bold);
+    font.setItalic(stored.Italic);
+    font.setUnderline(stored.Underline);
+    font.setStrikeOut(stored.StrikeOut);
+    return FontChoice{font, toQColor(static_cast<std::int32_t>(stored.FontColor))};
 }
 
 FontSpec fontSpecOf(const FontChoice& choice, int previousSize)
 {
-    FontSpec spec;
-    spec.Name = toRecordText(choice.font.family());
+    FontSpec stored;
+    stored.Name = toRecordText(choice.font.family());
     // A font dialog that gives a pixel size leaves the point size unknown.
-    spec.Size = choice.font.pointSize() > 0 ? choice.font.pointSize() : previousSize;
-    spec.FontColor = static_cast<Color>(toColorRef(choice.color));
-    spec.Bold = choice.font.bold();
-    spec.Italic = choice.font.italic();
-    spec.Underline = choice.font.underline();
-    spec.StrikeOut = choice.font.strikeOut();
-    return spec;
+    stored.Size = choice.font.pointSize() > 0 ? choice.font.pointSize() : previousSize;
+    stored.FontColor = static_cast<Color>(toColorRef(choice.color));
+    stored.Bold = choice.font.bold();
+    stored.Italic = choice.font.italic();
+    stored.Underline = choice.font.underline();
+    stored.StrikeOut = choice.font.strikeOut();
+    return stored;
 }
 
 }  // namespace
@@ -62,16 +62,39 @@ void TMyReport::ViewButtonClick()
     }
     RunRandom random(m_context.random);
     const ReportJob job{*m_puzzle, m_context.settings.Print, m_context.metrics, random.source()};
-    const std::optional<PageFile> page = makePageWithStatus(this, m_context.dialogs, m_context.style, job);
-    if (!page) return;
-    PreviewContext preview{m_context.dialogs, m_context.style, m_context.settings, m_context.printing};
-    runPreview(this, preview, *page);
+    PreviewContext preview{m_context.dialogs,     m_context.style,    m_context.settings, m_context.html,
+                           m_context.exportFiles, m_context.printing, *m_puzzle};
+    previewReport(this, preview, job);
+}
+
+void TMyReport::previewOnLayout(QWidget* parent, const PageLayoutRecord& layout)
+{
+    PuzzleRecord copy = *m_puzzle;
+    copy.Layout = layout;
+    PrintOptions options = m_context.settings.Print;
+    ApplyLayoutOptions(options, copy.Layout);
+    RunRandom random(m_context.random);
+    const ReportJob job{copy, options, m_context.metrics, random.source()};
+    PreviewContext preview{m_context.dialogs,
+                           m_context.style,
+                           m_context.settings,
+                           m_context.html,
+                           m_context.exportFiles,
+                           m_context.printing,
+                           copy};
+    previewReport(parent, preview, job);
 }
 
 void TMyReport::ChangePageLayoutClick()
 {
-    PageLayoutListContext list{m_context.dialogs, m_context.style, m_context.layoutSettings, m_context.programDirectory,
-                               m_context.collectionPath};
+    PageLayoutListContext list{
+        m_context.dialogs,
+        m_context.style,
+        m_context.layoutSettings,
+        m_context.programDirectory,
+        m_context.collectionPath,
+        m_context.showHelp,
+        [this](QWidget* parent, const PageLayoutRecord& layout) { previewOnLayout(parent, layout); }};
     if (runPageLayoutList(this, list, PageListMode::PrintLayout, &m_puzzle->Layout)) DrawPageBox();
     InitPageLay();
 }

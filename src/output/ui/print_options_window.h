@@ -30,12 +30,14 @@ class PageThumbnailWidget;
 class TextMetrics;
 
 // What the print options work with; the caller owns all of it. The print options, the preview's
-// place and the last PDF file are changed in settings as the user changes them: they are the
-// program's, kept for its whole run and in the settings file.
+// place, the exports' settings and their last files are changed in settings as the user changes
+// them: they are the program's, kept for its whole run and in the settings file.
 struct PrintOptionsContext {
     UserDialogs& dialogs;
     const UiStyle& style;
     ReportSettings& settings;
+    HtmlSettings& html;
+    ExportFileSettings& exportFiles;
     PageLayoutSettings& layoutSettings;  // the layout list's default and files
     std::filesystem::path programDirectory;
     std::filesystem::path collectionPath;  // the open collection, for the layout list's Extract
@@ -74,6 +76,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The page of the print copy on a layout in the designer, not yet saved.
+    void previewOnLayout(QWidget* parent, const PageLayoutRecord& layout);
     void buildMenus();
     void buildControls();
     QCheckBox* addCheckBox(QWidget* parent, const QString& text, const char* name, QRect design,

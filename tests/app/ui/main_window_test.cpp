@@ -173,6 +173,22 @@ TEST_F(MainWindowTest, DeleteKeepsTheCategoryAndSelectsThePuzzleAbove)
     EXPECT_EQ(selectedText(w.puzzleList()), "Bee");
 }
 
+// Another copy of the program deleted a puzzle after this window listed: the delete is refused
+// with its message, nothing else goes, and the lists show the file as it now is.
+TEST_F(MainWindowTest, ADeleteAfterAnotherProgramChangedTheCollectionIsRefusedAndRelisted)
+{
+    writeCollection("SCHOOL.QZ3", {{"Animals", "Ant"}, {"Animals", "Bee"}, {"Animals", "Cat"}});
+    TMainWin& w = start();
+    selectPuzzle("Cat");
+    ASSERT_TRUE(CollectionFile(dir / "SCHOOL.QZ3").DeletePuzzle(0));
+    dialogs.answerMessage(MessageButton::Yes);
+    w.deletePuzzle();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1].text, kChangedByAnotherProgram);
+    EXPECT_EQ(recordCount(dir / "SCHOOL.QZ3"), 2);
+    EXPECT_EQ(texts(w.puzzleList()), (QStringList{"Bee", "Cat"}));
+}
+
 TEST_F(MainWindowTest, AnsweringNoDeletesNothing)
 {
     writeCollection("SCHOOL.QZ3", {{"Animals", "Cat"}});
@@ -509,11 +525,11 @@ TEST_F(MainWindowTest, MenuItemsInOrderWithTheirShortcuts)
         return shown;
     };
     const auto bar = w.menuBar()->actions();
-    EXPECT_EQ(items(bar[0]).mid(0, 14),
+    EXPECT_EQ(items(bar[0]).mid(0, 15),
               (QStringList{"&New Puzzle Collection File Ctrl+N", "&Open Puzzle Collection File Ctrl+O", "-",
                            "Ne&w Puzzle Ctrl+W", "&Modify Puzzle Ctrl+M", "&Copy Puzzle Ctrl+C",
                            "&Delete Puzzle Ctrl+D", "-", "&Import Puzzles Ctrl+I", "&Export Puzzles Ctrl+E", "-",
-                           "&Print Puzzle Ctrl+P", "Printer &Setup Ctrl+S", "-"}));
+                           "&Print Puzzle Ctrl+P", "Printer &Setup Ctrl+S", "Save Collection as PDF &Book...", "-"}));
     EXPECT_EQ(items(bar[1]), (QStringList{"&Page Layout Ctrl+L", "Puzzle &Shape Ctrl+H"}));
     EXPECT_EQ(
         items(bar[2]),
@@ -552,7 +568,7 @@ TEST_F(MainWindowTest, WindowsOfPartsNotLinkedAreDisabled)
     TMainWin& w = start();
     for (QAction* action : {w.actions().newPuzzle, w.actions().modifyPuzzle, w.actions().importPuzzles,
                             w.actions().pageLayouts, w.actions().puzzleShapes, w.actions().addToDictionary,
-                            w.actions().dictionaries[0], w.actions().thesaurusAtUseTime})
+                            w.actions().pdfBook, w.actions().dictionaries[0], w.actions().thesaurusAtUseTime})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     EXPECT_TRUE(w.actions().deletePuzzle->isEnabled());
     EXPECT_TRUE(w.actions().printPuzzle->isEnabled());

@@ -17,8 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "common/user_font_settings.h"
 #include "common/gui/qt_color.h"
+#include "common/user_font_settings.h"
 
 namespace qm {
 namespace {

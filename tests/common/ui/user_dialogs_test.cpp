@@ -15,8 +15,8 @@
 #include <QTimer>
 
 #include "common/result.h"
-#include "support/ui/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/ui/scripted_dialogs.h"
 
 namespace qm {
 namespace {

@@ -9,16 +9,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "generate/ui/blow_it_up_dialog.h"
 #include "generate/gui/candidate_drawing.h"
+#include "generate/puzzle_fill.h"
+#include "generate/ui/blow_it_up_dialog.h"
 #include "generate/ui/candidate_image_widget.h"
 #include "generate/ui/change_phrase_dialog.h"
 #include "generate/ui/created_puzzle_dialog.h"
-#include "generate/puzzle_fill.h"
 #include "generate/ui/puzzle_window_support.h"
 #include "support/record_images.h"
-#include "support/ui/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/ui/scripted_dialogs.h"
 
 namespace qm {
 namespace {
@@ -114,8 +114,7 @@ protected:
     WorkingCopy working;
     BadWordList badWords = builtInBadWords();
     SeededRandom random{7};
-    CreatedPuzzleContext context{
-        dialogs, style, candidates, working, dir / "SCHOOL.QZ3", badWords, &random};
+    CreatedPuzzleContext context{dialogs, style, candidates, working, dir / "SCHOOL.QZ3", badWords, &random};
 };
 
 TEST_F(ChooserTest, ShowsTheSlotsAndSelectsTheBestFitOnFirstShow)
@@ -307,6 +306,38 @@ TEST_F(ChooserTest, AnOffensivePhraseAsksWhetherToChangeIt)
                   question, question,
                   "message Warning: One or more words did not fit into the puzzle.  Save Puzzle anyway?"}));
     EXPECT_TRUE(chooser.stored());
+}
+
+// Draws C every time: in "CA " with CA placed, every fill reads CA backwards.
+class AlwaysC final : public RandomSource {
+public:
+    int Random(int) override { return 2; }
+};
+
+TEST_F(ChooserTest, SecondReadingsLeftAtTheBoundAreToldAfterTheSave)
+{
+    fillSlot(candidates, 1, *working.record, {"CA "}, 1, {true, true, true});
+    PuzzleRecord& slot = *candidates.Slots[0].Record;
+    slot.Words[0].assign("CA");
+    slot.StartCell[0] = 1;
+    slot.EndCell[0] = 2;
+    AlwaysC alwaysC;
+    context.random = &alwaysC;
+    TCreatedPuzzle chooser(context);
+    chooser.show();
+    chooser.SaveClick();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Notice: The random letters keep spelling a listed "
+                                                       "word a second time.  The puzzle was saved with 1 second "
+                                                       "reading."}));
+    EXPECT_TRUE(chooser.stored());
+
+    // With the setting off the first fill is kept and nothing is said.
+    context.avoidSecondReadings = false;
+    TCreatedPuzzle old(context);
+    old.show();
+    old.SaveClick();
+    EXPECT_TRUE(old.stored());
+    EXPECT_EQ(dialogs.log().size(), 1u);
 }
 
 TEST_F(ChooserTest, AFileThatCannotBeCreatedClosesTheChooserWithItsMessage)

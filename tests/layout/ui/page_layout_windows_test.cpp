@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "collection/collection_file.h"
 #include "layout/page_layout_test_support.h"
+#include "layout/ui/page_designer_window.h"
 #include "layout/ui/page_layout_extract_window.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
@@ -61,7 +63,7 @@ protected:
     UiStyle style;
     PageLayoutSettings settings;
     std::filesystem::path collectionPath = dir / "Class.QZ3";
-    PageLayoutListContext context{dialogs, style, settings, dir.path(), collectionPath};
+    PageLayoutListContext context{dialogs, style, settings, dir.path(), collectionPath, {}};
 };
 
 TEST_F(TListPagesTest, ManagingOpensOnTheFirstEntryWithSelectDisabled)
@@ -237,17 +239,27 @@ TEST_F(TListPagesTest, NewCopyAndModifyHandOverToTheDesigner)
     writeLayouts({letterLayout("A")});
     TListPages window(context, PageListMode::Manage, nullptr);
     window.show();
-    button(window, "NewButton")->click();
-    button(window, "CopyButton")->click();
+    const auto openDesigner = [&](const char* button, const QString& name, bool save) {
+        whileModalOpen<TDoPages>([&] { this->button(window, button)->click(); },
+                                 [&](TDoPages& designer) {
+                                     EXPECT_EQ(designer.findChild<QLineEdit*>("Title")->text(), name) << button;
+                                     if (save) designer.SaveClick();
+                                 });
+    };
+    openDesigner("NewButton", "New Page", false);
+    openDesigner("CopyButton", "A (2)", true);
+    EXPECT_EQ(*layoutFile().recordCount(), 2) << "the copy was appended";
+    auto* list = child<QListWidget>(window, "ShapeBox");
+    EXPECT_EQ(list->currentItem()->text(), "A (2) (Letter)");
+    list->setCurrentItem(list->findItems("A (Letter)", Qt::MatchStartsWith).value(0));
+    window.ShapeBoxClick();
+    openDesigner("ModifyButton", "A", true);
+    EXPECT_EQ(*layoutFile().recordCount(), 2) << "Modify overwrote its record";
+    list->setCurrentRow(-1);
     button(window, "ModifyButton")->click();
-    child<QListWidget>(window, "ShapeBox")->setCurrentRow(-1);
-    button(window, "ModifyButton")->click();
     button(window, "CopyButton")->click();
-    const std::string notice = "message Notice: The page layout designer is not available in this version yet.";
-    EXPECT_EQ(dialogs.log(),
-              (std::vector<std::string>{notice, notice, notice, "message Error: No page layout selected.",
-                                        "message Error: No page layout selected."}));
-    EXPECT_EQ(*layoutFile().recordCount(), 1) << "nothing was saved";
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: No page layout selected.",
+                                                       "message Error: No page layout selected."}));
 }
 
 TEST_F(TListPagesTest, ExtractAppendsThePuzzlesLayoutAndSelectsIt)

@@ -6,7 +6,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "common/binary_file.h"
 #include "output/gui/page_writers.h"
+#include "output/gui/pdf_document_writer.h"
 #include "page_pictures.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -141,6 +143,36 @@ TEST(PageWriters, FailuresNameTheFileAndTheReason)
     ASSERT_FALSE(tooLarge.ok());
     EXPECT_EQ(tooLarge.failure().reason, "the picture is too large to be held in memory");
     EXPECT_FALSE(std::filesystem::exists(dir / "no such folder"));
+}
+
+// A document of many pages keeps each page's sheet, and replaces its file only when finished.
+TEST(PageWriters, PdfDocumentKeepsEachSheetAndAppearsOnlyWhenFinished)
+{
+    TempDir dir;
+    const auto path = dir / "book.pdf";
+    ASSERT_TRUE(writeFileAtomically(path, "the old book").ok());
+    {
+        auto abandoned = PdfDocumentWriter::create(path);
+        ASSERT_TRUE(abandoned);
+        ASSERT_TRUE((*abandoned)->addPage(textSheet(PaperCode::Letter, Orientation::Portrait, {8.5, 11})).ok());
+    }
+    EXPECT_EQ(*readWholeFile(path), "the old book");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary file is left";
+
+    auto document = PdfDocumentWriter::create(path);
+    ASSERT_TRUE(document);
+    ASSERT_TRUE((*document)->addPage(textSheet(PaperCode::Letter, Orientation::Portrait, {8.5, 11})).ok());
+    ASSERT_TRUE((*document)->addPage(textSheet(PaperCode::A4, Orientation::Landscape, {11.69, 8.27})).ok());
+    ASSERT_TRUE((*document)->addPage(textSheet(PaperCode::Letter, Orientation::Portrait, {8.5, 11})).ok());
+    ASSERT_TRUE((*document)->finish().ok());
+    const CommandOutput info = runCommand("pdfinfo -f 1 -l 3 " + quoted(path));
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(valueAfter(info.out, "Pages:"), "3");
+    EXPECT_EQ(valueAfter(info.out, "Page    1 size:"), "612 x 792 pts (letter)");
+    EXPECT_EQ(valueAfter(info.out, "Page    2 size:").substr(0, 9), "842 x 595");
+    EXPECT_EQ(valueAfter(info.out, "Page    3 size:"), "612 x 792 pts (letter)");
+    const CommandOutput text = runCommand("pdftotext -f 2 -l 2 " + quoted(path) + " -");
+    EXPECT_NE(text.out.find("Quillmaze"), std::string::npos);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "collection/collection_file.h"
 #include "layout/page_layout_file.h"
+#include "layout/ui/page_designer_window.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
 #include "output/ui/bonus_question_dialog.h"
@@ -58,18 +59,21 @@ protected:
     // Runs View/Print: the status window makes the page and closes, then acts on the preview.
     void viewAndThen(const std::function<void(TMyPreview&)>& inPreview)
     {
-        whileModalOpen<TReportForm>([this] { window->ViewButtonClick(); },
-                                    [inPreview](TReportForm& status) {
-                                        status.FormActivate();
-                                        QTimer::singleShot(0, [inPreview] {
-                                            auto* preview =
-                                                qobject_cast<TMyPreview*>(QApplication::activeModalWidget());
-                                            ASSERT_NE(preview, nullptr);
-                                            inPreview(*preview);
-                                            preview->reject();
-                                        });
-                                        status.BitBtn1Click();
-                                    });
+        previewAndThen([this] { window->ViewButtonClick(); }, inPreview);
+    }
+    // Runs a command that shows a page through the status window, then acts on the preview.
+    static void previewAndThen(const std::function<void()>& command, const std::function<void(TMyPreview&)>& inPreview)
+    {
+        whileModalOpen<TReportForm>(command, [inPreview](TReportForm& status) {
+            status.FormActivate();
+            QTimer::singleShot(0, [inPreview] {
+                auto* preview = qobject_cast<TMyPreview*>(QApplication::activeModalWidget());
+                ASSERT_NE(preview, nullptr);
+                inPreview(*preview);
+                preview->reject();
+            });
+            status.BitBtn1Click();
+        });
     }
 
     std::unique_ptr<TMyReport> window;
@@ -179,6 +183,33 @@ TEST_F(PrintOptionsTest, ALayoutWithTwoColumnsChosenFromTheListResetsTheBox)
     whileModalOpen<TListPages>([this] { window->ChangePageLayoutClick(); },
                                [](TListPages& list) { child<QPushButton>(list, "ExitButton")->click(); });
     EXPECT_EQ(columns()->text(), "2");
+}
+
+TEST_F(PrintOptionsTest, TheDesignerOpenedFromTheListPreviewsThePrintCopyOnTheUnsavedLayout)
+{
+    ASSERT_TRUE(PageLayoutFile::inDirectory(dir.path()).AppendLayout(makeBuiltInPageLayout()));
+    const std::string storedLayouts = test::readFile(dir / "QZFPAGE.DAT");
+    open();
+    PageFile shown;
+    whileModalOpen<TListPages>([this] { window->ChangePageLayoutClick(); },
+                               [&](TListPages& list) {
+                                   whileModalOpen<TDoPages>(
+                                       [&] { list.ModifyButtonClick(); },
+                                       [&](TDoPages& designer) {
+                                           child<QRadioButton>(designer, "LandscapeButton")->click();
+                                           previewAndThen([&] { designer.PreviewClick(); },
+                                                          [&](TMyPreview& preview) { shown = preview.page(); });
+                                           designer.reject();
+                                       });
+                                   child<QPushButton>(list, "ExitButton")->click();
+                               });
+    EXPECT_EQ(shown.orientation, Orientation::Landscape);
+    bool showsTitle = false;
+    for (const PageOperation& operation : shown.operations)
+        if (const auto* text = std::get_if<TextOp>(&operation)) showsTitle |= text->text == "Farm";
+    EXPECT_TRUE(showsTitle) << "the print copy's own title";
+    EXPECT_EQ(test::readFile(dir / "QZFPAGE.DAT"), storedLayouts) << "a preview saves nothing";
+    EXPECT_TRUE(static_cast<bool>(window->printCopy().Layout.Portrait)) << "the list was left without a choice";
 }
 
 TEST_F(PrintOptionsTest, SixObjectsThatPrintTextGiveSixFontEntries)

@@ -65,12 +65,16 @@ struct PrintScene {
     SeededRandom random{7};
     std::vector<QString> helpKeywords;
     PrintOptionsContext context{dialogs,          style,
-                                settings.Reports, settings.PageLayout,
+                                settings.Reports, settings.Html,
+                                settings.Exports, settings.PageLayout,
                                 dir.path(),       dir / "SCHOOL.QZ3",
                                 printer,          printing,
                                 metrics,          [this](const QString& keyword) { helpKeywords.push_back(keyword); },
                                 &random};
-    PreviewContext previewContext{dialogs, style, settings.Reports, printing};
+    // The print copy the preview shows.
+    std::unique_ptr<PuzzleRecord> previewPuzzle = generatedPuzzle();
+    PreviewContext previewContext{dialogs,          style,    settings.Reports, settings.Html,
+                                  settings.Exports, printing, *previewPuzzle};
 };
 
 template <typename T>

@@ -1,4 +1,4 @@
-#include "app/collection_lists.h"
+#include "collection/collection_lists.h"
 
 #include "common/text_order.h"
 

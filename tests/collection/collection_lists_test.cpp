@@ -1,4 +1,4 @@
-#include "app/collection_lists.h"
+#include "collection/collection_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,8 @@ PuzzleList sampleList()
     PuzzleList list;
     list.CategoryNames = {"Zoo", "animals", "Birds"};
     auto entry = [](const char* title, int category, int index) {
-        return PuzzleEntry{title, static_cast<std::uint32_t>(category) << 16 | static_cast<std::uint32_t>(index)};
+        return PuzzleEntry{title, static_cast<std::uint32_t>(category) << 16 | static_cast<std::uint32_t>(index), index,
+                           category};
     };
     list.PuzzleEntries = {entry("lion", 0, 0), entry("Tiger", 0, 1), entry("cat", 1, 2), entry("Ant", 1, 3),
                           entry("bee", 1, 4),  entry("Owl", 2, 5),   entry("ant", 1, 6)};

@@ -1,0 +1,118 @@
+#include "cli/book_commands.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "app/settings.h"
+#include "book/book_composer.h"
+#include "cli/cli_support.h"
+#include "cli/page_drawing.h"
+#include "cli/page_options.h"
+#include "common/cp1252.h"
+#include "generate/random_source.h"
+
+namespace qm::cli {
+namespace {
+
+struct BookArgs {
+    std::string collection;
+    std::string out;
+    std::optional<std::string> category;  // UTF-8, as typed
+    BookOrder order = BookOrder::Lists;
+    int keysPerPage = 4;
+    bool pageNumbers = false;
+    bool contents = false;
+    PrintFlags print;
+};
+
+// QMAZE3.INI's print options with the flags; each layout then brings its own columns, grid and
+// letter case.
+PrintOptions chosenPrintOptions(const BookArgs& args)
+{
+    PrintOptions options = LoadSettings(workingDirectory()).Reports.Print;
+    applyPrintFlags(args.print, options);
+    return options;
+}
+
+BookChoice bookChoice(const BookArgs& args, const CollectionFile& collection)
+{
+    BookChoice choice;
+    choice.Order = args.order;
+    choice.KeysPerPage = args.keysPerPage;
+    choice.PageNumbers = args.pageNumbers;
+    choice.ContentsPage = args.contents;
+    if (args.category) {
+        choice.Category = utf8ToCp1252(*args.category);
+        const std::vector<std::string> names = collection.ListPuzzles().CategoryNames;
+        if (std::find(names.begin(), names.end(), *choice.Category) == names.end())
+            refuse("The collection holds no category named \"" + *args.category + "\".");
+    }
+    return choice;
+}
+
+Json bookJson(const BookOutcome& outcome)
+{
+    Json puzzles = Json::array();
+    for (std::size_t k = 0; k < outcome.selection.puzzles.size(); ++k) {
+        const BookPuzzle& puzzle = outcome.selection.puzzles[k];
+        puzzles.push_back({{"index", puzzle.recordIndex},
+                           {"title", recordText(puzzle.title)},
+                           {"page", outcome.plan.puzzlePages[k]},
+                           {"key_page", outcome.plan.keyPages[k]}});
+    }
+    Json leftOut = Json::array();
+    for (const BookPuzzle& puzzle : outcome.selection.leftOut)
+        leftOut.push_back({{"index", puzzle.recordIndex}, {"title", recordText(puzzle.title)}});
+    Json warnings = Json::array();
+    for (const std::string& warning : outcome.warnings) warnings.push_back(recordText(warning));
+    return {{"pages", outcome.plan.pageCount},
+            {"puzzles", std::move(puzzles)},
+            {"left_out", std::move(leftOut)},
+            {"warnings", std::move(warnings)}};
+}
+
+void book(const BookArgs& args)
+{
+    const CollectionFile collection(args.collection);
+    if (const auto count = collection.recordCount(); !count) failIo(count.failure());
+    const BookChoice choice = bookChoice(args, collection);
+    const PrintOptions print = chosenPrintOptions(args);
+    const BookRequest request{
+        choice, [&print](const PageLayoutRecord& layout) { return bookPageOptions(print, layout); }, {}};
+
+    const std::unique_ptr<PageDrawing> drawing = openPageDrawing();
+    auto document = drawing->startPdf(args.out);
+    if (!document) failIo(document.failure());
+    RunRandom random(nullptr, args.print.seed);
+    const auto outcome = writeBook(collection, request, drawing->metrics(), random.source(), **document);
+    if (!outcome) failIo(outcome.failure());
+    if (outcome->end == BookOutcome::End::Empty) refuse(kEmptyBook);
+    printJson(bookJson(*outcome));
+}
+
+}  // namespace
+
+void addBookCommands(CLI::App& app)
+{
+    auto args = std::make_shared<BookArgs>();
+    auto* command = app.add_subcommand(
+        "book", "Make one PDF of a collection's puzzles, a page each through its own layout, with the answer keys at "
+                "the back");
+    command->add_option("COLLECTION", args->collection, "Collection file (*.QZ3)")->required();
+    command->add_option("--out", args->out, "The PDF file to write")->required();
+    command->add_option("--category", args->category, "Only the puzzles of this category (its exact name)");
+    const std::map<std::string, BookOrder> orders{{"lists", BookOrder::Lists}, {"file", BookOrder::File}};
+    command->add_option("--order", args->order, "lists: by category, then title (default); file: as stored")
+        ->transform(CLI::CheckedTransformer(orders));
+    command->add_option("--keys-per-page", args->keysPerPage, "Answer keys on a page: 1, 2, 4 (default) or 6")
+        ->check(DecimalDigits)
+        ->check(CLI::IsMember({1, 2, 4, 6}));
+    command->add_flag("--page-numbers", args->pageNumbers, "A number at the foot of every page");
+    command->add_flag("--contents", args->contents, "A contents page at the front");
+    addPrintFlags(*command, args->print);
+    command->callback([args] { book(*args); });
+}
+
+}  // namespace qm::cli

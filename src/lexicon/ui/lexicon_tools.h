@@ -1,0 +1,40 @@
+// The spelling checker, the thesaurus and the international characters as the word list editor
+// reaches them (DoSpellCheck, DoThesCheck, the F1..F12 keys).
+#pragma once
+
+#include "common/ui/ui_style.h"
+#include "common/ui/user_dialogs.h"
+#include "generate/ui/word_list_lexicon.h"
+#include "lexicon/lexicon_settings.h"
+#include "lexicon/personal_word_list.h"
+
+namespace qm {
+
+class LexiconEngines;
+
+// What the dialogs of the lexicon work with; the caller owns all of it.
+struct LexiconContext {
+    UserDialogs& dialogs;
+    const UiStyle& style;
+    LexiconSettings& settings;
+    LexiconEngines& engines;
+    PersonalListFiles personalLists;  // the lists named at start-up
+};
+
+class LexiconTools final : public WordListLexicon {
+public:
+    explicit LexiconTools(LexiconContext context) : m_context(std::move(context)) {}
+
+    // Asks for the language first when the setting says so; the choice holds for this check only.
+    void spellCheck(QWidget* parent, std::array<WordListRow, kMaxWords>& rows, bool checkWords,
+                    bool checkClues) override;
+    // Asks for the thesaurus first when the setting says so; the choice holds for this lookup only.
+    std::optional<std::string> thesaurus(QWidget* parent, const std::string& word) override;
+    void editInternationalCharacters(QWidget* parent) override;
+    std::optional<char> internationalCharacter(int key) const override;
+
+private:
+    LexiconContext m_context;
+};
+
+}  // namespace qm

@@ -1,0 +1,71 @@
+// The shape file, the layout file and their exchange files, with every file operation failing in
+// turn: a shape or a layout the user did not delete is never lost or torn.
+#include <gtest/gtest.h>
+
+#include "layout/page_layout_file.h"
+#include "layout/page_layout_transfer.h"
+#include "layout/shape_file.h"
+#include "layout/shape_transfer.h"
+#include "page_layout_test_support.h"
+#include "shape_test_support.h"
+#include "support/file_fault_sweep.h"
+
+namespace qm {
+namespace {
+
+using test::writeFile;
+using test::WriteOperation;
+using test::writeOutcomeOf;
+
+class LayoutWriteFaults : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    const std::string square = test::shapeImage("Square", {"###", "###", "###"}).str();
+    const std::string cross = test::shapeImage("Cross", {".#.", "###", ".#."}).str();
+    const std::string letter = test::letterLayout("Letter Page");
+    const std::string a4 = test::letterLayout("A4 Page", "A4");
+};
+
+TEST_F(LayoutWriteFaults, TheShapeFileAndItsExchangeFilesKeepEveryShape)
+{
+    const auto shapes = dir / "QZFLAY.DAT";
+    const auto exchange = dir / "STAR.LAY";
+    const auto reset = [&] {
+        writeFile(shapes, square + cross);
+        writeFile(exchange, "LAY1.0" + cross);
+    };
+    const ShapeRecord star = test::shapeOf({"#.#", ".#.", "#.#"}, "Star");
+    const std::vector<WriteOperation> operations{
+        {"append", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).AppendShape(star)); }, shapes},
+        {"replace", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).ReplaceShape(0, star)); }, shapes},
+        {"delete", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).DeleteShape(0)); }, shapes},
+        {"import", reset, [&] { return writeOutcomeOf(importShape(ShapeFile(shapes), exchange).outcome); }, shapes},
+        {"export", reset, [&] { return writeOutcomeOf(exportShape(star, exchange)); }, exchange},
+    };
+    for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);
+}
+
+TEST_F(LayoutWriteFaults, TheLayoutFileAndItsExchangeFilesKeepEveryLayout)
+{
+    const auto layouts = dir / "QZFPAGE.DAT";
+    const auto exchange = dir / "PAGE.PAG";
+    const auto reset = [&] {
+        writeFile(layouts, letter + a4);
+        writeFile(exchange, "PAG1.0" + a4);
+    };
+    PageLayoutRecord wide = makeBuiltInPageLayout();
+    wide.Name.assign("Wide");
+    const std::vector<WriteOperation> operations{
+        {"append", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).AppendLayout(wide)); }, layouts},
+        {"replace", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).ReplaceLayout(1, wide)); }, layouts},
+        {"delete", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).DeleteLayout(0)); }, layouts},
+        {"import", reset, [&] { return writeOutcomeOf(importPageLayout(PageLayoutFile(layouts), exchange).outcome); },
+         layouts},
+        {"add", reset, [&] { return writeOutcomeOf(addPageLayout(PageLayoutFile(layouts), wide).outcome); }, layouts},
+        {"export", reset, [&] { return writeOutcomeOf(exportPageLayout(wide, exchange)); }, exchange},
+    };
+    for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);
+}
+
+}  // namespace
+}  // namespace qm
