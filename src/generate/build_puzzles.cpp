@@ -13,7 +13,7 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
     const int wordCount = working.usedWordCount();
     for (auto& slot : candidates.Slots) slot.Score = 0;
 
-    const OffensiveWordScreen screen(badWords);
+    const auto screen = OffensiveWordScreen::of(badWords);
     PuzzleGrid noFillLetters;  // the free cells hold no fill letters while a grid is generated
     noFillLetters.fill(' ');
     AttemptBuilder attempt(working, shape, settings);
@@ -26,7 +26,7 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
         if (progress) progress->attemptStarting(counter);
         const int score = seeded ? attempt.build(*seeded) : attempt.build(random);
         ++outcome.AttemptsMade;
-        if (screen.TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
+        if (screen->TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
             --counter;
             ++outcome.RejectedAttempts;
         } else if (const int slot = makeRoomForAttempt(candidates, score); slot >= 0) {
