@@ -93,7 +93,8 @@ struct StartRows {
     // The valid start columns in the lanes of start rows up to last (0-based), none beyond.
     QM_INLINE static Vector validUpTo(Row valid, int first, int last)
     {
-        Vector lanes;
+        Vector lanes{};
+        if (first + kLanes - 1 <= last) return lanes + valid;
         for (int lane = 0; lane < kLanes; ++lane) lanes[lane] = first + lane <= last ? valid : 0;
         return lanes;
     }
@@ -114,7 +115,7 @@ struct LetterOffsets {
     {
         for (int i = 0; i < length; ++i) offset[i] = letters[i] * LetterBoard::kTableRows + i * rowStep;
     }
-    std::array<int, kMostLetters> offset{};
+    std::array<int, kMostLetters> offset;
 };
 
 // The fits of a word, a lane a start row: the conflict-free start cells first (the first conflict
@@ -133,6 +134,7 @@ QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* let
     const int last = range.rowLast - 1;
     fits.firstRow = range.rowFirst - 1;
     Vector anyNone{}, anyAtMostOne{}, anyFree{}, any1{}, any2{}, any3{}, any4{};
+    bool someFree = false;
     for (int start = fits.firstRow; start <= last; start += Rows::kLanes) {
         const Vector validRows = Rows::validUpTo(valid, start, last);
         Vector conflicts{};
@@ -149,6 +151,7 @@ QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* let
         const int at = start - fits.firstRow;
         Rows::store(free, fits.conflictFree.data() + at);
         if (Rows::none(free)) continue;
+        someFree = true;
 
         Vector atLeast1{}, atLeast2{}, atLeast3{}, atLeast4{};
         for (int letter = 0; letter < length; ++letter) {
@@ -171,6 +174,11 @@ QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* let
         any2 |= atLeast2;
         any3 |= atLeast3;
         any4 |= atLeast4;
+    }
+    // A direction without a conflict-free start cell is common once the grid fills.
+    if (!someFree) {
+        fits.anyAccepted.fill(false);
+        return;
     }
     const std::array<Vector, kMostCrossingsDemanded + 3> any{anyNone, anyAtMostOne, anyFree, any1, any2, any3, any4};
     for (std::size_t demand = 0; demand < any.size(); ++demand) fits.anyAccepted[demand] = !Rows::none(any[demand]);
