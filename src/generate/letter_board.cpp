@@ -18,6 +18,9 @@ constexpr int kMostLetters = 30;  // a word holds at most 30 characters
 // twice the start rows in one operation.
 constexpr int kBaselineBytes = 16;
 constexpr int kWideBytes = 32;
+// The search of start rows stops once each conflicts; a test of all of them costs more than a
+// few letters, so it comes after every few.
+constexpr int kLettersBetweenChecks = 8;
 
 template <class Row>
 Row columnBits(int first, int last)
@@ -119,11 +122,11 @@ struct LetterOffsets {
 };
 
 // The fits of a word, a lane a start row: the conflict-free start cells first (the first conflict
-// decides, so the letters stop, two at a time, once every start cell of the lanes conflicts), then
-// the crossings of the lanes that keep some, counted in bit slices.
+// decides, so the letters stop once every start cell of the lanes conflicts), then the crossings
+// of the lanes that keep some, counted in bit slices.
 template <class Row, int kBytes, int kRowStep, int kColumnStep>
-QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* letters, int length, const StartRange& range,
-                DirectionFits& fits)
+QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* letters, int length,
+                          const StartRange& range, DirectionFits& fits)
 {
     using Rows = StartRows<Row, kBytes>;
     using Vector = typename Rows::Vector;
@@ -138,15 +141,12 @@ QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* let
     for (int start = fits.firstRow; start <= last; start += Rows::kLanes) {
         const Vector validRows = Rows::validUpTo(valid, start, last);
         Vector conflicts{};
-        int i = 0;
-        for (; i + 1 < length; i += 2) {
-            conflicts |= Rows::template align<kColumnStep>(Rows::load(conflictTable + start + offsets.offset[i]), i) |
-                         Rows::template align<kColumnStep>(
-                             Rows::load(conflictTable + start + offsets.offset[i + 1]), i + 1);
+        for (int i = 0; i < length;) {
+            for (const int blockEnd = std::min(length, i + kLettersBetweenChecks); i < blockEnd; ++i)
+                conflicts |=
+                    Rows::template align<kColumnStep>(Rows::load(conflictTable + start + offsets.offset[i]), i);
             if (Rows::none(validRows & ~conflicts)) break;
         }
-        if (i + 1 == length)
-            conflicts |= Rows::template align<kColumnStep>(Rows::load(conflictTable + start + offsets.offset[i]), i);
         const Vector free = validRows & ~conflicts;
         const int at = start - fits.firstRow;
         Rows::store(free, fits.conflictFree.data() + at);
@@ -186,12 +186,12 @@ QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* let
 
 template <class Row, int kBytes>
 QM_INLINE void findFitsOf(const LetterBoard::Tables<Row>& tables, Direction direction, const int* letters, int length,
-                const StartRange& range, DirectionFits& fits)
+                          const StartRange& range, DirectionFits& fits)
 {
     switch (direction) {
 #define QM_FITS(code, rowStep, columnStep)                                                                             \
     case code:                                                                                                         \
-        findFitsIn<Row, kBytes, rowStep, columnStep>(tables, letters, length, range, fits);                                    \
+        findFitsIn<Row, kBytes, rowStep, columnStep>(tables, letters, length, range, fits);                            \
         break;
         QM_FITS(Direction::Up, -1, 0)
         QM_FITS(Direction::UpRight, -1, +1)
@@ -215,8 +215,7 @@ void findFitsBaseline(const LetterBoard::Tables<Row>& tables, Direction directio
 #if QM_WIDE_VECTORS
 template <class Row>
 [[gnu::target("avx2")]] void findFitsWide(const LetterBoard::Tables<Row>& tables, Direction direction,
-                                          const int* letters, int length, const StartRange& range,
-                                          DirectionFits& fits)
+                                          const int* letters, int length, const StartRange& range, DirectionFits& fits)
 {
     findFitsOf<Row, kWideBytes>(tables, direction, letters, length, range, fits);
 }
