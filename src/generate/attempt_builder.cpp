@@ -73,14 +73,17 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& working, const ShapeRecord& s
         for (int code = 1; code <= kDirectionCount; ++code) {
             const DirectionStep step = directionStep(directionOfCode(code));
             ScanPlan& plan = m_plans[length][code - 1];
-            plan.range = {1, m_fullHeight, 1, m_fullWidth};
-            if (step.row < 0) plan.range.rowFirst = length;
-            if (step.row > 0) plan.range.rowLast = m_fullHeight - length + 1;
-            if (step.column < 0) plan.range.columnFirst = length;
-            if (step.column > 0) plan.range.columnLast = m_fullWidth - length + 1;
+            StartRange& range = m_ranges[length][code - 1];
+            range = {1, m_fullHeight, 1, m_fullWidth};
+            if (step.row < 0) range.rowFirst = length;
+            if (step.row > 0) range.rowLast = m_fullHeight - length + 1;
+            if (step.column < 0) range.columnFirst = length;
+            if (step.column > 0) range.columnLast = m_fullWidth - length + 1;
+            if (m_allowed[code - 1] && !range.empty()) m_searchable[length] |= 1u << (code - 1);
             plan.rowOffsetRange = step.row != 0 ? m_fullHeight - length : m_fullHeight;
             plan.columnOffsetRange = step.column != 0 ? m_fullWidth - length : m_fullWidth;
         }
+    m_searchAllAtOnce = m_integration - 2 > 0;
     m_placed.resize(m_placeable);
     m_startCell.resize(m_placeable);
     m_endCell.resize(m_placeable);
@@ -147,9 +150,9 @@ bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int require
         columnOffset = drawOffset(random, plan.columnOffsetRange);
     }
 
-    const StartRange& range = plan.range;
+    const StartRange& range = m_ranges[length][directionCode(direction) - 1];
     if (range.empty()) return false;
-    const DirectionFits& fits = fitsOf(position, direction, range);
+    const DirectionFits& fits = fitsOf(position, direction);
     if (!fits.anyAccepted[requiredCrossings + 2]) return false;
 
     const int rowSplit = direction == Direction::UpRight ? range.rowLast - rowOffset + 1 : range.rowFirst + rowOffset;
@@ -177,16 +180,16 @@ bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int require
 template int AttemptBuilder::build(RandomSource& random);
 template int AttemptBuilder::build(SeededRandom& random);
 
-const DirectionFits& AttemptBuilder::fitsOf(int position, Direction direction, const StartRange& range)
+const DirectionFits& AttemptBuilder::fitsOf(int position, Direction direction)
 {
-    const unsigned known = 1u << (directionCode(direction) - 1);
-    DirectionFits& fits = m_fits[directionCode(direction) - 1];
-    if ((m_fitsKnown & known) == 0) {
-        m_board->findFits(direction, m_letterIndex.data() + m_letterStart[position], m_letterCount[position], range,
-                          fits);
-        m_fitsKnown |= known;
+    const unsigned wanted = 1u << (directionCode(direction) - 1);
+    if ((m_fitsKnown & wanted) == 0) {
+        const int length = m_letterCount[position];
+        const unsigned directions = m_searchAllAtOnce ? m_searchable[length] & ~m_fitsKnown : wanted;
+        m_board->findFits(directions, m_letterIndex.data() + m_letterStart[position], length, m_ranges[length], m_fits);
+        m_fitsKnown |= directions;
     }
-    return fits;
+    return m_fits[directionCode(direction) - 1];
 }
 
 void AttemptBuilder::writeWord(int position, Direction direction, int row, int column)

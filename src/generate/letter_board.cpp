@@ -125,12 +125,11 @@ struct LetterOffsets {
 // decides, so the letters stop once every start cell of the lanes conflicts), then the crossings
 // of the lanes that keep some, counted in bit slices.
 template <class Row, int kBytes, int kRowStep, int kColumnStep>
-QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* letters, int length,
+QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const LetterOffsets& offsets, int length,
                           const StartRange& range, DirectionFits& fits)
 {
     using Rows = StartRows<Row, kBytes>;
     using Vector = typename Rows::Vector;
-    const LetterOffsets offsets(letters, length, kRowStep);
     const Row* const conflictTable = tables.conflicts.data();
     const Row* const letterTable = tables.letters.data();
     const Row valid = columnBits<Row>(range.columnFirst, range.columnLast);
@@ -184,40 +183,50 @@ QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const int* let
     for (std::size_t demand = 0; demand < any.size(); ++demand) fits.anyAccepted[demand] = !Rows::none(any[demand]);
 }
 
+#define QM_FITS(direction, rowStep, columnStep)                                                                        \
+    if (has(direction))                                                                                                \
+        findFitsIn<Row, kBytes, rowStep, columnStep>(tables, offsets, length, ranges[directionCode(direction) - 1],    \
+                                                     fits[directionCode(direction) - 1]);
+// The directions one after the other, each with the letter offsets of its row step.
 template <class Row, int kBytes>
-QM_INLINE void findFitsOf(const LetterBoard::Tables<Row>& tables, Direction direction, const int* letters, int length,
-                          const StartRange& range, DirectionFits& fits)
+QM_INLINE void findFitsOf(const LetterBoard::Tables<Row>& tables, unsigned directions, const int* letters, int length,
+                          const DirectionRanges& ranges, AllDirectionFits& fits)
 {
-    switch (direction) {
-#define QM_FITS(code, rowStep, columnStep)                                                                             \
-    case code:                                                                                                         \
-        findFitsIn<Row, kBytes, rowStep, columnStep>(tables, letters, length, range, fits);                            \
-        break;
+    auto has = [directions](Direction direction) { return (directions >> (directionCode(direction) - 1) & 1) != 0; };
+    if (has(Direction::UpLeft) || has(Direction::Up) || has(Direction::UpRight)) {
+        const LetterOffsets offsets(letters, length, -1);
+        QM_FITS(Direction::UpLeft, -1, -1)
         QM_FITS(Direction::Up, -1, 0)
         QM_FITS(Direction::UpRight, -1, +1)
-        QM_FITS(Direction::Right, 0, +1)
-        QM_FITS(Direction::DownRight, +1, +1)
-        QM_FITS(Direction::Down, +1, 0)
-        QM_FITS(Direction::DownLeft, +1, -1)
+    }
+    if (has(Direction::Left) || has(Direction::Right)) {
+        const LetterOffsets offsets(letters, length, 0);
         QM_FITS(Direction::Left, 0, -1)
-        QM_FITS(Direction::UpLeft, -1, -1)
-#undef QM_FITS
+        QM_FITS(Direction::Right, 0, +1)
+    }
+    if (has(Direction::DownLeft) || has(Direction::Down) || has(Direction::DownRight)) {
+        const LetterOffsets offsets(letters, length, +1);
+        QM_FITS(Direction::DownLeft, +1, -1)
+        QM_FITS(Direction::Down, +1, 0)
+        QM_FITS(Direction::DownRight, +1, +1)
     }
 }
+#undef QM_FITS
 
 template <class Row>
-void findFitsBaseline(const LetterBoard::Tables<Row>& tables, Direction direction, const int* letters, int length,
-                      const StartRange& range, DirectionFits& fits)
+void findFitsBaseline(const LetterBoard::Tables<Row>& tables, unsigned directions, const int* letters, int length,
+                      const DirectionRanges& ranges, AllDirectionFits& fits)
 {
-    findFitsOf<Row, kBaselineBytes>(tables, direction, letters, length, range, fits);
+    findFitsOf<Row, kBaselineBytes>(tables, directions, letters, length, ranges, fits);
 }
 
 #if QM_WIDE_VECTORS
 template <class Row>
-[[gnu::target("avx2")]] void findFitsWide(const LetterBoard::Tables<Row>& tables, Direction direction,
-                                          const int* letters, int length, const StartRange& range, DirectionFits& fits)
+[[gnu::target("avx2")]] void findFitsWide(const LetterBoard::Tables<Row>& tables, unsigned directions,
+                                          const int* letters, int length, const DirectionRanges& ranges,
+                                          AllDirectionFits& fits)
 {
-    findFitsOf<Row, kWideBytes>(tables, direction, letters, length, range, fits);
+    findFitsOf<Row, kWideBytes>(tables, directions, letters, length, ranges, fits);
 }
 #endif
 #undef QM_INLINE
@@ -293,22 +302,22 @@ void LetterBoard::write(int row, int column, int letter)
         writeTables(m_wideTables, row, column, letter);
 }
 
-void LetterBoard::findFits(Direction direction, const int* letters, int length, const StartRange& range,
-                           DirectionFits& fits) const
+void LetterBoard::findFits(unsigned directions, const int* letters, int length, const DirectionRanges& ranges,
+                           AllDirectionFits& fits) const
 {
 #if QM_WIDE_VECTORS
     if (m_wideVectors) {
         if (m_narrow)
-            findFitsWide(m_narrowTables, direction, letters, length, range, fits);
+            findFitsWide(m_narrowTables, directions, letters, length, ranges, fits);
         else
-            findFitsWide(m_wideTables, direction, letters, length, range, fits);
+            findFitsWide(m_wideTables, directions, letters, length, ranges, fits);
         return;
     }
 #endif
     if (m_narrow)
-        findFitsBaseline(m_narrowTables, direction, letters, length, range, fits);
+        findFitsBaseline(m_narrowTables, directions, letters, length, ranges, fits);
     else
-        findFitsBaseline(m_wideTables, direction, letters, length, range, fits);
+        findFitsBaseline(m_wideTables, directions, letters, length, ranges, fits);
 }
 
 }  // namespace qm

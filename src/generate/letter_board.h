@@ -55,6 +55,9 @@ struct DirectionFits {
     }
 };
 
+using DirectionRanges = std::array<StartRange, kDirectionCount>;      // by direction code - 1
+using AllDirectionFits = std::array<DirectionFits, kDirectionCount>;  // by direction code - 1
+
 class LetterBoard {
 public:
     // Letters are numbered 0..letterCount-1 by the caller. The fits come out the same with or
@@ -71,9 +74,11 @@ public:
     // The cells of a row holding letters.
     BitRow lettersOfRow(int row) const { return m_blocked[row] & ~m_outsideShape[row]; }
 
-    // The fits of the word (letter numbers) in the direction; range must not be empty.
-    void findFits(Direction direction, const int* letters, int length, const StartRange& range,
-                  DirectionFits& fits) const;
+    // The fits of the word (letter numbers) in each direction of the set (bit code - 1), each in
+    // its start range, which must not be empty. One call for several directions shares the work
+    // they have in common.
+    void findFits(unsigned directions, const int* letters, int length, const DirectionRanges& ranges,
+                  AllDirectionFits& fits) const;
 
     // Per letter, its table rows: the grid rows, then rows that only vector reads past the last
     // start row reach.

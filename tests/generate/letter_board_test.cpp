@@ -39,25 +39,33 @@ TEST(LetterBoard, BothVectorWidthsFindTheSameFits)
             baseline.write(row, column, letter);
             wide.write(row, column, letter);
         }
+        std::vector<int> letters(1 + random.Random(std::min(30, std::max(width, height))));
+        for (int& letter : letters) letter = random.Random(letterCount);
+        const int length = static_cast<int>(letters.size());
+        DirectionRanges ranges;
+        unsigned directions = 0;
         for (const Direction direction : kDirections) {
             const DirectionStep step = directionStep(direction);
-            std::vector<int> letters(1 + random.Random(std::min(30, std::max(width, height))));
-            for (int& letter : letters) letter = random.Random(letterCount);
-            const int length = static_cast<int>(letters.size());
-            StartRange range{1, height, 1, width};
+            StartRange& range = ranges[directionCode(direction) - 1];
+            range = {1, height, 1, width};
             if (step.row < 0) range.rowFirst = length;
             if (step.row > 0) range.rowLast = height - length + 1;
             if (step.column < 0) range.columnFirst = length;
             if (step.column > 0) range.columnLast = width - length + 1;
-            if (range.empty()) continue;
-            auto fromBaseline = std::make_unique<DirectionFits>();
-            auto fromWide = std::make_unique<DirectionFits>();
-            baseline.findFits(direction, letters.data(), length, range, *fromBaseline);
-            wide.findFits(direction, letters.data(), length, range, *fromWide);
-            SCOPED_TRACE("round " + std::to_string(round) + ", direction " + std::to_string(directionCode(direction)));
-            EXPECT_EQ(fromBaseline->anyAccepted, fromWide->anyAccepted);
+            if (!range.empty()) directions |= 1u << (directionCode(direction) - 1);
+        }
+        auto fromBaseline = std::make_unique<AllDirectionFits>();
+        auto fromWide = std::make_unique<AllDirectionFits>();
+        baseline.findFits(directions, letters.data(), length, ranges, *fromBaseline);
+        wide.findFits(directions, letters.data(), length, ranges, *fromWide);
+        for (int code = 1; code <= kDirectionCount; ++code) {
+            if ((directions >> (code - 1) & 1) == 0) continue;
+            SCOPED_TRACE("round " + std::to_string(round) + ", direction " + std::to_string(code));
+            const DirectionFits& a = (*fromBaseline)[code - 1];
+            const DirectionFits& b = (*fromWide)[code - 1];
+            EXPECT_EQ(a.anyAccepted, b.anyAccepted);
             for (int demand = -2; demand <= kMostCrossingsDemanded; ++demand)
-                EXPECT_EQ(acceptedRows(*fromBaseline, range, demand), acceptedRows(*fromWide, range, demand));
+                EXPECT_EQ(acceptedRows(a, ranges[code - 1], demand), acceptedRows(b, ranges[code - 1], demand));
         }
     }
 }
