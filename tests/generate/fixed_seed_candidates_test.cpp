@@ -22,8 +22,13 @@ struct Pinned {
 
 // The benchmark word lists on a full square, all 8 directions, integration 6.
 constexpr Pinned kPinned[] = {
-    {"W1-20-words.txt", 15, 60, 1, 0, 0}, {"W1-20-words.txt", 15, 60, 2, 0, 0},  {"W2-60-words.txt", 20, 60, 1, 0, 0},
-    {"W2-60-words.txt", 20, 60, 2, 0, 0}, {"W3-330-words.txt", 30, 12, 2, 0, 0}, {"W3-330-words.txt", 30, 999, 1, 0, 0},
+    {"W1-20-words.txt", 15, 60, 1, 20, 761759333886197212ull},
+    {"W1-20-words.txt", 15, 60, 2, 20, 10442739205825919040ull},
+    {"W2-60-words.txt", 20, 60, 1, 60, 5398037745171169482ull},
+    {"W2-60-words.txt", 20, 60, 2, 60, 5452324972710290276ull},
+    {"W3-330-words.txt", 30, 12, 2, 139, 4644556498377393246ull},
+    // The best of 999 attempts places 146 of the 330 words, 44.2%.
+    {"W3-330-words.txt", 30, 999, 1, 146, 6898730697583039285ull},
 };
 
 std::unique_ptr<PuzzleRecord> benchmarkWords(const Pinned& pinned)
