@@ -1,10 +1,14 @@
 // The generator on the three benchmark word lists (all 8 directions, integration 6, a full
 // square shape): time per attempt of the generator and of the literal reading of its rules, the
 // share of words placed, the share the best of 999 attempts places, and a check that both
-// readings give the same candidates for the same seed.
+// readings give the same candidates for the same seed. With QM_PEER_DIR set (bench/side_by_side.sh
+// sets it) also the fastest peer's whole puzzle timed right before and after our attempts.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <memory>
@@ -100,6 +104,73 @@ void Run999(benchmark::State& state)
     state.counters["cpu_ms_per_attempt"] = cpuMilliseconds / made;
 }
 BENCHMARK(Run999)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// Milliseconds per whole puzzle of the fastest peer on the workload, as its own script times it;
+// negative when it could not be run.
+double peerMilliseconds(const std::string& peerDir, const Workload& w)
+{
+    const std::string command = "node '" + peerDir + "/time_fastest.js' '" + QM_BENCH_DATA_DIR + "/" + w.file + "' " +
+                                std::to_string(w.size) + " 50";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return -1;
+    double milliseconds = -1;
+    if (std::fscanf(pipe, "%lf", &milliseconds) != 1) milliseconds = -1;
+    return pclose(pipe) == 0 ? milliseconds : -1;
+}
+
+// Milliseconds per attempt of our runs of 999 attempts of seed 1, read as the peer's script reads
+// its own: after a warm-up, the median of five rounds, each round as many runs as take 50 ms.
+double ourMilliseconds(const Inputs& in, Candidates& candidates)
+{
+    auto timeRuns = [&](int runs) {
+        int attempts = 0;
+        const auto started = std::chrono::steady_clock::now();
+        for (int run = 0; run < runs; ++run) {
+            SeededRandom random(1);
+            attempts += BuildPuzzles(*in.working, in.shape, in.settings, in.badWords, random, candidates).AttemptsMade;
+        }
+        return std::pair(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count(),
+                         attempts);
+    };
+    const auto [warmUp, warmUpAttempts] = timeRuns(1);
+    const int runsPerRound = std::max(1, static_cast<int>(50.0 / warmUp));
+    std::vector<double> rounds;
+    for (int round = 0; round < 5; ++round) {
+        const auto [milliseconds, attempts] = timeRuns(runsPerRound);
+        rounds.push_back(milliseconds / attempts);
+    }
+    std::sort(rounds.begin(), rounds.end());
+    return rounds[2];
+}
+
+// Our attempts between two timings of the peer: these machines drift, so only the ratio of
+// times taken side by side holds.
+void SideBySide(benchmark::State& state)
+{
+    const char* peerDir = std::getenv("QM_PEER_DIR");
+    if (!peerDir) {
+        state.SkipWithError("QM_PEER_DIR is not set: run bench/side_by_side.sh");
+        return;
+    }
+    const Workload& w = kWorkloads[state.range(0)];
+    Inputs in = inputs(static_cast<int>(state.range(0)), 999);
+    Candidates candidates;
+    double peer = 0, ours = 0;
+    for (auto _ : state) {
+        const double before = peerMilliseconds(peerDir, w);
+        ours = ourMilliseconds(in, candidates);
+        const double after = peerMilliseconds(peerDir, w);
+        if (before < 0 || after < 0) {
+            state.SkipWithError("the peer did not run");
+            return;
+        }
+        peer = (before + after) / 2;
+    }
+    state.counters["ms_per_attempt"] = ours;
+    state.counters["peer_ms_per_puzzle"] = peer;
+    state.counters["ratio"] = ours / peer;
+}
+BENCHMARK(SideBySide)->DenseRange(0, 2)->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
 std::vector<std::uint8_t> bytesOf(const PuzzleRecord& record)
 {

@@ -16,7 +16,11 @@ BitRow columnBits(int first, int last)
     return ((BitRow(1) << (last - first + 1)) - 1) << (first - 1);
 }
 
-int drawOffset(RandomSource& random, int range) { return range > 0 ? random.Random(range) : 0; }
+template <class Source>
+int drawOffset(Source& random, int range)
+{
+    return range > 0 ? random.Random(range) : 0;
+}
 
 }  // namespace
 
@@ -69,20 +73,24 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& working, const ShapeRecord& s
         for (int code = 1; code <= kDirectionCount; ++code) {
             const DirectionStep step = directionStep(directionOfCode(code));
             ScanPlan& plan = m_plans[length][code - 1];
-            plan.range = {1, m_fullHeight, 1, m_fullWidth};
-            if (step.row < 0) plan.range.rowFirst = length;
-            if (step.row > 0) plan.range.rowLast = m_fullHeight - length + 1;
-            if (step.column < 0) plan.range.columnFirst = length;
-            if (step.column > 0) plan.range.columnLast = m_fullWidth - length + 1;
+            StartRange& range = m_ranges[length][code - 1];
+            range = {1, m_fullHeight, 1, m_fullWidth};
+            if (step.row < 0) range.rowFirst = length;
+            if (step.row > 0) range.rowLast = m_fullHeight - length + 1;
+            if (step.column < 0) range.columnFirst = length;
+            if (step.column > 0) range.columnLast = m_fullWidth - length + 1;
+            if (m_allowed[code - 1] && !range.empty()) m_searchable[length] |= 1u << (code - 1);
             plan.rowOffsetRange = step.row != 0 ? m_fullHeight - length : m_fullHeight;
             plan.columnOffsetRange = step.column != 0 ? m_fullWidth - length : m_fullWidth;
         }
+    m_searchAllAtOnce = m_integration - 2 > 0;
     m_placed.resize(m_placeable);
     m_startCell.resize(m_placeable);
     m_endCell.resize(m_placeable);
 }
 
-int AttemptBuilder::build(RandomSource& random)
+template <class Source>
+int AttemptBuilder::build(Source& random)
 {
     m_letters = m_emptyGrid;
     m_board->clear();
@@ -96,7 +104,8 @@ int AttemptBuilder::build(RandomSource& random)
 
 // Every pass offers each allowed direction once, clockwise from the one drawn; a failed pass
 // lowers the demand for crossings until it reaches 0.
-void AttemptBuilder::placeWord(int position, RandomSource& random)
+template <class Source>
+void AttemptBuilder::placeWord(int position, Source& random)
 {
     m_placed[position] = 0;
     m_startCell[position] = m_working.StartCell[position];
@@ -124,7 +133,8 @@ void AttemptBuilder::placeWord(int position, RandomSource& random)
 
 // The two random offsets split the start rows and the start columns each into a first and a
 // second part; the four products of the parts are scanned one after the other, rows outside.
-bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int requiredCrossings, RandomSource& random)
+template <class Source>
+bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int requiredCrossings, Source& random)
 {
     const int length = m_letterCount[position];
     if (length == 0) return false;  // a word of spaces has no letter to place
@@ -140,9 +150,9 @@ bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int require
         columnOffset = drawOffset(random, plan.columnOffsetRange);
     }
 
-    const StartRange& range = plan.range;
+    const StartRange& range = m_ranges[length][directionCode(direction) - 1];
     if (range.empty()) return false;
-    const DirectionFits& fits = fitsOf(position, direction, range);
+    const DirectionFits& fits = fitsOf(position, direction);
     if (!fits.anyAccepted[requiredCrossings + 2]) return false;
 
     const int rowSplit = direction == Direction::UpRight ? range.rowLast - rowOffset + 1 : range.rowFirst + rowOffset;
@@ -167,16 +177,19 @@ bool AttemptBuilder::tryPlaceWord(int position, Direction direction, int require
     return false;
 }
 
-const DirectionFits& AttemptBuilder::fitsOf(int position, Direction direction, const StartRange& range)
+template int AttemptBuilder::build(RandomSource& random);
+template int AttemptBuilder::build(SeededRandom& random);
+
+const DirectionFits& AttemptBuilder::fitsOf(int position, Direction direction)
 {
-    const unsigned known = 1u << (directionCode(direction) - 1);
-    DirectionFits& fits = m_fits[directionCode(direction) - 1];
-    if ((m_fitsKnown & known) == 0) {
-        m_board->findFits(direction, m_letterIndex.data() + m_letterStart[position], m_letterCount[position], range,
-                          fits);
-        m_fitsKnown |= known;
+    const unsigned wanted = 1u << (directionCode(direction) - 1);
+    if ((m_fitsKnown & wanted) == 0) {
+        const int length = m_letterCount[position];
+        const unsigned directions = m_searchAllAtOnce ? m_searchable[length] & ~m_fitsKnown : wanted;
+        m_board->findFits(directions, m_letterIndex.data() + m_letterStart[position], length, m_ranges[length], m_fits);
+        m_fitsKnown |= directions;
     }
-    return fits;
+    return m_fits[directionCode(direction) - 1];
 }
 
 void AttemptBuilder::writeWord(int position, Direction direction, int row, int column)

@@ -27,8 +27,11 @@ public:
     // working must outlive the builder; it is never changed.
     AttemptBuilder(const PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings);
 
-    // Builds a fresh attempt and gives its score, the number of words placed.
-    int build(RandomSource& random);
+    // Builds a fresh attempt and gives its score, the number of words placed. Made for
+    // RandomSource and SeededRandom: the seeded source called directly costs far less than a
+    // call through the interface for each of the many draws of an attempt.
+    template <class Source>
+    int build(Source& random);
 
     // The attempt's grid, finished: letters in capitals, 0 outside the shape, spaces elsewhere.
     const PuzzleGrid& letters() const { return m_letters; }
@@ -40,9 +43,11 @@ public:
     void writeTo(PuzzleRecord& record, std::array<bool, kMaxWords>& placedFlags) const;
 
 private:
-    void placeWord(int position, RandomSource& random);
-    bool tryPlaceWord(int position, Direction direction, int requiredCrossings, RandomSource& random);
-    const DirectionFits& fitsOf(int position, Direction direction, const StartRange& range);
+    template <class Source>
+    void placeWord(int position, Source& random);
+    template <class Source>
+    bool tryPlaceWord(int position, Direction direction, int requiredCrossings, Source& random);
+    const DirectionFits& fitsOf(int position, Direction direction);
     void writeWord(int position, Direction direction, int row, int column);
     void shrink();
 
@@ -62,15 +67,20 @@ private:
     PuzzleGrid m_emptyGrid;                   // the finished grid of an attempt that placed nothing
     static constexpr int kMostLetters = 30;   // a word holds at most 30 characters
     struct ScanPlan {
-        StartRange range;
         int rowOffsetRange, columnOffsetRange;
     };
     // By letter count and direction code - 1.
     std::array<std::array<ScanPlan, kDirectionCount>, kMostLetters + 1> m_plans{};
+    std::array<DirectionRanges, kMostLetters + 1> m_ranges{};
+    // By letter count: the allowed directions with start cells, bit code - 1.
+    std::array<unsigned, kMostLetters + 1> m_searchable{};
+    // When the first pass asks for crossings, every allowed direction is searched before a word
+    // can do without them, so all are searched at once.
+    bool m_searchAllAtOnce = false;
 
     // State of the attempt being built.
     std::unique_ptr<LetterBoard> m_board;
-    std::array<DirectionFits, kDirectionCount> m_fits;
+    AllDirectionFits m_fits;
     unsigned m_fitsKnown = 0;  // bit d-1: m_fits[d-1] holds the current word's fits
     std::vector<std::uint8_t> m_placed;
     std::vector<std::int16_t> m_startCell, m_endCell;

@@ -13,19 +13,20 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
     const int wordCount = working.usedWordCount();
     for (auto& slot : candidates.Slots) slot.Score = 0;
 
-    const OffensiveWordScreen screen(badWords);
+    const auto screen = OffensiveWordScreen::of(badWords);
     PuzzleGrid noFillLetters;  // the free cells hold no fill letters while a grid is generated
     noFillLetters.fill(' ');
     AttemptBuilder attempt(working, shape, settings);
+    SeededRandom* const seeded = dynamic_cast<SeededRandom*>(&random);
 
     GenerationOutcome outcome;
     int& counter = outcome.AttemptCounter;
     do {
         ++counter;
         if (progress) progress->attemptStarting(counter);
-        const int score = attempt.build(random);
+        const int score = seeded ? attempt.build(*seeded) : attempt.build(random);
         ++outcome.AttemptsMade;
-        if (screen.TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
+        if (screen->TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
             --counter;
             ++outcome.RejectedAttempts;
         } else if (const int slot = makeRoomForAttempt(candidates, score); slot >= 0) {

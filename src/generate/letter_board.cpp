@@ -1,199 +1,323 @@
 #include "generate/letter_board.h"
 
 #include <algorithm>
+#include <cstring>
+
+#if defined(__x86_64__)
+#define QM_WIDE_VECTORS 1
+#else
+#define QM_WIDE_VECTORS 0
+#endif
 
 namespace qm {
 namespace {
 
-constexpr int kPairedWidth = 32;
+constexpr int kNarrowWidth = 32;
 constexpr int kMostLetters = 30;  // a word holds at most 30 characters
+// Every x86-64 processor has 16-byte vectors; most have 32-byte ones too (AVX2), which cover
+// twice the start rows in one operation.
+constexpr int kBaselineBytes = 16;
+constexpr int kWideBytes = 32;
+// The search of start rows stops once each conflicts; a test of all of them costs more than a
+// few letters, so it comes after every few.
+constexpr int kLettersBetweenChecks = 8;
 
-BitRow columnBits(int first, int last)
+template <class Row>
+Row columnBits(int first, int last)
 {
     if (first > last) return 0;
     const int width = last - first + 1;
-    return ((BitRow(1) << width) - 1) << (first - 1);
+    return static_cast<Row>(((BitRow(1) << width) - 1) << (first - 1));
 }
+
+// Vectors of rows, declared outside templates, where the compiler keeps their vector size. The
+// functions that take and give them are always inlined, into code built for the vector width.
+typedef std::uint32_t NarrowRows16 __attribute__((vector_size(16)));
+typedef std::uint64_t WideRows16 __attribute__((vector_size(16)));
+typedef std::uint64_t WidenedNarrowRows16 __attribute__((vector_size(32)));
+typedef std::uint32_t NarrowRows32 __attribute__((vector_size(32)));
+typedef std::uint64_t WideRows32 __attribute__((vector_size(32)));
+typedef std::uint64_t WidenedNarrowRows32 __attribute__((vector_size(64)));
+
+template <class Row, int kBytes>
+struct VectorOf;
+template <>
+struct VectorOf<std::uint32_t, 16> {
+    using type = NarrowRows16;
+    using widened = WidenedNarrowRows16;
+};
+template <>
+struct VectorOf<std::uint64_t, 16> {
+    using type = WideRows16;
+};
+template <>
+struct VectorOf<std::uint32_t, 32> {
+    using type = NarrowRows32;
+    using widened = WidenedNarrowRows32;
+};
+template <>
+struct VectorOf<std::uint64_t, 32> {
+    using type = WideRows32;
+};
+
+#define QM_INLINE [[gnu::always_inline]] inline
+
+// Neighbouring start rows side by side, one to a lane.
+template <class Row, int kBytes>
+struct StartRows {
+    using Vector = typename VectorOf<Row, kBytes>::type;
+    static constexpr int kLanes = kBytes / static_cast<int>(sizeof(Row));
+
+    QM_INLINE static Vector load(const Row* at)
+    {
+        Vector rows;
+        std::memcpy(&rows, at, sizeof rows);
+        return rows;
+    }
+    QM_INLINE static bool none(Vector rows)
+    {
+        std::array<std::uint64_t, sizeof(Vector) / 8> words;
+        std::memcpy(words.data(), &rows, sizeof rows);
+        std::uint64_t any = 0;
+        for (const std::uint64_t word : words) any |= word;
+        return any == 0;
+    }
+    // Stores the lanes as BitRows from at on.
+    QM_INLINE static void store(Vector rows, BitRow* at)
+    {
+        if constexpr (sizeof(Row) == sizeof(BitRow)) {
+            std::memcpy(at, &rows, sizeof rows);
+        } else {
+            using Widened = typename VectorOf<Row, kBytes>::widened;
+            const Widened wide = __builtin_convertvector(rows, Widened);
+            std::memcpy(at, &wide, sizeof wide);
+        }
+    }
+    // The valid start columns in the lanes of start rows up to last (0-based), none beyond.
+    QM_INLINE static Vector validUpTo(Row valid, int first, int last)
+    {
+        Vector lanes{};
+        if (first + kLanes - 1 <= last) return lanes + valid;
+        for (int lane = 0; lane < kLanes; ++lane) lanes[lane] = first + lane <= last ? valid : 0;
+        return lanes;
+    }
+    // Brings the bits of the cells of letter i to the bits of the word's start columns.
+    template <int kColumnStep>
+    QM_INLINE static Vector align(Vector rows, int i)
+    {
+        if constexpr (kColumnStep > 0) return rows >> i;
+        if constexpr (kColumnStep < 0) return rows << i;
+        return rows;
+    }
+};
 
 // Where the letters of a word lie in a table, as seen from the word's start row: letter i of a
-// word starting in row start is element start * letterCount + offset[i]. Tables hold
-// row * letterCount + letter.
+// word starting in row start is element start + offset[i].
 struct LetterOffsets {
-    LetterOffsets(int letterCount, const int* letters, int length, int rowStep)
+    LetterOffsets(const int* letters, int length, int rowStep)
     {
-        for (int i = 0; i < length; ++i) offset[i] = letters[i] + i * rowStep * letterCount;
+        for (int i = 0; i < length; ++i) offset[i] = letters[i] * LetterBoard::kTableRows + i * rowStep;
     }
-    std::array<int, kMostLetters> offset{};
+    std::array<int, kMostLetters> offset;
 };
 
-// The table rows the letters of a word meet.
-class LetterRows {
-public:
-    LetterRows(const BitRow* table, int letterCount, const LetterOffsets& offsets)
-        : m_table(table),
-          m_letterCount(letterCount),
-          m_offset(offsets.offset.data())
-    {
-    }
-    const BitRow* startRow(int start) const { return m_table + start * m_letterCount; }
-    BitRow at(const BitRow* startRow, int i) const { return startRow[m_offset[i]]; }
-
-private:
-    const BitRow* m_table;
-    int m_letterCount;
-    const int* m_offset;
-};
-
-// Brings the bit of the cell of letter i to the bit of the word's start column. In a row pair
-// the bits that cross between the halves land on start columns that the range never holds: a
-// word that fits in at most 32 columns cannot start there.
-template <int kColumnStep>
-BitRow align(BitRow bits, int i)
+// The fits of a word, a lane a start row: the conflict-free start cells first (the first conflict
+// decides, so the letters stop once every start cell of the lanes conflicts), then the crossings
+// of the lanes that keep some, counted in bit slices.
+template <class Row, int kBytes, int kRowStep, int kColumnStep>
+QM_INLINE void findFitsIn(const LetterBoard::Tables<Row>& tables, const LetterOffsets& offsets, int length,
+                          const StartRange& range, DirectionFits& fits)
 {
-    if constexpr (kColumnStep > 0) return bits >> i;
-    if constexpr (kColumnStep < 0) return bits << i;
-    return bits;
+    using Rows = StartRows<Row, kBytes>;
+    using Vector = typename Rows::Vector;
+    const Row* const conflictTable = tables.conflicts.data();
+    const Row* const letterTable = tables.letters.data();
+    const Row valid = columnBits<Row>(range.columnFirst, range.columnLast);
+    const int last = range.rowLast - 1;
+    fits.firstRow = range.rowFirst - 1;
+    Vector anyNone{}, anyAtMostOne{}, anyFree{}, any1{}, any2{}, any3{}, any4{};
+    bool someFree = false;
+    for (int start = fits.firstRow; start <= last; start += Rows::kLanes) {
+        const Vector validRows = Rows::validUpTo(valid, start, last);
+        Vector conflicts{};
+        for (int i = 0; i < length;) {
+            for (const int blockEnd = std::min(length, i + kLettersBetweenChecks); i < blockEnd; ++i)
+                conflicts |=
+                    Rows::template align<kColumnStep>(Rows::load(conflictTable + start + offsets.offset[i]), i);
+            if (Rows::none(validRows & ~conflicts)) break;
+        }
+        const Vector free = validRows & ~conflicts;
+        const int at = start - fits.firstRow;
+        Rows::store(free, fits.conflictFree.data() + at);
+        if (Rows::none(free)) continue;
+        someFree = true;
+
+        Vector atLeast1{}, atLeast2{}, atLeast3{}, atLeast4{};
+        for (int letter = 0; letter < length; ++letter) {
+            const Vector crossing =
+                Rows::template align<kColumnStep>(Rows::load(letterTable + start + offsets.offset[letter]), letter) &
+                free;
+            atLeast4 |= atLeast3 & crossing;
+            atLeast3 |= atLeast2 & crossing;
+            atLeast2 |= atLeast1 & crossing;
+            atLeast1 |= crossing;
+        }
+        Rows::store(atLeast1, fits.atLeast[0].data() + at);
+        Rows::store(atLeast2, fits.atLeast[1].data() + at);
+        Rows::store(atLeast3, fits.atLeast[2].data() + at);
+        Rows::store(atLeast4, fits.atLeast[3].data() + at);
+        anyNone |= free & ~atLeast1;
+        anyAtMostOne |= free & ~atLeast2;
+        anyFree |= free;
+        any1 |= atLeast1;
+        any2 |= atLeast2;
+        any3 |= atLeast3;
+        any4 |= atLeast4;
+    }
+    // A direction without a conflict-free start cell is common once the grid fills.
+    if (!someFree) {
+        fits.anyAccepted.fill(false);
+        return;
+    }
+    const std::array<Vector, kMostCrossingsDemanded + 3> any{anyNone, anyAtMostOne, anyFree, any1, any2, any3, any4};
+    for (std::size_t demand = 0; demand < any.size(); ++demand) fits.anyAccepted[demand] = !Rows::none(any[demand]);
 }
 
-// The start cells of one table word that conflict: one of the word's cells lies outside the shape
-// or holds another letter. The first conflict decides, so the letters stop as soon as every start
-// cell conflicts; they are taken two at a time to halve the tests.
-template <int kColumnStep>
-BitRow conflictsOf(const LetterRows& rows, int length, int start, BitRow valid)
+#define QM_FITS(direction, rowStep, columnStep)                                                                        \
+    if (has(direction))                                                                                                \
+        findFitsIn<Row, kBytes, rowStep, columnStep>(tables, offsets, length, ranges[directionCode(direction) - 1],    \
+                                                     fits[directionCode(direction) - 1]);
+// The directions one after the other, each with the letter offsets of its row step.
+template <class Row, int kBytes>
+QM_INLINE void findFitsOf(const LetterBoard::Tables<Row>& tables, unsigned directions, const int* letters, int length,
+                          const DirectionRanges& ranges, AllDirectionFits& fits)
 {
-    const BitRow* row = rows.startRow(start);
-    BitRow conflicts = 0;
-    int i = 0;
-    for (; i + 1 < length; i += 2) {
-        conflicts |= align<kColumnStep>(rows.at(row, i), i) | align<kColumnStep>(rows.at(row, i + 1), i + 1);
-        if ((conflicts & valid) == valid) return conflicts;
+    auto has = [directions](Direction direction) { return (directions >> (directionCode(direction) - 1) & 1) != 0; };
+    if (has(Direction::UpLeft) || has(Direction::Up) || has(Direction::UpRight)) {
+        const LetterOffsets offsets(letters, length, -1);
+        QM_FITS(Direction::UpLeft, -1, -1)
+        QM_FITS(Direction::Up, -1, 0)
+        QM_FITS(Direction::UpRight, -1, +1)
     }
-    if (i < length) conflicts |= align<kColumnStep>(rows.at(row, i), i);
-    return conflicts;
+    if (has(Direction::Left) || has(Direction::Right)) {
+        const LetterOffsets offsets(letters, length, 0);
+        QM_FITS(Direction::Left, 0, -1)
+        QM_FITS(Direction::Right, 0, +1)
+    }
+    if (has(Direction::DownLeft) || has(Direction::Down) || has(Direction::DownRight)) {
+        const LetterOffsets offsets(letters, length, +1);
+        QM_FITS(Direction::DownLeft, +1, -1)
+        QM_FITS(Direction::Down, +1, 0)
+        QM_FITS(Direction::DownRight, +1, +1)
+    }
+}
+#undef QM_FITS
+
+template <class Row>
+void findFitsBaseline(const LetterBoard::Tables<Row>& tables, unsigned directions, const int* letters, int length,
+                      const DirectionRanges& ranges, AllDirectionFits& fits)
+{
+    findFitsOf<Row, kBaselineBytes>(tables, directions, letters, length, ranges, fits);
 }
 
-// Counts the crossings of the conflict-free start cells in bit slices (atLeast[n] gains the
-// cells that had n crossings before) and notes which demands some start cell meets.
-template <int kColumnStep>
-void countCrossings(const LetterRows& rows, int length, int start, BitRow conflictFree, DirectionFits& fits, int word,
-                    std::array<BitRow, kMostCrossingsDemanded + 3>& any)
+#if QM_WIDE_VECTORS
+template <class Row>
+[[gnu::target("avx2")]] void findFitsWide(const LetterBoard::Tables<Row>& tables, unsigned directions,
+                                          const int* letters, int length, const DirectionRanges& ranges,
+                                          AllDirectionFits& fits)
 {
-    const BitRow* row = rows.startRow(start);
-    BitRow atLeast1 = 0, atLeast2 = 0, atLeast3 = 0, atLeast4 = 0;
-    for (int i = 0; i < length; ++i) {
-        const BitRow crossing = align<kColumnStep>(rows.at(row, i), i) & conflictFree;
-        atLeast4 |= atLeast3 & crossing;
-        atLeast3 |= atLeast2 & crossing;
-        atLeast2 |= atLeast1 & crossing;
-        atLeast1 |= crossing;
-    }
-    fits.atLeast[0][word] = atLeast1;
-    fits.atLeast[1][word] = atLeast2;
-    fits.atLeast[2][word] = atLeast3;
-    fits.atLeast[3][word] = atLeast4;
-    any[0] |= conflictFree & ~atLeast1;
-    any[1] |= conflictFree & ~atLeast2;
-    any[2] |= conflictFree;
-    any[3] |= atLeast1;
-    any[4] |= atLeast2;
-    any[5] |= atLeast3;
-    any[6] |= atLeast4;
+    findFitsOf<Row, kWideBytes>(tables, directions, letters, length, ranges, fits);
 }
+#endif
+#undef QM_INLINE
 
 }  // namespace
 
-LetterBoard::LetterBoard(int letterCount, int width, int height, const ShapeRecord& shape)
+bool LetterBoard::wideVectorsAvailable()
+{
+#if QM_WIDE_VECTORS
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+#else
+    return false;
+#endif
+}
+
+LetterBoard::LetterBoard(int letterCount, int width, int height, const ShapeRecord& shape, bool wideVectors)
     : m_letterCount(letterCount),
-      m_height(height),
-      m_pairRows(width <= kPairedWidth)
+      m_narrow(width <= kNarrowWidth),
+      m_wideVectors(wideVectors && wideVectorsAvailable())
 {
     for (int row = 0; row < height; ++row)
         for (int column = 0; column < width; ++column)
             if (shape.Mask[row * kGridStride + column] == 0) m_outsideShape[row] |= BitRow(1) << column;
-    const std::size_t size = static_cast<std::size_t>(letterCount) * kGridStride;
-    m_letterRows.resize(size);
-    m_conflictRows.resize(size);
-    if (m_pairRows) {
-        m_letterPairs.resize(size);
-        m_conflictPairs.resize(size);
+    const std::size_t size = static_cast<std::size_t>(letterCount) * kTableRows;
+    if (m_narrow) {
+        m_narrowTables.conflicts.resize(size);
+        m_narrowTables.letters.resize(size);
+    } else {
+        m_wideTables.conflicts.resize(size);
+        m_wideTables.letters.resize(size);
+    }
+}
+
+template <class Row>
+void LetterBoard::clearTables(Tables<Row>& tables)
+{
+    std::fill(tables.letters.begin(), tables.letters.end(), Row(0));
+    for (int letter = 0; letter < m_letterCount; ++letter) {
+        Row* const conflicts = tables.conflicts.data() + letter * kTableRows;
+        for (int row = 0; row < kGridStride; ++row) conflicts[row] = static_cast<Row>(m_outsideShape[row]);
+        // Rows below the grid are met only by lanes past the last start row, which count for nothing.
+        std::fill(conflicts + kGridStride, conflicts + kTableRows, static_cast<Row>(~Row(0)));
     }
 }
 
 void LetterBoard::clear()
 {
     m_blocked = m_outsideShape;
-    std::fill(m_letterRows.begin(), m_letterRows.end(), BitRow(0));
-    std::fill(m_letterPairs.begin(), m_letterPairs.end(), BitRow(0));
-    for (int row = 0; row < kGridStride; ++row) {
-        const BitRow pair = m_outsideShape[row] | (row + 1 < kGridStride ? m_outsideShape[row + 1] << kPairedWidth : 0);
-        for (int letter = 0; letter < m_letterCount; ++letter) {
-            m_conflictRows[row * m_letterCount + letter] = m_outsideShape[row];
-            if (m_pairRows) m_conflictPairs[row * m_letterCount + letter] = pair;
-        }
-    }
+    if (m_narrow)
+        clearTables(m_narrowTables);
+    else
+        clearTables(m_wideTables);
+}
+
+// The cell now conflicts with every letter but its own.
+template <class Row>
+void LetterBoard::writeTables(Tables<Row>& tables, int row, int column, int letter)
+{
+    const Row bit = static_cast<Row>(Row(1) << column);
+    Row* const conflicts = tables.conflicts.data() + row;
+    for (int other = 0; other < m_letterCount; ++other) conflicts[other * kTableRows] |= bit;
+    conflicts[letter * kTableRows] &= static_cast<Row>(~bit);
+    tables.letters[letter * kTableRows + row] |= bit;
 }
 
 void LetterBoard::write(int row, int column, int letter)
 {
-    const BitRow bit = BitRow(1) << column;
-    m_blocked[row] |= bit;
-    // The cell now conflicts with every letter but its own.
-    auto mark = [this, letter](std::vector<BitRow>& conflicts, std::vector<BitRow>& letters, int at, BitRow bits) {
-        BitRow* conflictsOfRow = conflicts.data() + at * m_letterCount;
-        for (int other = 0; other < m_letterCount; ++other) conflictsOfRow[other] |= bits;
-        conflictsOfRow[letter] &= ~bits;
-        letters[at * m_letterCount + letter] |= bits;
-    };
-    mark(m_conflictRows, m_letterRows, row, bit);
-    if (!m_pairRows) return;
-    mark(m_conflictPairs, m_letterPairs, row, bit);
-    if (row > 0) mark(m_conflictPairs, m_letterPairs, row - 1, bit << kPairedWidth);
+    m_blocked[row] |= BitRow(1) << column;
+    if (m_narrow)
+        writeTables(m_narrowTables, row, column, letter);
+    else
+        writeTables(m_wideTables, row, column, letter);
 }
 
-void LetterBoard::findFits(Direction direction, const int* letters, int length, const StartRange& range,
-                           DirectionFits& fits) const
+void LetterBoard::findFits(unsigned directions, const int* letters, int length, const DirectionRanges& ranges,
+                           AllDirectionFits& fits) const
 {
-    const bool paired = m_pairRows;
-    switch (direction) {
-#define QM_FITS(code, rowStep, columnStep)                                                                             \
-    case code:                                                                                                         \
-        paired ? findFitsIn<2, rowStep, columnStep>(m_conflictPairs, m_letterPairs, letters, length, range, fits)      \
-               : findFitsIn<1, rowStep, columnStep>(m_conflictRows, m_letterRows, letters, length, range, fits);       \
-        break;
-        QM_FITS(Direction::Up, -1, 0)
-        QM_FITS(Direction::UpRight, -1, +1)
-        QM_FITS(Direction::Right, 0, +1)
-        QM_FITS(Direction::DownRight, +1, +1)
-        QM_FITS(Direction::Down, +1, 0)
-        QM_FITS(Direction::DownLeft, +1, -1)
-        QM_FITS(Direction::Left, 0, -1)
-        QM_FITS(Direction::UpLeft, -1, -1)
-#undef QM_FITS
+#if QM_WIDE_VECTORS
+    if (m_wideVectors) {
+        if (m_narrow)
+            findFitsWide(m_narrowTables, directions, letters, length, ranges, fits);
+        else
+            findFitsWide(m_wideTables, directions, letters, length, ranges, fits);
+        return;
     }
-}
-
-// The fits of a word, kRowsPerWord start rows (one, or a row pair) to a table word: the
-// conflict-free start cells first, then the crossings of the rows that keep some.
-template <int kRowsPerWord, int kRowStep, int kColumnStep>
-void LetterBoard::findFitsIn(const std::vector<BitRow>& conflictTable, const std::vector<BitRow>& letterTable,
-                             const int* letters, int length, const StartRange& range, DirectionFits& fits) const
-{
-    const LetterOffsets offsets(m_letterCount, letters, length, kRowStep);
-    const LetterRows conflictRows(conflictTable.data(), m_letterCount, offsets);
-    const LetterRows letterRows(letterTable.data(), m_letterCount, offsets);
-    const BitRow valid = columnBits(range.columnFirst, range.columnLast);
-    fits.firstRow = range.rowFirst - 1;
-    fits.pairShift = kRowsPerWord - 1;
-    std::array<BitRow, kMostCrossingsDemanded + 3> any{};
-    for (int start = range.rowFirst - 1, word = 0; start < range.rowLast; start += kRowsPerWord, ++word) {
-        BitRow validRows = valid;
-        if constexpr (kRowsPerWord == 2)
-            if (start + 1 < range.rowLast) validRows |= valid << kPairedWidth;
-        const BitRow conflictFree = validRows & ~conflictsOf<kColumnStep>(conflictRows, length, start, validRows);
-        fits.conflictFree[word] = conflictFree;
-        if (conflictFree != 0) countCrossings<kColumnStep>(letterRows, length, start, conflictFree, fits, word, any);
-    }
-    for (std::size_t demand = 0; demand < any.size(); ++demand) fits.anyAccepted[demand] = any[demand] != 0;
+#endif
+    if (m_narrow)
+        findFitsBaseline(m_narrowTables, directions, letters, length, ranges, fits);
+    else
+        findFitsBaseline(m_wideTables, directions, letters, length, ranges, fits);
 }
 
 }  // namespace qm

@@ -1,7 +1,7 @@
 // The grid of an attempt as bit rows, for the placement search: per letter the cells holding it
 // and the cells it cannot use (outside the shape or holding another letter). From them the
 // conflict-free start cells of a word in one direction, with their crossing counts, come out of
-// a few word-wide operations a row instead of a test of every cell.
+// a few vector operations over several start rows at once instead of a test of every cell.
 #pragma once
 
 #include <array>
@@ -23,16 +23,16 @@ struct StartRange {
 };
 
 inline constexpr int kMostCrossingsDemanded = 4;
+// Room past the last start row for the rows a vector operation covers beyond it.
+inline constexpr int kFitRows = kGridStride + 8;
 
-// The start cells of a word in one direction. Each word of the tables holds one start row, or
-// two neighbouring ones (the second in the high half), from firstRow on.
+// The start cells of a word in one direction, a table element a start row from firstRow on.
 struct DirectionFits {
-    int firstRow = 0;   // 0-based
-    int pairShift = 0;  // 1 when a word holds two rows
-    std::array<BitRow, kGridStride> conflictFree;
+    int firstRow = 0;  // 0-based
+    std::array<BitRow, kFitRows> conflictFree;
     // atLeast[n-1]: the conflict-free start cells with at least n crossings; meaningful only
     // where conflictFree is not 0.
-    std::array<std::array<BitRow, kGridStride>, kMostCrossingsDemanded> atLeast;
+    std::array<std::array<BitRow, kFitRows>, kMostCrossingsDemanded> atLeast;
     // Whether any start cell meets a demand for crossings, by demand + 2 (demands -2..4).
     std::array<bool, kMostCrossingsDemanded + 3> anyAccepted;
 
@@ -40,33 +40,32 @@ struct DirectionFits {
     // one, 0 any, n at least n.
     BitRow accepted(int row, int demand) const
     {
-        const int offset = row - firstRow;
-        const int word = offset >> pairShift;
-        const BitRow free = conflictFree[word];
-        BitRow starts = 0;
+        const int at = row - firstRow;
+        const BitRow free = conflictFree[at];
         switch (demand) {
         case -2:
-            starts = free & ~atLeast[0][word];
-            break;
+            return free & ~atLeast[0][at];
         case -1:
-            starts = free & ~atLeast[1][word];
-            break;
+            return free & ~atLeast[1][at];
         case 0:
-            starts = free;
-            break;
+            return free;
         default:
-            starts = free & atLeast[demand - 1][word];
-            break;
+            return free & atLeast[demand - 1][at];
         }
-        const int half = (offset & pairShift) * 32;
-        return (starts >> half) & (pairShift ? 0xFFFFFFFFu : ~BitRow(0));
     }
 };
 
+using DirectionRanges = std::array<StartRange, kDirectionCount>;      // by direction code - 1
+using AllDirectionFits = std::array<DirectionFits, kDirectionCount>;  // by direction code - 1
+
 class LetterBoard {
 public:
-    // Letters are numbered 0..letterCount-1 by the caller.
-    LetterBoard(int letterCount, int width, int height, const ShapeRecord& shape);
+    // Letters are numbered 0..letterCount-1 by the caller. The fits come out the same with or
+    // without wide vectors; these are used only where the processor has them.
+    LetterBoard(int letterCount, int width, int height, const ShapeRecord& shape,
+                bool wideVectors = wideVectorsAvailable());
+
+    static bool wideVectorsAvailable();
 
     // Back to a grid without letters.
     void clear();
@@ -75,25 +74,37 @@ public:
     // The cells of a row holding letters.
     BitRow lettersOfRow(int row) const { return m_blocked[row] & ~m_outsideShape[row]; }
 
-    // The fits of the word (letter numbers) in the direction; range must not be empty.
-    void findFits(Direction direction, const int* letters, int length, const StartRange& range,
-                  DirectionFits& fits) const;
+    // The fits of the word (letter numbers) in each direction of the set (bit code - 1), each in
+    // its start range, which must not be empty. One call for several directions shares the work
+    // they have in common.
+    void findFits(unsigned directions, const int* letters, int length, const DirectionRanges& ranges,
+                  AllDirectionFits& fits) const;
+
+    // Per letter, its table rows: the grid rows, then rows that only vector reads past the last
+    // start row reach.
+    static constexpr int kTableRows = kGridStride + 14;
+
+    // The tables of one row width, letter-major: letter * kTableRows + row.
+    template <class Row>
+    struct Tables {
+        std::vector<Row> conflicts, letters;
+    };
 
 private:
-    template <int kRowsPerWord, int kRowStep, int kColumnStep>
-    void findFitsIn(const std::vector<BitRow>& conflictTable, const std::vector<BitRow>& letterTable,
-                    const int* letters, int length, const StartRange& range, DirectionFits& fits) const;
+    template <class Row>
+    void clearTables(Tables<Row>& tables);
+    template <class Row>
+    void writeTables(Tables<Row>& tables, int row, int column, int letter);
 
     int m_letterCount;
-    int m_height;
-    // Grids up to 32 columns also keep every two neighbouring rows in one word (row q in the low
-    // half, row q+1 in the high half), so that one operation serves two start rows.
-    bool m_pairRows;
+    // Grids up to 32 columns keep a row in 32 bits, so that a vector operation covers twice the
+    // start rows.
+    bool m_narrow;
+    bool m_wideVectors;
     std::array<BitRow, kGridStride> m_outsideShape{};
     std::array<BitRow, kGridStride> m_blocked{};
-    // row * letter count + letter.
-    std::vector<BitRow> m_letterRows, m_conflictRows;
-    std::vector<BitRow> m_letterPairs, m_conflictPairs;
+    Tables<std::uint32_t> m_narrowTables;
+    Tables<std::uint64_t> m_wideTables;
 };
 
 }  // namespace qm

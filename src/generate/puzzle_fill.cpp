@@ -70,13 +70,13 @@ void fillRandomly(PuzzleRecord& record, RandomSource& random)
 
 bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords)
 {
-    return OffensiveWordScreen(badWords).TestBadWords(record);
+    return OffensiveWordScreen::of(badWords)->TestBadWords(record);
 }
 
 ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random,
                                    bool avoidSecondReadings)
 {
-    const OffensiveWordScreen screen(badWords);
+    const auto screen = OffensiveWordScreen::of(badWords);
     std::optional<SecondReadingScan> readings;
     if (avoidSecondReadings) readings.emplace(record);
     ScreenedFill fill;
@@ -84,7 +84,7 @@ ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badW
     while (fill.fills < kRandomFillLimit) {
         fillRandomly(record, random);
         ++fill.fills;
-        if (screen.TestBadWords(record)) continue;
+        if (screen->TestBadWords(record)) continue;
         const int left = readings ? readings->count(record.FillLetters).usingFill : 0;
         if (!fill.passed || left < fill.secondReadingsLeft) {
             fill.secondReadingsLeft = left;

@@ -2,6 +2,7 @@
 // from its seed.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 
@@ -18,11 +19,29 @@ public:
 // system.
 class SeededRandom final : public RandomSource {
 public:
-    explicit SeededRandom(std::uint64_t seed);
-    int Random(int range) override;
+    explicit SeededRandom(std::uint64_t seed) : m_state(seed) {}
+    // Here rather than out of line: the generator calls it directly, many times an attempt.
+    int Random(int range) override
+    {
+        // Lemire's multiply-and-reject: unbiased, and nearly never more than one draw.
+        assert(range >= 1);
+        const auto bound = static_cast<std::uint32_t>(range);
+        std::uint64_t product = (next() >> 32) * bound;
+        if (static_cast<std::uint32_t>(product) < bound) {
+            const std::uint32_t threshold = static_cast<std::uint32_t>(-bound) % bound;
+            while (static_cast<std::uint32_t>(product) < threshold) product = (next() >> 32) * bound;
+        }
+        return static_cast<int>(product >> 32);
+    }
 
 private:
-    std::uint64_t next();
+    std::uint64_t next()
+    {
+        std::uint64_t mixed = m_state += 0x9E3779B97F4A7C15ull;
+        mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ull;
+        mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBull;
+        return mixed ^ (mixed >> 31);
+    }
 
     std::uint64_t m_state;
 };

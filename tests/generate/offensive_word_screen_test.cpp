@@ -197,5 +197,19 @@ TEST(OffensiveWordScreen, AgreesWithTheLineSearch)
     EXPECT_LT(found, 300);
 }
 
+// The compiled screen is kept between runs only while the list stays as it was: an entry added to
+// BADLIST.TXT between two runs is screened in the second.
+TEST(OffensiveWordScreen, KeptScreenFollowsTheList)
+{
+    const auto dogGrid = gridWith(6, 6, "DOG", 2, 2, 0, 1);
+    const auto first = OffensiveWordScreen::of(listOf({"cat"}));
+    EXPECT_EQ(OffensiveWordScreen::of(listOf({"cat"})), first);
+    EXPECT_FALSE(first->TestBadWords(*dogGrid));
+    const auto second = OffensiveWordScreen::of(listOf({"cat", "dog"}));
+    EXPECT_TRUE(second->TestBadWords(*dogGrid));
+    EXPECT_FALSE(OffensiveWordScreen::of(listOf({"cat", "dot"}))->TestBadWords(*dogGrid));
+    EXPECT_FALSE(first->TestBadWords(*dogGrid)) << "a screen handed out earlier must not change";
+}
+
 }  // namespace
 }  // namespace qm::test
