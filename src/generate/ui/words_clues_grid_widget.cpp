@@ -32,24 +32,25 @@ public:
         return editor;
     }
 
-    // Ctrl+Tab in a cell being edited keeps the text and leaves the grid, as it does outside an
-    // edit; a plain Tab goes on to the next cell.
+    // Ctrl+Tab in a cell being edited, and Tab in the last cell, keep the text and leave the
+    // grid, as they do outside an edit; any other Tab goes on to the next cell.
     bool eventFilter(QObject* object, QEvent* event) override
     {
         auto* editor = qobject_cast<QWidget*>(object);
-        if (editor && event->type() == QEvent::KeyPress) {
+        auto* grid = qobject_cast<WordsCluesGrid*>(parent());
+        if (editor && grid && event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (isTab(*key) && key->modifiers() & Qt::ControlModifier) {
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            const bool forward = key->key() == Qt::Key_Tab;
+            if (tab && (key->modifiers() & Qt::ControlModifier || !grid->hasCellToTabTo(forward))) {
                 emit commitData(editor);
                 emit closeEditor(editor, NoHint);
-                if (auto* grid = qobject_cast<WordsCluesGrid*>(parent())) grid->leaveGrid(key->key() == Qt::Key_Tab);
+                grid->leaveGrid(forward);
                 return true;
             }
         }
         return QStyledItemDelegate::eventFilter(object, event);
     }
-
-    static bool isTab(const QKeyEvent& key) { return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab; }
 };
 
 }  // namespace
@@ -192,15 +193,17 @@ void WordsCluesGrid::keyPressEvent(QKeyEvent* event)
     QTableWidget::keyPressEvent(event);
 }
 
+bool WordsCluesGrid::hasCellToTabTo(bool forward)
+{
+    const QModelIndex target = moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier);
+    return target.isValid() && target != currentIndex();
+}
+
 bool WordsCluesGrid::focusNextPrevChild(bool next)
 {
-    const QModelIndex current = currentIndex();
-    const QModelIndex target = moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier);
-    if (target.isValid() && target != current) {
-        setCurrentIndex(target);
-        return true;
-    }
-    return QWidget::focusNextPrevChild(next);
+    if (!hasCellToTabTo(next)) return QWidget::focusNextPrevChild(next);
+    setCurrentIndex(moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier));
+    return true;
 }
 
 QModelIndex WordsCluesGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

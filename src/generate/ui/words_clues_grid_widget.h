@@ -39,6 +39,8 @@ public:
     // Types text at the cursor of the current cell: a cell not being edited starts editing with
     // its whole text kept and the cursor at its end. False when the cell cannot be typed in.
     bool typeIntoCurrentCell(const QString& text);
+    // Whether Tab (forward) or Shift+Tab finds another cell to type in from the current one.
+    bool hasCellToTabTo(bool forward);
     // The focus goes to the control after the grid, or before it.
     void leaveGrid(bool forward);
 

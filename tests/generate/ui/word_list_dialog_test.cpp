@@ -408,6 +408,15 @@ TEST_F(WordListTest, CtrlTabLeavesTheGridAndTabLeavesItAfterItsLastCell)
     EXPECT_EQ(QApplication::focusWidget(), grid);
     QTest::keyClick(grid, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), useClues);
+    // So does a Tab in the last cell being edited, keeping its text.
+    grid->focusCell(330, kClue);
+    grid->editItem(grid->item(329, kClue));
+    edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, "last");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), useClues);
+    EXPECT_EQ(cell(editor, 330, kClue), "last");
     grid->focusCell(1, kWord);
     QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(editor, "BonusQuest"));
