@@ -126,7 +126,7 @@ void TMainWin::buildClient()
     // and the commands follow it, however it moved.
     connect(m_categoryList, &QListWidget::currentRowChanged, this, &TMainWin::categoryClicked);
     connect(m_puzzleList, &QListWidget::itemSelectionChanged, this, &TMainWin::refreshEnabledState);
-    connect(m_puzzleList, &QListWidget::currentRowChanged, this, &TMainWin::refreshEnabledState);
+    connect(m_puzzleList, &QListWidget::currentRowChanged, this, &TMainWin::puzzleBecameCurrent);
     connect(m_puzzleList, &QListWidget::itemDoubleClicked, this, [this] { printPuzzle(); });
     m_puzzleList->installEventFilter(this);
     for (QListWidget* list : {m_categoryList, m_puzzleList}) showFocusOf(*list);
@@ -134,15 +134,29 @@ void TMainWin::buildClient()
 
 bool TMainWin::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched != m_puzzleList) return QMainWindow::eventFilter(watched, event);
     // Enter on a puzzle prints it, as a double click does.
-    if (watched == m_puzzleList && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_puzzleList->currentItem()) {
             printPuzzle();
             return true;
         }
     }
+    // Reached by the keyboard, the list starts at its first puzzle; a click picks its own.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
+        !m_puzzleList->currentItem() && m_puzzleList->count() > 0)
+        m_puzzleList->setCurrentRow(0);
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainWin::puzzleBecameCurrent(int row)
+{
+    // As in a list box, the current puzzle is the selected one, however the current item moved
+    // (Ctrl with an arrow key included).
+    if (row >= 0 && !m_puzzleList->item(row)->isSelected())
+        m_puzzleList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    refreshEnabledState();
 }
 
 void TMainWin::settleSpellingAndThesaurusLanguages()

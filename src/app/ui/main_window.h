@@ -174,6 +174,7 @@ private:
     // Lists and state.
     void showCategory(int wanted);
     void categoryClicked(int row);
+    void puzzleBecameCurrent(int row);
     std::optional<ListedPuzzle> selectedPuzzle() const;
     void refreshEnabledState();
     void refreshCaption();

@@ -11,7 +11,7 @@
 namespace qm {
 namespace {
 
-constexpr QSize kDesignClientSize(440, 244);
+constexpr QSize kDesignClientSize(460, 244);
 constexpr int kDesignFontPixels = 13;
 constexpr int kDesignHeadingPixels = 18;
 constexpr int kDesignIcon = 32;
@@ -45,17 +45,17 @@ TipOfTheDayDialog::TipOfTheDayDialog(const UiStyle& style, std::vector<std::stri
     QPalette white = sheet->palette();
     white.setColor(QPalette::Window, Qt::white);
     sheet->setPalette(white);
-    sheet->setGeometry(12, 12, 416, 180);
+    sheet->setGeometry(12, 12, 436, 180);
 
     auto* icon = new QLabel(sheet);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(kDesignIcon * 2));
+    icon->setPixmap(QWidget::style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(kDesignIcon * 2));
     icon->setScaledContents(true);
     icon->setGeometry(14, 14, kDesignIcon, kDesignIcon);
     icon->setAccessibleName("Tip");
 
     auto* heading = new QLabel("Did you know...", sheet);
     heading->setFont(arialPixels(kDesignHeadingPixels, true));
-    heading->setGeometry(60, 16, 340, 26);
+    heading->setGeometry(60, 16, 360, 26);
     keepDesignFont(*heading);
     heading->setAccessibleName("Did you know");
 
@@ -64,32 +64,32 @@ TipOfTheDayDialog::TipOfTheDayDialog(const UiStyle& style, std::vector<std::stri
     m_tip->setTextFormat(Qt::PlainText);
     m_tip->setWordWrap(true);
     m_tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_tip->setGeometry(60, 50, 340, 104);
+    m_tip->setGeometry(60, 50, 360, 104);
     m_tip->setAccessibleName("Tip of the day");
 
     m_counter = new QLabel(sheet);
     m_counter->setObjectName("TipNumber");
     m_counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_counter->setGeometry(260, 156, 140, 18);
+    m_counter->setGeometry(280, 156, 140, 18);
     m_counter->setAccessibleName("Tip number");
 
     m_showTips = new QCheckBox("&Show Tips at Startup", this);
     m_showTips->setObjectName("ShowTips");
     m_showTips->setChecked(showTips);
-    m_showTips->setGeometry(12, 208, 170, 22);
+    m_showTips->setGeometry(12, 208, 166, 22);
     m_showTips->setAccessibleName("Show Tips at Startup");
 
     auto* previous = new QPushButton("&Previous", this);
     previous->setObjectName("PreviousButton");
-    previous->setGeometry(190, 206, 76, 25);
+    previous->setGeometry(184, 206, 84, 25);
     previous->setAccessibleName("Previous tip");
     auto* next = new QPushButton("&Next", this);
     next->setObjectName("NextButton");
-    next->setGeometry(271, 206, 76, 25);
+    next->setGeometry(274, 206, 84, 25);
     next->setAccessibleName("Next tip");
     auto* close = new QPushButton("&Close", this);
     close->setObjectName("CloseButton");
-    close->setGeometry(352, 206, 76, 25);
+    close->setGeometry(364, 206, 84, 25);
     close->setDefault(true);
     close->setAccessibleName("Close");
     connect(previous, &QPushButton::clicked, this, &TipOfTheDayDialog::PreviousClick);

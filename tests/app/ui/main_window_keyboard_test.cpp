@@ -52,23 +52,27 @@ TEST_F(MainWindowKeyboardTest, TheArrowKeysSelectAndTheCommandsFollow)
     EXPECT_EQ(texts(puzzles), (QStringList{"Finch", "Owl", "Wren"}));
     EXPECT_FALSE(w.actions().printPuzzle->isEnabled());
 
-    press(puzzles, Qt::Key_Down);
+    // Reached by the keyboard, the list selects its first puzzle.
+    puzzles->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(selectedText(puzzles), "Finch");
+    EXPECT_TRUE(w.actions().printPuzzle->isEnabled());
     press(puzzles, Qt::Key_Down);
     EXPECT_EQ(selectedText(puzzles), "Owl");
     for (QAction* command : {w.actions().modifyPuzzle, w.actions().toolModify, w.actions().printPuzzle,
                              w.actions().toolPrint, w.actions().deletePuzzle, w.actions().copyPuzzle})
         EXPECT_TRUE(command->isEnabled()) << command->text().toStdString();
 
-    // Ctrl moves the current item without selecting it: nothing is selected there, and the
-    // commands say so rather than act on the puzzle left behind.
+    // Ctrl with an arrow key moves the selection too, as in a list box: the commands never act on
+    // a puzzle the list no longer shows as chosen.
     press(puzzles, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(puzzles->currentItem()->text(), "Wren");
-    EXPECT_FALSE(w.actions().printPuzzle->isEnabled());
-    EXPECT_FALSE(w.actions().toolModify->isEnabled());
-    press(puzzles, Qt::Key_Space);
     EXPECT_EQ(selectedText(puzzles), "Wren");
     EXPECT_TRUE(w.actions().printPuzzle->isEnabled());
+    // Ctrl+Space takes the selection away: nothing is chosen, and the commands say so.
+    press(puzzles, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(selectedText(puzzles), "");
+    EXPECT_FALSE(w.actions().printPuzzle->isEnabled());
+    EXPECT_FALSE(w.actions().toolModify->isEnabled());
 
     press(puzzles, Qt::Key_Home);
     EXPECT_EQ(selectedText(puzzles), "Finch");
