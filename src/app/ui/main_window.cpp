@@ -184,6 +184,13 @@ void TMainWin::showEvent(QShowEvent* event)
     refreshCaption();
     refreshEnabledState();
     QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // A program just started takes the keyboard, in the list of puzzles: Enter prints the
+        // selected one at once. Without a window manager nothing else would activate the window.
+        m_puzzleList->setFocus();
+        activateWindow();
+    }
 }
 
 bool TMainWin::event(QEvent* event)

@@ -106,6 +106,14 @@ TEST_F(MainWindowKeyboardTest, TheListWithTheFocusShowsIt)
     };
     const QColor selection = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
 
+    // The keyboard starts in the puzzle list, and Tab goes from one list to the other.
+    EXPECT_EQ(QApplication::focusWidget(), puzzles);
+    EXPECT_EQ(highlight(puzzles), selection);
+    QTest::keyClick(puzzles, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), categories);
+    QTest::keyClick(categories, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), puzzles);
+
     categories->setFocus();
     EXPECT_EQ(highlight(categories), selection);
     EXPECT_NE(highlight(puzzles), selection);
