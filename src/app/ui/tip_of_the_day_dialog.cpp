@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "app/tips_of_the_day.h"
+#include "app/ui/design_font.h"
 
 namespace qm {
 namespace {
@@ -15,14 +16,6 @@ constexpr QSize kDesignClientSize(460, 244);
 constexpr int kDesignFontPixels = 13;
 constexpr int kDesignHeadingPixels = 18;
 constexpr int kDesignIcon = 32;
-
-QFont arialPixels(int pixels, bool bold = false)
-{
-    QFont font("Arial");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 }  // namespace
 

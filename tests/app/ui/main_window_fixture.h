@@ -12,28 +12,15 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <QStringList>
 
 #include "app/ui/main_window.h"
 #include "app/ui/main_window_links.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
+#include "support/ui/list_widgets.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace qm::test {
-
-inline QStringList texts(const QListWidget* list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row) items.append(list->item(row)->text());
-    return items;
-}
-
-inline QString selectedText(const QListWidget* list)
-{
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->text();
-}
 
 inline int recordCount(const std::filesystem::path& path)
 {
