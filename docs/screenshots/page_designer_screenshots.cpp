@@ -103,9 +103,25 @@ void takePageDesignerScreenshots(ScreenshotFolder& folder)
     TObjectProp2 puzzle(dialogs, style, shown.Objects[1]);
     shoot(puzzle, "page-object-puzzle-properties.png");
     PageObject text = shown.Objects[4];
-    text.setText("Name: ____________________\nDate: __________");
+    text.setText("Name: ____________________\r\nClass: ____________\r\nDate: __________");
     TTextInput textInput(dialogs, style, text);
     shoot(textInput, "page-object-text.png");
+
+    // At the largest screen size, with the user fonts of a teacher who likes a serif face.
+    UiStyle large;
+    large.scale = 2.0;
+    large.labelFont.name = "Liberation Serif";
+    large.buttonFont.name = "Liberation Serif";
+    PageLayoutSettings largeSettings = settings;
+    largeSettings.DesignerWindowWidth = 1500;
+    largeSettings.DesignerWindowHeight = 1200;
+    PageLayoutListContext largeContext{
+        dialogs, large, largeSettings, dir.path(), {}, [](const QString&) {}, [](QWidget*, const PageLayoutRecord&) {}};
+    TDoPages largeWindow(largeContext, PageLayoutEditRequest{LayoutEditMode::Modify, layout, 0});
+    largeWindow.show();
+    QApplication::processEvents();
+    require(largeWindow.findChild<QWidget*>("LeftPanel")->width() == 340, "the designer is scaled");
+    folder.save(largeWindow, "page-designer-2.0.png");
 }
 
 }  // namespace qm::screenshots

@@ -59,13 +59,18 @@ void shootStatusWithWarning(ScreenshotFolder& folder, const UiStyle& style, cons
     TReportForm status(dialogs, style, ReportJob{*puzzle, options, metrics, random});
     status.show();
     bool shot = false;
-    QTimer::singleShot(0, [&] {
+    // The window takes its events while the page is made, so the warning is waited for.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* warning = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!warning) return;
+        poll.stop();
         folder.save(statusWithWarning(status, *warning), "report-status-warning.png");
         shot = true;
         warning->accept();
     });
+    poll.start();
     status.FormActivate();
     require(shot, "the status window showed the words warning");
 }

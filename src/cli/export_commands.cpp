@@ -11,7 +11,7 @@
 #include "cli/page_options.h"
 #include "output/export_messages.h"
 #include "output/html_export.h"
-#include "output/metafile_player.h"
+#include "output/metafile_export.h"
 #include "output/plain_text_export.h"
 
 namespace qm::cli {
@@ -73,7 +73,7 @@ void exportPage(const ExportArgs& args, const Settings& settings)
         const PageFormat format = kPageFormats.at(args.format);
         finish(drawing->exportPage(composed.page, format, picture, args.out));
         const bool metafile = format == PageFormat::Wmf || format == PageFormat::Emf;
-        if (metafile && pageHasBitmaps(composed.page)) out["warnings"].push_back(kMetafileBitmapsWarning);
+        if (metafile && layoutHasBitmaps(puzzle.record->Layout)) out["warnings"].push_back(kMetafileBitmapsWarning);
         out["files"] = {args.out};
     }
     printJson(out);
@@ -103,11 +103,13 @@ void addExportCommands(CLI::App& app)
         ->required()
         ->transform(CLI::IsMember(formats, CLI::ignore_case));
     command->add_option("--out", args->out, "File to write (html: its JPEG picture goes beside it)")->required();
-    command->add_option("--width", args->width,
-                        "Width of the picture in pixels, bmp, jpg, png and html (default: Pixel Width of QMAZE3.INI)")
+    command
+        ->add_option("--width", args->width,
+                     "Width of the picture in pixels, bmp, jpg, png and html (default: Pixel Width of QMAZE3.INI)")
         ->check(DecimalDigits);
-    command->add_option("--quality", args->quality,
-                        "JPEG quality 1 to 100, jpg and html (default: JPeg Compression Quality of QMAZE3.INI)")
+    command
+        ->add_option("--quality", args->quality,
+                     "JPEG quality 1 to 100, jpg and html (default: JPeg Compression Quality of QMAZE3.INI)")
         ->check(DecimalDigits);
     command->add_option("--letter-spacing", args->letterSpacing, "Spaces before each letter, txt (default: QMAZE3.INI)")
         ->check(DecimalDigits)

@@ -9,7 +9,7 @@
 namespace qm {
 
 // The bytes of the enhanced metafile of the page; the page's pictures are left out
-// (pageHasBitmaps tells).
+// (layoutHasBitmaps tells).
 std::string EmfBytes(const PageFile& page);
 
 }  // namespace qm

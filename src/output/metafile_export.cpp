@@ -11,4 +11,11 @@ Status SaveMetafile(const PageFile& page, MetafileKind kind, const std::filesyst
     return writeFileAtomically(path, kind == MetafileKind::Wmf ? WmfBytes(page) : EmfBytes(page));
 }
 
+bool layoutHasBitmaps(const PageLayoutRecord& layout)
+{
+    for (int k = 0; k < usedObjectCount(layout); ++k)
+        if (layout.Objects[k].kind() == PageObjectKind::Bitmap) return true;
+    return false;
+}
+
 }  // namespace qm

@@ -169,10 +169,4 @@ void PlayPageOnMetafile(const PageFile& page, MetafileCanvas& canvas)
     for (const PageOperation& operation : page.operations) std::visit(player, operation);
 }
 
-bool pageHasBitmaps(const PageFile& page)
-{
-    return std::any_of(page.operations.begin(), page.operations.end(),
-                       [](const PageOperation& operation) { return std::holds_alternative<BitmapOp>(operation); });
-}
-
 }  // namespace qm

@@ -14,7 +14,4 @@ std::int32_t metafileFontHeight(int points);
 // deleted when the next one replaces it, so the object table never holds more than two of each.
 void PlayPageOnMetafile(const PageFile& page, MetafileCanvas& canvas);
 
-// True when the page shows a picture, which its metafile leaves out.
-bool pageHasBitmaps(const PageFile& page);
-
 }  // namespace qm

@@ -53,7 +53,7 @@ void drawObject(ReportTarget& target, const PageObject& object, const PageBox& b
 }  // namespace
 
 RenderOutcome RenderPage(const PuzzleRecord& record, const PrintOptions& options, ReportTarget& target,
-                         RandomSource& random)
+                         RandomSource& random, const BetweenObjects& betweenObjects)
 {
     const PageLayoutRecord& layout = record.Layout;
     RenderOutcome outcome;
@@ -61,7 +61,9 @@ RenderOutcome RenderPage(const PuzzleRecord& record, const PrintOptions& options
     outcome.PrintCount = PrintCount(record);
     outcome.BitmapMissing = anyBitmapMissing(layout);
     const double scale = PageScale(layout, target.pageWidth(), target.pageHeight());
-    for (int k = 0; k < usedObjectCount(layout) && !target.aborted(); ++k) {
+    for (int k = 0; k < usedObjectCount(layout); ++k) {
+        if (betweenObjects) betweenObjects();
+        if (target.aborted()) break;
         const PageObject& object = layout.Objects[k];
         drawObject(target, object, objectBox(object, scale), record, options, random, outcome);
     }

@@ -2,6 +2,8 @@
 // object in layout order on a report target.
 #pragma once
 
+#include <functional>
+
 #include "collection/puzzle_record.h"
 #include "generate/random_source.h"
 #include "output/output_settings.h"
@@ -10,10 +12,14 @@
 
 namespace qm {
 
+// Called before each object is drawn: where a window showing the progress lets its Cancel
+// button be pressed. The rendering stops at the next object once the target is aborted.
+using BetweenObjects = std::function<void()>;
+
 // Sets up the sheet from the layout (orientation and paper), then draws the objects the print
 // options ask for. Scrambled words take their random numbers from random. Shows nothing: what
 // did not fit and what was missing is in the outcome (renderWarnings gives the messages).
 RenderOutcome RenderPage(const PuzzleRecord& record, const PrintOptions& options, ReportTarget& target,
-                         RandomSource& random);
+                         RandomSource& random, const BetweenObjects& betweenObjects = {});
 
 }  // namespace qm

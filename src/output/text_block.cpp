@@ -11,8 +11,6 @@
 namespace qm {
 namespace {
 
-constexpr std::string_view kLineBreak = "\r\n";
-
 // A piece of the text: a line, or a token (an optional line break, spaces and one word).
 struct TextPiece {
     std::size_t start = 0;
@@ -25,14 +23,20 @@ struct WrappedText {
     bool failed = false;
 };
 
-bool lineBreakAt(std::string_view text, std::size_t position) { return text.substr(position, 2) == kLineBreak; }
+// The length of the line break at position: 2 for CR LF, as the record keeps lines, 1 for a lone
+// LF, as other programs write them, 0 for none.
+std::size_t lineBreakAt(std::string_view text, std::size_t position)
+{
+    if (text.substr(position, 2) == "\r\n") return 2;
+    return position < text.size() && text[position] == '\n' ? 1 : 0;
+}
 
 TextPiece nextToken(std::string_view text, std::size_t position)
 {
-    TextPiece token{position, position, lineBreakAt(text, position)};
-    if (token.forcedBreak) token.end += kLineBreak.size();
+    const std::size_t lineBreak = lineBreakAt(text, position);
+    TextPiece token{position, position + lineBreak, lineBreak > 0};
     while (token.end < text.size() && text[token.end] == ' ') ++token.end;
-    while (token.end < text.size() && text[token.end] != ' ' && !lineBreakAt(text, token.end)) ++token.end;
+    while (token.end < text.size() && text[token.end] != ' ' && lineBreakAt(text, token.end) == 0) ++token.end;
     return token;
 }
 
@@ -85,7 +89,7 @@ std::string_view printedLine(std::string_view text, const TextPiece& line)
     const std::size_t first = shown.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     shown = shown.substr(first, shown.find_last_not_of(' ') + 1 - first);
-    if (line.forcedBreak) shown.remove_prefix(kLineBreak.size());
+    if (line.forcedBreak) shown.remove_prefix(lineBreakAt(shown, 0));
     return shown;
 }
 

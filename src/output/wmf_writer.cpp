@@ -14,7 +14,9 @@ namespace qm {
 namespace {
 
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
-constexpr std::uint16_t kUnitsPerInch = 96;  // one unit a page pixel
+// One unit a page pixel, 80 of them to the inch: the picture then has the physical size the
+// enhanced metafile's frame gives it, 1.2 times the page.
+constexpr std::uint16_t kUnitsPerInch = kPagePixelsPerInch * 10 / 12;
 constexpr std::uint16_t kMetaHeaderWords = 9;
 constexpr std::uint16_t kMemoryMetafile = 1;
 constexpr std::uint16_t kWmfVersion3 = 0x0300;

@@ -8,7 +8,7 @@
 namespace qm {
 
 // The bytes of the metafile of the page. Coordinates beyond the 16 bits of the format are held
-// at its edge; the page's pictures are left out (pageHasBitmaps tells).
+// at its edge; the page's pictures are left out (layoutHasBitmaps tells).
 std::string WmfBytes(const PageFile& page);
 
 }  // namespace qm

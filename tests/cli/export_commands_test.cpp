@@ -147,14 +147,18 @@ TEST_F(ExportCommandTest, AMetafileWarnsThatItLeavesThePicturesOut)
     PageObject& picture = layout.Objects[layout.ObjectCount++];
     picture = makePageObject(PageObjectKind::Bitmap, "Picture");
     picture.Bounds = {10, 10, 60, 60};
-    picture.BitmapFile.assign((dir / "logo.png").string());
     writeFile(dir / "logo.png", "");
-    const auto collection = dir / "pictures.QZ3";
-    ASSERT_TRUE(CollectionFile(collection).AppendPuzzle(*record).ok());
-    const auto result = exportPage("--format emf --out " + quoted(dir / "p.emf"), collection);
-    ASSERT_EQ(result.status, 0) << result.err;
-    const json warnings = json::parse(result.out)["warnings"];
-    EXPECT_NE(std::find(warnings.begin(), warnings.end(), kMetafileBitmapsWarning), warnings.end()) << warnings;
+    // Also a picture whose file is missing, which the page does not show, is left out.
+    for (const char* file : {"logo.png", "missing.png"}) {
+        SCOPED_TRACE(file);
+        picture.BitmapFile.assign((dir / file).string());
+        const auto collection = dir / (std::string(file) + ".QZ3");
+        ASSERT_TRUE(CollectionFile(collection).AppendPuzzle(*record).ok());
+        const auto result = exportPage("--format emf --out " + quoted(dir / "p.emf"), collection);
+        ASSERT_EQ(result.status, 0) << result.err;
+        const json warnings = json::parse(result.out)["warnings"];
+        EXPECT_NE(std::find(warnings.begin(), warnings.end(), kMetafileBitmapsWarning), warnings.end()) << warnings;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "output/metafile_export.h"
 #include "output/metafile_fixtures.h"
 #include "output/metafile_frame.h"
 #include "output/metafile_player.h"
@@ -147,14 +148,24 @@ TEST(MetafilePlayer, ObjectTableStaysSmallWhateverThePageChanges)
     EXPECT_LT(*canvas.slotsUsed.rbegin(), 6);  // so the metafile's object table has at most six entries
 }
 
-TEST(MetafilePlayer, PicturesLeftOutAndTold)
+TEST(MetafilePlayer, PicturesLeftOut)
 {
     const std::vector<PageOperation> withPicture = {BitmapOp{"/pictures/owl.bmp", {0, 0, 1, 1}}};
     EXPECT_TRUE(play(withPicture).drawing().empty());
-    PageFile page;
-    page.operations = withPicture;
-    EXPECT_TRUE(pageHasBitmaps(page));
-    EXPECT_FALSE(pageHasBitmaps(smallPage()));
+}
+
+TEST(MetafileExport, EveryBitmapObjectOfTheLayoutIsToldAlsoOneWhosePictureIsMissing)
+{
+    PageLayoutRecord layout;
+    EXPECT_FALSE(layoutHasBitmaps(layout));
+    layout.ObjectCount = 2;
+    layout.Objects[0].Kind = static_cast<std::int16_t>(PageObjectKind::Text);
+    layout.Objects[1].Kind = static_cast<std::int16_t>(PageObjectKind::Bitmap);
+    EXPECT_TRUE(layoutHasBitmaps(layout)) << "a Bitmap object without a file name";
+    layout.Objects[1].BitmapFile.assign("/nowhere/owl.bmp");
+    EXPECT_TRUE(layoutHasBitmaps(layout)) << "a Bitmap object whose file is missing";
+    layout.ObjectCount = 1;
+    EXPECT_FALSE(layoutHasBitmaps(layout)) << "a slot past the object count";
 }
 
 TEST(MetafilePlayer, AbsurdNumbersHeldInRange)

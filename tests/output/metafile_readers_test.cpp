@@ -73,9 +73,11 @@ struct Reader {
     Raster (*draw)(const TempDir& scratch, const std::filesystem::path& metafile);
 };
 
+// The placeable header gives the page the enhanced metafile's physical size, 1.2 times the
+// sheet (80 units an inch): read at 80 dots an inch, the picture has the page's 96-dpi pixels.
 Raster drawnByImageMagick(const TempDir&, const std::filesystem::path& metafile)
 {
-    return decoded(metafile, "-density 96");
+    return decoded(metafile, "-density 80");
 }
 
 Raster drawnByWmf2gd(const TempDir& scratch, const std::filesystem::path& metafile)

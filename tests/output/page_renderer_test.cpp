@@ -92,6 +92,26 @@ TEST(PageRenderer, CancelledBeforeTheFirstObjectDrawsNothing)
     EXPECT_TRUE(target.page().operations.empty());
 }
 
+TEST(PageRenderer, CancelledBetweenObjectsStopsBeforeTheNextObject)
+{
+    auto record = pageRecord();
+    record->Title.assign("Zoo");
+    addObject(*record, PageObjectKind::Title, {100, 100, 400, 150});
+    addObject(*record, PageObjectKind::Text, {100, 200, 400, 300}).setText("Second");
+    addObject(*record, PageObjectKind::Text, {100, 300, 400, 400}).setText("Third");
+    FixedMetrics metrics;
+    RecordingTarget target(metrics);
+    ScriptedRandom random({});
+    int calls = 0;
+    // The user presses Cancel while the first object is being drawn.
+    const RenderOutcome outcome = RenderPage(*record, plainOptions(), target, random, [&] {
+        if (++calls == 2) target.abort();
+    });
+    EXPECT_EQ(calls, 2);
+    EXPECT_TRUE(outcome.Aborted);
+    EXPECT_EQ(printedTexts(target.page()), std::vector<std::string>{"Zoo"});
+}
+
 TEST(PageRenderer, EveryReportStartsAfresh)
 {
     auto record = pageRecord();

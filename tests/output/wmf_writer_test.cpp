@@ -26,8 +26,10 @@ const std::string kEndOfFile = words({3, 0, 0});
 TEST(WmfWriter, LetterPageHeaders)
 {
     const std::string bytes = WmfBytes(PageFile{});
-    // Placeable header: key, no handle, box 816 x 1056 units at 96 to the inch, checksum.
-    const std::string placeable = words({0xCDD7, 0x9AC6, 0, 0, 0, 816, 1056, 96, 0, 0, 0x5061});
+    // Placeable header: key, no handle, box 816 x 1056 units at 80 to the inch (10.2 x 13.2 inches,
+    // the physical size of the enhanced metafile of the page: 25908 x 33528 hundredths of a mm),
+    // checksum.
+    const std::string placeable = words({0xCDD7, 0x9AC6, 0, 0, 0, 816, 1056, 80, 0, 0, 0x5051});
     // Memory metafile, 9-word header, version 3; 65 words in all, 2 objects, largest record 8 words.
     const std::string header = words({1, 9, 0x0300, 65, 0, 2, 8, 0, 0});
     EXPECT_EQ(bytes, placeable + header + letterPageStart() + kEndOfFile);

@@ -130,6 +130,7 @@ MainWindowLinks programLinks()
         context.previewLayout = [&window](QWidget* parent, const PageLayoutRecord& layout) {
             previewLayout(window, parent, layout);
         };
+        context.showHelp = [&window](const QString& keyword) { window.showHelpTopic(keyword); };
         // The store left a reselect request: the new listing selects the stored puzzle.
         if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
     };

@@ -1,5 +1,7 @@
 #include "common/gui/qt_text.h"
 
+#include <utility>
+
 #include "common/cp1252.h"
 
 namespace qm {
@@ -23,5 +25,9 @@ std::string toRecordText(const QString& text)
     }
     return bytes;
 }
+
+QString withMemoLineBreaks(QString recordText) { return recordText.replace("\r\n", "\n"); }
+
+QString withRecordLineBreaks(QString memoText) { return withMemoLineBreaks(std::move(memoText)).replace("\n", "\r\n"); }
 
 }  // namespace qm

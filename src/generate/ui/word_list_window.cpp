@@ -365,7 +365,7 @@ void TWordList::refreshLayoutPanel()
 void TWordList::ChangeLayoutClick()
 {
     PageLayoutListContext context{m_context.dialogs,          m_context.style,          m_context.pageLayoutSettings,
-                                  m_context.programDirectory, m_context.collectionPath, {},
+                                  m_context.programDirectory, m_context.collectionPath, m_context.showHelp,
                                   m_context.previewLayout};
     if (runPageLayoutList(this, context, PageListMode::PuzzleLayout, &m_context.working.record->Layout))
         refreshLayoutPanel();

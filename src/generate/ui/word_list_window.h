@@ -53,6 +53,7 @@ struct WordListContext {
     RandomSource* random = nullptr;       // generation and fill letters; null: seeded from the clock
     WordListLexicon* lexicon = nullptr;   // spelling, thesaurus, international keys; null: none
     LayoutPreview previewLayout = {};     // the designer's Preview; may be empty
+    std::function<void(const QString& keyword)> showHelp = {};  // the designer's Help; may be empty
 };
 
 class TWordList : public StyledDialog {

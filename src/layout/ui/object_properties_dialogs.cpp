@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "common/gui/qt_text.h"
 #include "layout/object_dialog_rules.h"
@@ -98,20 +99,27 @@ bool TObjectProp2::storeFields()
 TTextInput::TTextInput(UserDialogs& dialogs, const UiStyle& style, const PageObject& object, QWidget* parent)
     : ObjectDialog(dialogs, style, object, "Text", {400, 260}, parent)
 {
-    constexpr int kMaxLength = 1000;
-    m_text = new QPlainTextEdit(toQString(object.text()), this);
+    m_text = new QPlainTextEdit(withMemoLineBreaks(toQString(object.text())), this);
     m_text->setObjectName("DataField");
     m_text->setGeometry(10, 10, 380, 200);
     connect(m_text, &QPlainTextEdit::textChanged, this, [this] {
+        // The memo holds 1000 characters as the record counts them, a line break as two.
+        constexpr qsizetype kMaxLength = 1000;
         const QString text = m_text->toPlainText();
-        if (text.size() > kMaxLength) m_text->setPlainText(text.left(kMaxLength));
+        qsizetype length = 0;
+        qsizetype kept = 0;
+        while (kept < text.size() && length + (text[kept] == '\n' ? 2 : 1) <= kMaxLength)
+            length += text[kept++] == '\n' ? 2 : 1;
+        if (kept == text.size()) return;
+        m_text->setPlainText(text.left(kept));
+        m_text->moveCursor(QTextCursor::End);
     });
     m_text->setFocus();
 }
 
 bool TTextInput::storeFields()
 {
-    m_object.setText(toRecordText(m_text->toPlainText()));
+    m_object.setText(toRecordText(withRecordLineBreaks(m_text->toPlainText())));
     return true;
 }
 

@@ -21,6 +21,8 @@
 #include "common/ui/command_outcome_report.h"
 #include "common/ui/field_focus_out.h"
 #include "common/ui/push_button.h"
+#include "common/ui/ui_style.h"
+#include "common/ui/window_shortcuts.h"
 #include "layout/page_design_units.h"
 #include "layout/page_designer_messages.h"
 #include "layout/page_ruler.h"
@@ -35,6 +37,7 @@ namespace {
 namespace M = PageDesignerMessages;
 
 constexpr int kPanelWidth = 170;
+constexpr int kPanelHeight = 570;
 constexpr int kNameLength = 20;
 constexpr int kSizeFieldLength = 5;
 constexpr const char* kHelpKeyword = "WORD SEARCH OBJECTS";
@@ -107,11 +110,10 @@ TDoPages::TDoPages(PageLayoutListContext& context, const PageLayoutEditRequest& 
 
     auto* root = new QHBoxLayout(this);
     root->setContentsMargins(4, 4, 4, 4);
-    auto* panel = new QWidget(this);
-    panel->setFixedWidth(kPanelWidth);
-    panel->setMinimumHeight(570);
-    buildLeftPanel(*panel);
-    root->addWidget(panel, 0, Qt::AlignTop);
+    m_panel = new QWidget(this);
+    m_panel->setObjectName("LeftPanel");
+    buildLeftPanel(*m_panel);
+    root->addWidget(m_panel, 0, Qt::AlignTop);
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName("ScrollBox");
@@ -279,6 +281,15 @@ void TDoPages::showEvent(QShowEvent* event)
 {
     if (!m_placed) {
         m_placed = true;
+        // Scaled and in the user fonts like every dialog, but where the user last left it rather
+        // than centred. The page keeps the pixels of its zoom.
+        const UiStyle& style = m_context.style;
+        scaleFromDesign(*this, style.scale);
+        applyUserFonts(*this, style);
+        m_panel->setFixedWidth(style.scaled(kPanelWidth));
+        m_panel->setMinimumHeight(style.scaled(kPanelHeight));
+        for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
+        giveShortcutsToWindow(*this);
         const PageLayoutSettings& s = m_context.settings;
         move(s.DesignerWindowLeft, s.DesignerWindowTop);
         resize(s.DesignerWindowWidth, s.DesignerWindowHeight);

@@ -101,6 +101,7 @@ private:
     QLineEdit* m_widthEdit = nullptr;
     QLineEdit* m_heightEdit = nullptr;
     QCheckBox* m_inches = nullptr;
+    QWidget* m_panel = nullptr;
     std::map<PageObjectKind, QPushButton*> m_tools;
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_cancelButton = nullptr;

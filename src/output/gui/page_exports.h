@@ -13,7 +13,7 @@ namespace qm {
 
 // Writes the page in the format, replacing the file whole. A width or quality the boxes would
 // refuse is refused with their messages; a file that cannot be written is a failure naming it.
-// Metafiles leave the page's pictures out: ask pageHasBitmaps first to warn.
+// Metafiles leave the page's pictures out: ask layoutHasBitmaps first to warn.
 CommandOutcome ExportPage(const PageFile& page, PageFormat format, const PictureSettings& picture,
                           const std::filesystem::path& path);
 

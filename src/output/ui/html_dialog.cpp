@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
 #include "common/ui/exchange_file_dialog.h"
 #include "output/gui/page_exports.h"
@@ -90,7 +91,7 @@ void TMyHtml::addBlock(HtmlHeading& block, const QString& caption, const char* n
 {
     auto* label = new QLabel(caption, this);
     label->setGeometry(12, top, 200, 17);
-    auto* memo = new QPlainTextEdit(QString::fromStdString(block.Text).replace("\r\n", "\n"), this);
+    auto* memo = new QPlainTextEdit(withMemoLineBreaks(QString::fromStdString(block.Text)), this);
     memo->setObjectName(name);
     memo->setGeometry(12, top + 18, 340, 44);
     label->setBuddy(memo);
@@ -115,7 +116,7 @@ void TMyHtml::takeTexts()
 {
     for (const auto& [memo, block] : m_memos) {
         const QString text = memo->toPlainText().left(kBlockTextLimit);
-        block->Text = QString(text).replace("\n", "\r\n").toStdString();
+        block->Text = withRecordLineBreaks(text).toStdString();
     }
     m_context.html.WebTitle = m_webTitle->text().toStdString();
 }

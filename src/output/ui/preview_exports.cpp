@@ -4,7 +4,7 @@
 #include "common/ui/exchange_file_dialog.h"
 #include "output/export_messages.h"
 #include "output/gui/page_exports.h"
-#include "output/metafile_player.h"
+#include "output/metafile_export.h"
 #include "output/ui/html_dialog.h"
 #include "output/ui/jpeg_factor_dialog.h"
 #include "output/ui/metafile_dialog.h"
@@ -70,7 +70,7 @@ void TMyPreview::exportPage(const PageExportDialog& dialog)
     const auto chosen = chooseExportFile(m_context.dialogs, dialog.file, m_context.exportFiles.*dialog.lastFile);
     if (!chosen) return;
     if (dialog.format == PageFormat::Wmf || dialog.format == PageFormat::Emf) {
-        if (pageHasBitmaps(m_page))
+        if (layoutHasBitmaps(m_context.puzzle.Layout))
             m_context.dialogs.message(kWarningCaption, kMetafileBitmapsWarning, MessageButton::Ok,
                                       MessageIcon::Warning);
         const MetafileKind kind = dialog.format == PageFormat::Wmf ? MetafileKind::Wmf : MetafileKind::Emf;

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/window_shortcuts.h"
 #include "output/preview_zoom.h"
 #include "output/ui/output_icons.h"
 #include "output/ui/page_view_widget.h"
@@ -112,9 +113,8 @@ void TMyPreview::buildMenus()
     QMenu* zoomIn = view->addMenu("Zoom &In");
     QMenu* zoomOut = view->addMenu("Zoom &Out");
     const std::pair<QMenu*, std::pair<const char*, double>> fixedZooms[] = {
-        {zoomIn, {"&1 : 1", 100}}, {zoomIn, {"&2 : 1", 200}},        {zoomOut, {"1 : &1", 100}},
-        {zoomOut, {"1 : &2", 50}}, {zoomOut, {"1 : &3", 100.0 / 3}}, {zoomOut, {"1 : &4", 25}},
-        {zoomOut, {"1 : &5", 20}},
+        {zoomIn, {"&1 : 1", 100}},   {zoomIn, {"&2 : 1", 200}}, {zoomOut, {"1 : &1", 100}}, {zoomOut, {"1 : &2", 50}},
+        {zoomOut, {"1 : &3", 33.3}}, {zoomOut, {"1 : &4", 25}}, {zoomOut, {"1 : &5", 20}},
     };
     for (const auto& [menu, entry] : fixedZooms) {
         const double zoom = entry.second;
@@ -190,11 +190,27 @@ void TMyPreview::buildToolBar()
 void TMyPreview::showEvent(QShowEvent* event)
 {
     if (!std::exchange(m_shown, true)) {
-        applyUserFonts(*this, m_context.style);
-        const int icon = m_context.style.scaled(22);
+        // Scaled and in the user fonts, but where the user last left it rather than centred.
+        const UiStyle& style = m_context.style;
+        scaleFromDesign(*this, style.scale);
+        applyUserFonts(*this, style);
+        for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
+        for (QLineEdit* field : {m_zoomEdit, m_pixels}) field->setFixedWidth(style.scaled(kFieldWidth));
+        const int icon = style.scaled(22);
         m_toolBar->setIconSize(QSize(icon, icon));
+        giveShortcutsToWindow(*this);
+        fitToolBar();
     }
     QDialog::showEvent(event);
+}
+
+void TMyPreview::fitToolBar()
+{
+    // The stored width may be too narrow for the tool bar, which would hide its last buttons
+    // (Done, Pixel Width) behind its overflow: the window widens, as far as the screen allows.
+    int wanted = m_toolBar->sizeHint().width();
+    if (const QScreen* shown = screen()) wanted = std::min(wanted, shown->availableGeometry().width());
+    if (width() < wanted) resize(wanted, height());
 }
 
 void TMyPreview::done(int result)

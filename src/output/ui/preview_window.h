@@ -87,6 +87,8 @@ private:
     void exportPage(const PageExportDialog& dialog);
     // A zoom that fills the view's width, or its width and height.
     double zoomToFillView(bool wholePage) const;
+    // Widens the window, when it is shown first, to the width its tool bar needs.
+    void fitToolBar();
 
     PreviewContext& m_context;
     const PageFile& m_page;

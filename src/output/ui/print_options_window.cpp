@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/window_shortcuts.h"
 #include "layout/ui/page_thumbnail_widget.h"
 #include "output/font_menu.h"
 #include "output/number_boxes.h"
@@ -39,6 +40,18 @@ QLabel* label(const QString& text, QRect design, QWidget* parent)
     auto* caption = new QLabel(text, parent);
     caption->setGeometry(design);
     return caption;
+}
+
+// Shows a stored number in its one-character box without writing it back: a number the box
+// cannot hold (10 and more, or below 0) stays as stored and is shown, greyed, as the box's hint
+// until the user types.
+void showOptionNumber(QLineEdit& box, int value)
+{
+    const QSignalBlocker block(&box);
+    const QString text = QString::number(value);
+    const bool fits = text.size() <= box.maxLength();
+    box.setText(fits ? text : QString());
+    box.setPlaceholderText(fits ? QString() : text);
 }
 
 }  // namespace
@@ -172,6 +185,7 @@ QLineEdit* TMyReport::addNumberBox(QWidget* parent, const char* name, QRect desi
     box->setMaxLength(1);
     box->setGeometry(design);
     connect(box, &QLineEdit::textChanged, this, [this, box, field](const QString& text) {
+        box->setPlaceholderText(QString());
         const OptionNumber number = readOptionNumber(toRecordText(text));
         m_context.settings.Print.*field = number.value;
         if (number.emptyTheBox) box->clear();
@@ -192,7 +206,9 @@ QPushButton* TMyReport::addButton(const QString& text, const char* name, QRect d
 void TMyReport::showEvent(QShowEvent* event)
 {
     StyledDialog::showEvent(event);
-    if (!std::exchange(m_shown, true)) FormShow();
+    if (std::exchange(m_shown, true)) return;
+    giveShortcutsToWindow(*this);
+    FormShow();
 }
 
 void TMyReport::FormShow()
@@ -207,8 +223,8 @@ void TMyReport::FormShow()
     for (const auto& [name, checked] : boxes) findChild<QCheckBox*>(name)->setChecked(checked);
     for (QRadioButton* button : {m_normalWords, m_clues, m_scrambleWords, m_partialWords})
         button->setChecked(button->property("wordOption").toInt() == options.WordOption);
-    m_firstLets->setText(QString::number(options.FirstLetters));
-    m_lastLets->setText(QString::number(options.LastLetters));
+    showOptionNumber(*m_firstLets, options.FirstLetters);
+    showOptionNumber(*m_lastLets, options.LastLetters);
     EnableDisable();
     InitPageLay();
     DrawPageBox();
@@ -229,10 +245,9 @@ void TMyReport::showLayoutOptions()
     const PrintOptions& options = m_context.settings.Print;
     const QSignalBlocker blockGrid(m_useGrid);
     const QSignalBlocker blockCase(m_lowerCase);
-    const QSignalBlocker blockColumns(m_numColumns);
     m_useGrid->setChecked(options.UseGrid);
     m_lowerCase->setChecked(options.LowerCase);
-    m_numColumns->setText(QString::number(options.NumColumns));
+    showOptionNumber(*m_numColumns, options.NumColumns);
 }
 
 void TMyReport::fillFontMenu()

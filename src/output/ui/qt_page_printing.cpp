@@ -12,6 +12,7 @@ namespace {
 
 // The copies box takes three digits: no more are ever asked of one job.
 constexpr int kMostCopies = 999;
+const char* const kJobTitle = "Quillmaze 98 Puzzle";
 
 QPageLayout sheetLayout(const PageFile& page)
 {
@@ -27,6 +28,11 @@ QPageLayout sheetLayout(const PageFile& page)
 
 bool QtPagePrinting::printerInstalled() const { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
+bool QtPagePrinting::busy() const
+{
+    return m_printing || (m_sentJob && m_queue.holdsUnfinishedJob(m_printer, kJobTitle));
+}
+
 int QtPagePrinting::copiesOneJobCanMake() const { return m_printer.supportsMultipleCopies() ? kMostCopies : 1; }
 
 bool QtPagePrinting::print(const PageFile& page, int copies)
@@ -35,12 +41,13 @@ bool QtPagePrinting::print(const PageFile& page, int copies)
     m_printer.setFullPage(true);
     m_printer.setPageLayout(sheetLayout(page));
     m_printer.setCopyCount(copies);
-    m_printer.setDocName("Quillmaze 98 Puzzle");
+    m_printer.setDocName(kJobTitle);
     QPainter painter;
     const bool started = painter.begin(&m_printer);
     if (started) {
         paintPage(painter, page, m_printer.resolution());
         painter.end();
+        m_sentJob = true;
     }
     m_printing = false;
     return started;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "output/ui/page_printing.h"
+#include "output/ui/print_queue.h"
 
 class QPrinter;
 
@@ -9,19 +10,26 @@ namespace qm {
 
 class QtPagePrinting final : public PagePrinting {
 public:
-    // printer: the program's printer as Printer Setup left it.
-    explicit QtPagePrinting(QPrinter& printer) : m_printer(printer) {}
+    // printer: the program's printer as Printer Setup left it; queue: where its jobs wait.
+    explicit QtPagePrinting(QPrinter& printer, const PrintQueue& queue = cupsPrintQueue())
+        : m_printer(printer),
+          m_queue(queue)
+    {
+    }
 
     bool printerInstalled() const override;
-    bool busy() const override { return m_printing; }
+    // While a job is being made, and afterwards while the print queue still holds a job this
+    // program sent to the printer.
+    bool busy() const override;
     int copiesOneJobCanMake() const override;
     bool print(const PageFile& page, int copies) override;
 
 private:
     QPrinter& m_printer;
-    // A job is sent whole before print returns; this only guards against a second job started
-    // from events handled while the first is being sent.
+    const PrintQueue& m_queue;
+    // Guards against a second job started from events handled while the first is being made.
     bool m_printing = false;
+    bool m_sentJob = false;
 };
 
 }  // namespace qm

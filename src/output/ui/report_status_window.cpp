@@ -57,7 +57,9 @@ void TReportForm::FormActivate()
     RenderOutcome outcome;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        outcome = RenderPage(m_job.record, m_job.options, m_target, m_job.random);
+        // Between objects the window takes its events, so Cancel stops a page being made.
+        outcome =
+            RenderPage(m_job.record, m_job.options, m_target, m_job.random, [] { QCoreApplication::processEvents(); });
         QApplication::restoreOverrideCursor();
     }
     m_outcome = outcome;

@@ -23,10 +23,12 @@
 #include "generate/ui/words_clues_grid_widget.h"
 #include "layout/default_page_layout.h"
 #include "layout/page_layout_file.h"
+#include "layout/ui/page_designer_window.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_window.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace qm {
@@ -765,6 +767,37 @@ TEST(ProgramLinks, NewPuzzleOpensTheEditorWithItsCaption)
     dialogs.answerMessage(MessageButton::Ok);  // no shapes beside the program
     window.newPuzzle();
     EXPECT_EQ(caption, "Create New Puzzle");
+}
+
+TEST(ProgramLinks, TheDesignerReachedFromTheEditorOpensItsHelp)
+{
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    writeFile(dir / "QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
+    MainWindowEnvironment environment{dir.path(), dir.path(), &dialogs, QSize(1024, 768)};
+    TMainWin window(std::move(environment), programLinks());
+    bool helpEnabled = false;
+    const auto inDesigner = [&](TDoPages& designer) {
+        for (QAction* action : designer.findChildren<QAction*>()) {
+            if (action->text() != "&Help") continue;
+            helpEnabled = action->isEnabled();
+            action->trigger();
+        }
+    };
+    dialogs.answerMessage(MessageButton::Ok);  // no shapes beside the program
+    test::whileModalOpen<TWordList>(
+        [&] { window.newPuzzle(); },
+        [&](TWordList& editor) {
+            test::whileModalOpen<TListPages>(
+                [&] { editor.ChangeLayoutClick(); },
+                [&](TListPages& list) { test::whileModalOpen<TDoPages>([&] { list.NewButtonClick(); }, inDesigner); });
+            editor.CancelClick();
+        });
+    EXPECT_TRUE(helpEnabled);
+    // The program folder of the test has no help: the main window's help says so, for the keyword
+    // of the designer.
+    ASSERT_FALSE(dialogs.messages().empty());
+    EXPECT_TRUE(dialogs.messages().back().text.contains("help file")) << dialogs.messages().back().text.toStdString();
 }
 
 }  // namespace

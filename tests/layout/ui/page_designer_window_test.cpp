@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "layout/page_layout_file.h"
 #include "layout/page_layout_test_support.h"
@@ -439,6 +441,55 @@ TEST_F(TDoPagesTest, TextFontAlignmentAndDeleteFromTheMenu)
     EXPECT_FALSE(window->objectsMenu()->actions()[1]->isVisible());
 }
 
+TEST_F(TDoPagesTest, TextLinesAreStoredWithCrLfAndShownAsLinesAgain)
+{
+    std::optional<PageLayoutRecord> stored;
+    {
+        auto window = open();
+        place(*window, PageObjectKind::Text, {10, 10});
+        whileModalOpen<TTextInput>([&] { choose(*window, 1, "Change &Text..."); },
+                                   [](TTextInput& dialog) {
+                                       auto* memo = dialog.findChild<QPlainTextEdit*>("DataField");
+                                       memo->setFocus();
+                                       QTest::keyClicks(memo, "Name: ____");
+                                       QTest::keyClick(memo, Qt::Key_Return);
+                                       QTest::keyClicks(memo, "Class: ____");
+                                       QTest::keyClick(memo, Qt::Key_Return);
+                                       QTest::keyClicks(memo, "Date: ____");
+                                       dialog.okButton()->click();
+                                   });
+        EXPECT_EQ(window->designer().object(1).text(), "Name: ____\r\nClass: ____\r\nDate: ____");
+        window->SaveClick();
+        if (auto read = layoutFile().ReadLayout(0)) stored = *read;
+    }
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->Objects[0].text(), "Name: ____\r\nClass: ____\r\nDate: ____");
+
+    auto window = open(LayoutEditMode::Modify, *stored, 0);
+    whileModalOpen<TTextInput>([&] { choose(*window, 1, "Change &Text..."); },
+                               [](TTextInput& dialog) {
+                                   auto* memo = dialog.findChild<QPlainTextEdit*>("DataField");
+                                   EXPECT_EQ(memo->blockCount(), 3);
+                                   EXPECT_EQ(memo->document()->findBlockByNumber(1).text(), "Class: ____");
+                                   dialog.okButton()->click();
+                               });
+    EXPECT_EQ(window->designer().object(1).text(), "Name: ____\r\nClass: ____\r\nDate: ____");
+}
+
+TEST_F(TDoPagesTest, TheTextMemoCountsALineBreakAsTheTwoCharactersItIsStoredAs)
+{
+    auto window = open();
+    place(*window, PageObjectKind::Text, {10, 10});
+    whileModalOpen<TTextInput>([&] { choose(*window, 1, "Change &Text..."); },
+                               [](TTextInput& dialog) {
+                                   auto* memo = dialog.findChild<QPlainTextEdit*>("DataField");
+                                   memo->setPlainText(QString(499, 'a') + "\n" + QString(600, 'b'));
+                                   EXPECT_EQ(memo->toPlainText().size(), 999);
+                                   dialog.okButton()->click();
+                               });
+    EXPECT_EQ(window->designer().object(1).text(), std::string(499, 'a') + "\r\n" + std::string(498, 'b'));
+}
+
 TEST_F(TDoPagesTest, LoadBitmapRefusesAnotherExtension)
 {
     auto window = open();
@@ -484,6 +535,54 @@ TEST_F(TDoPagesTest, ZoomAndGeometryAreKeptInTheSettings)
     EXPECT_EQ(settings.Zoom, 3);
     EXPECT_EQ(settings.DesignerWindowWidth, 700);
     EXPECT_EQ(settings.DesignerWindowHeight, 600);
+}
+
+TEST_F(TDoPagesTest, TheWindowScalesAndTakesTheUserFontsButStaysWhereItWasLeft)
+{
+    style.scale = 2.0;
+    style.labelFont.name = "Liberation Serif";
+    style.editFont.name = "Liberation Mono";
+    style.buttonFont.name = "DejaVu Sans";
+    settings.DesignerWindowLeft = 12;
+    settings.DesignerWindowTop = 34;
+    auto window = open();
+    EXPECT_EQ(window->pos(), QPoint(12, 34));
+    auto* save = window->findChild<QPushButton*>("SaveButton");
+    auto* title = window->findChild<QLineEdit*>("Title");
+    auto* portrait = window->findChild<QRadioButton*>("PortraitButton");
+    EXPECT_EQ(save->geometry(), QRect(16, 1012, 148, 50));
+    EXPECT_EQ(title->geometry(), QRect(16, 44, 308, 46));
+    EXPECT_EQ(window->findChild<QWidget*>("LeftPanel")->width(), 340);
+    EXPECT_EQ(save->font().pixelSize(), 26);
+    EXPECT_EQ(save->font().family(), "DejaVu Sans");
+    EXPECT_EQ(title->font().family(), "Liberation Mono");
+    EXPECT_EQ(portrait->font().family(), "Liberation Serif");
+    EXPECT_EQ(window->contextMenu()->font().pixelSize(), 26);
+    // The page keeps the pixels of its zoom: Letter at medium zoom.
+    EXPECT_EQ(window->pageImage()->size(), QSize(612, 792));
+}
+
+TEST_F(TDoPagesTest, MenuShortcutsWorkWhileATextFieldHasTheFocus)
+{
+    auto window = open();
+    QApplication::setActiveWindow(window.get());
+    auto* title = window->findChild<QLineEdit*>("Title");
+    title->setFocus();
+    title->setText("Quiz");
+    // Nothing to undo yet: the field undoes its own typing.
+    QTest::keyClicks(title, "zes");
+    QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(title->text(), "Quiz");
+    place(*window, PageObjectKind::Title, {10, 10});
+    ASSERT_EQ(window->designer().objectCount(), 1);
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->designer().objectCount(), 0) << "Ctrl+Z is the designer's Undo";
+    QTest::keyClick(title, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible()) << "Ctrl+X is Exit";
+    EXPECT_EQ(title->text(), "Quiz");
+    EXPECT_FALSE(window->savedIndex());
 }
 
 }  // namespace

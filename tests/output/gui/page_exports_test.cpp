@@ -179,9 +179,11 @@ void run(const std::string& command)
 }
 
 const Reader kReaders[] = {
+    // The placeable header counts 80 units an inch (the enhanced metafile's physical size, 1.2
+    // times the sheet): read at 80 dots an inch the picture has the page's 96-dpi pixels.
     {"WMF in ImageMagick", PageFormat::Wmf,
      [](const auto& file, const auto& png) {
-         run("convert -density 96 " + shellQuoted(file) + " -background white -alpha remove " + shellQuoted(png));
+         run("convert -density 80 " + shellQuoted(file) + " -background white -alpha remove " + shellQuoted(png));
      },
      true},
     {"WMF in wmf2gd", PageFormat::Wmf,

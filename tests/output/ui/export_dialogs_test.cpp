@@ -200,7 +200,10 @@ TEST_F(ExportTest, TheJpegFactorIsKeptAndUsed)
 
 TEST_F(ExportTest, AMetafileOfAPageWithAPictureWarnsFirst)
 {
-    page.operations.push_back(BitmapOp{(dir / "logo.bmp").string(), {1, 1, 2, 2}});
+    // The picture's file is missing, so the page shows nothing of it; the layout still holds it.
+    test::addObject(*previewPuzzle, PageObjectKind::Bitmap, {1, 1, 2, 2})
+        .BitmapFile.assign((dir / "logo.bmp").string());
+    page = test::render(*previewPuzzle).page;
     open();
     dialogs.answerFile(pathText(dir / "farm.wmf"));
     whileModalOpen<TDoMeta>([this] { child<QToolButton>(*window, "SpeedMeta")->click(); },

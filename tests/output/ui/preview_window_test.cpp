@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include "output/ui/copies_dialog.h"
 #include "output/ui/page_view_widget.h"
 #include "output/ui/preview_window.h"
+#include "output/ui/print_queue.h"
 #include "output/ui/qt_page_printing.h"
 #include "print_scene.h"
 #include "support/run_command.h"
@@ -170,6 +173,51 @@ TEST_F(PreviewTest, StepsAndFittingZooms)
     EXPECT_DOUBLE_EQ(window->zoom(), nextZoomOut(wholePage));
 }
 
+TEST_F(PreviewTest, TheViewMenusFixedZoomsShowTheirPercentages)
+{
+    open();
+    QMenu* view = child<QMenuBar>(*window, "MainMenu")->actions()[4]->menu();
+    ASSERT_NE(view, nullptr);
+    std::vector<QString> shown;
+    for (QAction* submenu : view->actions()) {
+        if (!submenu->menu()) continue;
+        for (QAction* zoom : submenu->menu()->actions()) {
+            zoom->trigger();
+            shown.push_back(zoom->text() + " " + child<QLineEdit>(*window, "ZoomEdit")->text());
+        }
+    }
+    EXPECT_EQ(shown, (std::vector<QString>{"&1 : 1 100.00", "&2 : 1 200.00", "1 : &1 100.00", "1 : &2 50.00",
+                                           "1 : &3 33.30", "1 : &4 25.00", "1 : &5 20.00"}));
+}
+
+TEST_F(PreviewTest, CtrlXClosesTheWindowWhileAFieldHasTheFocus)
+{
+    open();
+    auto* zoom = child<QLineEdit>(*window, "ZoomEdit");
+    zoom->setFocus();
+    zoom->selectAll();
+    QTest::keyClick(zoom, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(zoom->text(), "100.00") << "nothing was cut";
+}
+
+TEST_F(PreviewTest, TheFirstSizeFitsTheToolBarSoDoneAndPixelWidthShow)
+{
+    // At 1.25 the tool bar needs about 710 pixels (at 1.6, for a 1024 x 768 screen, about 910,
+    // more than the test's screen is wide).
+    style.scale = 1.25;
+    settings.Reports.ViewingWindowWidth = 640;
+    settings.Reports.ViewingWindowHeight = 480;
+    open();
+    QApplication::processEvents();
+    EXPECT_EQ(child<QLineEdit>(*window, "Pixels")->font().pixelSize(), 16);
+    EXPECT_EQ(child<QLineEdit>(*window, "Pixels")->width(), 70);
+    EXPECT_TRUE(child<QToolButton>(*window, "SBDone")->isVisible());
+    EXPECT_TRUE(child<QLineEdit>(*window, "Pixels")->isVisible());
+    EXPECT_LE(window->width(), window->screen()->availableGeometry().width());
+    EXPECT_EQ(window->height(), 480);
+}
+
 TEST_F(PreviewTest, PrintPagePrintsOneCopyUnlessThePrinterIsStillBusy)
 {
     open();
@@ -273,6 +321,36 @@ TEST_F(PreviewTest, PlaceAndSizeComeFromTheSettingsAndGoBackWhenClosed)
     EXPECT_EQ(r.ViewingWindowHeight, 530);
     EXPECT_EQ(r.ViewingWindowLeft, 50);
     EXPECT_EQ(r.ViewingWindowTop, 60);
+}
+
+// A print queue that holds the program's last job as long as the test says.
+class HeldQueue final : public PrintQueue {
+public:
+    bool holding = true;
+    mutable std::vector<QString> askedTitles;
+
+    bool holdsUnfinishedJob(const QPrinter&, const QString& title) const override
+    {
+        askedTitles.push_back(title);
+        return holding;
+    }
+};
+
+TEST(QtPagePrinting, StaysBusyWhileThePrintQueueStillHoldsTheJobItSent)
+{
+    test::TempDir dir;
+    QPrinter printer;
+    printer.setOutputFileName(QString::fromStdString((dir / "page.pdf").string()));
+    HeldQueue queue;
+    QtPagePrinting printing(printer, queue);
+    EXPECT_FALSE(printing.busy()) << "the queue's jobs are not this program's before it sent one";
+    ASSERT_TRUE(printing.print(test::render(*test::generatedPuzzle()).page, 1));
+    EXPECT_TRUE(printing.busy());
+    EXPECT_EQ(queue.askedTitles, std::vector<QString>{"Quillmaze 98 Puzzle"});
+    queue.holding = false;
+    EXPECT_FALSE(printing.busy());
+    // CUPS has no queue for a printer that writes a file.
+    EXPECT_FALSE(cupsPrintQueue().holdsUnfinishedJob(printer, "Quillmaze 98 Puzzle"));
 }
 
 // The program's printer, printing into a PDF file, takes the page on its own sheet.

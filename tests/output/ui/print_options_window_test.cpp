@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include "output/ui/bonus_question_dialog.h"
 #include "output/ui/preview_window.h"
 #include "output/ui/report_status_window.h"
+#include "output/word_entries.h"
 #include "print_scene.h"
 #include "support/ui/modal_window.h"
 
@@ -120,6 +122,70 @@ TEST_F(PrintOptionsTest, AStoredWordOptionOutsideTheFourSelectsNone)
     TMyReport& w = open();
     for (const char* name : {"NormalWords", "Clues", "ScrambleWords", "PartialWords"})
         EXPECT_FALSE(child<QRadioButton>(w, name)->isChecked()) << name;
+}
+
+TEST_F(PrintOptionsTest, OpeningKeepsLetterCountsTheBoxesCannotShow)
+{
+    PrintOptions& print = settings.Reports.Print;
+    print.WordOption = kWordOptionPartial;
+    const std::pair<int, int> stored[] = {{12, -1}, {3, 2}, {0, 10}};
+    for (const auto& [first, last] : stored) {
+        SCOPED_TRACE(first);
+        print.FirstLetters = first;
+        print.LastLetters = last;
+        open();
+        EXPECT_EQ(print.FirstLetters, first);
+        EXPECT_EQ(print.LastLetters, last);
+        for (const auto& [name, value] : {std::pair{"FirstLets", first}, std::pair{"LastLets", last}}) {
+            auto* box = child<QLineEdit>(*window, name);
+            const bool fits = value >= 0 && value <= 9;
+            EXPECT_EQ(box->text(), fits ? QString::number(value) : QString());
+            EXPECT_EQ(box->placeholderText(), fits ? QString() : QString::number(value));
+        }
+        window.reset();
+    }
+    // Typing replaces the stored count and its hint.
+    open();
+    auto* lastLets = child<QLineEdit>(*window, "LastLets");
+    lastLets->setFocus();
+    QTest::keyClicks(lastLets, "4");
+    EXPECT_EQ(print.LastLetters, 4);
+    EXPECT_TRUE(lastLets->placeholderText().isEmpty());
+}
+
+TEST_F(PrintOptionsTest, CtrlVViewsThePageWhileTheColumnsBoxHasTheFocus)
+{
+    open();
+    QLineEdit* box = columns();
+    box->setFocus();
+    box->selectAll();
+    const QString before = box->text();
+    QApplication::clipboard()->setText("7");
+    bool previewed = false;
+    previewAndThen([box] { QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); },
+                   [&previewed](TMyPreview&) { previewed = true; });
+    EXPECT_TRUE(previewed);
+    EXPECT_EQ(box->text(), before) << "nothing was pasted";
+}
+
+TEST_F(PrintOptionsTest, AThreeLineTextObjectIsThreeLinesInThePreviewsPage)
+{
+    auto puzzle = test::generatedPuzzle();
+    test::addObject(*puzzle, PageObjectKind::Text, {0, 600, 400, 700}).setText("Name: ____\r\nClass: ____\nDate: ____");
+    open(std::move(puzzle));
+    std::vector<std::pair<std::string, double>> lines;
+    viewAndThen([&lines](TMyPreview& preview) {
+        for (const PageOperation& operation : preview.page().operations)
+            if (const auto* text = std::get_if<TextOp>(&operation);
+                text && text->text.find(": ____") != std::string::npos)
+                lines.emplace_back(text->text, text->at.y);
+    });
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].first, "Name: ____");
+    EXPECT_EQ(lines[1].first, "Class: ____");
+    EXPECT_EQ(lines[2].first, "Date: ____");
+    EXPECT_LT(lines[0].second, lines[1].second);
+    EXPECT_LT(lines[1].second, lines[2].second);
 }
 
 TEST_F(PrintOptionsTest, TheLayoutSetsColumnsGridAndCaseWhenTaken)

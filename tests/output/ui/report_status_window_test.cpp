@@ -1,6 +1,9 @@
 // The status window: the page made on the page file, its end status and its warnings.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <QPushButton>
 
 #include "output/render_messages.h"
@@ -12,6 +15,36 @@ namespace qm {
 namespace {
 
 using test::child;
+
+// Text measurement slow enough that the user's Cancel arrives while the page is being made: the
+// first measurement waits a moment and leaves a click on Cancel among the window's events.
+class SlowMetrics final : public TextMetrics {
+public:
+    QPushButton* cancel = nullptr;
+
+    double width(const FontSpec& font, std::string_view text) const override
+    {
+        pressCancelOnce();
+        return m_metrics.width(font, text);
+    }
+    double height(const FontSpec& font, std::string_view text) const override
+    {
+        pressCancelOnce();
+        return m_metrics.height(font, text);
+    }
+    double ascent(const FontSpec& font) const override { return m_metrics.ascent(font); }
+    double descent(const FontSpec& font) const override { return m_metrics.descent(font); }
+
+private:
+    void pressCancelOnce() const
+    {
+        if (!cancel || std::exchange(m_pressed, true)) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        QMetaObject::invokeMethod(cancel, &QPushButton::click, Qt::QueuedConnection);
+    }
+    test::FixedMetrics m_metrics;
+    mutable bool m_pressed = false;
+};
 
 class ReportStatusTest : public ::testing::Test, protected test::PrintScene {
 protected:
@@ -72,6 +105,23 @@ TEST_F(ReportStatusTest, CancelEndsTheReportWithoutFitWarningsAndMakesNoPage)
         });
     EXPECT_FALSE(page.has_value());
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(ReportStatusTest, CancelPressedWhileThePageIsMadeStopsItAtTheNextObject)
+{
+    const auto record = test::generatedPuzzle();
+    ASSERT_GT(usedObjectCount(record->Layout), 2);
+    SlowMetrics slow;
+    TReportForm form(dialogs, style, ReportJob{*record, options, slow, random});
+    form.show();
+    slow.cancel = child<QPushButton>(form, "BitBtn1");
+    form.FormActivate();
+    EXPECT_TRUE(form.aborted());
+    EXPECT_EQ(form.statusText(), "\nPuzzle Generation Canceled!");
+    EXPECT_TRUE(dialogs.messages().empty());
+    // The objects after the one being made when Cancel came are not drawn.
+    const auto whole = test::render(*record, options);
+    EXPECT_LT(form.page().operations.size(), whole.page.operations.size());
 }
 
 TEST_F(ReportStatusTest, EscapeWhileThePageIsMadeCancelsAndLeavesTheWindowOpen)
