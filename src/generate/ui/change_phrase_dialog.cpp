@@ -48,6 +48,7 @@ TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, c
     m_numChars->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_hiddenPhrase = new QLineEdit(this);
     m_hiddenPhrase->setObjectName("HiddenPhrase");
+    m_hiddenPhrase->setAccessibleName("Hidden Phrase");
     m_hiddenPhrase->setGeometry(8, 36, 395, 23);
 
     m_ok = new QPushButton("&Ok", this);

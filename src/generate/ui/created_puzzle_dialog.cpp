@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/accessible_names.h"
 #include "common/ui/command_outcome_report.h"
 #include "generate/candidate_choice.h"
 #include "generate/chosen_puzzle_save.h"
@@ -109,6 +110,7 @@ void TCreatedPuzzle::buildControls()
         auto* image = new CandidateImageWidget(this);
         image->setObjectName(QString("PuzzImage%1").arg(slot));
         image->setGeometry(QRect(place, QSize(kImageSide, kImageSide)));
+        labelControl(*heading, *image);
         connect(image, &CandidateImageWidget::clicked, this, [this, slot] { SelectAPuzzle(slot); });
         connect(image, &CandidateImageWidget::doubleClicked, this, [this, slot] { BlowItUp(slot); });
         m_images[slot - 1] = image;
@@ -117,7 +119,7 @@ void TCreatedPuzzle::buildControls()
     const auto wordPanel = [this](const char* title, const char* prefix, const char* countName, const char* listName,
                                   QRect design, QLabel*& count, QListWidget*& list) {
         QFrame* panel = tealPanel(this, design);
-        panelHeading(title, QByteArray(prefix) + "PanelTitle", panel, {4, 3, 162, 15});
+        QLabel* heading = panelHeading(title, QByteArray(prefix) + "PanelTitle", panel, {4, 3, 162, 15});
         count = new QLabel(panel);
         count->setObjectName(countName);
         count->setGeometry(4, 19, 162, 14);
@@ -125,6 +127,7 @@ void TCreatedPuzzle::buildControls()
         list = new QListWidget(panel);
         list->setObjectName(listName);
         list->setGeometry(4, 35, 162, design.height() - 40);
+        labelControl(*heading, *list);
     };
     wordPanel("Included Words", "Included", "IncWordsLabel", "IncludedWords", {416, 4, 170, 152}, m_incWordsLabel,
               m_includedWords);
@@ -132,7 +135,7 @@ void TCreatedPuzzle::buildControls()
               m_excludedWords);
 
     QFrame* phrase = tealPanel(this, {416, 280, 170, 100});
-    panelHeading("Hidden Phrase", "PhrasePanelTitle", phrase, {4, 3, 162, 15});
+    QLabel* phraseHeading = panelHeading("Hidden Phrase", "PhrasePanelTitle", phrase, {4, 3, 162, 15});
     m_includeHidden = new QCheckBox("&Include Hidden Phrase", phrase);
     m_includeHidden->setObjectName("IncludeHidden");
     m_includeHidden->setGeometry(6, 22, 158, 18);
@@ -143,6 +146,7 @@ void TCreatedPuzzle::buildControls()
     m_hiddenPhrase->setObjectName("HiddenPhrase");
     m_hiddenPhrase->setMaxLength(kMaxPhraseLength);
     m_hiddenPhrase->setGeometry(6, 64, 158, 22);
+    labelControl(*phraseHeading, *m_hiddenPhrase);
     connect(m_hiddenPhrase, &QLineEdit::textEdited, this, [this](const QString& text) { m_typedPhrase = text; });
 
     m_save = new QPushButton("&Save Puzzle", this);

@@ -17,6 +17,7 @@
 
 #include "collection/working_copy.h"
 #include "common/gui/qt_text.h"
+#include "common/ui/accessible_names.h"
 #include "generate/generation_settings.h"
 #include "generate/ui/words_clues_grid_widget.h"
 #include "layout/ui/page_layout_list_window.h"
@@ -133,13 +134,15 @@ QPushButton* TWordList::addButton(const QString& text, const char* name, QWidget
 
 void TWordList::buildControls()
 {
-    label("Title", {8, 6, 200, 16}, this);
+    QLabel* titleLabel = label("Title", {8, 6, 200, 16}, this);
     m_title = new QLineEdit(this);
+    titleLabel->setBuddy(m_title);
     m_title->setObjectName("Title");
     m_title->setMaxLength(kTitleLimit);
     m_title->setGeometry(8, 22, 300, 23);
-    label("Category", {318, 6, 200, 16}, this);
+    QLabel* categoryLabel = label("Category", {318, 6, 200, 16}, this);
     m_category = new QComboBox(this);
+    labelControl(*categoryLabel, *m_category);
     m_category->setObjectName("Category");
     m_category->setEditable(true);
     m_category->setInsertPolicy(QComboBox::NoInsert);
@@ -185,10 +188,11 @@ void TWordList::buildWordsPage(QWidget& page)
     bold.setBold(true);
     m_wordClueLabel->setFont(bold);
     m_grid = new WordsCluesGrid(m_context.style, &page);
+    m_wordClueLabel->setBuddy(m_grid);
 
     m_useClues = new QCheckBox("Use Clues", &page);
     m_useClues->setObjectName("UseClues");
-    m_useClues->setGeometry(530, kGridTop, 80, 20);
+    m_useClues->setGeometry(530, kGridTop, 86, 20);
     connect(m_useClues, &QCheckBox::clicked, this, &TWordList::UseCluesClick);
 
     struct GridButton {
@@ -254,8 +258,9 @@ void TWordList::buildOptionsPage(QWidget& page)
         storeSettings();
     });
 
-    label("Creation Attempts", {264, 274, 110, 16}, &page);
+    QLabel* attemptsLabel = label("Creation Attempts", {264, 274, 110, 16}, &page);
     m_attempts = new QLineEdit(&page);
+    attemptsLabel->setBuddy(m_attempts);
     m_attempts->setObjectName("Attempts");
     m_attempts->setMaxLength(static_cast<int>(kAttemptsEditLimit));
     m_attempts->setGeometry(378, 270, 44, 23);
@@ -388,6 +393,7 @@ void TWordList::placeForClues(bool useClues)
 {
     const GridPlacement& place = useClues ? kWithClues : kWithoutClues;
     m_wordClueLabel->setText(useClues ? "Words and Clues" : "Words");
+    m_grid->setAccessibleName(m_wordClueLabel->text());
     m_wordClueLabel->setGeometry(placed({place.gridLeft, kGridTop - 18, place.gridWidth, 16}));
     m_grid->setGeometry(placed({place.gridLeft, kGridTop, place.gridWidth, kGridHeight}));
     int top = kGridTop;
