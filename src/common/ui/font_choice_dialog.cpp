@@ -1,8 +1,8 @@
 #include "common/ui/font_choice_dialog.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QAbstractItemView>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,7 +23,8 @@ void nameColumnsByTheirLabels(QWidget& chooser)
     if (!grid) return;
     const auto columnOf = [grid](QWidget* widget) {
         int row = 0, column = -1, rows = 0, columns = 0;
-        if (const int index = grid->indexOf(widget); index >= 0) grid->getItemPosition(index, &row, &column, &rows, &columns);
+        if (const int index = grid->indexOf(widget); index >= 0)
+            grid->getItemPosition(index, &row, &column, &rows, &columns);
         return column;
     };
     const auto isEditOrList = [](QWidget* widget) {

@@ -35,8 +35,8 @@ public:
         return scaled(size);
     }
 
-    int layoutSpacing(QSizePolicy::ControlType control1, QSizePolicy::ControlType control2,
-                      Qt::Orientation orientation, const QStyleOption* option, const QWidget* widget) const override
+    int layoutSpacing(QSizePolicy::ControlType control1, QSizePolicy::ControlType control2, Qt::Orientation orientation,
+                      const QStyleOption* option, const QWidget* widget) const override
     {
         const int spacing = QProxyStyle::layoutSpacing(control1, control2, orientation, option, widget);
         return spacing > 0 ? scaled(spacing) : spacing;
@@ -57,10 +57,7 @@ private:
 
 // Widgets that share their parent's style: controls and the popups they open (menus, the lists
 // of combo boxes), not the dialogs that have a window of their own.
-bool sharesParentStyle(const QWidget& widget)
-{
-    return !widget.isWindow() || widget.windowType() == Qt::Popup;
-}
+bool sharesParentStyle(const QWidget& widget) { return !widget.isWindow() || widget.windowType() == Qt::Popup; }
 
 void setScaledStyle(QWidget& widget, double scale)
 {

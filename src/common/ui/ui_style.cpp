@@ -131,7 +131,8 @@ private:
             if (!menu->property(kMenuDesignFontProperty).isValid())
                 menu->setProperty(kMenuDesignFontProperty,
                                   design == MenuFont::AsItIs ? menu->font() : QApplication::font(menu));
-            m_controls.push_back(DesignedControl{menu, {}, false, menu->property(kMenuDesignFontProperty).value<QFont>()});
+            m_controls.push_back(
+                DesignedControl{menu, {}, false, menu->property(kMenuDesignFontProperty).value<QFont>()});
         }
     }
 

@@ -47,8 +47,9 @@ QSize neededForText(const QWidget& widget)
     if (qobject_cast<const QCheckBox*>(&widget) || qobject_cast<const QRadioButton*>(&widget)) {
         const auto& box = static_cast<const QAbstractButton&>(widget);
         if (box.text().isEmpty()) return {};
-        const QStyle::PixelMetric indicator =
-            qobject_cast<const QRadioButton*>(&widget) ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight;
+        const QStyle::PixelMetric indicator = qobject_cast<const QRadioButton*>(&widget)
+                                                  ? QStyle::PM_ExclusiveIndicatorHeight
+                                                  : QStyle::PM_IndicatorHeight;
         const int line = box.fontMetrics().height();
         return QSize(box.sizeHint().width(), std::max(line, box.style()->pixelMetric(indicator, nullptr, &box)));
     }

@@ -24,10 +24,7 @@ namespace qm {
 namespace {
 
 int platform(QStyle::PixelMetric metric) { return QApplication::style()->pixelMetric(metric); }
-int times(QStyle::PixelMetric metric, double scale)
-{
-    return static_cast<int>(std::lround(platform(metric) * scale));
-}
+int times(QStyle::PixelMetric metric, double scale) { return static_cast<int>(std::lround(platform(metric) * scale)); }
 
 // A dialog with a control of each kind whose drawn parts the style measures.
 struct DrawnControls {

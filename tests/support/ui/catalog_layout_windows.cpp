@@ -64,7 +64,12 @@ struct LayoutScene {
     UiStyle style;
     PageLayoutSettings settings;
     std::filesystem::path collectionPath = dir / "Class.QZ3";
-    PageLayoutListContext context{dialogs,        style, settings, dir.path(), collectionPath, [](const QString&) {},
+    PageLayoutListContext context{dialogs,
+                                  style,
+                                  settings,
+                                  dir.path(),
+                                  collectionPath,
+                                  [](const QString&) {},
                                   [](QWidget*, const PageLayoutRecord&) {}};
 };
 

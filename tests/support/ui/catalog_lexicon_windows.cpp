@@ -1,13 +1,13 @@
 // The catalog's windows of the spelling checker and the thesaurus, on small dictionaries of
 // their own: the language choices, the suggestions, the lookup, the word suggestions, the
 // personal word lists and the international characters.
+#include "lexicon/lexicon_settings.h"
 #include "lexicon/ui/dictionary_maintenance_dialog.h"
 #include "lexicon/ui/international_characters_dialog.h"
 #include "lexicon/ui/language_choice_dialog.h"
 #include "lexicon/ui/spell_suggestions_dialog.h"
 #include "lexicon/ui/thesaurus_lookup_dialog.h"
 #include "lexicon/ui/word_suggestions_dialog.h"
-#include "lexicon/lexicon_settings.h"
 #include "support/lexicon/fake_lexicons.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"

@@ -78,7 +78,7 @@ void addOutputWindows(std::vector<CatalogWindow>& catalog)
         showAndLook(copies, look);
     }));
     catalog.push_back(outputWindow("HTML Creation", [](OutputScene& scene, const WindowLook& look) {
-        HtmlExportContext context{scene.dialogs,         scene.style,   scene.settings.Html,
+        HtmlExportContext context{scene.dialogs,          scene.style,    scene.settings.Html,
                                   scene.settings.Reports, scene.lastFile, scene.page};
         TMyHtml html(context);
         showAndLook(html, look);

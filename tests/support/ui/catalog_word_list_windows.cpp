@@ -94,9 +94,9 @@ void addWordListWindows(std::vector<CatalogWindow>& catalog)
     catalog.push_back({"Created Puzzle", [](double scale, const WindowLook& look) {
                            ZooScene scene(scale);
                            scene.generate();
-                           CreatedPuzzleContext context{scene.dialogs,          scene.style,    scene.candidates,
-                                                        scene.working,          scene.collectionPath(),
-                                                        scene.badWords,         &scene.random};
+                           CreatedPuzzleContext context{
+                               scene.dialogs,          scene.style,    scene.candidates, scene.working,
+                               scene.collectionPath(), scene.badWords, &scene.random};
                            TCreatedPuzzle chooser(context);
                            showAndLook(chooser, look);
                        }});
