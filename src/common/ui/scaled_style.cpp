@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QWidget>
 
 #include "common/ui/ui_style.h"
@@ -35,6 +37,28 @@ public:
         return scaled(size);
     }
 
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override
+    {
+        const QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        // The platform style pads the items of a menu bar by a fixed margin: it grows too.
+        if (type == CT_MenuBarItem) return contents + (size - contents) * m_scale;
+        return size;
+    }
+
+    // The platform style gives the arrow parts of combo boxes and spin boxes fixed sizes: they
+    // are laid out as on the control at the first size and scaled up.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        if (m_depth > 0) return QProxyStyle::subControlRect(control, option, part, widget);
+        if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option); combo && control == CC_ComboBox)
+            return atFirstSize(control, *combo, part, widget);
+        if (const auto* spin = qstyleoption_cast<const QStyleOptionSpinBox*>(option); spin && control == CC_SpinBox)
+            return atFirstSize(control, *spin, part, widget);
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+
     int layoutSpacing(QSizePolicy::ControlType control1, QSizePolicy::ControlType control2, Qt::Orientation orientation,
                       const QStyleOption* option, const QWidget* widget) const override
     {
@@ -47,6 +71,24 @@ private:
     static bool scalesWithTheWindow(PixelMetric metric)
     {
         return metric != PM_SliderSpaceAvailable && metric != PM_SliderTickmarkOffset;
+    }
+
+    template <typename Option>
+    QRect atFirstSize(ComplexControl control, Option option, SubControl part, const QWidget* widget) const
+    {
+        const QRect shown = option.rect;
+        option.rect = QRect(shown.topLeft(), shown.size() / m_scale);
+        ++m_depth;  // the sizes the base style asks for are at the first size too
+        const QRect first = QProxyStyle::subControlRect(control, &option, part, widget);
+        --m_depth;
+        const auto along = [this](int origin, int offset) {
+            return origin + static_cast<int>(std::lround(offset * m_scale));
+        };
+        const int left = along(shown.left(), first.left() - shown.left());
+        const int top = along(shown.top(), first.top() - shown.top());
+        const int right = along(shown.left(), first.left() + first.width() - shown.left());
+        const int bottom = along(shown.top(), first.top() + first.height() - shown.top());
+        return QRect(left, top, right - left, bottom - top);
     }
 
     int scaled(int size) const { return std::max(1, static_cast<int>(std::lround(size * m_scale))); }

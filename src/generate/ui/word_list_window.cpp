@@ -61,27 +61,34 @@ constexpr std::array<CompassPlace, kDirectionCount> kCompass{{
     {Direction::UpLeft, 0, 0},
 }};
 
-// An arrow pointing the way of the direction: Up turned clockwise by 45 degrees per code.
+// An arrow pointing the way of the direction: Up turned clockwise by 45 degrees per code. Drawn
+// at the sizes of the window sizes, so that it stays sharp on a scaled button.
 QIcon arrowIcon(Direction direction, const QColor& colour)
 {
     constexpr int kSide = 16;
-    QPixmap pixmap(kSide, kSide);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(kSide / 2.0, kSide / 2.0);
-    painter.rotate(45.0 * (directionCode(direction) - 1));
-    QPainterPath arrow;
-    arrow.moveTo(0, -7);
-    arrow.lineTo(6, 0);
-    arrow.lineTo(2, 0);
-    arrow.lineTo(2, 7);
-    arrow.lineTo(-2, 7);
-    arrow.lineTo(-2, 0);
-    arrow.lineTo(-6, 0);
-    arrow.closeSubpath();
-    painter.fillPath(arrow, colour);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const int side : {16, 20, 26, 32}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(side / double(kSide), side / double(kSide));
+        painter.translate(kSide / 2.0, kSide / 2.0);
+        painter.rotate(45.0 * (directionCode(direction) - 1));
+        QPainterPath arrow;
+        arrow.moveTo(0, -7);
+        arrow.lineTo(6, 0);
+        arrow.lineTo(2, 0);
+        arrow.lineTo(2, 7);
+        arrow.lineTo(-2, 7);
+        arrow.lineTo(-2, 0);
+        arrow.lineTo(-6, 0);
+        arrow.closeSubpath();
+        painter.fillPath(arrow, colour);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 QLabel* label(const QString& text, QRect design, QWidget* parent)

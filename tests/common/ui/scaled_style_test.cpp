@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 
 #include "common/ui/ui_style.h"
@@ -109,6 +110,23 @@ TEST(ScaledStyle, ControlsMadeAfterTheWindowWasStyledTakeItsStyle)
     message.show();
     EXPECT_EQ(styleScaleOf(message), 1.0);
     EXPECT_EQ(message.style(), QApplication::style());
+}
+
+TEST(ScaledStyle, TheArrowOfAComboBoxGrowsWithIt)
+{
+    const auto arrowOf = [](double scale) {
+        QDialog dialog;
+        auto* combo = new QComboBox(&dialog);
+        combo->setGeometry(10, 10, 150, 23);
+        scaleFromDesign(dialog, scale);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+    };
+    const QRect first = arrowOf(1.0);
+    const QRect doubled = arrowOf(2.0);
+    EXPECT_NEAR(doubled.width(), 2 * first.width(), 1);
+    EXPECT_NEAR(doubled.left(), 2 * first.left(), 1);
 }
 
 TEST(ScaledStyle, SizesTheStyleWorksOutFromOthersAreScaledOnce)
