@@ -19,31 +19,20 @@
 namespace qm::test {
 namespace {
 
-// One object of each kind placed at medium zoom, in inches.
+// One object of each kind, down the page at medium zoom, in the order of the kinds.
 PageLayoutRecord everyKind()
 {
     PageLayoutRecord layout = makeBuiltInPageLayout();
     layout.Name.assign("Every Object");
     layout.Zoom = 2;
-    struct Placed {
-        PageObjectKind kind;
-        const char* name;
-        PageBounds bounds;
-    };
-    const Placed placed[] = {
-        {PageObjectKind::Title, "Title", {162, 30, 450, 66}},
-        {PageObjectKind::Puzzle, "Puzzle", {54, 90, 342, 378}},
-        {PageObjectKind::Words, "Words / Clues", {366, 90, 558, 378}},
-        {PageObjectKind::Bonus, "Bonus Question", {54, 400, 558, 430}},
-        {PageObjectKind::Text, "Text 1", {54, 450, 300, 520}},
-        {PageObjectKind::Bitmap, "Bitmap 1", {330, 450, 558, 620}},
-        {PageObjectKind::Rectangle, "Rectangle 1", {54, 540, 300, 620}},
-        {PageObjectKind::Circle, "Circle 1", {220, 650, 400, 760}},
-    };
+    const PageObjectKind kinds[] = {PageObjectKind::Title,     PageObjectKind::Puzzle, PageObjectKind::Words,
+                                    PageObjectKind::Bonus,     PageObjectKind::Text,   PageObjectKind::Bitmap,
+                                    PageObjectKind::Rectangle, PageObjectKind::Circle};
     int k = 0;
-    for (const Placed& object : placed) {
-        layout.Objects[k] = makePageObject(object.kind, object.name);
-        layout.Objects[k].Bounds = object.bounds;
+    for (const PageObjectKind kind : kinds) {
+        PageObject& object = layout.Objects[static_cast<std::size_t>(k)];
+        object = makePageObject(kind, "Object " + std::to_string(k + 1));
+        object.Bounds = {54, 30 + 90 * k, 450, 110 + 90 * k};
         ++k;
     }
     layout.ObjectCount = static_cast<std::int16_t>(k);

@@ -37,54 +37,46 @@ struct LexiconWorld {
     FakeLexicons engines;
 };
 
-template <typename Open>
-CatalogWindow lexiconWindow(const char* name, Open open)
-{
-    return {name, [open](double scale, const WindowLook& look) {
-                LexiconWorld world(scale);
-                open(world, look);
-            }};
-}
-
 }  // namespace
 
 void addLexiconWindows(std::vector<CatalogWindow>& catalog)
 {
-    catalog.push_back(lexiconWindow("Spell Check (language)", [](LexiconWorld& world, const WindowLook& look) {
+    catalog.push_back(onScene<LexiconWorld>("Spell Check (language)", [](LexiconWorld& world, const WindowLook& look) {
         TChooseSpellCheck choice(world.style, world.engines, world.settings);
         showAndLook(choice, look);
     }));
-    catalog.push_back(lexiconWindow("Thesaurus (language)", [](LexiconWorld& world, const WindowLook& look) {
+    catalog.push_back(onScene<LexiconWorld>("Thesaurus (language)", [](LexiconWorld& world, const WindowLook& look) {
         TChooseThesCheck choice(world.style, world.engines, world.settings);
         showAndLook(choice, look);
     }));
-    catalog.push_back(lexiconWindow("Spelling Suggestions", [](LexiconWorld& world, const WindowLook& look) {
+    catalog.push_back(onScene<LexiconWorld>("Spelling Suggestions", [](LexiconWorld& world, const WindowLook& look) {
         TSpellSuggestions suggestions(world.dialogs, world.style, "American");
         suggestions.showWord("recieve", {"receive", "relieve", "reprieve"});
         showAndLook(suggestions, look);
     }));
-    catalog.push_back(lexiconWindow("Thesaurus Lookup", [](LexiconWorld& world, const WindowLook& look) {
+    catalog.push_back(onScene<LexiconWorld>("Thesaurus Lookup", [](LexiconWorld& world, const WindowLook& look) {
         TThesSuggestions lookup(world.dialogs, world.style, world.engines.thesaurus(1), "big");
         lookup.start();
         showAndLook(lookup, look);
     }));
-    catalog.push_back(lexiconWindow("Word Suggestions", [](LexiconWorld& world, const WindowLook& look) {
+    catalog.push_back(onScene<LexiconWorld>("Word Suggestions", [](LexiconWorld& world, const WindowLook& look) {
         TThes2Sugs suggestions(world.style, "bgi", {"big", "bog", "bag"});
         showAndLook(suggestions, look);
     }));
     const std::pair<const char*, PersonalList> lists[] = {{"Add to Dictionary", PersonalList::Include},
                                                           {"Exclude From Dictionary", PersonalList::Exclude}};
     for (const auto& [name, list] : lists) {
-        catalog.push_back(lexiconWindow(name, [list = list](LexiconWorld& world, const WindowLook& look) {
+        catalog.push_back(onScene<LexiconWorld>(name, [list = list](LexiconWorld& world, const WindowLook& look) {
             TMyEditBox maintenance(world.dialogs, world.style, list, "American", {"Quillmaze", "savannah"},
                                    world.dir / "IncEngl.tlx");
             showAndLook(maintenance, look);
         }));
     }
-    catalog.push_back(lexiconWindow("International Characters", [](LexiconWorld& world, const WindowLook& look) {
-        TDoIntChars characters(world.style, world.settings);
-        showAndLook(characters, look);
-    }));
+    catalog.push_back(
+        onScene<LexiconWorld>("International Characters", [](LexiconWorld& world, const WindowLook& look) {
+            TDoIntChars characters(world.style, world.settings);
+            showAndLook(characters, look);
+        }));
 }
 
 }  // namespace qm::test

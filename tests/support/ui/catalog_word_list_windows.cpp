@@ -77,11 +77,10 @@ void openStoredPuzzleEditor(double scale, const WindowLook& look)
 
 void addWordListWindows(std::vector<CatalogWindow>& catalog)
 {
-    catalog.push_back({"Create New Puzzle", [](double scale, const WindowLook& look) {
-                           ZooScene scene(scale);
-                           TWordList editor(scene.context, "Create New Puzzle");
-                           showAndLook(editor, look);
-                       }});
+    catalog.push_back(onScene<ZooScene>("Create New Puzzle", [](ZooScene& scene, const WindowLook& look) {
+        TWordList editor(scene.context, "Create New Puzzle");
+        showAndLook(editor, look);
+    }));
     catalog.push_back({"Modify Existing Puzzle", openStoredPuzzleEditor});
     catalog.push_back({"Building Puzzles", [](double scale, const WindowLook& look) {
                            UiStyle style;
@@ -91,42 +90,36 @@ void addWordListWindows(std::vector<CatalogWindow>& catalog)
                            });
                            showAndLook(progress, look);
                        }});
-    catalog.push_back({"Created Puzzle", [](double scale, const WindowLook& look) {
-                           ZooScene scene(scale);
-                           scene.generate();
-                           CreatedPuzzleContext context{
-                               scene.dialogs,          scene.style,    scene.candidates, scene.working,
-                               scene.collectionPath(), scene.badWords, &scene.random};
-                           TCreatedPuzzle chooser(context);
-                           showAndLook(chooser, look);
-                       }});
-    catalog.push_back({"Created Puzzle (enlarged)", [](double scale, const WindowLook& look) {
-                           ZooScene scene(scale);
-                           scene.generate();
-                           const CandidateSlot& best = scene.candidates.Slots[0];
-                           TBlowItUp view(scene.style, *best.Record, best.Score, "Best Fit");
-                           showAndLook(view, look);
-                       }});
-    catalog.push_back({"Hidden Puzzle Phrase", [](double scale, const WindowLook& look) {
-                           ZooScene scene(scale);
-                           scene.generate();
-                           TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.candidates.Slots[0].Record,
-                                                   scene.badWords, &scene.random);
-                           showAndLook(phrase, look);
-                       }});
-    catalog.push_back({"Import", [](double scale, const WindowLook& look) {
-                           ZooScene scene(scale);
-                           writeFile(scene.dir / "safari.txt", "LION: King of the savannah\nZEBRA: Striped horse\n");
-                           TImport import(scene.dialogs, scene.style, scene.settings.WordList, {});
-                           scene.dialogs.answerFile(QString::fromStdString((scene.dir / "safari.txt").string()));
-                           import.OpenFileClick();
-                           showAndLook(import, look);
-                       }});
-    catalog.push_back({"Export", [](double scale, const WindowLook& look) {
-                           ZooScene scene(scale);
-                           TMyExport exportDialog(scene.dialogs, scene.style, scene.settings.WordList, scene.rows);
-                           showAndLook(exportDialog, look);
-                       }});
+    catalog.push_back(onScene<ZooScene>("Created Puzzle", [](ZooScene& scene, const WindowLook& look) {
+        scene.generate();
+        CreatedPuzzleContext context{scene.dialogs,          scene.style,    scene.candidates, scene.working,
+                                     scene.collectionPath(), scene.badWords, &scene.random};
+        TCreatedPuzzle chooser(context);
+        showAndLook(chooser, look);
+    }));
+    catalog.push_back(onScene<ZooScene>("Created Puzzle (enlarged)", [](ZooScene& scene, const WindowLook& look) {
+        scene.generate();
+        const CandidateSlot& best = scene.candidates.Slots[0];
+        TBlowItUp view(scene.style, *best.Record, best.Score, "Best Fit");
+        showAndLook(view, look);
+    }));
+    catalog.push_back(onScene<ZooScene>("Hidden Puzzle Phrase", [](ZooScene& scene, const WindowLook& look) {
+        scene.generate();
+        TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.candidates.Slots[0].Record, scene.badWords,
+                                &scene.random);
+        showAndLook(phrase, look);
+    }));
+    catalog.push_back(onScene<ZooScene>("Import", [](ZooScene& scene, const WindowLook& look) {
+        writeFile(scene.dir / "safari.txt", "LION: King of the savannah\nZEBRA: Striped horse\n");
+        TImport import(scene.dialogs, scene.style, scene.settings.WordList, {});
+        scene.dialogs.answerFile(QString::fromStdString((scene.dir / "safari.txt").string()));
+        import.OpenFileClick();
+        showAndLook(import, look);
+    }));
+    catalog.push_back(onScene<ZooScene>("Export", [](ZooScene& scene, const WindowLook& look) {
+        TMyExport exportDialog(scene.dialogs, scene.style, scene.settings.WordList, scene.rows);
+        showAndLook(exportDialog, look);
+    }));
 }
 
 }  // namespace qm::test

@@ -38,6 +38,17 @@ void addLayoutWindows(std::vector<CatalogWindow>& catalog);
 void addOutputWindows(std::vector<CatalogWindow>& catalog);
 void addLexiconWindows(std::vector<CatalogWindow>& catalog);
 
+// An entry whose window is set up on a scene of its part of the catalog: a scene made at the
+// scale, then open(scene, look).
+template <typename Scene, typename Open>
+CatalogWindow onScene(std::string name, Open open)
+{
+    return {std::move(name), [open](double scale, const WindowLook& look) {
+                Scene scene(scale);
+                open(scene, look);
+            }};
+}
+
 // Shows the window as its command would (not modally, so that the look can run), lets it
 // settle, hands it to look and closes it.
 void showAndLook(QWidget& window, const WindowLook& look);
