@@ -40,6 +40,7 @@ HelpViewer::HelpViewer(std::filesystem::path helpFolder, QWidget* parent)
 {
     setWindowTitle("Quillmaze 98 Help");
     m_browser = new QTextBrowser(this);
+    m_browser->setAccessibleName("Help Topic");
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({QString::fromStdString(m_folder.string())});
 

@@ -21,6 +21,7 @@
 #include "app/ui/list_focus.h"
 #include "app/ui/program_icons.h"
 #include "common/gui/qt_text.h"
+#include "common/ui/accessible_names.h"
 
 namespace qm {
 namespace {
@@ -29,9 +30,9 @@ namespace {
 constexpr QSize kDesignClientSize(632, 413);
 constexpr QRect kDesignToolBar(0, 0, 632, 31);
 constexpr int kDesignToolIcon = 22;
-constexpr QRect kDesignCategoryLabel(24, 76, 238, 19);
+constexpr QRect kDesignCategoryLabel(24, 76, 238, 20);
 constexpr QRect kDesignCategoryList(24, 96, 238, 301);
-constexpr QRect kDesignPuzzleLabel(288, 76, 321, 19);
+constexpr QRect kDesignPuzzleLabel(288, 76, 321, 20);
 constexpr QRect kDesignPuzzleList(288, 96, 321, 301);
 constexpr int kDesignFontPixels = 17;
 
@@ -114,13 +115,13 @@ void TMainWin::buildClient()
     categoryLabel->setGeometry(kDesignCategoryLabel);
     m_categoryList = new QListWidget(m_client);
     m_categoryList->setGeometry(kDesignCategoryList);
-    categoryLabel->setBuddy(m_categoryList);
+    labelControl(*categoryLabel, *m_categoryList);
 
     auto* puzzleLabel = new QLabel("Puzzles", m_client);
     puzzleLabel->setGeometry(kDesignPuzzleLabel);
     m_puzzleList = new QListWidget(m_client);
     m_puzzleList->setGeometry(kDesignPuzzleList);
-    puzzleLabel->setBuddy(m_puzzleList);
+    labelControl(*puzzleLabel, *m_puzzleList);
 
     // The lists work as list boxes do: the arrow keys move the selection with the current item,
     // and the commands follow it, however it moved.
@@ -217,7 +218,10 @@ void TMainWin::saveSettingsOnce()
 
 void TMainWin::rescale()
 {
+    // The client area for its designed controls, then the window itself for its menu bar and
+    // menus (the client area keeps its own design).
     scaleFromDesign(*m_client, m_style.scale);
+    scaleFromDesign(*this, m_style.scale);
     applyUserFonts(*m_client, m_style);
     const int icon = m_style.scaled(kDesignToolIcon);
     m_toolBar->setIconSize(QSize(icon, icon));

@@ -7,6 +7,7 @@
 #include "app/ui/background_area.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_icons.h"
+#include "common/ui/accessible_names.h"
 
 namespace qm {
 namespace {
@@ -191,6 +192,7 @@ void TMainWin::buildToolBar()
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    nameToolBar(*m_toolBar, "Puzzle Tools");
     // A bar of its own across the top: the background picture stays behind the lists.
     m_toolBar->setAutoFillBackground(true);
     QPalette bar = m_toolBar->palette();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/accessible_names.h"
 #include "common/ui/push_button.h"
 #include "common/ui/selection_list.h"
 
@@ -40,7 +41,7 @@ PuzzlePickerDialog::PuzzlePickerDialog(const UiStyle& style, const PuzzlePickerT
     listCaption->setGeometry(12, top, 260, 16);
     m_puzzleList = newSelectionList("PuzzleList", this);
     m_puzzleList->setGeometry(12, top + 18, 260, 304 - top);
-    listCaption->setBuddy(m_puzzleList);
+    labelControl(*listCaption, *m_puzzleList);
     for (const TransferEntry& entry : m_entries) m_puzzleList->addItem(toQString(entry.title));
     connect(m_puzzleList, &QListWidget::itemSelectionChanged, this, &PuzzlePickerDialog::refreshActionButton);
 

@@ -1,16 +1,19 @@
 #include "common/ui/ui_style.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -20,12 +23,14 @@
 #include <QTextEdit>
 
 #include "common/gui/qt_color.h"
+#include "common/ui/scaled_style.h"
 #include "common/user_font_settings.h"
 
 namespace qm {
 namespace {
 
 constexpr const char* kKeepDesignFontProperty = "qmKeepDesignFont";
+constexpr const char* kMenuDesignFontProperty = "qmMenuDesignFont";
 
 int scaledValue(int designValue, double scale) { return static_cast<int>(std::lround(designValue * scale)); }
 
@@ -37,15 +42,6 @@ QRect scaledRect(const QRect& design, double scale)
     const int right = scaledValue(design.left() + design.width(), scale);
     const int bottom = scaledValue(design.top() + design.height(), scale);
     return QRect(left, top, right - left, bottom - top);
-}
-
-QFont scaledFont(QFont font, double scale)
-{
-    if (font.pixelSize() > 0)
-        font.setPixelSize(std::max(1, scaledValue(font.pixelSize(), scale)));
-    else if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * scale);
-    return font;
 }
 
 // Containers whose children are placed by the window's own design rather than by a widget's
@@ -76,6 +72,7 @@ public:
         m_fixedSize = window.minimumSize() == window.maximumSize();
         m_font = window.font();
         collect(window);
+        collectMenus(window, MenuFont::AsItIs);
     }
 
     static DesignRecord& of(QWidget& window)
@@ -84,8 +81,9 @@ public:
         return *new DesignRecord(window);
     }
 
-    void restoreScaled(QWidget& window, double scale) const
+    void restoreScaled(QWidget& window, double scale)
     {
+        collectMenus(window, MenuFont::Platform);
         window.setFont(scaledFont(m_font, scale));
         if (!window.layout()) {
             const QSize size(scaledValue(m_size.width(), scale), scaledValue(m_size.height(), scale));
@@ -113,10 +111,44 @@ private:
     {
         const bool byLayout = container.layout() != nullptr;
         for (QWidget* child : container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child->isWindow()) continue;
+            // A part scaled from a design of its own (the main window's client area) keeps it.
+            if (child->isWindow() || child->findChild<DesignRecord*>(kName, Qt::FindDirectChildrenOnly)) continue;
             m_controls.push_back(DesignedControl{child, child->geometry(), !byLayout, child->font()});
             if (isPlainContainer(*child)) collect(*child);
         }
+    }
+
+    // A menu is a window of its own, which takes no font from the window it belongs to: the
+    // menus of the window (of its menu bar, its pop-up menus, those of its tool bars) are
+    // recorded for their fonts only. A menu made after the design was recorded (a bar makes one
+    // for what does not fit it) has the platform's menu font for its design.
+    enum class MenuFont { AsItIs, Platform };
+    void collectMenus(QWidget& window, MenuFont design)
+    {
+        for (QMenu* menu : window.findChildren<QMenu*>()) {
+            if (isRecorded(*menu) || !belongsTo(*menu, window)) continue;
+            // Kept with the menu: the tool bar of a window's client area is recorded by both.
+            if (!menu->property(kMenuDesignFontProperty).isValid())
+                menu->setProperty(kMenuDesignFontProperty,
+                                  design == MenuFont::AsItIs ? menu->font() : QApplication::font(menu));
+            m_controls.push_back(
+                DesignedControl{menu, {}, false, menu->property(kMenuDesignFontProperty).value<QFont>()});
+        }
+    }
+
+    // Not a menu of a dialog of its own inside the window.
+    static bool belongsTo(const QWidget& menu, const QWidget& window)
+    {
+        const QWidget* owner = menu.parentWidget();
+        while (owner && owner != &window && (!owner->isWindow() || owner->windowType() == Qt::Popup))
+            owner = owner->parentWidget();
+        return owner == &window;
+    }
+
+    bool isRecorded(const QWidget& widget) const
+    {
+        return std::any_of(m_controls.begin(), m_controls.end(),
+                           [&widget](const DesignedControl& control) { return control.widget == &widget; });
     }
 
     QSize m_size;
@@ -197,6 +229,15 @@ UserFont userFontOf(const FontChoice& choice)
     return UserFont{choice.font.family(), choice.font.bold(), choice.font.italic(), choice.color};
 }
 
+QFont scaledFont(QFont font, double scale)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, scaledValue(font.pixelSize(), scale)));
+    else if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
 int UiStyle::scaled(int designValue) const { return scaledValue(designValue, scale); }
 QPoint UiStyle::scaled(QPoint designPoint) const { return QPoint(scaled(designPoint.x()), scaled(designPoint.y())); }
 QPointF UiStyle::scaled(QPointF designPoint) const { return designPoint * scale; }
@@ -222,7 +263,11 @@ ControlKind controlKindOf(const QWidget& widget)
 
 void keepDesignFont(QWidget& widget) { widget.setProperty(kKeepDesignFontProperty, true); }
 
-void scaleFromDesign(QWidget& window, double scale) { DesignRecord::of(window).restoreScaled(window, scale); }
+void scaleFromDesign(QWidget& window, double scale)
+{
+    DesignRecord::of(window).restoreScaled(window, scale);
+    applyScaledStyle(window, scale);
+}
 
 void applyUserFonts(QWidget& window, const UiStyle& style)
 {

@@ -48,6 +48,9 @@ struct UiStyle {
     QRect scaled(QRect designRect) const;
 };
 
+// A design font at the scale, in pixels or points as it is given.
+QFont scaledFont(QFont font, double scale);
+
 // Which user font a control gets, and whether its colour too.
 enum class ControlKind {
     Other,        // keeps its design font
@@ -63,10 +66,12 @@ ControlKind controlKindOf(const QWidget& widget);
 void keepDesignFont(QWidget& widget);
 
 // Puts every designed control of the window back to its recorded design geometry and font
-// size, then multiplies both by scale. The design is recorded at the first call: the window
-// itself, its child controls, and the controls inside plain containers (group boxes, frames,
-// plain widgets). Controls placed by a layout keep their place and only get scaled fonts.
-// Fonts go back to their design faces too: apply the user fonts afterwards.
+// size, then multiplies both by scale, and gives the whole window the style of the scale (see
+// scaled_style.h), so that check boxes, scroll bars, icons and menus grow with it. The design is
+// recorded at the first call: the window itself, its child controls, the controls inside plain
+// containers (group boxes, frames, plain widgets), and its menus (for their fonts). Controls
+// placed by a layout keep their place and only get scaled fonts. A child scaled from a design of
+// its own keeps it. Fonts go back to their design faces too: apply the user fonts afterwards.
 void scaleFromDesign(QWidget& window, double scale);
 // Applies the three user fonts to the designed controls by their kind, keeping the sizes.
 void applyUserFonts(QWidget& window, const UiStyle& style);

@@ -27,6 +27,7 @@ TBlowItUp::TBlowItUp(const UiStyle& style, const PuzzleRecord& record, int score
 
     m_image = new CandidateImageWidget(this);
     m_image->setObjectName("BlowImage");
+    m_image->setAccessibleName(heading);
     m_image->setGeometry(kImageDesign);
     m_image->showCandidate(m_record.get(), score);
 

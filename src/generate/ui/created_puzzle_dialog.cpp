@@ -121,7 +121,7 @@ void TCreatedPuzzle::buildControls()
     const auto wordPanel = [this](const char* title, const char* prefix, const char* countName, const char* listName,
                                   QRect design, QLabel*& count, QListWidget*& list) {
         QFrame* panel = tealPanel(this, design);
-        panelHeading(title, QByteArray(prefix) + "PanelTitle", panel, {4, 3, 162, 15});
+        QLabel* heading = panelHeading(title, QByteArray(prefix) + "PanelTitle", panel, {4, 3, 162, 15});
         count = new QLabel(panel);
         count->setObjectName(countName);
         count->setGeometry(4, 19, 162, 15);

@@ -36,6 +36,7 @@ TMyExport::TMyExport(UserDialogs& dialogs, const UiStyle& style, WordListSetting
     setFixedSize(kDesignClientSize);
 
     m_lineList = newSelectionList("LineList", this);
+    m_lineList->setAccessibleName("Lines to Export");
     m_lineList->setGeometry(12, 12, 440, 276);
     listAsFileLines(*m_lineList);
     connect(m_lineList, &QListWidget::itemSelectionChanged, this, &TMyExport::refreshSaveButton);

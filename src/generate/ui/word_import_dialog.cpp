@@ -43,6 +43,7 @@ TImport::TImport(UserDialogs& dialogs, const UiStyle& style, WordListSettings& s
     m_fileName->setObjectName("FileName");
     m_fileName->setGeometry(12, 8, 440, 16);
     m_lineList = newSelectionList("LineList", this);
+    m_lineList->setAccessibleName("Lines of the File");
     m_lineList->setGeometry(12, 26, 440, 262);
     listAsFileLines(*m_lineList);
 

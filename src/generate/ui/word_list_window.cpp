@@ -16,6 +16,7 @@
 
 #include "collection/working_copy.h"
 #include "common/gui/qt_text.h"
+#include "common/ui/accessible_names.h"
 #include "generate/generation_settings.h"
 #include "generate/ui/words_clues_grid_widget.h"
 #include "layout/ui/page_layout_list_window.h"
@@ -69,27 +70,34 @@ constexpr std::array<CompassPlace, kDirectionCount> kCompass{{
     {Direction::UpLeft, 0, 0},
 }};
 
-// An arrow pointing the way of the direction: Up turned clockwise by 45 degrees per code.
+// An arrow pointing the way of the direction: Up turned clockwise by 45 degrees per code. Drawn
+// at the sizes of the window sizes, so that it stays sharp on a scaled button.
 QIcon arrowIcon(Direction direction, const QColor& colour)
 {
     constexpr int kSide = 16;
-    QPixmap pixmap(kSide, kSide);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(kSide / 2.0, kSide / 2.0);
-    painter.rotate(45.0 * (directionCode(direction) - 1));
-    QPainterPath arrow;
-    arrow.moveTo(0, -7);
-    arrow.lineTo(6, 0);
-    arrow.lineTo(2, 0);
-    arrow.lineTo(2, 7);
-    arrow.lineTo(-2, 7);
-    arrow.lineTo(-2, 0);
-    arrow.lineTo(-6, 0);
-    arrow.closeSubpath();
-    painter.fillPath(arrow, colour);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const int side : {16, 20, 26, 32}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(side / double(kSide), side / double(kSide));
+        painter.translate(kSide / 2.0, kSide / 2.0);
+        painter.rotate(45.0 * (directionCode(direction) - 1));
+        QPainterPath arrow;
+        arrow.moveTo(0, -7);
+        arrow.lineTo(6, 0);
+        arrow.lineTo(2, 0);
+        arrow.lineTo(2, 7);
+        arrow.lineTo(-2, 7);
+        arrow.lineTo(-2, 0);
+        arrow.lineTo(-6, 0);
+        arrow.closeSubpath();
+        painter.fillPath(arrow, colour);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 // A caption that names the control it stands by, for the mnemonic and for a screen reader.
@@ -97,10 +105,7 @@ QLabel* label(const QString& text, QRect design, QWidget* parent, QWidget* buddy
 {
     auto* caption = new QLabel(text, parent);
     caption->setGeometry(design);
-    if (buddy) {
-        caption->setBuddy(buddy);
-        buddy->setAccessibleName(QString(text).remove('&'));
-    }
+    if (buddy) labelControl(*caption, *buddy);
     return caption;
 }
 

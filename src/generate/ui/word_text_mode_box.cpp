@@ -24,7 +24,7 @@ WordTextModeBox::WordTextModeBox(const std::array<QString, 3>& captions, QWidget
     for (std::size_t i = 0; i < kModes.size(); ++i) {
         auto* button = new QRadioButton(captions[i], this);
         button->setObjectName(kButtonNames[i]);
-        button->setGeometry(8, 8 + static_cast<int>(i) * 22, 140, 20);
+        button->setGeometry(8, 8 + static_cast<int>(i) * 22, 146, 20);
         const WordTextMode mode = kModes[i];
         connect(button, &QRadioButton::clicked, this, [this, mode] {
             chooseMode(mode);

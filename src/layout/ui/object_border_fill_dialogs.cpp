@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,8 +16,9 @@ TObjectBorders::TObjectBorders(UserDialogs& dialogs, const UiStyle& style, const
     QCheckBox* useBorder = checkBox("&Use Border", "UseBorder", static_cast<bool>(object.UseBorder), {16, 12, 150, 21});
     const ColorChoice color =
         colorChoice("Border Color", "C&hange Color", "ChangeColor", m_object.BorderColor, {16, 42, 170, 45});
-    label("Width", {200, 42, 60, 17});
+    QLabel* widthLabel = label("Width", {200, 42, 60, 17});
     m_width = lineEdit("WidthSize", 1, {200, 62, 40, 23});
+    widthLabel->setBuddy(m_width);
     m_width->setText(QString::number(object.BorderWidth));
     const auto enable = [this, color](bool on) {
         m_object.UseBorder = on;

@@ -35,6 +35,7 @@ TObjectProp::TObjectProp(UserDialogs& dialogs, const UiStyle& style, const PageO
     storeOnToggle(*makeFit, m_object.MakeItFit);
     QLabel* caption = label("Number of Columns", {16, 72, 140, 17});
     m_columns = lineEdit("NumColumns", 1, {160, 68, 40, 23});
+    caption->setBuddy(m_columns);
     m_columns->setText(QString::number(object.Columns));
     const bool words = object.kind() == PageObjectKind::Words;
     caption->setVisible(words);
@@ -70,8 +71,9 @@ TObjectProp2::TObjectProp2(UserDialogs& dialogs, const UiStyle& style, const Pag
         colorChoice("Background Color", "Ch&ange Color", "ChangeColor", m_object.BlockColor, {16, 96, 150, 45}).button;
     m_lineButton =
         colorChoice("Grid Line Color", "Ch&ange Color", "ChangeLine", m_object.LineColor, {170, 96, 150, 45}).button;
-    label("Puzzle Line Width", {16, 160, 130, 17});
+    QLabel* lineWidthLabel = label("Puzzle Line Width", {16, 160, 130, 17});
     m_lineWidth = lineEdit("LineWidth", 1, {150, 156, 40, 23});
+    lineWidthLabel->setBuddy(m_lineWidth);
     m_lineWidth->setText(QString::number(object.LineWidth));
     for (QCheckBox* box : {m_transparent, m_useGrid})
         connect(box, &QCheckBox::toggled, this, &TObjectProp2::enableChoices);
@@ -101,6 +103,7 @@ TTextInput::TTextInput(UserDialogs& dialogs, const UiStyle& style, const PageObj
 {
     m_text = new QPlainTextEdit(withMemoLineBreaks(toQString(object.text())), this);
     m_text->setObjectName("DataField");
+    m_text->setAccessibleName("Text");
     m_text->setGeometry(10, 10, 380, 200);
     connect(m_text, &QPlainTextEdit::textChanged, this, [this] {
         // The memo holds 1000 characters as the record counts them, a line break as two.

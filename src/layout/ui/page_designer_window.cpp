@@ -18,6 +18,7 @@
 
 #include "common/gui/qt_color.h"
 #include "common/gui/qt_text.h"
+#include "common/ui/accessible_names.h"
 #include "common/ui/command_outcome_report.h"
 #include "common/ui/field_focus_out.h"
 #include "common/ui/push_button.h"
@@ -117,6 +118,7 @@ TDoPages::TDoPages(PageLayoutListContext& context, const PageLayoutEditRequest& 
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName("ScrollBox");
+    m_scroll->setAccessibleName("Page");
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_canvas = new QWidget;
     m_rulerTop = new PageRulerWidget(m_designer, Qt::Horizontal, m_canvas);
@@ -140,12 +142,14 @@ TDoPages::TDoPages(PageLayoutListContext& context, const PageLayoutEditRequest& 
 
 void TDoPages::buildLeftPanel(QWidget& panel)
 {
-    label("Name", {8, 4, 150, 17}, &panel);
+    QLabel* nameLabel = label("Name", {8, 4, 150, 17}, &panel);
     m_title = lineEdit("Title", kNameLength, {8, 22, 154, 23}, &panel);
-    label("Paper Size", {8, 52, 150, 17}, &panel);
+    nameLabel->setBuddy(m_title);
+    QLabel* paperLabel = label("Paper Size", {8, 52, 150, 17}, &panel);
     m_pageSize = new QComboBox(&panel);
     m_pageSize->setObjectName("PageSize");
     m_pageSize->setGeometry(8, 70, 154, 23);
+    labelControl(*paperLabel, *m_pageSize);
     for (const std::string_view paper : kPaperNames) m_pageSize->addItem(toQString(paper));
     connect(m_pageSize, &QComboBox::activated, this, &TDoPages::PageSizeChange);
 
@@ -168,6 +172,8 @@ void TDoPages::buildLeftPanel(QWidget& panel)
     m_widthEdit = lineEdit("PageWidth", kSizeFieldLength, {8, 166, 70, 23}, &panel);
     m_heightLabel = label("Height", {88, 148, 70, 17}, &panel);
     m_heightEdit = lineEdit("PageHeight", kSizeFieldLength, {88, 166, 70, 23}, &panel);
+    m_widthLabel->setBuddy(m_widthEdit);
+    m_heightLabel->setBuddy(m_heightEdit);
     m_inches = new QCheckBox("Inches", &panel);
     m_inches->setObjectName("Inches");
     m_inches->setGeometry(8, 194, 150, 21);

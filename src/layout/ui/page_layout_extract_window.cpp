@@ -32,6 +32,7 @@ TExtractAPuzzle::TExtractAPuzzle(UserDialogs& dialogs, const UiStyle& style, Pag
 
     m_puzzleBox = new QListWidget(this);
     m_puzzleBox->setObjectName("PuzzleBox");
+    m_puzzleBox->setAccessibleName("Puzzles");
     m_puzzleBox->setGeometry(12, 12, 322, 239);
     for (const ExtractEntry& entry : m_entries) m_puzzleBox->addItem(toQString(entry.text));
     connect(m_puzzleBox, &QListWidget::currentRowChanged, this, &TExtractAPuzzle::PuzzleBoxClick);

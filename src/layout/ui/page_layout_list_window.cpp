@@ -49,10 +49,12 @@ TListPages::TListPages(PageLayoutListContext& context, PageListMode mode, PageLa
 
     m_shapeBox = new QListWidget(this);
     m_shapeBox->setObjectName("ShapeBox");
+    m_shapeBox->setAccessibleName("Page Layouts");
     m_shapeBox->setGeometry(kListBox);
     connect(m_shapeBox, &QListWidget::currentRowChanged, this, &TListPages::ShapeBoxClick);
     m_img = new PageThumbnailWidget(this);
     m_img->setObjectName("Img");
+    m_img->setAccessibleName("Chosen Page Layout");
     m_img->setGeometry(kThumbnail);
     buildLegend();
 
@@ -103,7 +105,7 @@ void TListPages::buildLegend()
         colors.setColor(QPalette::Window, thumbnailColor(static_cast<std::int16_t>(item.kind)));
         swatch->setPalette(colors);
         auto* caption = new QLabel(item.name, this);
-        caption->setGeometry(left + 19, kLegendTop, kLegendStep - 24, 17);
+        caption->setGeometry(left + 19, kLegendTop, kLegendStep - 20, 17);
         left += kLegendStep;
     }
 }

@@ -75,16 +75,20 @@ void TDoShapes::buildControls()
 {
     m_image = new ShapeGridWidget(m_editor, this);
     m_image->setObjectName("Img");
+    m_image->setAccessibleName("Shape Grid");
     m_image->setGeometry(8, 8, 401, 401);
     connect(m_image, &ShapeGridWidget::leftClicked, this, &TDoShapes::TestForMatch);
     connect(m_image, &ShapeGridWidget::rightClicked, this, &TDoShapes::TestForMatchFill);
 
-    label("Title", {424, 8, 120, 17}, this);
+    QLabel* titleLabel = label("Title", {424, 8, 120, 17}, this);
     m_title = lineEdit("Title", kTitleLength, {424, 26, 185, 23}, this);
-    label("Width", {424, 58, 56, 17}, this);
+    titleLabel->setBuddy(m_title);
+    QLabel* widthLabel = label("Width", {424, 58, 56, 17}, this);
     m_widthEdit = lineEdit("WidthEdit", kSizeFieldLength, {424, 76, 49, 23}, this);
-    label("Height", {488, 58, 56, 17}, this);
+    widthLabel->setBuddy(m_widthEdit);
+    QLabel* heightLabel = label("Height", {488, 58, 56, 17}, this);
     m_heightEdit = lineEdit("HeightEdit", kSizeFieldLength, {488, 76, 49, 23}, this);
+    heightLabel->setBuddy(m_heightEdit);
     for (QLineEdit* field : {m_widthEdit, m_heightEdit}) {
         field->installEventFilter(this);
         connect(field, &QLineEdit::returnPressed, this,

@@ -19,9 +19,11 @@ ShapeListPanel::ShapeListPanel(ShapeListContext& context, QWidget& container)
 {
     m_shapeBox = new QListWidget(&container);
     m_shapeBox->setObjectName("ShapeBox");
+    m_shapeBox->setAccessibleName("Puzzle Shapes");
     connect(m_shapeBox, &QListWidget::currentRowChanged, this, &ShapeListPanel::ShapeBoxClick);
     m_layoutImage = new ShapePreviewWidget(&container);
     m_layoutImage->setObjectName("LayoutImage");
+    m_layoutImage->setAccessibleName("Chosen Shape");
     m_newButton = addButton("&New", "NewButton", &ShapeListPanel::NewShapeClick);
     m_modifyButton = addButton("&Modify", "ModifyButton", &ShapeListPanel::ModifyShapeClick);
     m_copyButton = addButton("C&opy", "CopyButton", &ShapeListPanel::CopyShapeClick);

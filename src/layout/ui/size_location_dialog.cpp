@@ -16,14 +16,14 @@ TSizeLocation::TSizeLocation(UserDialogs& dialogs, const UiStyle& style, const P
       m_page(page)
 {
     constexpr int kFieldLength = 6;
-    label("Left", {16, 16, 60, 17});
     m_left = lineEdit("LeftPos", kFieldLength, {80, 12, 70, 23});
-    label("Top", {16, 46, 60, 17});
+    label("Left", {16, 16, 60, 17})->setBuddy(m_left);
     m_top = lineEdit("TopPos", kFieldLength, {80, 42, 70, 23});
-    label("Width", {16, 76, 60, 17});
+    label("Top", {16, 46, 60, 17})->setBuddy(m_top);
     m_width = lineEdit("WidthSize", kFieldLength, {80, 72, 70, 23});
-    label("Height", {16, 106, 60, 17});
+    label("Width", {16, 76, 60, 17})->setBuddy(m_width);
     m_height = lineEdit("HeightSize", kFieldLength, {80, 102, 70, 23});
+    label("Height", {16, 106, 60, 17})->setBuddy(m_height);
     QLabel* unit = label(page.inches ? "Values In Inches" : "Values In Centimeters", {160, 16, 115, 40});
     unit->setObjectName("ValueCaption");
     unit->setWordWrap(true);

@@ -47,9 +47,11 @@ TMyEditBox::TMyEditBox(UserDialogs& dialogs, const UiStyle& style, PersonalList 
 
     m_entry = new QLineEdit(this);
     m_entry->setObjectName("NewWord");
+    m_entry->setAccessibleName("New Word");
     m_entry->setGeometry(12, 52, 260, 23);
     m_words = new QListWidget(this);
     m_words->setObjectName("Words");
+    m_words->setAccessibleName("Words");
     m_words->setGeometry(12, 84, 260, 204);
     for (const std::string& word : words) m_words->addItem(toQString(word));
     if (m_words->count() > 0) m_words->setCurrentRow(0);

@@ -38,6 +38,7 @@ TSpellSuggestions::TSpellSuggestions(UserDialogs& dialogs, const UiStyle& style,
     m_word->setGeometry(12, 50, 336, 20);
     m_suggestions = new QListWidget(this);
     m_suggestions->setObjectName("Suggestions");
+    m_suggestions->setAccessibleName("Suggestions");
     m_suggestions->setGeometry(12, 78, 236, 162);
     connect(m_suggestions, &QListWidget::itemDoubleClicked, this, &TSpellSuggestions::ReplaceClick);
 

@@ -9,6 +9,7 @@
 #include "common/gui/qt_text.h"
 #include "common/refusal.h"
 #include "common/text_rules.h"
+#include "common/ui/accessible_names.h"
 #include "lexicon/lexicon_messages.h"
 #include "lexicon/thesaurus_engine.h"
 #include "lexicon/thesaurus_lookup.h"
@@ -27,7 +28,7 @@ QListWidget* addList(QWidget& dialog, const QString& caption, const char* name, 
     auto* list = new QListWidget(&dialog);
     list->setObjectName(name);
     list->setGeometry(design);
-    label->setBuddy(list);
+    labelControl(*label, *list);
     return list;
 }
 

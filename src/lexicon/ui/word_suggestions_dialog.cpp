@@ -34,6 +34,7 @@ TThes2Sugs::TThes2Sugs(const UiStyle& style, const std::string& word, const std:
     wordLabel->setGeometry(12, 26, 236, 20);
     m_suggestions = new QListWidget(this);
     m_suggestions->setObjectName("Suggestions");
+    m_suggestions->setAccessibleName("Suggestions");
     m_suggestions->setGeometry(12, 52, 236, 150);
     for (const std::string& suggestion : suggestions) m_suggestions->addItem(toQString(suggestion));
     if (m_suggestions->count() > 0) m_suggestions->setCurrentRow(0);

@@ -34,6 +34,7 @@ TBonusQuestion::TBonusQuestion(const UiStyle& style, const std::string& question
 
     m_bonusText = new QLineEdit(toQString(question), this);
     m_bonusText->setObjectName("BonusText");
+    m_bonusText->setAccessibleName("Bonus Question");
     m_bonusText->setMaxLength(kBonusTextLimit);
     m_bonusText->setGeometry(12, 12, 432, 23);
 

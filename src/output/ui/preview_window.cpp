@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/accessible_names.h"
 #include "common/ui/window_shortcuts.h"
 #include "output/preview_zoom.h"
 #include "output/ui/output_icons.h"
@@ -54,6 +55,7 @@ TMyPreview::TMyPreview(PreviewContext& context, const PageFile& page, QWidget* p
     layout->addWidget(m_toolBar);
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName("PreviewArea");
+    m_scroll->setAccessibleName("Page");
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_view = new PageViewWidget(m_page);
@@ -151,6 +153,7 @@ void TMyPreview::buildToolBar()
 {
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName("ToolBar");
+    nameToolBar(*m_toolBar, "Preview Tools");
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     addToolButton("SBZoomIn", "Zoom In", "zoom_in", &TMyPreview::SBZoomInClick);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -381,6 +382,39 @@ TEST_F(MainWindowTest, ScreenSizesScaleFromTheDesignWithoutDrift)
     EXPECT_EQ(w.categoryList()->geometry(), QRect(24, 96, 238, 301));
     EXPECT_EQ(w.categoryList()->font().pixelSize(), 17);
     EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(MainWindowTest, TheMenuBarMenusAndScrollBarsGrowWithTheScreenSize)
+{
+    writeCollection("SCHOOL.QZ3", {});
+    TMainWin& w = start(QSize(1280, 1024));
+    QMenu* file = w.menuBar()->actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    const int barPixels = QFontInfo(w.menuBar()->font()).pixelSize();
+    const int menuPixels = QFontInfo(file->font()).pixelSize();
+    const int scrollBar = w.categoryList()->verticalScrollBar()->sizeHint().width();
+    const int barHeight = w.menuBar()->sizeHint().height();
+    w.chooseScreenSize(1280);
+    EXPECT_EQ(QFontInfo(w.menuBar()->font()).pixelSize(), 2 * barPixels);
+    EXPECT_EQ(QFontInfo(file->font()).pixelSize(), 2 * menuPixels);
+    EXPECT_EQ(w.categoryList()->verticalScrollBar()->sizeHint().width(), 2 * scrollBar);
+    EXPECT_NEAR(w.menuBar()->sizeHint().height(), 2 * barHeight, 1);
+    w.chooseScreenSize(640);
+    EXPECT_EQ(QFontInfo(w.menuBar()->font()).pixelSize(), barPixels);
+    EXPECT_EQ(w.categoryList()->verticalScrollBar()->sizeHint().width(), scrollBar);
+}
+
+TEST_F(MainWindowTest, AWindowStartedAtALargeSizeScalesItsDesignOnce)
+{
+    writeCollection("SCHOOL.QZ3", {});
+    writeSettings("Last Group=" + pathOf("SCHOOL.QZ3") + "\r\nWindow Size=1280\r\n");
+    TMainWin& w = start(QSize(1280, 1024));
+    w.show();
+    EXPECT_EQ(w.categoryList()->font().pixelSize(), 34);
+    EXPECT_EQ(w.clientArea()->findChild<QLabel*>()->font().pixelSize(), 34);
+    w.chooseScreenSize(640);
+    EXPECT_EQ(w.categoryList()->font().pixelSize(), 17);
+    EXPECT_EQ(w.clientArea()->size(), QSize(632, 413));
 }
 
 TEST_F(MainWindowTest, ASavedSizeTooLargeForTheScreenShowsAt640AndIsKept)

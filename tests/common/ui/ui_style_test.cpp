@@ -90,6 +90,27 @@ TEST(UiStyle, ControlsInALayoutOnlyGetScaledFonts)
     EXPECT_EQ(label->font().pixelSize(), 20);
 }
 
+TEST(UiStyle, APartWithADesignOfItsOwnIsScaledOnce)
+{
+    // A window whose client area is scaled from its own design, as the main window's is.
+    QDialog window;
+    window.setFont(designFont(12));
+    auto* layout = new QVBoxLayout(&window);
+    auto* client = new QWidget;
+    client->setFont(designFont(17));
+    client->setFixedSize(200, 100);
+    layout->addWidget(client);
+    auto* label = new QLabel("Category", client);
+    label->setGeometry(10, 10, 100, 20);
+    for (const double scale : {2.0, 1.6}) {
+        scaleFromDesign(*client, scale);
+        scaleFromDesign(window, scale);
+    }
+    EXPECT_EQ(client->font().pixelSize(), 27);  // 17 x 1.6
+    EXPECT_EQ(label->font().pixelSize(), 27);
+    EXPECT_EQ(window.font().pixelSize(), 19);
+}
+
 TEST(UiStyle, PointSizedFontsScaleToo)
 {
     QDialog dialog;
