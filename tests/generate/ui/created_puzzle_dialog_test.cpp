@@ -16,10 +16,10 @@
 #include "generate/ui/change_phrase_dialog.h"
 #include "generate/ui/created_puzzle_dialog.h"
 #include "generate/ui/puzzle_window_support.h"
-#include "generate/ui/window_fit.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
+#include "support/ui/window_checks.h"
 
 namespace qm {
 namespace {
@@ -229,20 +229,20 @@ TEST_F(ChooserTest, NoTextIsCutAtAnyWindowSizeAndEveryControlHasAName)
         style.scale = scale;
         TCreatedPuzzle chooser(context);
         chooser.show();
-        EXPECT_EQ(test::clippedTexts(chooser), std::vector<std::string>{});
+        EXPECT_EQ(test::cutTexts(chooser), std::vector<std::string>{});
         chooser.SelectAPuzzle(3);  // the note on too many free cells shows
-        EXPECT_EQ(test::clippedTexts(chooser), std::vector<std::string>{});
+        EXPECT_EQ(test::cutTexts(chooser), std::vector<std::string>{});
         EXPECT_EQ(test::crowdedControls(chooser), std::vector<std::string>{});
-        EXPECT_EQ(test::unnamedControls(chooser), std::vector<std::string>{});
+        EXPECT_EQ(test::namelessControls(chooser), std::vector<std::string>{});
 
         TChangeThePhrase phrase(dialogs, style, *candidates.Slots[0].Record, badWords, &random);
         phrase.show();
-        EXPECT_EQ(test::clippedTexts(phrase), std::vector<std::string>{});
+        EXPECT_EQ(test::cutTexts(phrase), std::vector<std::string>{});
         TChangeThePhrase tooMany(dialogs, style, *candidates.Slots[2].Record, badWords, &random);
         tooMany.show();
-        EXPECT_EQ(test::clippedTexts(tooMany), std::vector<std::string>{});
+        EXPECT_EQ(test::cutTexts(tooMany), std::vector<std::string>{});
         EXPECT_EQ(test::crowdedControls(tooMany), std::vector<std::string>{});
-        EXPECT_EQ(test::unnamedControls(tooMany), std::vector<std::string>{});
+        EXPECT_EQ(test::namelessControls(tooMany), std::vector<std::string>{});
     }
 }
 

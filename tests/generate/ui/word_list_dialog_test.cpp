@@ -17,7 +17,6 @@
 #include "collection/collection_file.h"
 #include "generate/ui/created_puzzle_dialog.h"
 #include "generate/ui/puzzle_window_support.h"
-#include "generate/ui/window_fit.h"
 #include "generate/ui/word_list_scene.h"
 #include "generate/ui/word_list_window.h"
 #include "generate/ui/words_clues_grid_widget.h"
@@ -30,6 +29,7 @@
 #include "support/temp_dir.h"
 #include "support/ui/modal_window.h"
 #include "support/ui/scripted_dialogs.h"
+#include "support/ui/window_checks.h"
 
 namespace qm {
 namespace {
@@ -344,7 +344,7 @@ TEST_F(WordListTest, TheShapeTheLayoutAndTheOptionsStandBesideTheWordsOnOneForm)
         EXPECT_TRUE(editor.rect().contains(QRect(control->mapTo(&editor, QPoint()), control->size()))) << name;
     }
     EXPECT_EQ(test::crowdedControls(editor), std::vector<std::string>{});
-    EXPECT_EQ(test::unnamedControls(editor), std::vector<std::string>{});
+    EXPECT_EQ(test::namelessControls(editor), std::vector<std::string>{});
     EXPECT_EQ(editor.grid()->accessibleName(), "Words and Clues");
     EXPECT_EQ(child<QLineEdit>(editor, "Attempts")->accessibleName(), "Creation Attempts");
 }
@@ -364,12 +364,12 @@ TEST_F(WordListTest, NoTextIsCutAtAnyWindowSize)
             TWordList editor(context, modify ? "Modify Existing Puzzle" : "Create New Puzzle");
             editor.show();
             EXPECT_EQ(editor.size(), QSize(qRound(632 * scale), qRound(444 * scale)));
-            EXPECT_EQ(test::clippedTexts(editor), std::vector<std::string>{}) << "modify " << modify;
+            EXPECT_EQ(test::cutTexts(editor), std::vector<std::string>{}) << "modify " << modify;
             if (modify) {
                 EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "15x15 <Current Puzzle>");
                 // Without clues the grid and its buttons move: they still fit.
                 editor.UseCluesClick(false);
-                EXPECT_EQ(test::clippedTexts(editor), std::vector<std::string>{});
+                EXPECT_EQ(test::cutTexts(editor), std::vector<std::string>{});
                 EXPECT_EQ(test::crowdedControls(editor), std::vector<std::string>{});
                 settings.WordList.UseClues = true;
             }
