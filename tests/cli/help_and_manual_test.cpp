@@ -99,8 +99,9 @@ TEST(HelpAndManualTest, HelpListsTheCommandsAndWhereTheFilesAre)
     EXPECT_NE(result.out.find("Usage: "), std::string::npos);
     EXPECT_NE(result.out.find("~/.local/share/quillmaze"), std::string::npos);
     const std::vector<std::string> commands = subcommandsIn(result.out);
-    for (const char* command : {"list", "create", "shapes", "render", "book", "transfer", "dictionary"})
-        EXPECT_NE(std::find(commands.begin(), commands.end(), command), commands.end()) << command;
+    // Those every build has; render, export and book come with Qt.
+    for (const char* command : {"list", "create", "shapes", "layouts", "generate", "transfer", "dictionary"})
+        EXPECT_TRUE(std::find(commands.begin(), commands.end(), command) != commands.end()) << command;
 }
 
 TEST(HelpAndManualTest, TheManualPageDescribesEveryCommandAndOptionOfTheHelp)
@@ -126,7 +127,7 @@ TEST(HelpAndManualTest, TheManualPageDescribesEveryCommandAndOptionOfTheHelp)
         for (const std::string& sub : subcommandsIn(help.out))
             pending.push_back(command.empty() ? sub : command + " " + sub);
     }
-    EXPECT_GE(commands, 30);
+    EXPECT_GE(commands, 25);  // the nested ones included
 }
 
 }  // namespace
