@@ -25,6 +25,7 @@ int main(int argc, char** argv)
         qm::screenshots::takeTransferScreenshots(folder);
         qm::screenshots::takeLexiconScreenshots(folder);
         qm::screenshots::takeBookScreenshots(folder);
+        qm::screenshots::takeProductInfoScreenshots(folder);
     } catch (const qm::screenshots::ShotFailed& failure) {
         std::fprintf(stderr, "qm_screenshots: %s\n", failure.what());
         return 1;

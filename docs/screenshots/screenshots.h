@@ -50,5 +50,6 @@ void takePrintScreenshots(ScreenshotFolder& folder);
 void takeTransferScreenshots(ScreenshotFolder& folder);
 void takeLexiconScreenshots(ScreenshotFolder& folder);
 void takeBookScreenshots(ScreenshotFolder& folder);
+void takeProductInfoScreenshots(ScreenshotFolder& folder);
 
 }  // namespace qm::screenshots

@@ -1,6 +1,6 @@
-// The word list editor of a new puzzle (both pages), the candidate chooser after a run, the
-// enlarged best candidate, the editor of the stored puzzle (both pages), the hidden-phrase dialog
-// and the editor at the 1024 x 768 screen size.
+// The word list editor of a new puzzle at the 640 x 480 and the 1280 x 1024 screen sizes, the
+// candidate chooser after a run, the enlarged best candidate, the editor of the stored puzzle,
+// the hidden-phrase dialog and the editor at the 1024 x 768 screen size.
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -34,9 +34,7 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
     test::writeFile(scene.dir / "QZFLAY.DAT",
                     test::solidShapeImage("Square", 15, 15).str() + test::solidShapeImage("Small", 5, 5).str());
 
-    {
-        TWordList editor(scene.context, "Create New Puzzle");
-        editor.show();
+    const auto fillZooPuzzle = [](TWordList& editor) {
         editor.findChild<QLineEdit*>("Title")->setText("At the Zoo");
         editor.findChild<QComboBox*>("Category")->setCurrentText("Animals");
         editor.findChild<QLineEdit*>("BonusQuest")->setText("Which animal sleeps standing up?");
@@ -45,10 +43,21 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
             editor.grid()->item(row, WordsCluesGrid::WordColumn)->setText(kZooWords[i].first);
             editor.grid()->item(row, WordsCluesGrid::ClueColumn)->setText(kZooWords[i].second);
         }
+    };
+    {
+        TWordList editor(scene.context, "Create New Puzzle");
+        editor.show();
+        fillZooPuzzle(editor);
         folder.save(editor, "word-list-editor-new.png");
-        editor.showPage(1);
-        folder.save(editor, "word-list-editor-options.png");
         PrepareCreate(editor.currentForm(), scene.currentShape, *scene.working.record);
+    }
+    {
+        scene.style.scale = 2.0;
+        TWordList editor(scene.context, "Create New Puzzle");
+        editor.show();
+        fillZooPuzzle(editor);
+        folder.save(editor, "word-list-editor-2.0.png");
+        scene.style.scale = 1.0;
     }
     require(scene.currentShape.Width == 15, "the new puzzle takes the 15 x 15 square");
     GenerationSettings generation;
@@ -77,8 +86,6 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
     TWordList modify(scene.context, "Modify Existing Puzzle");
     modify.show();
     folder.save(modify, "word-list-editor-modify.png");
-    modify.showPage(1);
-    folder.save(modify, "word-list-editor-modify-options.png");
     TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.working.record, badWords, &scene.random);
     phrase.show();
     folder.save(phrase, "hidden-phrase.png");

@@ -46,6 +46,8 @@ void visitSettings(Settings& s, Visitor& v)
     v.integer(misc, "Thesaurus", lexicon.Thesaurus);
     v.integer(misc, "User Thesaurus", lexicon.UserThesaurus);
     v.boolean(misc, "Show Tips", m.ShowTips);
+    // Our own, behind the keys older files know.
+    v.integer(misc, "Next Tip", m.NextTip);
 
     constexpr const char* html = "HTML";
     const std::pair<const char*, HtmlHeading*> headings[] = {{"First Header", &s.Html.FirstHeader},

@@ -28,6 +28,7 @@ struct MiscSettings {
     int WindowSize = 640;                  // 640, 800, 1024 or 1280
     bool BackgroundBitmap = true;
     bool ShowTips = true;
+    int NextTip = 0;  // our own: the tip the Tip of the Day starts with
 };
 
 struct Settings {

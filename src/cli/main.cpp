@@ -17,6 +17,7 @@
 #include "cli/sample_commands.h"
 #include "cli/settings_commands.h"
 #include "cli/shapes_commands.h"
+#include "cli/tips_commands.h"
 #include "cli/transfer_commands.h"
 #include "cli/words_commands.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv)
     qm::cli::addTransferCommands(app);
     qm::cli::addWordsCommands(app);
     qm::cli::addLexiconCommands(app);
+    qm::cli::addTipsCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -35,8 +35,12 @@ BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collec
     GenerationSettings settings = puzzle.settings;
     settings.Attempts = checked.attempts;
     auto candidates = std::make_unique<Candidates>();
-    BuildPuzzles(*working.record, puzzle.shape, settings, badWords, random, *candidates);
+    const GenerationOutcome run = BuildPuzzles(*working.record, puzzle.shape, settings, badWords, random, *candidates);
     outcome.score = candidates->Slots[0].Score;
+    if (FormCheck screened = CheckScreenedRun(puzzle.form, run); !screened.passed) {
+        outcome.check = std::move(screened);
+        return outcome;
+    }
 
     SaveChoice choice;
     choice.slot = 1;  // the best fit

@@ -29,7 +29,9 @@ struct BatchPuzzle {
 };
 
 struct BatchOutcome {
-    FormCheck check;    // the editor's refusal, when its checks did not pass; nothing was generated
+    // The editor's refusal, when its checks did not pass (nothing was generated) or the screen
+    // rejected every attempt of the run (nothing was stored).
+    FormCheck check;
     SaveOutcome saved;  // how the save ended, when the checks passed
     int score = 0;      // words placed in the best fit
 

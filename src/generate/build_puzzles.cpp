@@ -37,6 +37,12 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
         if (progress && progress->abortRequested()) outcome.Aborted = true;
         if (outcome.RejectedAttempts >= rejectedAttemptLimit(attempts)) outcome.RejectionLimitReached = true;
     } while (counter != attempts && !outcome.Aborted && !outcome.RejectionLimitReached);
+
+    // Told after the run, from the words alone, so the attempts draw what they always drew.
+    outcome.EveryAttemptScreened = outcome.RejectedAttempts == outcome.AttemptsMade;
+    if (outcome.EveryAttemptScreened)
+        for (int slot = 1; slot <= wordCount && outcome.ScreenedWord == 0; ++slot)
+            if (screen->spellsBadWord(working.Words[slot - 1].view())) outcome.ScreenedWord = slot;
     return outcome;
 }
 

@@ -32,6 +32,11 @@ struct GenerationOutcome {
     bool RejectionLimitReached = false;
     int AttemptsMade = 0;  // rejected ones included
     int RejectedAttempts = 0;
+    // The screen rejected every attempt made, so the run kept no candidate.
+    bool EveryAttemptScreened = false;
+    // Then the first word of the working record (1..WordCount) that spells a screened word by
+    // itself, or 0 when none does and the crossings of the words spelled them.
+    int ScreenedWord = 0;
 };
 
 // One run over the words of the working record (its Width, Height, WordCount, Words and Clues),

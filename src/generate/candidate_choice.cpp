@@ -45,7 +45,6 @@ CandidateSelection SelectAPuzzle(const Candidates& candidates, int slot, int typ
     selection.FreeCells = FreeCells(*chosen.Record);
     selection.NumChars = freeCellsLabel(selection.FreeCells);
     selection.phraseEnabled = phraseAllowed(selection.FreeCells);
-    selection.phraseMaxLength = std::min(selection.FreeCells, kMaxPhraseLength);
     return selection;
 }
 

@@ -27,10 +27,10 @@ struct CandidateSelection {
     std::string ExcludedHeading;
     int FreeCells = 0;
     std::string NumChars;  // "12 Chars"
-    // At most 255 free cells: the phrase edit and box are enabled, and the edit takes at most
-    // FreeCells characters. Otherwise both are disabled and the box is cleared.
+    // At most 255 free cells: the phrase edit and box are enabled. Otherwise both are disabled
+    // and the box is cleared. The edit keeps the whole phrase typed, whatever the slot: a phrase
+    // of another length is refused by the save with the counts, never cut.
     bool phraseEnabled = false;
-    int phraseMaxLength = 0;
 };
 
 // Slot 1..4 selected. typedWordCount is the WordCount of the working record, the number of

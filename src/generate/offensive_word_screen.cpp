@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "generate/grid_lines.h"
+#include "generate/letter_case.h"
 
 namespace qm {
 
@@ -55,6 +56,17 @@ bool OffensiveWordScreen::TestBadWords(const PuzzleGrid& letters, const PuzzleGr
         }
         return false;
     });
+}
+
+bool OffensiveWordScreen::spellsBadWord(std::string_view word) const
+{
+    WordAutomaton::State state = WordAutomaton::start();
+    for (const char character : word) {
+        if (character == ' ') continue;
+        state = m_entries.next(state, UpCaseLetter(static_cast<std::uint8_t>(character)));
+        if (m_entries.accepting(state)) return true;
+    }
+    return false;
 }
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "collection/puzzle_record.h"
 #include "generate/bad_word_list.h"
@@ -30,6 +31,10 @@ public:
     {
         return TestBadWords(record.Letters, record.FillLetters, record.usedWidth(), record.usedHeight());
     }
+    // True when the word as a grid holds it (its spaces left out, its letters raised as
+    // UpCaseLetter raises them) holds an entry, forwards or backwards: every grid that places the
+    // word is rejected.
+    bool spellsBadWord(std::string_view word) const;
 
 private:
     WordAutomaton m_entries;

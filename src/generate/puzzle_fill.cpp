@@ -38,6 +38,11 @@ std::string freeCellsLabel(int freeCells) { return groupedNumber(freeCells) + " 
 
 std::string_view phraseText(std::string_view typed) { return trimmed(typed); }
 
+std::string typedPhraseLabel(std::string_view typed)
+{
+    return groupedNumber(static_cast<std::int64_t>(phraseText(typed).size())) + " typed";
+}
+
 FormCheck CheckPhrase(std::string_view typed, int freeCells, PhraseSource source)
 {
     const std::string_view phrase = phraseText(typed);

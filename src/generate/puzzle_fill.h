@@ -20,6 +20,10 @@ int FreeCells(const PuzzleRecord& record);
 inline bool phraseAllowed(int freeCells) { return freeCells <= kMaxPhraseLength; }
 // "12 Chars", the label beside the phrase edit.
 std::string freeCellsLabel(int freeCells);
+// "10 typed", beside it: the characters of the phrase as its length check counts them.
+std::string typedPhraseLabel(std::string_view typed);
+// Beside the disabled phrase edit of a grid with more free cells than a phrase can fill.
+inline constexpr const char* kTooManyFreeCellsNote = "More than 255 free cells: random letters fill them.";
 
 // Where a phrase is typed: the chooser and the phrase dialog word the space refusal apart.
 enum class PhraseSource { Chooser, PhraseDialog };

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "common/text_rules.h"
+#include "generate/build_puzzles.h"
 
 namespace qm {
 namespace {
@@ -143,6 +144,22 @@ void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRec
     working.Width = static_cast<std::int16_t>(shape.usedWidth());
     working.Height = static_cast<std::int16_t>(shape.usedHeight());
     SetValues(form, working);
+}
+
+FormCheck CheckScreenedRun(const WordListForm& form, const GenerationOutcome& run)
+{
+    if (!run.EveryAttemptScreened) return FormCheck::pass();
+    // The run's words are the form's rows with a word, packed in order.
+    int slot = 0;
+    for (int i = 0; i < kMaxWords && run.ScreenedWord > 0; ++i) {
+        const WordListRow& row = form.Rows[i];
+        if (!hasWord(row) || ++slot != run.ScreenedWord) continue;
+        return FormCheck::refuse(std::string(kEveryAttemptScreened) + "  The word \"" + std::string(storedWord(row)) +
+                                     "\" spells one by itself.  Please change it or remove it.",
+                                 FormField::WordCell, i + 1);
+    }
+    return FormCheck::refuse(std::string(kEveryAttemptScreened) +
+                             "  Please change some of the words or the directions and try again.");
 }
 
 FormCheck CheckSave(const WordListForm& form)

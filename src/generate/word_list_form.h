@@ -15,6 +15,8 @@
 
 namespace qm {
 
+struct GenerationOutcome;
+
 // Edits that let the user type less than the record's field holds.
 inline constexpr std::size_t kBonusQuestionEditLimit = 120;  // what the edit lets the user type
 inline constexpr std::size_t kAttemptsEditLimit = 3;
@@ -84,6 +86,13 @@ CreateCheck CheckCreate(const WordListForm& form, const ShapeRecord& shape);
 // What Create does to the working record once its checks pass: the size of the shape, then
 // the form's values as SetValues stores them.
 void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRecord& working);
+
+// After the generation run of Create: refused when the screen rejected every attempt, which
+// leaves no candidate to choose. When a word of the form spells a screened word by itself the
+// message names it and the focus goes to its cell.
+FormCheck CheckScreenedRun(const WordListForm& form, const GenerationOutcome& run);
+inline constexpr const char* kEveryAttemptScreened =
+    "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.";
 
 // The checks of "Sa&ve" in modify mode: title, then category.
 FormCheck CheckSave(const WordListForm& form);

@@ -56,6 +56,23 @@ bool PageLayoutList::LoadInLayouts()
     return true;
 }
 
+void PageLayoutList::selectLayout(const PageLayoutRecord& layout)
+{
+    const std::string shown = pageLayoutEntryText(layout, false);
+    int sameName = -1;
+    for (int position = 0; position < static_cast<int>(entries().size()); ++position) {
+        const ListedEntry& entry = entries()[static_cast<std::size_t>(position)];
+        if (const auto stored = m_file.ReadLayout(entry.tag); stored && *stored == layout) {
+            select(position);
+            return;
+        }
+        if (sameName < 0 && entry.text.starts_with(shown) &&
+            (entry.text.size() == shown.size() || entry.text.substr(shown.size()) == kDefaultMark))
+            sameName = position;
+    }
+    if (sameName >= 0) select(sameName);
+}
+
 Status PageLayoutList::LoadALayout()
 {
     const ListedEntry* entry = selectedEntry();

@@ -34,6 +34,9 @@ public:
     // Rebuilds the list from the layout file, sorted by text, and selects the first entry.
     // False when there is no entry: the window then shows NoLayoutsFound.
     bool LoadInLayouts();
+    // Selects the entry of the layout a puzzle carries: the record equal to it, else the first
+    // entry of its name and paper; the selection stays when neither is listed.
+    void selectLayout(const PageLayoutRecord& layout);
     // Reads the selected record into the layout buffer; does nothing without a selection.
     Status LoadALayout();
 

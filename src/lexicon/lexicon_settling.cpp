@@ -1,5 +1,7 @@
 #include "lexicon/lexicon_settling.h"
 
+#include <algorithm>
+
 #include "lexicon/lexicon_engines.h"
 
 namespace qm {
@@ -22,6 +24,22 @@ SettledLexicon settleLexicon(const LexiconEngines& engines, LexiconSettings& set
     if (thesaurus != 0 && thesaurus != kChooseThesaurusAtUseTime && !engines.hasThesaurus(thesaurus)) thesaurus = 1;
     if (thesaurus == 1 && !engines.hasThesaurus(1)) thesaurus = 0;
     return settled;
+}
+
+bool spellCheckAvailable(const LexiconEngines& engines, const LexiconSettings& settings)
+{
+    if (settings.Dictionary != kChooseDictionaryAtCheckTime)
+        return spellingLanguage(settings.Dictionary) && engines.hasSpelling(settings.Dictionary);
+    return std::any_of(kSpellingLanguages.begin(), kSpellingLanguages.end(),
+                       [&](const SpellingLanguage& language) { return engines.hasSpelling(language.value); });
+}
+
+bool thesaurusAvailable(const LexiconEngines& engines, const LexiconSettings& settings)
+{
+    if (settings.Thesaurus != kChooseThesaurusAtUseTime)
+        return thesaurusLanguage(settings.Thesaurus) && engines.hasThesaurus(settings.Thesaurus);
+    return std::any_of(kThesauri.begin(), kThesauri.end(),
+                       [&](const ThesaurusLanguage& thesaurus) { return engines.hasThesaurus(thesaurus.value); });
 }
 
 }  // namespace qm

@@ -25,4 +25,9 @@ struct SettledLexicon {
 // becomes American, an American one not installed 0; asking at use time stays.
 SettledLexicon settleLexicon(const LexiconEngines& engines, LexiconSettings& settings);
 
+// Whether a spell check can run: the Dictionary value names an installed language, or asks at
+// check time while some language is installed. Likewise a thesaurus lookup by the Thesaurus value.
+bool spellCheckAvailable(const LexiconEngines& engines, const LexiconSettings& settings);
+bool thesaurusAvailable(const LexiconEngines& engines, const LexiconSettings& settings);
+
 }  // namespace qm

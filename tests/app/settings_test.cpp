@@ -250,6 +250,17 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)
     EXPECT_EQ(readFile(dir / kSettingsFileName), first);
 }
 
+// The tip the Tip of the Day starts with is a key of our own, behind the last key of Misc.
+TEST_F(SettingsTest, TheNextTipIsKeptBehindShowTips)
+{
+    EXPECT_EQ(LoadSettings(dir.path()).Misc.NextTip, 0);
+    Settings s = LoadSettings(dir.path());
+    s.Misc.NextTip = 17;
+    ASSERT_TRUE(SaveSettings(s, dir.path()));
+    EXPECT_NE(readFile(dir / kSettingsFileName).find("Show Tips=Yes\r\nNext Tip=17\r\n\r\n[HTML]"), std::string::npos);
+    EXPECT_EQ(LoadSettings(dir.path()).Misc.NextTip, 17);
+}
+
 TEST_F(SettingsTest, SavingKeepsWhatOtherProgramsWroteIntoTheFile)
 {
     writeFile(dir / kSettingsFileName, "; notes\r\n[misc]\r\nwindow size=800\r\nMy Own Key=42\r\n[Extra]\r\nz=1\r\n");

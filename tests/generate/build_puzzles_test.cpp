@@ -369,6 +369,44 @@ TEST(BuildPuzzles, AttemptsTheScreenKeepsRejectingEndTheRun)
     // The number shown does not move on while attempts are rejected.
     EXPECT_TRUE(std::all_of(progress.numbers.begin(), progress.numbers.end(), [](int n) { return n == 1; }));
     for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 0);
+    // The run says why: every attempt was screened, and the second word spells a screened word.
+    EXPECT_TRUE(outcome.EveryAttemptScreened);
+    EXPECT_EQ(outcome.ScreenedWord, 2);
+}
+
+TEST(BuildPuzzles, AScreenedRunNamesTheWordOnlyWhenOneSpellsAScreenedWordItself)
+{
+    BadWordList screen;
+    screen.Entries[screen.Count++].assign("ab");
+    Candidates candidates;
+    // Two cells for the words A and B: every grid reads AB one way or the other.
+    {
+        const auto working = workingRecord({"A", "B"}, 2, 1);
+        SeededRandom random(5);
+        const GenerationOutcome outcome =
+            BuildPuzzles(*working, fullShape(2, 1), settingsWith(6, 2), screen, random, candidates);
+        EXPECT_TRUE(outcome.EveryAttemptScreened);
+        EXPECT_EQ(outcome.ScreenedWord, 0);
+    }
+    // A word spells it backwards, in small letters, across its space.
+    {
+        const auto working = workingRecord({"CAT", "Rob a", "DOG"}, 8, 8);
+        SeededRandom random(5);
+        const GenerationOutcome outcome =
+            BuildPuzzles(*working, fullShape(8, 8), settingsWith(6, 2), screen, random, candidates);
+        EXPECT_TRUE(outcome.EveryAttemptScreened);
+        EXPECT_EQ(outcome.ScreenedWord, 2);
+    }
+    // A run that kept a candidate says nothing, even with such a word in the list.
+    {
+        const auto working = workingRecord({"CAT", "DOG"}, 8, 8);
+        SeededRandom random(5);
+        const GenerationOutcome outcome =
+            BuildPuzzles(*working, fullShape(8, 8), settingsWith(6, 2), screen, random, candidates);
+        EXPECT_FALSE(outcome.EveryAttemptScreened);
+        EXPECT_EQ(outcome.ScreenedWord, 0);
+        EXPECT_GT(candidates.Slots[0].Score, 0);
+    }
 }
 
 TEST(BuildPuzzles, AbsurdAttemptsAndIntegrationAreKeptInRange)

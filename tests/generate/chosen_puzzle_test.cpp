@@ -349,7 +349,6 @@ TEST(SelectAPuzzle, ListsHeadingsAndFreeCells)
     EXPECT_EQ(selection.FreeCells, 4);
     EXPECT_EQ(selection.NumChars, "4 Chars");
     EXPECT_TRUE(selection.phraseEnabled);
-    EXPECT_EQ(selection.phraseMaxLength, 4);
 
     candidates.Slots[0].PlacedFlags[0] = false;
     selection = SelectAPuzzle(candidates, 1, 3);

@@ -109,6 +109,23 @@ TEST(OffensiveWordScreen, AnEmptyEntryMatchesNothing)
     EXPECT_FALSE(OffensiveWordScreen(listOf({""})).TestBadWords(*record));
 }
 
+TEST(OffensiveWordScreen, AWordSpellsAnEntryAsTheGridWouldHoldIt)
+{
+    const OffensiveWordScreen screen(listOf({"dam", "", "\xe9t"}));
+    struct Case {
+        const char* word;
+        bool spells;
+    } cases[] = {
+        {"AMSTERDAM", true}, {"madness", true},  // backwards, in small letters
+        {"DA M", true},                          // the grid leaves the space out
+        {"D-AM", false},                         // any other character stays
+        {"ADAPT", false},                        // no entry
+        {"", false},                             // an empty entry matches nothing
+        {"b\xe9te", false},                      // the grid raises the word's accents, which the entry keeps small
+    };
+    for (const Case& c : cases) EXPECT_EQ(screen.spellsBadWord(c.word), c.spells) << c.word;
+}
+
 TEST(OffensiveWordScreen, BuiltInListHoldsFiftyEightLowerCaseWords)
 {
     const BadWordList list = builtInBadWords();

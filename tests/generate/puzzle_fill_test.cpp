@@ -85,6 +85,13 @@ TEST(CheckPhrase, NoFreeCellAcceptsOnlyTheEmptyPhraseAndFillsNothing)
     EXPECT_EQ(fillText(*record), "--|--");
 }
 
+TEST(PhraseLabels, TheTypedCountIsTheLengthTheCheckCounts)
+{
+    EXPECT_EQ(freeCellsLabel(1340), "1,340 Chars");
+    EXPECT_EQ(typedPhraseLabel("  ABC DE  "), "6 typed");  // blanks around the phrase do not count
+    EXPECT_EQ(typedPhraseLabel(""), "0 typed");
+}
+
 TEST(PhraseAllowed, UpToTwoHundredFiftyFiveFreeCells)
 {
     EXPECT_TRUE(phraseAllowed(0));

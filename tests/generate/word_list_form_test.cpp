@@ -4,8 +4,11 @@
 
 #include <functional>
 
+#include "generate/batch_creation.h"
+#include "generate/build_puzzles.h"
 #include "generate/generation_fixtures.h"
 #include "generate/word_list_form.h"
+#include "support/temp_dir.h"
 
 namespace qm::test {
 namespace {
@@ -127,6 +130,51 @@ TEST(CheckCreate, WhatPassesAtTheLimits)
     EXPECT_EQ(checked.attempts, 999);
     EXPECT_EQ(attemptsOf("7 tries"), 7);
     EXPECT_EQ(attemptsOf("99999999999999999999"), 1000);  // out of range, not wrapped
+}
+
+TEST(CheckScreenedRun, NamesTheWordThatSpellsAScreenedWordAndPointsAtItsRow)
+{
+    const WordListForm form = validForm();  // words in rows 1 and 3
+    GenerationOutcome run;
+    run.AttemptsMade = 40;
+    run.RejectedAttempts = 39;
+    EXPECT_TRUE(CheckScreenedRun(form, run).passed);
+
+    run.RejectedAttempts = 40;
+    run.EveryAttemptScreened = true;
+    run.ScreenedWord = 2;  // the second word typed, in row 3
+    const FormCheck named = CheckScreenedRun(form, run);
+    EXPECT_FALSE(named.passed);
+    EXPECT_EQ(named.caption, "Error");
+    EXPECT_EQ(named.message, "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.  The "
+                             "word \"zebra\" spells one by itself.  Please change it or remove it.");
+    EXPECT_EQ(named.focus, FormField::WordCell);
+    EXPECT_EQ(named.row, 3);
+
+    run.ScreenedWord = 0;  // the crossings of the words spelled it
+    const FormCheck unnamed = CheckScreenedRun(form, run);
+    EXPECT_FALSE(unnamed.passed);
+    EXPECT_EQ(unnamed.message, "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.  "
+                               "Please change some of the words or the directions and try again.");
+    EXPECT_EQ(unnamed.focus, FormField::None);
+}
+
+TEST(CheckScreenedRun, ABatchPuzzleWhoseEveryAttemptIsScreenedIsRefusedAndNotStored)
+{
+    TempDir dir;
+    auto puzzle = std::make_unique<BatchPuzzle>();
+    puzzle->form = validForm();
+    puzzle->form.Rows[2].Word = "  SHITHEAD ";
+    puzzle->form.AttemptsText = "2";
+    puzzle->shape = fullShape(10, 10);
+    CollectionFile collection(dir / "SCHOOL.QZ3");
+    SeededRandom random(4);
+    WorkingCopy working;
+    const BatchOutcome created = CreateBatchPuzzle(*puzzle, collection, builtInBadWords(), random, working);
+    EXPECT_FALSE(created.stored());
+    EXPECT_EQ(created.check.row, 3);
+    EXPECT_NE(created.check.message.find("\"SHITHEAD\" spells one"), std::string::npos) << created.check.message;
+    EXPECT_FALSE(std::filesystem::exists(collection.path()));
 }
 
 TEST(CheckSave, TitleThenCategory)

@@ -120,6 +120,34 @@ TEST_F(PageLayoutListTest, SetDefaultMovesTheMarkAndKeepsThePosition)
     EXPECT_EQ(list.selectedPosition(), 2);
 }
 
+TEST_F(PageLayoutListTest, ThePuzzlesOwnLayoutIsSelectedByItsRecordElseByItsName)
+{
+    // Record 3 is record 0 at another zoom: the one equal to the puzzle's copy wins over the
+    // first of the name.
+    writeLayouts({letterLayout("Worksheet"), letterLayout("Poster"), letterLayout("Worksheet", "A4")});
+    PageLayoutFile file(path);
+    PageLayoutRecord puzzleLayout = *file.ReadLayout(0);
+    puzzleLayout.Zoom = static_cast<std::int16_t>(puzzleLayout.Zoom == 2 ? 3 : 2);
+    ASSERT_TRUE(file.AppendLayout(puzzleLayout));
+    ASSERT_TRUE(list.LoadInLayouts());
+    list.selectLayout(puzzleLayout);
+    EXPECT_EQ(list.selectedEntry()->tag, 3);
+
+    // A copy the file no longer holds: the first entry of its name and paper, the default mark
+    // (on record 0) aside.
+    puzzleLayout.Zoom = 7;
+    list.selectLayout(puzzleLayout);
+    ASSERT_TRUE(list.selectedEntry());
+    EXPECT_EQ(list.selectedEntry()->text.rfind("Worksheet (Letter)", 0), 0u);
+    puzzleLayout.PaperName = "A4";
+    list.selectLayout(puzzleLayout);
+    EXPECT_EQ(list.selectedEntry()->tag, 2);
+    // Nothing of the kind: the selection stays.
+    puzzleLayout.Name = "Gone";
+    list.selectLayout(puzzleLayout);
+    EXPECT_EQ(list.selectedEntry()->tag, 2);
+}
+
 TEST_F(PageLayoutListTest, ExportThenImportAppendsTheSameRecordUnderItsOwnName)
 {
     std::string record = letterLayout("Shared");

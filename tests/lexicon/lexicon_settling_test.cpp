@@ -56,5 +56,41 @@ TEST(LexiconSettlingTest, TheThesaurusMovesOffThesauriNotInstalled)
     }
 }
 
+TEST(LexiconAvailability, ASpellCheckOrLookupNeedsAnInstalledLanguageTheSettingsAllow)
+{
+    const struct {
+        std::vector<int> installed;
+        int value;
+        bool spelling;
+    } spellingCases[] = {
+        {{1}, 1, true},     {{1}, 2, false},  {{}, 1, false},
+        {{1, 5}, 0, false}, {{3}, 9, true},  // asked at check time: any language will do
+        {{}, 9, false},     {{1}, 12, false},
+    };
+    for (const auto& c : spellingCases) {
+        test::FakeLexicons engines;
+        for (int language : c.installed) engines.install(language);
+        LexiconSettings settings;
+        settings.Dictionary = c.value;
+        EXPECT_EQ(spellCheckAvailable(engines, settings), c.spelling)
+            << testing::PrintToString(c.installed) << " " << c.value;
+    }
+    const struct {
+        std::vector<int> installed;
+        int value;
+        bool thesaurus;
+    } thesaurusCases[] = {
+        {{1}, 1, true}, {{1}, 2, false}, {{2}, 3, true}, {{}, 3, false}, {{1, 2}, 0, false}, {{1}, 4, false},
+    };
+    for (const auto& c : thesaurusCases) {
+        test::FakeLexicons engines;
+        for (int thesaurus : c.installed) engines.installThesaurus(thesaurus);
+        LexiconSettings settings;
+        settings.Thesaurus = c.value;
+        EXPECT_EQ(thesaurusAvailable(engines, settings), c.thesaurus)
+            << testing::PrintToString(c.installed) << " " << c.value;
+    }
+}
+
 }  // namespace
 }  // namespace qm

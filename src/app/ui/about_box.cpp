@@ -4,20 +4,10 @@
 #include <QPushButton>
 
 #include "app/collection_naming.h"
+#include "app/ui/design_font.h"
 #include "app/ui/program_icons.h"
 
 namespace qm {
-namespace {
-
-QFont arialPixels(int pixels, bool bold = false)
-{
-    QFont font("Arial");
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-}  // namespace
 
 AboutBox::AboutBox(const UiStyle& style, QWidget* parent) : StyledDialog(style, parent)
 {

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/collection_naming.h"
@@ -16,6 +18,7 @@
 #include "app/screen_size.h"
 #include "app/ui/background_area.h"
 #include "app/ui/help_viewer.h"
+#include "app/ui/list_focus.h"
 #include "app/ui/program_icons.h"
 #include "common/gui/qt_text.h"
 
@@ -119,9 +122,41 @@ void TMainWin::buildClient()
     m_puzzleList->setGeometry(kDesignPuzzleList);
     puzzleLabel->setBuddy(m_puzzleList);
 
+    // The lists work as list boxes do: the arrow keys move the selection with the current item,
+    // and the commands follow it, however it moved.
     connect(m_categoryList, &QListWidget::currentRowChanged, this, &TMainWin::categoryClicked);
     connect(m_puzzleList, &QListWidget::itemSelectionChanged, this, &TMainWin::refreshEnabledState);
+    connect(m_puzzleList, &QListWidget::currentRowChanged, this, &TMainWin::puzzleBecameCurrent);
     connect(m_puzzleList, &QListWidget::itemDoubleClicked, this, [this] { printPuzzle(); });
+    m_puzzleList->installEventFilter(this);
+    for (QListWidget* list : {m_categoryList, m_puzzleList}) showFocusOf(*list);
+}
+
+bool TMainWin::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_puzzleList) return QMainWindow::eventFilter(watched, event);
+    // Enter on a puzzle prints it, as a double click does.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_puzzleList->currentItem()) {
+            printPuzzle();
+            return true;
+        }
+    }
+    // Reached by the keyboard, the list starts at its first puzzle; a click picks its own.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
+        !m_puzzleList->currentItem() && m_puzzleList->count() > 0)
+        m_puzzleList->setCurrentRow(0);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainWin::puzzleBecameCurrent(int row)
+{
+    // As in a list box, the current puzzle is the selected one, however the current item moved
+    // (Ctrl with an arrow key included).
+    if (row >= 0 && !m_puzzleList->item(row)->isSelected())
+        m_puzzleList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    refreshEnabledState();
 }
 
 void TMainWin::settleSpellingAndThesaurusLanguages()
@@ -139,7 +174,8 @@ void TMainWin::showTipOfTheDayAtStartUp()
 {
     if (m_tipsOffered) return;
     m_tipsOffered = true;
-    if (m_settings.Misc.ShowTips && m_links.tipsOfTheDay) m_links.tipsOfTheDay(*this);
+    // After the activation: the window is drawn before the tip comes over it.
+    if (m_settings.Misc.ShowTips) QTimer::singleShot(0, this, &TMainWin::showTipsOfTheDay);
 }
 
 void TMainWin::showEvent(QShowEvent* event)
@@ -148,6 +184,13 @@ void TMainWin::showEvent(QShowEvent* event)
     refreshCaption();
     refreshEnabledState();
     QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // A program just started takes the keyboard, in the list of puzzles: Enter prints the
+        // selected one at once. Without a window manager nothing else would activate the window.
+        m_puzzleList->setFocus();
+        activateWindow();
+    }
 }
 
 bool TMainWin::event(QEvent* event)

@@ -144,6 +144,9 @@ public:
     void showHelpContents();
     // Opens the help at the topic of a keyword ("Data Exchange", "Report Window", ...).
     void showHelpTopic(const QString& keyword);
+    void showUserManual();
+    // The Tip of the Day, from the first tip not yet seen; stores Show Tips as the dialog left it.
+    void showTipsOfTheDay();
     void showAbout();
 
     // The state a test or a linked window looks at.
@@ -159,6 +162,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction.
@@ -176,6 +180,7 @@ private:
     // Lists and state.
     void showCategory(int wanted);
     void categoryClicked(int row);
+    void puzzleBecameCurrent(int row);
     std::optional<ListedPuzzle> selectedPuzzle() const;
     void refreshEnabledState();
     void refreshCaption();

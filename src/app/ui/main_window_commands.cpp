@@ -5,10 +5,12 @@
 #include <QToolBar>
 
 #include "app/screen_size.h"
+#include "app/tips_of_the_day.h"
 #include "app/ui/about_box.h"
 #include "app/ui/background_area.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
+#include "app/ui/tip_of_the_day_dialog.h"
 #include "collection/working_copy.h"
 #include "common/binary_file.h"
 #include "common/gui/qt_text.h"
@@ -283,6 +285,19 @@ void TMainWin::showHelpTopic(const QString& keyword)
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
+}
+
+void TMainWin::showUserManual() { showHelpTopic("User Manual"); }
+
+void TMainWin::showTipsOfTheDay()
+{
+    std::vector<std::string> tips = loadTips(programDirectory() / kTipsFileName);
+    const std::size_t count = tips.size();
+    MiscSettings& misc = m_settings.Misc;
+    const TipsOfTheDayOutcome outcome =
+        runTipsOfTheDay(this, m_style, std::move(tips), firstTip(misc.NextTip, count), misc.ShowTips);
+    misc.ShowTips = outcome.showTips;
+    misc.NextTip = nextTipAfter(outcome.lastShown, count);
 }
 
 void TMainWin::showAbout()

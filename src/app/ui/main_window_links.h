@@ -38,9 +38,6 @@ struct MainWindowLinks {
     std::function<void(TMainWin&)> jpegCompression;
     std::function<void(TMainWin&)> internationalCharacters;
     std::function<void(TMainWin&, DictionaryList list)> dictionaryMaintenance;
-    std::function<void(TMainWin&)> userManual;
-    // The tip-of-the-day dialog; it sets the Show Tips setting itself.
-    std::function<void(TMainWin&)> tipsOfTheDay;
 
     // Start-up: finds the installed languages and settles the Dictionary and Thesaurus
     // settings and the personal word list names.

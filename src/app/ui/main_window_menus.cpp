@@ -161,16 +161,16 @@ void TMainWin::buildMenus()
 
     QMenu* help = menuBar()->addMenu("&Help");
     a.helpContents = addItem(help, "&Contents", QKeySequence("Ctrl+K"));
-    a.userManual = addLinkedItem(help, "&User Manual", links.userManual);
+    a.userManual = addItem(help, "&User Manual");
     help->addSeparator();
     a.dataExchange = addItem(help, "&Data Exchange via Internet");
-    a.tipsOfTheDay = addLinkedItem(help, "&Review Tips of the Day", links.tipsOfTheDay);
+    a.tipsOfTheDay = addItem(help, "&Review Tips of the Day");
     help->addSeparator();
     a.about = addItem(help, "&About", QKeySequence("Ctrl+A"));
     run(a.helpContents, &TMainWin::showHelpContents);
-    runLink(a.userManual, links.userManual);
+    run(a.userManual, &TMainWin::showUserManual);
     connect(a.dataExchange, &QAction::triggered, this, [this] { showHelpTopic("Data Exchange"); });
-    runLink(a.tipsOfTheDay, links.tipsOfTheDay);
+    run(a.tipsOfTheDay, &TMainWin::showTipsOfTheDay);
     run(a.about, &TMainWin::showAbout);
 }
 

@@ -15,6 +15,7 @@
 #include "layout/ui/shape_list_window.h"
 #include "output/gui/qt_text_metrics.h"
 #include "output/print_options.h"
+#include "output/ui/jpeg_factor_dialog.h"
 #include "output/ui/preview_window.h"
 #include "output/ui/print_options_window.h"
 #include "output/ui/qt_page_printing.h"
@@ -158,7 +159,11 @@ MainWindowLinks programLinks()
                                settings.Reports.Print, window.collectionPath(), metrics};
         SaveCollectionAsPdfBook(&window, context);
     };
-    // The exports and tips connect here as they are built.
+    // The quality the JPEG pictures and web pages of the preview are saved with.
+    links.jpegCompression = [](TMainWin& window) {
+        int& quality = window.settings().Reports.JpegCompressionQuality;
+        if (const auto chosen = askJpegQuality(&window, window.dialogs(), window.uiStyle(), quality)) quality = *chosen;
+    };
     return links;
 }
 

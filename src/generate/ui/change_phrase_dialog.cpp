@@ -39,24 +39,41 @@ TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, c
 
     m_includeHidden = new QCheckBox("&Include Hidden Phrase", this);
     m_includeHidden->setObjectName("IncludeHidden");
-    m_includeHidden->setGeometry(8, 8, 170, 20);
+    m_includeHidden->setAccessibleName("Include Hidden Phrase");
+    m_includeHidden->setGeometry(8, 7, 170, 22);
     auto* noSpaces = new QLabel("(No spaces should be used)", this);
+    noSpaces->setObjectName("NoSpaces");
     noSpaces->setGeometry(8, 74, 200, 16);
+    m_phraseTyped = new QLabel(this);
+    m_phraseTyped->setObjectName("PhraseTyped");
+    m_phraseTyped->setGeometry(180, 10, 100, 16);
+    m_phraseTyped->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_numChars = new QLabel(this);
     m_numChars->setObjectName("NumChars");
     m_numChars->setGeometry(283, 10, 120, 16);
     m_numChars->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_hiddenPhrase = new QLineEdit(this);
     m_hiddenPhrase->setObjectName("HiddenPhrase");
+    m_hiddenPhrase->setAccessibleName("Hidden Phrase");
     m_hiddenPhrase->setGeometry(8, 36, 395, 23);
+    connect(m_hiddenPhrase, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_phraseTyped->setText(toQString(typedPhraseLabel(toRecordText(text)))); });
+    // In place of the note on spaces, which means nothing while no phrase can be chosen.
+    auto* tooMany = new QLabel(toQString(kTooManyFreeCellsNote), this);
+    tooMany->setObjectName("PhraseNote");
+    tooMany->setWordWrap(true);
+    tooMany->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tooMany->setGeometry(8, 62, 210, 34);
 
     m_ok = new QPushButton("&Ok", this);
     m_ok->setObjectName("OkButton");
+    m_ok->setAccessibleName("Ok");
     m_ok->setGeometry(226, 70, 84, 25);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &TChangeThePhrase::OkClick);
     auto* cancel = new QPushButton("&Cancel", this);
     cancel->setObjectName("CancelButton");
+    cancel->setAccessibleName("Cancel");
     cancel->setGeometry(319, 70, 84, 25);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &TChangeThePhrase::reject);
@@ -66,7 +83,12 @@ TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, c
     m_includeHidden->setChecked(static_cast<bool>(m_copy->HiddenPhraseUsed));
     m_hiddenPhrase->setMaxLength(std::min(m_freeCells, kMaxPhraseLength));
     m_hiddenPhrase->setText(toQString(currentPhrase(*m_copy)));
-    if (!phraseAllowed(m_freeCells)) {
+    m_phraseTyped->setText(toQString(typedPhraseLabel(toRecordText(m_hiddenPhrase->text()))));
+    const bool allowed = phraseAllowed(m_freeCells);
+    noSpaces->setVisible(allowed);
+    m_phraseTyped->setVisible(allowed);
+    tooMany->setVisible(!allowed);
+    if (!allowed) {
         m_hiddenPhrase->setEnabled(false);
         m_includeHidden->setChecked(false);
         m_includeHidden->setEnabled(false);

@@ -48,6 +48,7 @@ private:
 
     QCheckBox* m_includeHidden = nullptr;
     QLabel* m_numChars = nullptr;
+    QLabel* m_phraseTyped = nullptr;
     QLineEdit* m_hiddenPhrase = nullptr;
     QPushButton* m_ok = nullptr;
 };

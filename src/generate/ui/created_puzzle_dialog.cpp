@@ -99,7 +99,8 @@ void TCreatedPuzzle::buildControls()
 {
     for (int slot = 1; slot <= kCandidateSlots; ++slot) {
         const QPoint place = kImagePlaces[slot - 1];
-        auto* heading = new QLabel(toQString(kCandidateSlotNames[slot - 1]), this);
+        const QString name = toQString(kCandidateSlotNames[slot - 1]);
+        auto* heading = new QLabel(name, this);
         heading->setObjectName(QString("BFLabel%1").arg(slot));
         heading->setAlignment(Qt::AlignCenter);
         heading->setGeometry(place.x(), place.y() - kHeadingHeight - 1, kImageSide, kHeadingHeight);
@@ -108,9 +109,12 @@ void TCreatedPuzzle::buildControls()
 
         auto* image = new CandidateImageWidget(this);
         image->setObjectName(QString("PuzzImage%1").arg(slot));
+        image->setAccessibleName(name);
         image->setGeometry(QRect(place, QSize(kImageSide, kImageSide)));
+        image->setKeyboardChoice(true);
         connect(image, &CandidateImageWidget::clicked, this, [this, slot] { SelectAPuzzle(slot); });
         connect(image, &CandidateImageWidget::doubleClicked, this, [this, slot] { BlowItUp(slot); });
+        connect(image, &CandidateImageWidget::arrowPressed, this, [this, slot](int key) { moveFocusFrom(slot, key); });
         m_images[slot - 1] = image;
     }
 
@@ -120,41 +124,57 @@ void TCreatedPuzzle::buildControls()
         panelHeading(title, QByteArray(prefix) + "PanelTitle", panel, {4, 3, 162, 15});
         count = new QLabel(panel);
         count->setObjectName(countName);
-        count->setGeometry(4, 19, 162, 14);
+        count->setGeometry(4, 19, 162, 15);
         count->setAlignment(Qt::AlignCenter);
         list = new QListWidget(panel);
         list->setObjectName(listName);
-        list->setGeometry(4, 35, 162, design.height() - 40);
+        list->setAccessibleName(title);
+        list->setGeometry(4, 36, 162, design.height() - 41);
     };
-    wordPanel("Included Words", "Included", "IncWordsLabel", "IncludedWords", {416, 4, 170, 152}, m_incWordsLabel,
+    wordPanel("Included Words", "Included", "IncWordsLabel", "IncludedWords", {416, 4, 170, 148}, m_incWordsLabel,
               m_includedWords);
-    wordPanel("Excluded Words", "Excluded", "ExcWordsLabel", "ExcludedWords", {416, 160, 170, 116}, m_excWordsLabel,
+    wordPanel("Excluded Words", "Excluded", "ExcWordsLabel", "ExcludedWords", {416, 156, 170, 106}, m_excWordsLabel,
               m_excludedWords);
 
-    QFrame* phrase = tealPanel(this, {416, 280, 170, 100});
+    QFrame* phrase = tealPanel(this, {416, 266, 170, 116});
     panelHeading("Hidden Phrase", "PhrasePanelTitle", phrase, {4, 3, 162, 15});
     m_includeHidden = new QCheckBox("&Include Hidden Phrase", phrase);
     m_includeHidden->setObjectName("IncludeHidden");
-    m_includeHidden->setGeometry(6, 22, 158, 18);
+    m_includeHidden->setAccessibleName("Include Hidden Phrase");
+    m_includeHidden->setGeometry(6, 20, 158, 20);
     m_numChars = new QLabel("100 Chars", phrase);
     m_numChars->setObjectName("NumChars");
-    m_numChars->setGeometry(6, 44, 158, 14);
+    m_numChars->setGeometry(6, 42, 76, 15);
+    m_phraseTyped = new QLabel(phrase);
+    m_phraseTyped->setObjectName("PhraseTyped");
+    m_phraseTyped->setGeometry(84, 42, 80, 15);
+    m_phraseTyped->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_hiddenPhrase = new QLineEdit(phrase);
     m_hiddenPhrase->setObjectName("HiddenPhrase");
+    m_hiddenPhrase->setAccessibleName("Hidden Phrase");
     m_hiddenPhrase->setMaxLength(kMaxPhraseLength);
-    m_hiddenPhrase->setGeometry(6, 64, 158, 22);
-    connect(m_hiddenPhrase, &QLineEdit::textEdited, this, [this](const QString& text) { m_typedPhrase = text; });
+    m_hiddenPhrase->setGeometry(6, 59, 158, 22);
+    connect(m_hiddenPhrase, &QLineEdit::textChanged, this, &TCreatedPuzzle::showPhraseCounts);
+    m_phraseNote = new QLabel(toQString(kTooManyFreeCellsNote), phrase);
+    m_phraseNote->setObjectName("PhraseNote");
+    m_phraseNote->setWordWrap(true);
+    m_phraseNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_phraseNote->setGeometry(6, 83, 158, 31);
+    m_phraseNote->hide();
 
     m_save = new QPushButton("&Save Puzzle", this);
     m_save->setObjectName("SaveButton");
+    m_save->setAccessibleName("Save Puzzle");
     m_save->setGeometry(416, 387, 90, 25);
     m_save->setAutoDefault(false);
     connect(m_save, &QPushButton::clicked, this, &TCreatedPuzzle::SaveClick);
     auto* cancel = new QPushButton("&Cancel", this);
     cancel->setObjectName("CancelButton");
+    cancel->setAccessibleName("Cancel");
     cancel->setGeometry(512, 387, 74, 25);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &TCreatedPuzzle::reject);
+    showPhraseCounts();
 }
 
 void TCreatedPuzzle::showEvent(QShowEvent* event)
@@ -189,12 +209,30 @@ void TCreatedPuzzle::SelectAPuzzle(int slot)
     m_freeCells = selection.FreeCells;
     m_numChars->setText(toQString(selection.NumChars));
 
-    // The phrase keeps what was typed; the edit shows as much of it as this grid can take.
-    m_hiddenPhrase->setMaxLength(selection.phraseMaxLength);
-    m_hiddenPhrase->setText(m_typedPhrase);
+    // The phrase keeps all that was typed; a length this grid cannot take is refused on save.
     m_hiddenPhrase->setEnabled(selection.phraseEnabled);
     m_includeHidden->setEnabled(selection.phraseEnabled);
     if (!selection.phraseEnabled) m_includeHidden->setChecked(false);
+    m_phraseNote->setVisible(!selection.phraseEnabled);
+    m_images[slot - 1]->setFocus();
+}
+
+void TCreatedPuzzle::showPhraseCounts()
+{
+    m_phraseTyped->setText(toQString(typedPhraseLabel(toRecordText(m_hiddenPhrase->text()))));
+}
+
+void TCreatedPuzzle::moveFocusFrom(int slot, int key)
+{
+    // The images stand in two rows of two: slot 1 and 2 above, 3 and 4 below.
+    int column = (slot - 1) % 2;
+    int row = (slot - 1) / 2;
+    if (key == Qt::Key_Left) column = 0;
+    if (key == Qt::Key_Right) column = 1;
+    if (key == Qt::Key_Up) row = 0;
+    if (key == Qt::Key_Down) row = 1;
+    CandidateImageWidget* target = m_images[row * 2 + column];
+    if (target->holdsCandidate()) target->setFocus(Qt::OtherFocusReason);
 }
 
 void TCreatedPuzzle::paintEvent(QPaintEvent* event)

@@ -62,6 +62,9 @@ private:
     void buildControls();
     QLabel* panelHeading(const QString& text, const QString& name, QWidget* panel, QRect design);
     void setHeadingSelected(int slot, bool selected);
+    // An arrow key on image slot: the focus goes to the neighbouring image that holds a candidate.
+    void moveFocusFrom(int slot, int key);
+    void showPhraseCounts();
     void backToPhrase();
 
     CreatedPuzzleContext& m_context;
@@ -70,7 +73,6 @@ private:
     int m_freeCells = 0;
     std::optional<int> m_storedIndex;
     bool m_activated = false;
-    QString m_typedPhrase;  // kept whole while a slot with fewer free cells cuts the edit
 
     std::array<CandidateImageWidget*, kCandidateSlots> m_images{};
     std::array<QLabel*, kCandidateSlots> m_headings{};
@@ -80,6 +82,8 @@ private:
     QLabel* m_excWordsLabel = nullptr;
     QCheckBox* m_includeHidden = nullptr;
     QLabel* m_numChars = nullptr;
+    QLabel* m_phraseTyped = nullptr;  // how many characters the phrase has, beside NumChars
+    QLabel* m_phraseNote = nullptr;   // why the phrase cannot be used, when it cannot
     QLineEdit* m_hiddenPhrase = nullptr;
     QPushButton* m_save = nullptr;
 };

@@ -16,6 +16,11 @@ class WordListLexicon {
 public:
     virtual ~WordListLexicon() = default;
 
+    // Whether a dictionary, or a thesaurus, of the languages the settings allow is installed:
+    // without one the button stays disabled.
+    virtual bool spellingAvailable() const = 0;
+    virtual bool thesaurusAvailable() const = 0;
+
     // Checks the words, then the clues of the rows, as asked, putting the user's replacements
     // into them.
     virtual void spellCheck(QWidget* parent, std::array<WordListRow, kMaxWords>& rows, bool checkWords,

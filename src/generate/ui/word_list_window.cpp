@@ -12,7 +12,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSlider>
-#include <QTabBar>
 #include <QToolButton>
 
 #include "collection/working_copy.h"
@@ -29,11 +28,21 @@ namespace {
 constexpr QSize kDesignClientSize(632, 444);
 constexpr int kDesignFontPixels = 13;
 constexpr int kMoveUp = 15;  // the form sits a little above the centre of the screen
-constexpr QRect kPageDesign(8, 73, 616, 333);
-constexpr int kGridTop = 76;
-constexpr int kGridHeight = 250;
-constexpr int kButtonWidth = 96;
-constexpr int kButtonStep = 30;
+
+// One form: title, category and bonus question along the top; the words and clues with their
+// buttons, and the page layout beside them; the shape, the directions, the integration and the
+// attempts below; the commands along the bottom.
+constexpr int kGridTop = 62;
+constexpr int kGridHeight = 171;
+constexpr int kButtonWidth = 84;
+constexpr int kButtonHeight = 23;
+constexpr int kButtonStep = 24;
+constexpr QRect kUseClues(428, 41, 88, 21);
+constexpr QRect kPageLayoutPanel(518, 41, 106, 192);
+constexpr QRect kShapePanel(8, 237, 382, 172);
+constexpr QRect kDirectionsPanel(396, 237, 228, 98);
+constexpr QRect kIntegrationPanel(396, 339, 228, 46);
+constexpr int kCommandsTop = 414;
 
 struct GridPlacement {
     int gridLeft;
@@ -83,10 +92,15 @@ QIcon arrowIcon(Direction direction, const QColor& colour)
     return QIcon(pixmap);
 }
 
-QLabel* label(const QString& text, QRect design, QWidget* parent)
+// A caption that names the control it stands by, for the mnemonic and for a screen reader.
+QLabel* label(const QString& text, QRect design, QWidget* parent, QWidget* buddy = nullptr)
 {
     auto* caption = new QLabel(text, parent);
     caption->setGeometry(design);
+    if (buddy) {
+        caption->setBuddy(buddy);
+        buddy->setAccessibleName(QString(text).remove('&'));
+    }
     return caption;
 }
 
@@ -95,6 +109,15 @@ QGroupBox* group(const QString& title, QRect design, QWidget* parent)
     auto* box = new QGroupBox(title, parent);
     box->setGeometry(design);
     return box;
+}
+
+// "UpRight" as a screen reader should say it: "Up Right".
+QString spokenDirection(Direction direction)
+{
+    QString name = toQString(directionName(direction));
+    for (int i = name.size() - 1; i > 0; --i)
+        if (name[i].isUpper()) name.insert(i, ' ');
+    return name;
 }
 
 }  // namespace
@@ -125,70 +148,60 @@ QPushButton* TWordList::addButton(const QString& text, const char* name, QWidget
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
+    button->setAccessibleName(QString(text).remove('&'));
     button->setGeometry(design);
     button->setAutoDefault(false);
     if (command) connect(button, &QPushButton::clicked, this, command);
     return button;
 }
 
+// Controls are made in reading order, which is the order Tab visits them.
 void TWordList::buildControls()
 {
-    label("Title", {8, 6, 200, 16}, this);
     m_title = new QLineEdit(this);
     m_title->setObjectName("Title");
     m_title->setMaxLength(kTitleLimit);
-    m_title->setGeometry(8, 22, 300, 23);
-    label("Category", {318, 6, 200, 16}, this);
+    m_title->setGeometry(8, 18, 200, 23);
+    label("Title", {8, 2, 200, 16}, this, m_title);
     m_category = new QComboBox(this);
     m_category->setObjectName("Category");
     m_category->setEditable(true);
     m_category->setInsertPolicy(QComboBox::NoInsert);
-    m_category->setGeometry(318, 22, 190, 23);
-
-    m_pageTabs = new QTabBar(this);
-    m_pageTabs->setObjectName("PageTabs");
-    m_pageTabs->addTab("Words and Clues");
-    m_pageTabs->addTab("Shape, Layout and Options");
-    m_pageTabs->setDrawBase(false);
-    m_pageTabs->setGeometry(8, 52, 616, 22);
-    connect(m_pageTabs, &QTabBar::currentChanged, this, &TWordList::showPage);
-    for (std::size_t i = 0; i < m_pages.size(); ++i) {
-        auto* page = new QFrame(this);
-        page->setObjectName(i == 0 ? "WordsPage" : "OptionsPage");
-        page->setFrameShape(QFrame::StyledPanel);
-        page->setGeometry(kPageDesign);
-        m_pages[i] = page;
-    }
-    buildWordsPage(*m_pages[0]);
-    buildOptionsPage(*m_pages[1]);
-    showPage(0);
-
-    m_intCharButton =
-        addButton("International Characters", "IntCharButton", this, {8, 412, 160, 25}, &TWordList::IntCharButtonClick);
-    m_createIt = addButton("&Create", "CreateIt", this, {340, 412, 90, 25}, &TWordList::CreateItClick);
-    m_saveButton = addButton("Sa&ve", "SaveButton", this, {436, 412, 90, 25}, &TWordList::SaveClick);
-    m_cancel = addButton("E&xit", "Cancel", this, {532, 412, 90, 25}, &TWordList::CancelClick);
-}
-
-void TWordList::buildWordsPage(QWidget& page)
-{
-    QGroupBox* bonus = group("Bonus Question", {8, 4, 600, 50}, &page);
-    m_bonusQuest = new QLineEdit(bonus);
+    m_category->setGeometry(214, 18, 150, 23);
+    label("Category", {214, 2, 150, 16}, this, m_category);
+    m_bonusQuest = new QLineEdit(this);
     m_bonusQuest->setObjectName("BonusQuest");
     m_bonusQuest->setMaxLength(static_cast<int>(kBonusQuestionEditLimit));
-    m_bonusQuest->setGeometry(8, 20, 584, 22);
+    m_bonusQuest->setGeometry(370, 18, 254, 23);
+    label("Bonus Question", {370, 2, 254, 16}, this, m_bonusQuest);
 
-    m_wordClueLabel = new QLabel(&page);
+    buildWordsPanel();
+    buildPageLayoutPanel();
+    buildShapePanel();
+    buildDirections(*group("Word Directions", kDirectionsPanel, this));
+    buildCreationOptions();
+
+    m_intCharButton = addButton("International Characters", "IntCharButton", this, {8, kCommandsTop, 160, 23},
+                                &TWordList::IntCharButtonClick);
+    m_createIt = addButton("&Create", "CreateIt", this, {340, kCommandsTop, 90, 23}, &TWordList::CreateItClick);
+    m_saveButton = addButton("Sa&ve", "SaveButton", this, {436, kCommandsTop, 90, 23}, &TWordList::SaveClick);
+    m_cancel = addButton("E&xit", "Cancel", this, {532, kCommandsTop, 90, 23}, &TWordList::CancelClick);
+}
+
+void TWordList::buildWordsPanel()
+{
+    m_wordClueLabel = new QLabel(this);
     m_wordClueLabel->setObjectName("WordClueLabel");
     m_wordClueLabel->setAlignment(Qt::AlignCenter);
     QFont bold = m_wordClueLabel->font();
     bold.setBold(true);
     m_wordClueLabel->setFont(bold);
-    m_grid = new WordsCluesGrid(m_context.style, &page);
+    m_grid = new WordsCluesGrid(m_context.style, this);
 
-    m_useClues = new QCheckBox("Use Clues", &page);
+    m_useClues = new QCheckBox("Use Clues", this);
     m_useClues->setObjectName("UseClues");
-    m_useClues->setGeometry(530, kGridTop, 80, 20);
+    m_useClues->setAccessibleName("Use Clues");
+    m_useClues->setGeometry(kUseClues);
     connect(m_useClues, &QCheckBox::clicked, this, &TWordList::UseCluesClick);
 
     struct GridButton {
@@ -207,65 +220,79 @@ void TWordList::buildWordsPage(QWidget& page)
         {"P&hrase", "ChangePhrase", &TWordList::m_changePhrase, &TWordList::ChangePhraseClick},
     };
     for (const GridButton& button : buttons) {
-        this->*button.member = addButton(button.text, button.name, &page, {}, button.command);
+        this->*button.member = addButton(button.text, button.name, this, {}, button.command);
         m_gridButtons.push_back(this->*button.member);
     }
 }
 
-void TWordList::buildOptionsPage(QWidget& page)
+void TWordList::buildPageLayoutPanel()
 {
-    QGroupBox* shapes = group("Puzzle Shape", {8, 4, 392, 196}, &page);
+    QGroupBox* layout = group("Page Layout", kPageLayoutPanel, this);
+    m_layoutName = new QLabel(layout);
+    m_layoutName->setObjectName("PageLayoutName");
+    m_layoutName->setGeometry(4, 18, 98, 30);
+    m_layoutName->setAlignment(Qt::AlignCenter);
+    m_layoutName->setWordWrap(true);
+    m_layoutImage = new PageThumbnailWidget(layout);
+    m_layoutImage->setObjectName("PageImage");
+    m_layoutImage->setAccessibleName("Page Layout");
+    m_layoutImage->setGeometry(12, 50, 82, 108);
+    m_changeLayout =
+        addButton("Change La&yout", "ChangeLayout", layout, {2, 163, 102, 23}, &TWordList::ChangeLayoutClick);
+}
+
+void TWordList::buildShapePanel()
+{
+    QGroupBox* shapes = group("Puzzle Shape", kShapePanel, this);
     m_shapePanel = new ShapeListPanel(m_shapeContext, *shapes);
-    m_shapePanel->shapeBox()->setGeometry(8, 20, 152, 168);
-    m_shapePanel->layoutImage()->setGeometry(168, 20, 148, 148);
+    // Wide enough for the entry of a stored puzzle's own shape, "15x15 <Current Puzzle>".
+    m_shapePanel->shapeBox()->setGeometry(8, 20, 172, 146);
+    m_shapePanel->shapeBox()->setAccessibleName("Puzzle Shape");
+    m_shapePanel->layoutImage()->setGeometry(186, 20, 104, 104);
+    m_shapePanel->layoutImage()->setAccessibleName("Shape Preview");
     QPushButton* const order[] = {m_shapePanel->newButton(),    m_shapePanel->copyButton(),
                                   m_shapePanel->modifyButton(), m_shapePanel->deleteButton(),
                                   m_shapePanel->importButton(), m_shapePanel->exportButton()};
     int top = 20;
+    QWidget* previous = m_shapePanel->shapeBox();
     for (QPushButton* button : order) {
-        button->setGeometry(324, top, 60, 24);
-        top += 28;
+        button->setGeometry(296, top, 80, kButtonHeight);
+        button->setAccessibleName(button->text().remove('&'));
+        setTabOrder(previous, button);
+        previous = button;
+        top += kButtonStep;
     }
+}
 
-    QGroupBox* layout = group("Page Layout", {408, 4, 200, 196}, &page);
-    m_layoutName = new QLabel(layout);
-    m_layoutName->setObjectName("PageLayoutName");
-    m_layoutName->setGeometry(8, 20, 184, 16);
-    m_layoutName->setAlignment(Qt::AlignCenter);
-    m_layoutImage = new PageThumbnailWidget(layout);
-    m_layoutImage->setObjectName("PageImage");
-    m_layoutImage->setGeometry(48, 38, 104, 120);
-    m_changeLayout =
-        addButton("Change La&yout", "ChangeLayout", layout, {8, 164, 184, 25}, &TWordList::ChangeLayoutClick);
-
-    QGroupBox* directions = group("Word Directions", {8, 206, 240, 120}, &page);
-    buildDirections(*directions);
-
-    QGroupBox* integration = group("Word Integration", {256, 206, 200, 56}, &page);
+void TWordList::buildCreationOptions()
+{
+    QGroupBox* integration = group("Word Integration", kIntegrationPanel, this);
     m_myTrack = new QSlider(Qt::Horizontal, integration);
     m_myTrack->setObjectName("MyTrack");
+    m_myTrack->setAccessibleName("Word Integration");
     m_myTrack->setRange(0, kMaxIntegration);
     m_myTrack->setPageStep(1);
     m_myTrack->setTickPosition(QSlider::TicksBelow);
     m_myTrack->setTickInterval(1);
-    m_myTrack->setGeometry(8, 20, 184, 28);
+    m_myTrack->setGeometry(8, 17, 212, 26);
     connect(m_myTrack, &QSlider::valueChanged, this, [this](int position) {
         m_settingsForm.Integration = position;
         storeSettings();
     });
 
-    label("Creation Attempts", {264, 274, 110, 16}, &page);
-    m_attempts = new QLineEdit(&page);
+    m_attempts = new QLineEdit(this);
     m_attempts->setObjectName("Attempts");
     m_attempts->setMaxLength(static_cast<int>(kAttemptsEditLimit));
-    m_attempts->setGeometry(378, 270, 44, 23);
+    m_attempts->setGeometry(512, 387, 40, 22);
+    label("Creation Attempts", {400, 390, 110, 16}, this, m_attempts);
     connect(m_attempts, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_settingsForm.AttemptsText = toRecordText(text);
         storeSettings();
     });
-    m_autoShrink = new QCheckBox("Shrin&k", &page);
+    m_autoShrink = new QCheckBox("Shrin&k", this);
     m_autoShrink->setObjectName("AutoShrink");
-    m_autoShrink->setGeometry(264, 302, 120, 20);
+    m_autoShrink->setAccessibleName("Shrink");
+    m_autoShrink->setGeometry(558, 388, 66, 21);
     connect(m_autoShrink, &QCheckBox::clicked, this, [this](bool shrink) {
         m_settingsForm.Shrink = shrink;
         storeSettings();
@@ -279,33 +306,27 @@ void TWordList::buildDirections(QWidget& panel)
         const Direction direction = place.direction;
         const int index = directionCode(direction) - 1;
         const QString name = toQString(directionName(direction));
-        const int left = 12 + place.column * 76;
-        const int top = 20 + place.row * 32;
+        const QString spoken = spokenDirection(direction);
+        const int left = 14 + place.column * 72;
+        const int top = 18 + place.row * 26;
 
         auto* speed = new QToolButton(&panel);
         speed->setObjectName("Speed" + name);
         speed->setIcon(arrowIcon(direction, arrowColour));
-        speed->setToolTip(name);
-        speed->setAccessibleName(name);
-        speed->setGeometry(left, top, 26, 26);
+        speed->setToolTip(spoken);
+        speed->setAccessibleName("Toggle " + spoken);
+        speed->setGeometry(left, top, 24, 24);
         connect(speed, &QToolButton::clicked, this, [this, direction] { speedButtonClicked(direction); });
         m_speedButtons[static_cast<std::size_t>(index)] = speed;
 
         auto* box = new QCheckBox(&panel);
         box->setObjectName("Check" + name);
-        box->setAccessibleName(name);
-        box->setGeometry(left + 30, top + 4, 20, 18);
+        box->setAccessibleName(spoken);
+        box->setGeometry(left + 28, top + 3, 18, 18);
         connect(box, &QCheckBox::clicked, this,
                 [this, direction](bool allowed) { directionClicked(direction, allowed); });
         m_directionBoxes[static_cast<std::size_t>(index)] = box;
     }
-}
-
-void TWordList::showPage(int page)
-{
-    if (page < 0 || page >= static_cast<int>(m_pages.size())) return;
-    if (m_pageTabs->currentIndex() != page) m_pageTabs->setCurrentIndex(page);
-    for (std::size_t i = 0; i < m_pages.size(); ++i) m_pages[i]->setVisible(static_cast<int>(i) == page);
 }
 
 void TWordList::fillFromRecord()
@@ -372,10 +393,12 @@ void TWordList::applyMode()
 void TWordList::refreshLexiconButtons()
 {
     const bool clues = m_useClues->isChecked();
-    const bool lexicon = m_context.lexicon != nullptr;
-    m_spellClue->setEnabled(lexicon && (clues || !m_modify));
-    m_thes->setEnabled(lexicon && clues);
-    m_intCharButton->setEnabled(lexicon);
+    const WordListLexicon* lexicon = m_context.lexicon;
+    // A stored puzzle's words stay as generated: without clues there is nothing to check.
+    m_spellClue->setEnabled(lexicon && lexicon->spellingAvailable() && (clues || !m_modify));
+    m_thes->setEnabled(lexicon && lexicon->thesaurusAvailable() && clues);
+    // The keys and their dialog need no dictionary.
+    m_intCharButton->setEnabled(lexicon != nullptr);
 }
 
 QRect TWordList::placed(QRect design) const
@@ -388,11 +411,12 @@ void TWordList::placeForClues(bool useClues)
 {
     const GridPlacement& place = useClues ? kWithClues : kWithoutClues;
     m_wordClueLabel->setText(useClues ? "Words and Clues" : "Words");
+    m_grid->setAccessibleName(m_wordClueLabel->text());
     m_wordClueLabel->setGeometry(placed({place.gridLeft, kGridTop - 18, place.gridWidth, 16}));
     m_grid->setGeometry(placed({place.gridLeft, kGridTop, place.gridWidth, kGridHeight}));
     int top = kGridTop;
     for (QPushButton* button : m_gridButtons) {
-        button->setGeometry(placed({place.buttonsLeft, top, kButtonWidth, 25}));
+        button->setGeometry(placed({place.buttonsLeft, top, kButtonWidth, kButtonHeight}));
         top += kButtonStep;
     }
 }

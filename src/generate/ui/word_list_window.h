@@ -30,7 +30,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-class QTabBar;
 class QToolButton;
 
 namespace qm {
@@ -86,7 +85,6 @@ public:
     void ChangeLayoutClick();
     void directionClicked(Direction direction, bool allowed);
     void speedButtonClicked(Direction direction);
-    void showPage(int page);  // 0: words and clues, 1: shape, layout and options
     // The spelling checker, the thesaurus and the international characters.
     void SpellClueClick();
     void ThesClick();  // for the grid row of the cursor; its clue takes the accepted synonym
@@ -105,9 +103,11 @@ protected:
 
 private:
     void buildControls();
-    void buildWordsPage(QWidget& page);
-    void buildOptionsPage(QWidget& page);
+    void buildWordsPanel();
+    void buildPageLayoutPanel();
+    void buildShapePanel();
     void buildDirections(QWidget& panel);
+    void buildCreationOptions();
     QPushButton* addButton(const QString& text, const char* name, QWidget* parent, QRect design,
                            void (TWordList::*command)());
     void fillFromRecord();
@@ -139,8 +139,6 @@ private:
     QLineEdit* m_title = nullptr;
     QComboBox* m_category = nullptr;
     QLineEdit* m_bonusQuest = nullptr;
-    QTabBar* m_pageTabs = nullptr;
-    std::array<QWidget*, 2> m_pages{};
     QLabel* m_wordClueLabel = nullptr;
     WordsCluesGrid* m_grid = nullptr;
     QCheckBox* m_useClues = nullptr;

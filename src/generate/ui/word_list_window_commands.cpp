@@ -65,19 +65,15 @@ void TWordList::focusField(const FormCheck& check)
         m_category->setFocus();
         break;
     case FormField::WordsGrid:
-        showPage(0);
         m_grid->setFocus();
         break;
     case FormField::WordCell:
-        showPage(0);
         m_grid->focusCell(check.row, WordsCluesGrid::WordColumn);
         break;
     case FormField::ClueCell:
-        showPage(0);
         m_grid->focusCell(check.row, WordsCluesGrid::ClueColumn);
         break;
     case FormField::Attempts:
-        showPage(1);
         m_attempts->setFocus();
         m_attempts->selectAll();
         break;
@@ -107,8 +103,14 @@ void TWordList::CreateItClick()
     PrepareCreate(form, m_context.currentShape, working);
 
     m_badWords = GetBadList(m_context.programDirectory);
-    runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation, m_badWords,
-                  m_context.candidates, m_context.random);
+    const GenerationOutcome run =
+        runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation, m_badWords,
+                      m_context.candidates, m_context.random);
+    // Four empty places leave nothing to choose: say why instead of opening the chooser.
+    if (const FormCheck screened = CheckScreenedRun(form, run); !screened.passed) {
+        refuse(screened);
+        return;
+    }
 
     CreatedPuzzleContext chooser{
         m_context.dialogs,        m_context.style, m_context.candidates, m_context.working,

@@ -56,9 +56,15 @@ void TWordList::typeInternationalCharacter(int key)
     if (!m_context.lexicon || !focused || !isAncestorOf(focused)) return;
     const auto character = m_context.lexicon->internationalCharacter(key);
     if (!character) return;
-    // The character arrives as typed text: a line edit inserts it, the grid starts editing its
-    // cell with it, and every limit of the control holds.
     const QString text = toQString(std::string(1, *character));
+    // A cell not being edited starts editing with its text kept, the character behind it; a
+    // cell that cannot be typed in takes nothing.
+    if (focused == m_grid) {
+        m_grid->typeIntoCurrentCell(text);
+        return;
+    }
+    // The character arrives as typed text: a line edit (a cell being edited among them) inserts
+    // it at its cursor, and every limit of the control holds.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
     QApplication::sendEvent(focused, &press);

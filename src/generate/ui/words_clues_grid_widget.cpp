@@ -1,6 +1,8 @@
 #include "generate/ui/words_clues_grid_widget.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -28,6 +30,26 @@ public:
             line->setMaxLength(
                 static_cast<int>(index.column() == WordsCluesGrid::ClueColumn ? kClueLimit : kWordLimit));
         return editor;
+    }
+
+    // Ctrl+Tab in a cell being edited, and Tab in the last cell, keep the text and leave the
+    // grid, as they do outside an edit; any other Tab goes on to the next cell.
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* editor = qobject_cast<QWidget*>(object);
+        auto* grid = qobject_cast<WordsCluesGrid*>(parent());
+        if (editor && grid && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            const bool forward = key->key() == Qt::Key_Tab;
+            if (tab && (key->modifiers() & Qt::ControlModifier || !grid->hasCellToTabTo(forward))) {
+                emit commitData(editor);
+                emit closeEditor(editor, NoHint);
+                grid->leaveGrid(forward);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
     }
 };
 
@@ -123,6 +145,65 @@ int WordsCluesGrid::selectedRow() const
 {
     const int row = currentRow();
     return row >= 0 && row < kMaxWords ? row + 1 : 0;
+}
+
+QLineEdit* WordsCluesGrid::cellEditor() const
+{
+    if (state() != EditingState) return nullptr;
+    // Editors closed before are hidden until they are deleted.
+    for (QLineEdit* edit : viewport()->findChildren<QLineEdit*>())
+        if (edit->isVisible()) return edit;
+    return nullptr;
+}
+
+bool WordsCluesGrid::typeIntoCurrentCell(const QString& text)
+{
+    QLineEdit* editor = cellEditor();
+    if (!editor) {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid() || !cellEditable(current.row(), current.column())) return false;
+        if (!edit(current, EditKeyPressed, nullptr)) return false;
+        editor = cellEditor();
+        if (!editor) return false;
+        editor->end(false);
+    }
+    // As typed text, so the limit of the cell holds.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(editor, &press);
+    QApplication::sendEvent(editor, &release);
+    return true;
+}
+
+void WordsCluesGrid::leaveGrid(bool forward)
+{
+    setFocus(Qt::OtherFocusReason);
+    QWidget::focusNextPrevChild(forward);
+}
+
+void WordsCluesGrid::keyboardSearch(const QString&) {}
+
+void WordsCluesGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && event->modifiers() & Qt::ControlModifier) {
+        leaveGrid(event->key() == Qt::Key_Tab);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+bool WordsCluesGrid::hasCellToTabTo(bool forward)
+{
+    const QModelIndex target = moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier);
+    return target.isValid() && target != currentIndex();
+}
+
+bool WordsCluesGrid::focusNextPrevChild(bool next)
+{
+    if (!hasCellToTabTo(next)) return QWidget::focusNextPrevChild(next);
+    setCurrentIndex(moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier));
+    return true;
 }
 
 QModelIndex WordsCluesGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

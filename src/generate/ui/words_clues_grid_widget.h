@@ -1,12 +1,15 @@
 // The words-and-clues grid of the word list editor (WordsCluesGrid): a heading row and rows
 // 1..330 with the columns "Cnt", "U", "Word" and, when clues are used, "Clue". Cells are edited
-// in place; Tab moves between the cells that can be typed in, and an edit starts from the
-// cell's text cut to 30 (word) or 150 (clue) characters.
+// in place; Tab moves between the cells that can be typed in and leaves the grid after the last
+// of them, Ctrl+Tab leaves it at once, and an edit starts from the cell's text cut to 30 (word)
+// or 150 (clue) characters. Typing never searches: a cell that cannot be typed in takes no key.
 #pragma once
 
 #include <array>
 
 #include <QTableWidget>
+
+class QLineEdit;
 
 #include "common/ui/ui_style.h"
 #include "generate/word_list_form.h"
@@ -33,12 +36,25 @@ public:
     void focusCell(int row, Column column);
     // The selected grid row 1..330, or 0.
     int selectedRow() const;
+    // Types text at the cursor of the current cell: a cell not being edited starts editing with
+    // its whole text kept and the cursor at its end. False when the cell cannot be typed in.
+    bool typeIntoCurrentCell(const QString& text);
+    // Whether Tab (forward) or Shift+Tab finds another cell to type in from the current one.
+    bool hasCellToTabTo(bool forward);
+    // The focus goes to the control after the grid, or before it.
+    void leaveGrid(bool forward);
+
+    void keyboardSearch(const QString& search) override;
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void setText(int row, int column, const QString& text);
+    // The edit of the cell being edited, if any.
+    QLineEdit* cellEditor() const;
 
     const UiStyle& m_style;
     bool m_wordsLocked = false;

@@ -113,6 +113,11 @@ void TListPages::showEvent(QShowEvent* event)
     StyledDialog::showEvent(event);
     if (std::exchange(m_opened, true)) return;
     LoadInLayouts();
+    // Choosing a layout for a puzzle starts from the one it has.
+    if (m_callerLayout && m_mode != PageListMode::Manage) {
+        m_list.selectLayout(*m_callerLayout);
+        showEntries();
+    }
     LoadALayout();
     DrawTheBox();
     EnableDisable();

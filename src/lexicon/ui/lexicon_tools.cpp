@@ -5,6 +5,7 @@
 #include "lexicon/lexicon_engines.h"
 #include "lexicon/lexicon_languages.h"
 #include "lexicon/lexicon_messages.h"
+#include "lexicon/lexicon_settling.h"
 #include "lexicon/spell_check_run.h"
 #include "lexicon/spell_checker.h"
 #include "lexicon/ui/international_characters_dialog.h"
@@ -40,6 +41,10 @@ private:
 };
 
 }  // namespace
+
+bool LexiconTools::spellingAvailable() const { return spellCheckAvailable(m_context.engines, m_context.settings); }
+
+bool LexiconTools::thesaurusAvailable() const { return qm::thesaurusAvailable(m_context.engines, m_context.settings); }
 
 void LexiconTools::spellCheck(QWidget* parent, std::array<WordListRow, kMaxWords>& rows, bool checkWords,
                               bool checkClues)

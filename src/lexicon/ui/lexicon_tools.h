@@ -25,6 +25,8 @@ class LexiconTools final : public WordListLexicon {
 public:
     explicit LexiconTools(LexiconContext context) : m_context(std::move(context)) {}
 
+    bool spellingAvailable() const override;
+    bool thesaurusAvailable() const override;
     // Asks for the language first when the setting says so; the choice holds for this check only.
     void spellCheck(QWidget* parent, std::array<WordListRow, kMaxWords>& rows, bool checkWords,
                     bool checkClues) override;

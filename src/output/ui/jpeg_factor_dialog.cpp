@@ -11,7 +11,8 @@
 namespace qm {
 namespace {
 
-constexpr QSize kDesignClientSize(360, 144);
+// Wide enough for the whole range text in a bold label font too.
+constexpr QSize kDesignClientSize(420, 144);
 constexpr int kDesignFontPixels = 13;
 constexpr int kQualityDigits = 3;
 
@@ -29,26 +30,26 @@ TTheJPegFactor::TTheJPegFactor(UserDialogs& dialogs, const UiStyle& style, int q
     setFixedSize(kDesignClientSize);
 
     auto* range = new QLabel("JPEG Compression/Quality Factor (Range: 1 - 100)", this);
-    range->setGeometry(12, 14, 272, 17);
+    range->setGeometry(12, 14, 340, 17);
     m_jpegNum = new QLineEdit(QString::number(quality), this);
     m_jpegNum->setObjectName("JPegNum");
     m_jpegNum->setMaxLength(kQualityDigits);
-    m_jpegNum->setGeometry(292, 11, 56, 23);
+    m_jpegNum->setGeometry(356, 11, 52, 23);
     range->setBuddy(m_jpegNum);
     auto* explanation = new QLabel("When the Factor is high, the image will be sharper, but the file size will be "
                                    "larger.  If the factor is lower, then the file size will be smaller, but the "
                                    "image will not be as sharp.",
                                    this);
     explanation->setWordWrap(true);
-    explanation->setGeometry(12, 42, 336, 52);
+    explanation->setGeometry(12, 42, 396, 52);
 
     auto* ok = new QPushButton("&Ok", this);
     ok->setObjectName("OkButton");
-    ok->setGeometry(88, 106, 84, 25);
+    ok->setGeometry(118, 106, 84, 25);
     ok->setDefault(true);
     auto* cancel = new QPushButton("&Cancel", this);
     cancel->setObjectName("CancelButton");
-    cancel->setGeometry(188, 106, 84, 25);
+    cancel->setGeometry(218, 106, 84, 25);
     connect(ok, &QPushButton::clicked, this, &TTheJPegFactor::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -51,7 +51,8 @@ protected:
         std::filesystem::create_directory(programDirectory);
         std::filesystem::copy_file(std::filesystem::path(QM_PROGRAM_DIR) / "QZFPAGE.DAT",
                                    programDirectory / "QZFPAGE.DAT");
-        test::writeFile(dir / "QMAZE3.INI", "[Misc]\r\nLast Group=" + (dir / "SCHOOL.QZ3").string() + "\r\n");
+        test::writeFile(dir / "QMAZE3.INI",
+                        "[Misc]\r\nShow Tips=No\r\nLast Group=" + (dir / "SCHOOL.QZ3").string() + "\r\n");
         test::writeFile(dir / "SCHOOL.QZ3", test::collectionImage({{"Fruit", "apple"}}));  // never generated
     }
 

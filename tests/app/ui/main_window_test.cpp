@@ -15,6 +15,7 @@
 #include "app/ui/main_window_links.h"
 #include "collection/puzzle_record_codec.h"
 #include "layout/ui/shape_list_window.h"
+#include "main_window_fixture.h"
 #include "output/ui/print_options_window.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
@@ -24,78 +25,10 @@
 namespace qm {
 namespace {
 
-using test::collectionImage;
-using test::TempDir;
-
-QStringList texts(const QListWidget* list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row) items.append(list->item(row)->text());
-    return items;
-}
-
-QString selectedText(const QListWidget* list)
-{
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->text();
-}
-
-int recordCount(const std::filesystem::path& path)
-{
-    return static_cast<int>(std::filesystem::file_size(path) / 95830);
-}
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        links.editPuzzle = [this](TMainWin& window, const QString& caption) {
-            editorCaptions.push_back(caption);
-            editedTitles.push_back(QString::fromStdString(window.workingCopy().record->Title.text()));
-        };
-        links.printOptions = [this](TMainWin&, std::unique_ptr<PuzzleRecord> puzzle) {
-            printedTitles.push_back(QString::fromStdString(puzzle->Title.text()));
-        };
-    }
-
-    std::string pathOf(const char* name) const { return (dir / name).string(); }
-
-    void writeCollection(const char* name, std::initializer_list<std::pair<const char*, const char*>> puzzles)
-    {
-        test::writeFile(dir / name, collectionImage(puzzles));
-    }
-
-    void writeSettings(const std::string& misc) { test::writeFile(dir / "QMAZE3.INI", "[Misc]\r\n" + misc); }
-
-    // Starts the window on the collection SCHOOL.QZ3 unless the settings say otherwise.
-    TMainWin& start(QSize screen = QSize(1024, 768))
-    {
-        if (!std::filesystem::exists(dir / "QMAZE3.INI")) writeSettings("Last Group=" + pathOf("SCHOOL.QZ3") + "\r\n");
-        MainWindowEnvironment environment;
-        environment.programDirectory = programDirectory;
-        environment.workingDirectory = dir.path();
-        environment.dialogs = &dialogs;
-        environment.screenSize = screen;
-        window = std::make_unique<TMainWin>(std::move(environment), links);
-        return *window;
-    }
-
-    void selectPuzzle(const QString& title)
-    {
-        const auto found = window->puzzleList()->findItems(title, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << title.toStdString();
-        window->puzzleList()->setCurrentItem(found.front());
-    }
-
-    TempDir dir;
-    std::filesystem::path programDirectory = QM_PROGRAM_DIR;
-    test::ScriptedDialogs dialogs;
-    MainWindowLinks links;
-    std::vector<QString> editorCaptions;
-    std::vector<QString> editedTitles;
-    std::vector<QString> printedTitles;
-    std::unique_ptr<TMainWin> window;  // destroyed before the dialogs it uses
-};
+using test::MainWindowTest;
+using test::recordCount;
+using test::selectedText;
+using test::texts;
 
 constexpr const char* kNoPuzzleSelected = "No puzzle selected.  Please select a puzzle first.";
 

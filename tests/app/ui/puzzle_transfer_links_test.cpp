@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         std::filesystem::create_directory(programDirectory);
-        writeFile(dir / "QMAZE3.INI", "[Misc]\r\nLast Group=" + (dir / "SCHOOL.QZ3").string() + "\r\n");
+        writeFile(dir / "QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\nLast Group=" + (dir / "SCHOOL.QZ3").string() + "\r\n");
         writeFile(dir / "SCHOOL.QZ3", test::collectionImage({{"Fruit", "apple"}, {"Animals", "Zebra"}}));
     }
 

@@ -16,6 +16,7 @@
 #include "generate/ui/change_phrase_dialog.h"
 #include "generate/ui/created_puzzle_dialog.h"
 #include "generate/ui/puzzle_window_support.h"
+#include "generate/ui/window_fit.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
@@ -133,7 +134,8 @@ TEST_F(ChooserTest, ShowsTheSlotsAndSelectsTheBestFitOnFirstShow)
     EXPECT_EQ(child<QLabel>(chooser, "IncWordsLabel")->text(), "2 Included Words");
     EXPECT_EQ(child<QLabel>(chooser, "ExcWordsLabel")->text(), "1 Excluded Word");
     EXPECT_EQ(child<QLabel>(chooser, "NumChars")->text(), "14 Chars");
-    EXPECT_EQ(child<QLineEdit>(chooser, "HiddenPhrase")->maxLength(), 14);
+    // The form's limit: the edit never cuts a phrase to the free cells of the selected grid.
+    EXPECT_EQ(child<QLineEdit>(chooser, "HiddenPhrase")->maxLength(), 255);
 
     // The red frame: two rectangles, two and one pixels outside the image.
     const QImage shot = chooser.grab().toImage();
@@ -163,12 +165,85 @@ TEST_F(ChooserTest, ThePhraseKeepsWhatWasTypedAcrossSelections)
     TCreatedPuzzle chooser(context);
     chooser.show();
     auto* phrase = child<QLineEdit>(chooser, "HiddenPhrase");
+    auto* typed = child<QLabel>(chooser, "PhraseTyped");
+    EXPECT_EQ(typed->text(), "0 typed");
+    child<QCheckBox>(chooser, "IncludeHidden")->setChecked(true);
     phrase->setFocus();
     QTest::keyClicks(phrase, "ABCDEFGHIJ");
+    EXPECT_EQ(typed->text(), "10 typed");
     chooser.SelectAPuzzle(2);
-    EXPECT_EQ(phrase->text(), "ABCDE");  // five free cells
+    // Five free cells: the phrase is kept whole, and the counts beside it tell the difference.
+    EXPECT_EQ(phrase->text(), "ABCDEFGHIJ");
+    EXPECT_EQ(child<QLabel>(chooser, "NumChars")->text(), "5 Chars");
+    EXPECT_EQ(typed->text(), "10 typed");
+    EXPECT_FALSE(child<QLabel>(chooser, "PhraseNote")->isVisible());
+    chooser.SaveClick();
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{
+                                 "message Error: 5 characters are required for the hidden phrase.  You have entered 10 "
+                                 "characters.  Please change your phrase or select not to use a phrase."}));
+    EXPECT_FALSE(chooser.stored());
     chooser.SelectAPuzzle(1);
     EXPECT_EQ(phrase->text(), "ABCDEFGHIJ");
+}
+
+TEST_F(ChooserTest, TheCandidatesAreChosenFromTheKeyboard)
+{
+    fillSlot(candidates, 4, *working.record, kCatDog, 1, {true, false, false});
+    TCreatedPuzzle chooser(context);
+    chooser.show();
+    QApplication::setActiveWindow(&chooser);
+    auto* first = child<CandidateImageWidget>(chooser, "PuzzImage1");
+    auto* second = child<CandidateImageWidget>(chooser, "PuzzImage2");
+    auto* fourth = child<CandidateImageWidget>(chooser, "PuzzImage4");
+    EXPECT_EQ(QApplication::focusWidget(), first);  // the selected one holds the focus
+    EXPECT_EQ(first->accessibleName(), "Best Fit");
+    // The focus shows on the image, beyond what the candidate draws.
+    EXPECT_NE(first->grab().toImage().convertToFormat(QImage::Format_RGB32), first->picture());
+
+    QTest::keyClick(first, Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    EXPECT_EQ(chooser.selectedSlot(), 1);  // moving the focus chooses nothing
+    QTest::keyClick(second, Qt::Key_Space);
+    EXPECT_EQ(chooser.selectedSlot(), 2);
+    QTest::keyClick(second, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), fourth);
+    // The third place is empty: the focus does not go there.
+    QTest::keyClick(fourth, Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), fourth);
+    EXPECT_EQ(child<CandidateImageWidget>(chooser, "PuzzImage3")->focusPolicy(), Qt::NoFocus);
+    QTest::keyClick(fourth, Qt::Key_Return);
+    EXPECT_EQ(chooser.selectedSlot(), 4);
+    QTest::keyClick(fourth, Qt::Key_Up);
+    QTest::keyClick(second, Qt::Key_Left);
+    QTest::keyClick(first, Qt::Key_Enter);
+    EXPECT_EQ(chooser.selectedSlot(), 1);
+    EXPECT_TRUE(chooser.isVisible());
+}
+
+TEST_F(ChooserTest, NoTextIsCutAtAnyWindowSizeAndEveryControlHasAName)
+{
+    fillSlot(candidates, 3, *working.record, std::vector<std::string>(20, "CAT" + std::string(17, ' ')), 1,
+             {true, false, false});
+    for (const double scale : {1.0, 1.25, 1.6, 2.0}) {
+        SCOPED_TRACE(scale);
+        style.scale = scale;
+        TCreatedPuzzle chooser(context);
+        chooser.show();
+        EXPECT_EQ(test::clippedTexts(chooser), std::vector<std::string>{});
+        chooser.SelectAPuzzle(3);  // the note on too many free cells shows
+        EXPECT_EQ(test::clippedTexts(chooser), std::vector<std::string>{});
+        EXPECT_EQ(test::crowdedControls(chooser), std::vector<std::string>{});
+        EXPECT_EQ(test::unnamedControls(chooser), std::vector<std::string>{});
+
+        TChangeThePhrase phrase(dialogs, style, *candidates.Slots[0].Record, badWords, &random);
+        phrase.show();
+        EXPECT_EQ(test::clippedTexts(phrase), std::vector<std::string>{});
+        TChangeThePhrase tooMany(dialogs, style, *candidates.Slots[2].Record, badWords, &random);
+        tooMany.show();
+        EXPECT_EQ(test::clippedTexts(tooMany), std::vector<std::string>{});
+        EXPECT_EQ(test::crowdedControls(tooMany), std::vector<std::string>{});
+        EXPECT_EQ(test::unnamedControls(tooMany), std::vector<std::string>{});
+    }
 }
 
 TEST_F(ChooserTest, MoreThan255FreeCellsDisableAndClearThePhrase)
@@ -181,12 +256,15 @@ TEST_F(ChooserTest, MoreThan255FreeCellsDisableAndClearThePhrase)
     include->setChecked(true);
     chooser.SelectAPuzzle(3);
     EXPECT_EQ(child<QLabel>(chooser, "NumChars")->text(), "340 Chars");
+    EXPECT_TRUE(child<QLabel>(chooser, "PhraseNote")->isVisible());
+    EXPECT_EQ(child<QLabel>(chooser, "PhraseNote")->text(), "More than 255 free cells: random letters fill them.");
     EXPECT_FALSE(include->isChecked());
     EXPECT_FALSE(include->isEnabled());
     EXPECT_FALSE(child<QLineEdit>(chooser, "HiddenPhrase")->isEnabled());
     chooser.SelectAPuzzle(1);
     EXPECT_TRUE(include->isEnabled());
     EXPECT_FALSE(include->isChecked());
+    EXPECT_FALSE(child<QLabel>(chooser, "PhraseNote")->isVisible());
 }
 
 TEST_F(ChooserTest, PhraseRefusalsComeInOrderAndStoreNothing)
@@ -406,7 +484,11 @@ TEST_F(PhraseDialogTest, ShowsTheCurrentFillWithTheBoxAsStored)
     EXPECT_EQ(child<QLineEdit>(dialog, "HiddenPhrase")->text(), "RQQQQQQQQQQQQQ");
     EXPECT_EQ(child<QLineEdit>(dialog, "HiddenPhrase")->maxLength(), 14);
     EXPECT_EQ(child<QLabel>(dialog, "NumChars")->text(), "14 Chars");
+    EXPECT_EQ(child<QLabel>(dialog, "PhraseTyped")->text(), "14 typed");
+    EXPECT_FALSE(child<QLabel>(dialog, "PhraseNote")->isVisible());
     EXPECT_FALSE(child<QCheckBox>(dialog, "IncludeHidden")->isChecked());
+    child<QLineEdit>(dialog, "HiddenPhrase")->setText("ab");
+    EXPECT_EQ(child<QLabel>(dialog, "PhraseTyped")->text(), "2 typed");
 
     working.record->HiddenPhraseUsed = true;
     TChangeThePhrase used(dialogs, style, *working.record, badWords, &random);
@@ -500,6 +582,9 @@ TEST(ChangeThePhrase, MoreThan255FreeCellsLeaveOnlyTheRandomFill)
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(box->isEnabled());
     EXPECT_FALSE(dialog.findChild<QLineEdit*>("HiddenPhrase")->isEnabled());
+    dialog.show();
+    EXPECT_TRUE(dialog.findChild<QLabel*>("PhraseNote")->isVisible());
+    EXPECT_FALSE(dialog.findChild<QLabel*>("NoSpaces")->isVisible());
     dialog.OkClick();
     EXPECT_FALSE(dialog.hiddenPhraseUsed());
     EXPECT_GE(dialog.fillLetters()[0], 'A');

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -16,6 +17,7 @@
 #include "collection/collection_file.h"
 #include "generate/ui/created_puzzle_dialog.h"
 #include "generate/ui/puzzle_window_support.h"
+#include "generate/ui/window_fit.h"
 #include "generate/ui/word_list_scene.h"
 #include "generate/ui/word_list_window.h"
 #include "generate/ui/words_clues_grid_widget.h"
@@ -243,20 +245,19 @@ TEST_F(WordListTest, SwitchingCluesOffAndOnKeepsThemAndMovesTheGrid)
     EXPECT_FALSE(settings.WordList.UseClues);
     EXPECT_FALSE(editor.grid()->cluesShown());
     EXPECT_EQ(child<QLabel>(editor, "WordClueLabel")->text(), "Words");
-    EXPECT_EQ(editor.grid()->geometry(), QRect(134, 76, 160, 250));
+    EXPECT_EQ(editor.grid()->geometry(), QRect(134, 62, 160, 171));
     EXPECT_EQ(child<QPushButton>(editor, "DeleteClue")->x(), 301);
     editor.UseCluesClick(true);
     EXPECT_TRUE(settings.WordList.UseClues);
     EXPECT_EQ(cell(editor, 1, kClue), "meows");
     EXPECT_EQ(child<QLabel>(editor, "WordClueLabel")->text(), "Words and Clues");
-    EXPECT_EQ(editor.grid()->geometry(), QRect(8, 76, 413, 250));
+    EXPECT_EQ(editor.grid()->geometry(), QRect(8, 62, 413, 171));
 }
 
 TEST_F(WordListTest, DirectionsTrackBarAndShrinkGoIntoTheSettingsAtOnce)
 {
     TWordList editor(context, "Create New Puzzle");
     editor.show();
-    editor.showPage(1);
     child<QCheckBox>(editor, "CheckDownLeft")->click();
     EXPECT_FALSE(settings.WordList.Generation.Allowed[5]);
     child<QToolButton>(editor, "SpeedDownLeft")->click();
@@ -297,6 +298,183 @@ TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
     editor.CancelClick();
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(dialogs.log().empty());
+}
+
+TEST_F(WordListTest, ALockedWordCellTakesNoTypingAndTheCursorStaysInItsRow)
+{
+    openStoredPuzzle();
+    TWordList editor(context, "Modify Existing Puzzle");
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    WordsCluesGrid* grid = editor.grid();
+    grid->focusCell(1, kWord);
+    // D would find DOG in row 2 if the grid searched as it is typed in.
+    QTest::keyClicks(grid, "dog");
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(grid->currentColumn(), kWord);
+    EXPECT_EQ(QApplication::focusWidget(), grid);  // no cell started editing
+    // The clue typed next goes to the row picked, which has a word.
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, 'p');
+    QTest::keyClicks(QApplication::focusWidget(), "urrs");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cell(editor, 1, kClue), "purrs");
+    EXPECT_EQ(cell(editor, 2, kClue), "");
+    EXPECT_EQ(cell(editor, 1, kWord), "CAT");
+    EXPECT_EQ(cell(editor, 2, kWord), "DOG");
+}
+
+TEST_F(WordListTest, TheShapeTheLayoutAndTheOptionsStandBesideTheWordsOnOneForm)
+{
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    EXPECT_EQ(editor.size(), QSize(632, 444));
+    EXPECT_EQ(editor.findChild<QTabBar*>(), nullptr);
+    for (const char* name :
+         {"Title",          "Category",      "BonusQuest",  "WordsCluesGrid", "UseClues",     "DeleteClue",
+          "ExportClue",     "ShapeBox",      "LayoutImage", "NewButton",      "ExportButton", "PageImage",
+          "PageLayoutName", "ChangeLayout",  "CheckUp",     "SpeedUpLeft",    "MyTrack",      "Attempts",
+          "AutoShrink",     "IntCharButton", "CreateIt",    "Cancel"}) {
+        QWidget* control = child<QWidget>(editor, name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(control->isVisible()) << name;
+        EXPECT_TRUE(editor.rect().contains(QRect(control->mapTo(&editor, QPoint()), control->size()))) << name;
+    }
+    EXPECT_EQ(test::crowdedControls(editor), std::vector<std::string>{});
+    EXPECT_EQ(test::unnamedControls(editor), std::vector<std::string>{});
+    EXPECT_EQ(editor.grid()->accessibleName(), "Words and Clues");
+    EXPECT_EQ(child<QLineEdit>(editor, "Attempts")->accessibleName(), "Creation Attempts");
+}
+
+// Every text of the editor fits its control at each window size, in new mode and with the
+// stored puzzle's own shape listed as "15x15 <Current Puzzle>".
+TEST_F(WordListTest, NoTextIsCutAtAnyWindowSize)
+{
+    PuzzleRecord large = *working.record;
+    test::drawLetters(large, std::vector<std::string>(15, std::string(15, ' ')));
+    for (const double scale : {1.0, 1.25, 1.6, 2.0}) {
+        SCOPED_TRACE(scale);
+        style.scale = scale;
+        for (const bool modify : {false, true}) {
+            working.IsNewPuzzle = !modify;
+            *working.record = large;
+            TWordList editor(context, modify ? "Modify Existing Puzzle" : "Create New Puzzle");
+            editor.show();
+            EXPECT_EQ(editor.size(), QSize(qRound(632 * scale), qRound(444 * scale)));
+            EXPECT_EQ(test::clippedTexts(editor), std::vector<std::string>{}) << "modify " << modify;
+            if (modify) {
+                EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "15x15 <Current Puzzle>");
+                // Without clues the grid and its buttons move: they still fit.
+                editor.UseCluesClick(false);
+                EXPECT_EQ(test::clippedTexts(editor), std::vector<std::string>{});
+                EXPECT_EQ(test::crowdedControls(editor), std::vector<std::string>{});
+                settings.WordList.UseClues = true;
+            }
+        }
+    }
+}
+
+TEST_F(WordListTest, CtrlTabLeavesTheGridAndTabLeavesItAfterItsLastCell)
+{
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    WordsCluesGrid* grid = editor.grid();
+    auto* useClues = child<QWidget>(editor, "UseClues");
+    grid->focusCell(5, kWord);
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), useClues);
+    EXPECT_EQ(grid->currentRow(), 4);  // the cell stays where it was
+    EXPECT_EQ(grid->currentColumn(), kWord);
+    grid->focusCell(5, kWord);
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(editor, "BonusQuest"));
+
+    // From a cell being edited the text is kept.
+    grid->focusCell(2, kClue);
+    grid->editItem(grid->item(1, kClue));
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, "roars");
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), useClues);
+    EXPECT_EQ(cell(editor, 2, kClue), "roars");
+
+    // Tab walks the cells, and goes on to the next control after the last one.
+    grid->focusCell(330, kWord);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentColumn(), kClue);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), useClues);
+    // So does a Tab in the last cell being edited, keeping its text.
+    grid->focusCell(330, kClue);
+    grid->editItem(grid->item(329, kClue));
+    edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, "last");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), useClues);
+    EXPECT_EQ(cell(editor, 330, kClue), "last");
+    grid->focusCell(1, kWord);
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(editor, "BonusQuest"));
+}
+
+TEST_F(WordListTest, ChangeLayoutOpensOnThePuzzlesOwnLayout)
+{
+    PageLayoutRecord poster = loadDefaultPageLayout(dir.path(), 0);
+    poster.Name = "Zoo Poster";  // listed last
+    poster.Portrait = false;
+    PageLayoutFile layouts = PageLayoutFile::inDirectory(dir.path());
+    ASSERT_TRUE(layouts.AppendLayout(loadDefaultPageLayout(dir.path(), 0)));
+    ASSERT_TRUE(layouts.AppendLayout(poster));
+    working.record->Layout = poster;
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    QString selected;
+    QTimer::singleShot(0, [&selected] {
+        auto* list = qobject_cast<TListPages*>(QApplication::activeModalWidget());
+        ASSERT_NE(list, nullptr);
+        if (list->shapeBox()->currentItem()) selected = list->shapeBox()->currentItem()->text();
+        list->reject();
+    });
+    editor.ChangeLayoutClick();
+    EXPECT_TRUE(selected.startsWith("Zoo Poster")) << selected.toStdString();
+}
+
+// A word that holds a screened word spoils every grid: the editor says so and opens no chooser.
+TEST_F(WordListTest, ARunTheScreenRejectsEntirelyNamesTheWordAndOpensNoChooser)
+{
+    writeFile(dir / "BADLIST.TXT", "zzq\r\n");
+    TWordList editor(context, "Create New Puzzle");
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    child<QLineEdit>(editor, "Title")->setText("Zoo");
+    child<QComboBox>(editor, "Category")->setCurrentText("Animals");
+    setCell(editor, 1, kWord, "CAT");
+    setCell(editor, 3, kWord, "qzzab");
+    child<QLineEdit>(editor, "Attempts")->setText("1");
+    bool chooserOpened = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&chooserOpened] {
+        if (auto* chooser = qobject_cast<TCreatedPuzzle*>(QApplication::activeModalWidget())) {
+            chooserOpened = true;
+            chooser->reject();
+        }
+    });
+    watch.start(0);
+    editor.CreateItClick();
+    watch.stop();
+    EXPECT_FALSE(chooserOpened);
+    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: Every creation attempt spelled an "
+                                                       "\"offensive\" word, so no puzzle was created.  The word "
+                                                       "\"qzzab\" spells one by itself.  Please change it or remove "
+                                                       "it."}));
+    EXPECT_EQ(editor.grid()->currentRow(), 2);
+    EXPECT_EQ(editor.grid()->currentColumn(), kWord);
+    EXPECT_TRUE(editor.isVisible());
 }
 
 TEST_F(WordListTest, ExitOnAChangedStoredPuzzleAsksYesNoOrCancel)

@@ -19,6 +19,8 @@ constexpr auto kClue = WordsCluesGrid::ClueColumn;
 
 class RecordingLexicon final : public WordListLexicon {
 public:
+    bool spellingAvailable() const override { return spellingInstalled; }
+    bool thesaurusAvailable() const override { return thesaurusInstalled; }
     void spellCheck(QWidget*, std::array<WordListRow, kMaxWords>& rows, bool checkWords, bool checkClues) override
     {
         passes.push_back({checkWords, checkClues});
@@ -41,6 +43,8 @@ public:
     std::vector<std::string> lookedUp;
     std::optional<std::string> synonym;
     int edited = 0;
+    bool spellingInstalled = true;
+    bool thesaurusInstalled = true;
 };
 
 class WordListLexiconTest : public ::testing::Test, protected test::WordListScene {
@@ -118,6 +122,61 @@ TEST_F(WordListLexiconTest, AFunctionKeyTypesItsCharacterIntoTheFocusedField)
 
     button(editor, "IntCharButton")->click();
     EXPECT_EQ(lexicon.edited, 1);
+}
+
+TEST_F(WordListLexiconTest, SpellCheckAndThesaurusNeedAnInstalledDictionaryAndThesaurus)
+{
+    for (const bool spelling : {false, true})
+        for (const bool thesaurus : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "spelling " << spelling << " thesaurus " << thesaurus);
+            lexicon.spellingInstalled = spelling;
+            lexicon.thesaurusInstalled = thesaurus;
+            TWordList editor(context, "Word List");
+            editor.show();
+            EXPECT_EQ(button(editor, "SpellClue")->isEnabled(), spelling);
+            EXPECT_EQ(button(editor, "Thes")->isEnabled(), thesaurus);
+            // Switching clues off and on again keeps to what is installed.
+            editor.UseCluesClick(false);
+            editor.UseCluesClick(true);
+            EXPECT_EQ(button(editor, "SpellClue")->isEnabled(), spelling);
+            EXPECT_EQ(button(editor, "Thes")->isEnabled(), thesaurus);
+            // The keys and their dialog need neither.
+            EXPECT_TRUE(button(editor, "IntCharButton")->isEnabled());
+        }
+}
+
+// F2 types e with acute (the stand-in's key 2).
+TEST_F(WordListLexiconTest, AFunctionKeyInACellInsertsAtTheCursorAndKeepsTheText)
+{
+    TWordList editor(context, "Word List");
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    WordsCluesGrid* grid = editor.grid();
+    grid->item(1, kClue)->setText("Caf");
+    grid->focusCell(2, kClue);
+    // A cell not being edited starts editing with its text, the character behind it.
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), QString::fromUtf8("Caf\u00e9"));
+    EXPECT_EQ(edit->cursorPosition(), 4);
+    // In a cell being edited it goes in at the cursor.
+    edit->setCursorPosition(1);
+    QTest::keyClick(edit, Qt::Key_F2);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cell(editor, 2, kClue), QString::fromUtf8("C\u00e9af\u00e9"));
+
+    // A stored puzzle's word cell takes nothing, and the cursor stays in its row.
+    working.IsNewPuzzle = false;
+    TWordList stored(context, "Word List");
+    stored.show();
+    QApplication::setActiveWindow(&stored);
+    stored.grid()->focusCell(1, kWord);
+    QTest::keyClick(stored.grid(), Qt::Key_F2);
+    EXPECT_EQ(QApplication::focusWidget(), stored.grid());
+    EXPECT_EQ(stored.grid()->currentRow(), 0);
+    EXPECT_EQ(cell(stored, 1, kWord), "RECIEVE");
 }
 
 }  // namespace

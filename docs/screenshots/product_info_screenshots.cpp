@@ -1,0 +1,18 @@
+// The Tip of the Day on the tips the program ships.
+#include "app/tips_of_the_day.h"
+#include "app/ui/tip_of_the_day_dialog.h"
+#include "screenshots.h"
+
+namespace qm::screenshots {
+
+void takeProductInfoScreenshots(ScreenshotFolder& folder)
+{
+    const std::vector<std::string> tips = loadTips(QM_TIPS_FILE);
+    require(tips.size() >= 30, "the tips of the day are shipped beside the program");
+    UiStyle style;
+    TipOfTheDayDialog tip(style, tips, 0, true);
+    tip.show();
+    folder.save(tip, "tip-of-the-day.png");
+}
+
+}  // namespace qm::screenshots
