@@ -15,7 +15,7 @@ shoot() {  # window size, output picture
   home=$(mktemp -d)
   cp "$(dirname "$program")/SAMPLE.QZ3" "$home/"
   printf '[Misc]\r\nLast Group=%s/SAMPLE.QZ3\r\nWindow Size=%s\r\nShow Tips=No\r\n' "$home" "$1" > "$home/QMAZE3.INI"
-  (cd "$home" && xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  (cd "$home" && QUILLMAZE_HOME="$home" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       "$0" & pid=$!
       sleep 4
       import -window root "$1"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Quillmaze needs to build, test and run. Safe to run again:
+# Installs the Debian 12 packages Quillmaze needs to build, test, run and package. Safe to run again:
 # it calls apt-get only when a package is missing.
 set -euo pipefail
 
@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick libmagickcore-6.q16-6-extra
   ghostscript poppler-utils librsvg2-bin emf2svg libwmf-bin file
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db groff-base dpkg-dev lintian
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <iostream>
 
+#include "app/program_folders.h"
 #include "common/cp1252.h"
 
 namespace qm::cli {
@@ -24,9 +25,11 @@ void printJson(const Json& value) { std::cout << value.dump(2) << '\n'; }
 
 std::filesystem::path programDirectory()
 {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? workingDirectory() : executable.parent_path();
+    // Settled once, by the first command that needs it: an installed tool copies what it lacks
+    // into the user's data folder then.
+    static const Result<std::filesystem::path> settled = settleProgramDirectory(FolderEnvironment::ofThisProcess());
+    if (!settled) failIo(settled.failure());
+    return *settled;
 }
 
 std::filesystem::path workingDirectory()

@@ -41,9 +41,11 @@ Json recordText(std::string_view bytes);
 
 void printJson(const Json& value);
 
-// The directory of the running executable.
+// The program directory: the executable's folder for a build, the user's data folder for an
+// installed tool (see app/program_folders.h).
 std::filesystem::path programDirectory();
-// The current directory; one that has been removed is an input/output failure.
+// The current directory, the tool's working directory; one that has been removed is an
+// input/output failure.
 std::filesystem::path workingDirectory();
 
 // Every number of the command line is written in decimal digits and nothing else: left to

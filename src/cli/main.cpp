@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/program_version.h"
 #include "cli/book_commands.h"
 #include "cli/cli_support.h"
 #include "cli/collection_commands.h"
@@ -23,6 +24,10 @@
 int main(int argc, char** argv)
 {
     CLI::App app{"Quillmaze 98 command-line tool"};
+    app.set_version_flag("--version", qm::programVersionText());
+    app.footer("Collections and QMAZE3.INI are read in the current folder; shapes, page layouts and word lists in "
+               "the program directory (~/.local/share/quillmaze for an installed tool). Exit status 0 success, "
+               "1 refusal, 2 input/output failure. See quillmaze-cli(1).");
     app.require_subcommand(1);
     qm::cli::addCollectionCommands(app);
     qm::cli::addCreateCommands(app);

@@ -120,6 +120,12 @@ public:
     // The commands of the menu and tool bar.
     void newCollection();
     void openCollection();
+    // Opens a collection file as Open does after its dialog: anything but an existing .QZ3 file
+    // gets the open command's refusal.
+    void openCollectionFile(const std::filesystem::path& path);
+    // The file named on the program's command line: a collection is opened; a puzzle shape
+    // (.LAY) or page layout (.PAG) is added to the program's own, if the user agrees.
+    void openNamedFile(const std::filesystem::path& path);
     void openRecentFile(int n);  // 1..5
     void newPuzzle();
     void modifyPuzzle();

@@ -12,9 +12,13 @@
 #include "app/ui/main_window.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "collection/working_copy.h"
+#include "common/binary_file.h"
 #include "common/gui/qt_text.h"
 #include "common/text_rules.h"
+#include "common/ui/command_outcome_report.h"
 #include "layout/default_page_layout.h"
+#include "layout/page_layout_list.h"
+#include "layout/shape_list.h"
 #include "output/print_messages.h"
 
 namespace qm {
@@ -23,6 +27,7 @@ namespace {
 const char* const kCollectionFilter = "QMAZE Files (*.QZ3)|*.QZ3";
 const char* const kCollectionExtension = "QZ3";
 const char* const kNoPuzzleSelected = "No puzzle selected.  Please select a puzzle first.";
+const char* const kNotACollection = "The file selected is not a valid Word Search file.";
 
 QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
@@ -75,16 +80,39 @@ void TMainWin::openCollection()
     FileRequest request = collectionFileRequest(FileDialogKind::Open, "Open Puzzle Group", collectionPath());
     request.fileMustExist = true;
     const auto chosen = dialogs().chooseFile(request);
-    if (!chosen) return;
+    if (chosen) openCollectionFile(chosen->toStdString());
+}
 
-    const std::string path = chosen->toStdString();
-    if (!hasExtension(path, ".QZ3")) {
-        dialogs().error("The file selected is not a valid Word Search file.");
+void TMainWin::openCollectionFile(const std::filesystem::path& path)
+{
+    // The dialog lets only existing files through; a path from elsewhere is checked here alike.
+    std::error_code ignored;
+    if (!hasExtension(path.string(), ".QZ3") || !std::filesystem::is_regular_file(path, ignored) ||
+        !canOpen(path, BinaryFile::Mode::ReadOnly)) {
+        dialogs().error(kNotACollection);
         return;
     }
-    makeCurrent(path);
+    makeCurrent(path.string());
     refreshCaption();
     ListPuzzles();
+}
+
+void TMainWin::openNamedFile(const std::filesystem::path& path)
+{
+    const QString name = qtPath(path.filename());
+    if (hasExtension(path.string(), ".LAY")) {
+        if (!dialogs().askYesNo("Import Puzzle Shape", "Add the puzzle shape in " + name + " to the puzzle shapes?"))
+            return;
+        ShapeList shapes(ShapeFile::inDirectory(programDirectory()), m_currentShape);
+        reportCommandOutcome(dialogs(), shapes.ImportLayout(path));
+    } else if (hasExtension(path.string(), ".PAG")) {
+        if (!dialogs().askYesNo("Import Page Layouts", "Add the page layout in " + name + " to the page layouts?"))
+            return;
+        PageLayoutList layouts(PageLayoutFile::inDirectory(programDirectory()), m_settings.PageLayout.DefaultPage);
+        reportCommandOutcome(dialogs(), layouts.ImportLayout(path));
+    } else {
+        openCollectionFile(path);
+    }
 }
 
 void TMainWin::openRecentFile(int n)
