@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/collection_naming.h"
+#include "app/program_version.h"
 #include "app/ui/design_font.h"
 #include "app/ui/program_icons.h"
 
@@ -26,7 +27,7 @@ AboutBox::AboutBox(const UiStyle& style, QWidget* parent) : StyledDialog(style, 
     title->setGeometry(88, 20, 250, 26);
     keepDesignFont(*title);
 
-    auto* version = new QLabel("Version 3.0", this);
+    auto* version = new QLabel(QString("Version %1").arg(programVersion()), this);
     version->setGeometry(88, 50, 250, 18);
 
     auto* text = new QLabel("Word-search puzzles with clues, shapes and page layouts, for the classroom and for "
