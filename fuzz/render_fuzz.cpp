@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "collection/collection_file.h"
+#include "common/random_source.h"
 #include "fuzz/fuzz_input.h"
-#include "generate/random_source.h"
 #include "output/page_renderer.h"
 #include "output/print_options.h"
 #include "output/recording_target.h"

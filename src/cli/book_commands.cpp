@@ -11,7 +11,7 @@
 #include "cli/page_drawing.h"
 #include "cli/page_options.h"
 #include "common/cp1252.h"
-#include "generate/random_source.h"
+#include "common/random_source.h"
 
 namespace qm::cli {
 namespace {

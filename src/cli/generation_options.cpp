@@ -7,8 +7,8 @@
 #include "cli/cli_support.h"
 #include "common/binary_file.h"
 #include "common/cp1252.h"
+#include "common/random_source.h"
 #include "common/text_rules.h"
-#include "generate/random_source.h"
 #include "generate/word_file.h"
 #include "layout/shape_file.h"
 

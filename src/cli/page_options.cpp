@@ -4,7 +4,7 @@
 
 #include "cli/cli_support.h"
 #include "collection/collection_file.h"
-#include "generate/random_source.h"
+#include "common/random_source.h"
 #include "layout/page_layout_file.h"
 #include "output/page_renderer.h"
 #include "output/print_messages.h"

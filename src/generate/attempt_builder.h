@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "collection/puzzle_record.h"
-#include "generate/direction.h"
+#include "common/direction.h"
+#include "common/random_source.h"
 #include "generate/generation_settings.h"
 #include "generate/letter_board.h"
-#include "generate/random_source.h"
 #include "layout/shape_record.h"
 
 namespace qm {

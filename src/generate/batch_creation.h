@@ -8,10 +8,10 @@
 
 #include "collection/collection_file.h"
 #include "collection/page_layout_record.h"
+#include "common/random_source.h"
 #include "generate/bad_word_list.h"
 #include "generate/chosen_puzzle_save.h"
 #include "generate/generation_settings.h"
-#include "generate/random_source.h"
 #include "generate/word_list_form.h"
 #include "layout/shape_record.h"
 

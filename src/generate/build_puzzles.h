@@ -3,10 +3,10 @@
 #pragma once
 
 #include "collection/puzzle_record.h"
+#include "common/random_source.h"
 #include "generate/bad_word_list.h"
 #include "generate/candidates.h"
 #include "generate/generation_settings.h"
-#include "generate/random_source.h"
 #include "layout/shape_record.h"
 
 namespace qm {

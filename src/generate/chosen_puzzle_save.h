@@ -8,11 +8,11 @@
 
 #include "collection/collection_file.h"
 #include "collection/working_copy.h"
+#include "common/random_source.h"
 #include "common/result.h"
 #include "generate/bad_word_list.h"
 #include "generate/candidates.h"
 #include "generate/form_check.h"
-#include "generate/random_source.h"
 
 namespace qm {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "generate/direction.h"
+#include "common/direction.h"
 
 namespace qm {
 

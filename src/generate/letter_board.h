@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "collection/puzzle_record.h"
-#include "generate/direction.h"
+#include "common/direction.h"
 #include "layout/shape_record.h"
 
 namespace qm {

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "collection/puzzle_record.h"
+#include "common/random_source.h"
 #include "generate/bad_word_list.h"
 #include "generate/form_check.h"
-#include "generate/random_source.h"
 
 namespace qm {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "collection/puzzle_record.h"
-#include "generate/direction.h"
+#include "common/direction.h"
 #include "generate/form_check.h"
 #include "generate/generation_settings.h"
 #include "layout/shape_record.h"

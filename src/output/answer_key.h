@@ -3,7 +3,7 @@
 #pragma once
 
 #include "collection/puzzle_record.h"
-#include "generate/direction.h"
+#include "common/direction.h"
 #include "output/grid_geometry.h"
 #include "output/report_target.h"
 

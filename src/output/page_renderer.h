@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "collection/puzzle_record.h"
-#include "generate/random_source.h"
+#include "common/random_source.h"
 #include "output/output_settings.h"
 #include "output/render_outcome.h"
 #include "output/report_target.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "collection/puzzle_record.h"
-#include "generate/random_source.h"
+#include "common/random_source.h"
 #include "output/output_settings.h"
 
 namespace qm {

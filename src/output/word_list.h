@@ -4,7 +4,7 @@
 
 #include "collection/page_layout_record.h"
 #include "collection/puzzle_record.h"
-#include "generate/random_source.h"
+#include "common/random_source.h"
 #include "output/output_settings.h"
 #include "output/report_target.h"
 

@@ -7,7 +7,7 @@
 
 #include "collection/puzzle_record.h"
 #include "collection/puzzle_record_codec.h"
-#include "generate/random_source.h"
+#include "common/random_source.h"
 #include "layout/shape_record.h"
 
 namespace qm::test {

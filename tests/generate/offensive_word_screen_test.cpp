@@ -5,8 +5,8 @@
 
 #include <set>
 
+#include "common/random_source.h"
 #include "generate/offensive_word_screen.h"
-#include "generate/random_source.h"
 #include "support/plain_screen.h"
 #include "support/temp_dir.h"
 

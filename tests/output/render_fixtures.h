@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "collection/puzzle_record.h"
-#include "generate/random_source.h"
+#include "common/random_source.h"
 #include "output/page_file.h"
 #include "output/page_renderer.h"
 #include "output/recording_target.h"

@@ -8,8 +8,8 @@
 #include "book/ui/book_dialog.h"
 #include "collection/collection_lists.h"
 #include "common/gui/qt_text.h"
+#include "common/random_source.h"
 #include "common/ui/command_outcome_report.h"
-#include "generate/random_source.h"
 #include "output/gui/pdf_document_writer.h"
 
 namespace qm {

@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "collection/puzzle_record.h"
+#include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
 #include "generate/bad_word_list.h"
-#include "generate/random_source.h"
 
 class QCheckBox;
 class QLabel;

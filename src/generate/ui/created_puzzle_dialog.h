@@ -9,11 +9,11 @@
 #include <optional>
 
 #include "collection/working_copy.h"
+#include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
 #include "generate/bad_word_list.h"
 #include "generate/candidates.h"
-#include "generate/random_source.h"
 
 class QCheckBox;
 class QLabel;

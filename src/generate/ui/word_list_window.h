@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "collection/working_copy.h"
+#include "common/direction.h"
+#include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
 #include "generate/bad_word_list.h"
 #include "generate/candidates.h"
-#include "generate/direction.h"
-#include "generate/random_source.h"
 #include "generate/ui/word_list_lexicon.h"
 #include "generate/word_list_form.h"
 #include "layout/ui/page_layout_list_window.h"

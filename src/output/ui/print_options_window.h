@@ -9,9 +9,9 @@
 #include <QString>
 
 #include "collection/puzzle_record.h"
+#include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "generate/random_source.h"
 #include "layout/layout_settings.h"
 #include "output/output_settings.h"
 

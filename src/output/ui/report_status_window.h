@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "collection/puzzle_record.h"
+#include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "generate/random_source.h"
 #include "output/output_settings.h"
 #include "output/page_file.h"
 #include "output/recording_target.h"

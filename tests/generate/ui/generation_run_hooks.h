@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "generate/random_source.h"
+#include "common/random_source.h"
 #include "generate/ui/creation_attempts_dialog.h"
 
 namespace qm::test {

@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "collection/puzzle_record.h"
-
 namespace qm {
 
 enum class Direction : std::uint8_t { Up = 1, UpRight, Right, DownRight, Down, DownLeft, Left, UpLeft };

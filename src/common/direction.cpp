@@ -1,4 +1,4 @@
-#include "generate/direction.h"
+#include "common/direction.h"
 
 #include <algorithm>
 

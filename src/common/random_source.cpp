@@ -1,4 +1,4 @@
-#include "generate/random_source.h"
+#include "common/random_source.h"
 
 #include <chrono>
 
