@@ -1,6 +1,6 @@
 // The data files of the previous version, QZFUPUZZ.DAT and QZFULAY.DAT, of any bytes: converted
 // as at start-up into a collection and the shape file, in a folder emptied for each input.
-#include "collection/old_data_conversion.h"
+#include "app/old_data_conversion.h"
 #include "fuzz/fuzz_input.h"
 #include "layout/shape_file.h"
 

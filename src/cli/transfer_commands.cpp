@@ -4,9 +4,9 @@
 #include <memory>
 #include <set>
 
+#include "app/old_data_conversion.h"
 #include "app/settings.h"
 #include "cli/cli_support.h"
-#include "collection/old_data_conversion.h"
 #include "collection/puzzle_transfer.h"
 #include "common/binary_file.h"
 #include "layout/default_page_layout.h"

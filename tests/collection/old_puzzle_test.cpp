@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "collection/old_data_conversion.h"
+#include "app/old_data_conversion.h"
 #include "collection/old_puzzle_record.h"
 #include "collection/puzzle_transfer.h"
 #include "common/file_faults.h"

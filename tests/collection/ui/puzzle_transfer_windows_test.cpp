@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "collection/ui/old_data_conversion_offer.h"
+#include "app/ui/old_data_conversion_offer.h"
 #include "collection/ui/puzzle_transfer_commands.h"
 #include "collection/ui/puzzle_transfer_dialogs.h"
 #include "support/record_images.h"

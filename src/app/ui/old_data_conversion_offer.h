@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "collection/old_data_conversion.h"
+#include "app/old_data_conversion.h"
 #include "common/ui/user_dialogs.h"
 
 namespace qm {

@@ -1,4 +1,4 @@
-#include "collection/ui/old_data_conversion_offer.h"
+#include "app/ui/old_data_conversion_offer.h"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "collection/old_data_conversion.h"
+#include "app/old_data_conversion.h"
 
 #include <array>
 #include <memory>
