@@ -80,24 +80,24 @@ private:
 
 }  // namespace
 
-SpellCheckOutcome DoSpellCheck(std::array<WordListRow, kMaxWords>& rows, SpellCheckPasses passes,
+SpellCheckOutcome DoSpellCheck(std::vector<SpellCheckEntry>& entries, SpellCheckPasses passes,
                                const SpellChecker& checker, SpellCheckUser& user,
                                const std::filesystem::path& includeList)
 {
     CheckRun run(checker, user, includeList);
     if (passes.words) {
-        for (WordListRow& row : rows) {
-            const std::string word = trimmedCopy(row.Word);
+        for (SpellCheckEntry& entry : entries) {
+            const std::string word = trimmedCopy(entry.Word);
             if (word.empty()) continue;
-            if (const auto replacement = run.check(word)) row.Word = *replacement;
+            if (const auto replacement = run.check(word)) entry.Word = *replacement;
             if (run.aborted()) return run.outcome();
         }
     }
     if (!passes.clues) return run.outcome();
-    for (WordListRow& row : rows) {
-        const std::string_view clue = trimmed(row.Clue);
+    for (SpellCheckEntry& entry : entries) {
+        const std::string_view clue = trimmed(entry.Clue);
         if (clue.empty()) continue;
-        if (auto rebuilt = run.checkClue(clue)) row.Clue = std::move(*rebuilt);
+        if (auto rebuilt = run.checkClue(clue)) entry.Clue = std::move(*rebuilt);
         if (run.aborted()) break;
     }
     return run.outcome();

@@ -1,20 +1,25 @@
-// A spell check of the word list editor's rows: the words of a new puzzle (or a copy), then the
-// clues word by word. Each word the checker does not know is put to the user, who replaces it,
-// ignores it, adds it to the include list or aborts the whole check.
+// A spell check of words and their clues (the word list editor's rows, handed over as a plain
+// list): the words of a new puzzle (or a copy), then the clues word by word. Each word the checker
+// does not know is put to the user, who replaces it, ignores it, adds it to the include list or
+// aborts the whole check.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/refusal.h"
 #include "common/result.h"
-#include "generate/word_list_form.h"
 
 namespace qm {
 
 class SpellChecker;
+
+// A word and its clue as the check reads and corrects them; empty ones are passed over.
+struct SpellCheckEntry {
+    std::string Word;
+    std::string Clue;
+};
 
 enum class SpellDecision { Replace, Ignore, Add, Abort };
 
@@ -46,9 +51,9 @@ struct SpellCheckOutcome {
     bool aborted = false;
 };
 
-// Checks the rows in place. The include list takes the words the user adds; the checker keeps the
-// lists it was made with, so an added word counts only from the next check on.
-SpellCheckOutcome DoSpellCheck(std::array<WordListRow, kMaxWords>& rows, SpellCheckPasses passes,
+// Checks the entries in place. The include list takes the words the user adds; the checker keeps
+// the lists it was made with, so an added word counts only from the next check on.
+SpellCheckOutcome DoSpellCheck(std::vector<SpellCheckEntry>& entries, SpellCheckPasses passes,
                                const SpellChecker& checker, SpellCheckUser& user,
                                const std::filesystem::path& includeList);
 

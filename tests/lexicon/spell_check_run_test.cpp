@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "collection/puzzle_record.h"
 #include "lexicon/lexicon_messages.h"
 #include "lexicon/spell_checker.h"
 #include "support/lexicon/fake_lexicons.h"
@@ -57,7 +58,7 @@ protected:
         rows[static_cast<std::size_t>(number - 1)].Word = word;
         rows[static_cast<std::size_t>(number - 1)].Clue = clue;
     }
-    const WordListRow& at(int number) const { return rows[static_cast<std::size_t>(number - 1)]; }
+    const SpellCheckEntry& at(int number) const { return rows[static_cast<std::size_t>(number - 1)]; }
 
     SpellCheckOutcome check(SpellCheckPasses passes = {}, PersonalWords personal = {})
     {
@@ -70,7 +71,8 @@ protected:
     test::FakeSpelling dictionary{
         {"big", "red", "rod", "cat", "dog", "a", "pet", "receive", "purrs"},
         {{"recieve", {"receive", "relieve"}}, {"reed", {"red", "rod"}}, {"kat", {"cat", "kit"}}, {"dgo", {"dog"}}}};
-    std::array<WordListRow, kMaxWords> rows;
+    // As many as the editor has rows.
+    std::vector<SpellCheckEntry> rows = std::vector<SpellCheckEntry>(kMaxWords);
     ScriptedSpellUser user;
 };
 

@@ -21,7 +21,7 @@ LexiconContext ProgramLexicon::context(TMainWin& window)
     return {window.dialogs(), window.uiStyle(), window.settings().Lexicon, *m_engines, m_personalLists};
 }
 
-LexiconTools ProgramLexicon::tools(TMainWin& window) { return LexiconTools(context(window)); }
+EditorLexicon ProgramLexicon::tools(TMainWin& window) { return EditorLexicon(LexiconTools(context(window))); }
 
 void linkLexicon(MainWindowLinks& links, const std::shared_ptr<ProgramLexicon>& lexicon)
 {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/ui/editor_lexicon.h"
 #include "app/ui/main_window_links.h"
 #include "lexicon/installed_lexicons.h"
 #include "lexicon/personal_word_list.h"
@@ -18,7 +19,7 @@ public:
     // settings and names the personal lists.
     LanguageAvailability settle(TMainWin& window);
     // What the editor and the menu commands use; valid while the window and this live.
-    LexiconTools tools(TMainWin& window);
+    EditorLexicon tools(TMainWin& window);
     LexiconContext context(TMainWin& window);
 
 private:

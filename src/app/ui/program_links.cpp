@@ -121,7 +121,7 @@ MainWindowLinks programLinks()
     links.editPuzzle = [candidates = std::make_shared<Candidates>(), lexicon](TMainWin& window,
                                                                               const QString& caption) {
         Settings& settings = window.settings();
-        LexiconTools lexiconTools = lexicon->tools(window);
+        EditorLexicon lexiconTools = lexicon->tools(window);
         WordListContext context{
             window.dialogs(),          window.uiStyle(),        settings.WordList,       settings.Shapes,
             settings.PageLayout,       window.workingCopy(),    window.currentShape(),   *candidates,

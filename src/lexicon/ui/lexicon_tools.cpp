@@ -46,7 +46,7 @@ bool LexiconTools::spellingAvailable() const { return spellCheckAvailable(m_cont
 
 bool LexiconTools::thesaurusAvailable() const { return qm::thesaurusAvailable(m_context.engines, m_context.settings); }
 
-void LexiconTools::spellCheck(QWidget* parent, std::array<WordListRow, kMaxWords>& rows, bool checkWords,
+void LexiconTools::spellCheck(QWidget* parent, std::vector<SpellCheckEntry>& entries, bool checkWords,
                               bool checkClues)
 {
     int language = m_context.settings.Dictionary;
@@ -64,7 +64,7 @@ void LexiconTools::spellCheck(QWidget* parent, std::array<WordListRow, kMaxWords
     TSpellSuggestions suggestions(m_context.dialogs, m_context.style, spellingLanguage(language)->name, parent);
     DialogSpellCheckUser user(m_context.dialogs, suggestions);
     const SpellCheckOutcome outcome =
-        DoSpellCheck(rows, {checkWords, checkClues}, checker, user, m_context.personalLists.include);
+        DoSpellCheck(entries, {checkWords, checkClues}, checker, user, m_context.personalLists.include);
     const Refusal report = spellCheckReport(outcome);
     m_context.dialogs.message(toQString(report.caption), toQString(report.message));
 }

@@ -89,7 +89,7 @@ protected:
         sequence.run([&] { tools.spellCheck(nullptr, rows, true, true); });
     }
 
-    std::array<WordListRow, kMaxWords> rows;
+    std::vector<SpellCheckEntry> rows = std::vector<SpellCheckEntry>(1);
 };
 
 TEST_F(SpellCheckWiringTest, RepliesGoIntoTheRowsAndTheCheckEndsWithItsReport)
