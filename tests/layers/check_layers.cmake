@@ -2,7 +2,10 @@
 #   - a core file (outside gui/ and ui/) includes a gui/ or ui/ header or any Qt header;
 #   - a gui/ file includes a ui/ header or a header of Qt Widgets or Qt Print Support;
 #   - a file outside app/ and cli/ includes a header of app/, or any file but cli/ one of cli/;
-#   - a file of common/ includes a header of a subsystem.
+#   - a file of common/ includes a header of a subsystem;
+#   - a subsystem includes one that is not below it in the order of the subsystems
+#       common < collection < layout < generate < lexicon, output < book < app, cli
+#     (lexicon and output are peers and include neither the other; cli uses app's settings).
 # Run with -DSOURCE_DIR=<src> and -DWIDGET_HEADER_DIRS=<dirs of the Widgets and Print Support
 # headers, ;-separated> (empty when built without Qt).
 cmake_minimum_required(VERSION 3.25)
@@ -12,6 +15,18 @@ foreach(dir IN LISTS WIDGET_HEADER_DIRS)
   file(GLOB names RELATIVE ${dir} ${dir}/Q*)
   list(APPEND widget_headers ${names})
 endforeach()
+
+# The rank of each folder of src/; a folder may include only its own headers and those of a lower
+# rank. Something two subsystems share moves down, never sideways.
+set(rank_common 0)
+set(rank_collection 1)
+set(rank_layout 2)
+set(rank_generate 3)
+set(rank_lexicon 4)
+set(rank_output 4)
+set(rank_book 5)
+set(rank_app 6)
+set(rank_cli 6)
 
 set(violations)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
@@ -23,6 +38,10 @@ foreach(file IN LISTS sources)
     set(layer gui)
   else()
     set(layer core)
+  endif()
+  if(NOT DEFINED rank_${folder})
+    list(APPEND violations "src/${file}: the folder ${folder} has no place in the order of the subsystems")
+    continue()
   endif()
   if(folder STREQUAL "cli" AND layer STREQUAL "core")
     set(layer cli)  # the command-line tool is core code too, checked below; its gui/ draws
@@ -56,6 +75,10 @@ foreach(file IN LISTS sources)
         set(problem "only the command-line tool includes cli/")
       elseif(folder STREQUAL "common" AND header_folder MATCHES "^(app|cli|book|collection|generate|layout|output|lexicon)$")
         set(problem "common code includes a subsystem")
+      elseif(DEFINED rank_${header_folder} AND NOT header_folder STREQUAL folder
+             AND NOT (folder STREQUAL "cli" AND header_folder STREQUAL "app")
+             AND NOT rank_${header_folder} LESS rank_${folder})
+        set(problem "${folder} includes ${header_folder}, which is not below it in the order of the subsystems")
       endif()
     endif()
     if(problem)
