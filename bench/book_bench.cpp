@@ -13,8 +13,8 @@
 
 #include "book/book_composer.h"
 #include "largest_puzzle.h"
-#include "output/gui/pdf_document_writer.h"
-#include "output/gui/qt_text_metrics.h"
+#include "output/export/gui/pdf_document_writer.h"
+#include "output/page/gui/qt_text_metrics.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "common/binary_file.h"
 #include "generate/batch_creation.h"
 #include "layout/page_layout_description.h"
-#include "output/word_entries.h"
+#include "output/page/word_entries.h"
 
 namespace qm::bench {
 namespace {

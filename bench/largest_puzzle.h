@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "collection/puzzle_record.h"
-#include "output/output_settings.h"
+#include "output/page/output_settings.h"
 
 namespace qm::bench {
 

@@ -13,14 +13,14 @@
 #include <QGuiApplication>
 
 #include "largest_puzzle.h"
-#include "output/gui/page_exports.h"
-#include "output/gui/page_writers.h"
-#include "output/gui/qt_text_metrics.h"
-#include "output/html_export.h"
-#include "output/page_renderer.h"
-#include "output/plain_text_export.h"
-#include "output/recording_target.h"
-#include "output/word_entries.h"
+#include "output/export/gui/page_exports.h"
+#include "output/export/gui/page_writers.h"
+#include "output/export/html_export.h"
+#include "output/export/plain_text_export.h"
+#include "output/page/gui/qt_text_metrics.h"
+#include "output/page/page_renderer.h"
+#include "output/page/recording_target.h"
+#include "output/page/word_entries.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "collection/collection_file.h"
 #include "common/random_source.h"
 #include "fuzz/fuzz_input.h"
-#include "output/page_renderer.h"
-#include "output/print_options.h"
-#include "output/recording_target.h"
+#include "output/page/page_renderer.h"
+#include "output/page/recording_target.h"
+#include "output/print/print_options.h"
 #include "support/fixed_metrics.h"
 
 namespace {

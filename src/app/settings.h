@@ -11,7 +11,7 @@
 #include "generate/generation_settings.h"
 #include "layout/layout_settings.h"
 #include "lexicon/lexicon_settings.h"
-#include "output/output_settings.h"
+#include "output/page/output_settings.h"
 
 namespace qm {
 

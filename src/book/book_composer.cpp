@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "book/book_pages.h"
-#include "output/page_renderer.h"
-#include "output/page_setup.h"
-#include "output/print_options.h"
-#include "output/recording_target.h"
-#include "output/render_messages.h"
+#include "output/page/page_renderer.h"
+#include "output/page/page_setup.h"
+#include "output/page/recording_target.h"
+#include "output/page/render_messages.h"
+#include "output/print/print_options.h"
 
 namespace qm {
 namespace {

@@ -13,9 +13,9 @@
 #include "collection/collection_file.h"
 #include "common/random_source.h"
 #include "common/result.h"
-#include "output/output_settings.h"
-#include "output/page_sink.h"
-#include "output/text_metrics.h"
+#include "output/page/output_settings.h"
+#include "output/page/page_sink.h"
+#include "output/page/text_metrics.h"
 
 namespace qm {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "output/object_font.h"
-#include "output/page_setup.h"
-#include "output/puzzle_grid.h"
+#include "output/page/object_font.h"
+#include "output/page/page_setup.h"
+#include "output/page/puzzle_grid.h"
 
 namespace qm {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "collection/puzzle_record.h"
-#include "output/output_settings.h"
-#include "output/report_target.h"
+#include "output/page/output_settings.h"
+#include "output/page/report_target.h"
 
 namespace qm {
 

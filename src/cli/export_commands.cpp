@@ -9,10 +9,10 @@
 #include "cli/cli_support.h"
 #include "cli/page_drawing.h"
 #include "cli/page_options.h"
-#include "output/export_messages.h"
-#include "output/html_export.h"
-#include "output/metafile_export.h"
-#include "output/plain_text_export.h"
+#include "output/export/export_messages.h"
+#include "output/export/html_export.h"
+#include "output/export/plain_text_export.h"
+#include "output/metafile/metafile_export.h"
 
 namespace qm::cli {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "common/command_outcome.h"
 #include "common/result.h"
-#include "output/output_settings.h"
-#include "output/page_file.h"
-#include "output/page_formats.h"
-#include "output/page_sink.h"
-#include "output/text_metrics.h"
+#include "output/export/page_formats.h"
+#include "output/page/output_settings.h"
+#include "output/page/page_file.h"
+#include "output/page/page_sink.h"
+#include "output/page/text_metrics.h"
 
 namespace qm::cli {
 

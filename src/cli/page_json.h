@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/cli_support.h"
-#include "output/page_file.h"
+#include "output/page/page_file.h"
 
 namespace qm::cli {
 

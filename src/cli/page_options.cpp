@@ -6,12 +6,12 @@
 #include "collection/collection_file.h"
 #include "common/random_source.h"
 #include "layout/page_layout_file.h"
-#include "output/page_renderer.h"
-#include "output/print_messages.h"
-#include "output/print_options.h"
-#include "output/recording_target.h"
-#include "output/render_messages.h"
-#include "output/word_entries.h"
+#include "output/page/page_renderer.h"
+#include "output/page/recording_target.h"
+#include "output/page/render_messages.h"
+#include "output/page/word_entries.h"
+#include "output/print/print_messages.h"
+#include "output/print/print_options.h"
 
 namespace qm::cli {
 namespace {

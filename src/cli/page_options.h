@@ -12,10 +12,10 @@
 #include "app/settings.h"
 #include "cli/cli_support.h"
 #include "collection/puzzle_record.h"
-#include "output/page_file.h"
-#include "output/print_options.h"
-#include "output/render_outcome.h"
-#include "output/text_metrics.h"
+#include "output/page/page_file.h"
+#include "output/page/render_outcome.h"
+#include "output/page/text_metrics.h"
+#include "output/print/print_options.h"
 
 namespace qm::cli {
 

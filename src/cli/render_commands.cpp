@@ -10,8 +10,8 @@
 #include "cli/page_json.h"
 #include "cli/page_options.h"
 #include "common/binary_file.h"
-#include "output/print_messages.h"
-#include "output/print_options.h"
+#include "output/print/print_messages.h"
+#include "output/print/print_options.h"
 
 namespace qm::cli {
 namespace {

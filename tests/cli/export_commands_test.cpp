@@ -4,10 +4,10 @@
 #include <nlohmann/json.hpp>
 
 #include "collection/collection_file.h"
-#include "output/export_messages.h"
-#include "output/plain_text_export.h"
-#include "output/print_messages.h"
-#include "output/print_options.h"
+#include "output/export/export_messages.h"
+#include "output/export/plain_text_export.h"
+#include "output/print/print_messages.h"
+#include "output/print/print_options.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "collection/collection_file.h"
-#include "output/print_messages.h"
-#include "output/render_messages.h"
+#include "output/page/render_messages.h"
+#include "output/print/print_messages.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 

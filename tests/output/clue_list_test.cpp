@@ -2,9 +2,9 @@
 // columns.
 #include <gtest/gtest.h>
 
-#include "output/clue_text.h"
+#include "output/page/clue_text.h"
+#include "output/page/word_entries.h"
 #include "output/render_fixtures.h"
-#include "output/word_entries.h"
 
 namespace qm::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "output/emf_writer.h"
+#include "output/metafile/emf_writer.h"
 #include "output/metafile_fixtures.h"
 #include "support/record_images.h"
 

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "metafile_fixtures.h"
-#include "output/html_export.h"
-#include "output/jpeg_writer.h"
-#include "output/metafile_export.h"
-#include "output/plain_text_export.h"
+#include "output/export/html_export.h"
+#include "output/export/jpeg_writer.h"
+#include "output/export/plain_text_export.h"
+#include "output/metafile/metafile_export.h"
 #include "render_fixtures.h"
 #include "support/file_fault_sweep.h"
 

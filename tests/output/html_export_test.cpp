@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "output/export_messages.h"
-#include "output/html_export.h"
+#include "output/export/export_messages.h"
+#include "output/export/html_export.h"
 #include "support/temp_dir.h"
 
 namespace qm::test {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "output/export_entries.h"
-#include "output/export_messages.h"
-#include "output/jpeg_writer.h"
+#include "output/export/export_entries.h"
+#include "output/export/export_messages.h"
+#include "output/export/jpeg_writer.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 

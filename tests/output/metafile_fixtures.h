@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "output/page_file.h"
+#include "output/page/page_file.h"
 
 namespace qm::test {
 

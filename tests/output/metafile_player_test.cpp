@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "output/metafile_export.h"
+#include "output/metafile/metafile_export.h"
+#include "output/metafile/metafile_frame.h"
+#include "output/metafile/metafile_player.h"
 #include "output/metafile_fixtures.h"
-#include "output/metafile_frame.h"
-#include "output/metafile_player.h"
 
 namespace qm::test {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "output/emf_writer.h"
-#include "output/metafile_canvas.h"
+#include "output/metafile/emf_writer.h"
+#include "output/metafile/metafile_canvas.h"
+#include "output/metafile/wmf_writer.h"
 #include "output/metafile_fixtures.h"
 #include "output/render_fixtures.h"
-#include "output/wmf_writer.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 

@@ -7,9 +7,9 @@
 #include <limits>
 
 #include "collection/old_puzzle_record.h"
+#include "output/page/render_messages.h"
+#include "output/page/word_entries.h"
 #include "output/render_fixtures.h"
-#include "output/render_messages.h"
-#include "output/word_entries.h"
 #include "support/record_images.h"
 
 namespace qm::test {

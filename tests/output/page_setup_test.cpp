@@ -2,9 +2,9 @@
 // the tiling of a bitmap over the sheet.
 #include <gtest/gtest.h>
 
-#include "output/page_setup.h"
+#include "output/page/page_setup.h"
+#include "output/page/render_messages.h"
 #include "output/render_fixtures.h"
-#include "output/render_messages.h"
 #include "support/temp_dir.h"
 
 namespace qm::test {

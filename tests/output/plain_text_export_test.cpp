@@ -5,8 +5,8 @@
 #include <string>
 
 #include "collection/puzzle_record_codec.h"
-#include "output/export_messages.h"
-#include "output/plain_text_export.h"
+#include "output/export/export_messages.h"
+#include "output/export/plain_text_export.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 

@@ -1,11 +1,11 @@
 // The rules of the print options, the copies dialog and the preview's zoom.
 #include <gtest/gtest.h>
 
-#include "output/font_menu.h"
-#include "output/number_boxes.h"
-#include "output/object_font.h"
-#include "output/preview_zoom.h"
-#include "output/print_copies.h"
+#include "output/page/object_font.h"
+#include "output/print/font_menu.h"
+#include "output/print/number_boxes.h"
+#include "output/print/preview_zoom.h"
+#include "output/print/print_copies.h"
 #include "render_fixtures.h"
 
 namespace qm {

@@ -1,7 +1,7 @@
 // The print options a layout brings with it when it is taken up.
 #include <gtest/gtest.h>
 
-#include "output/print_options.h"
+#include "output/print/print_options.h"
 #include "output/render_fixtures.h"
 
 namespace qm::test {

@@ -2,7 +2,7 @@
 // grid lines, the letters' size, place and case.
 #include <gtest/gtest.h>
 
-#include "output/puzzle_grid.h"
+#include "output/page/puzzle_grid.h"
 #include "output/render_fixtures.h"
 
 namespace qm::test {

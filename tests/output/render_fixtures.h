@@ -13,11 +13,11 @@
 
 #include "collection/puzzle_record.h"
 #include "common/random_source.h"
-#include "output/page_file.h"
-#include "output/page_renderer.h"
-#include "output/recording_target.h"
-#include "output/render_messages.h"
-#include "output/text_metrics.h"
+#include "output/page/page_file.h"
+#include "output/page/page_renderer.h"
+#include "output/page/recording_target.h"
+#include "output/page/render_messages.h"
+#include "output/page/text_metrics.h"
 #include "support/fixed_metrics.h"
 
 namespace qm::test {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "output/metafile/wmf_writer.h"
 #include "output/metafile_fixtures.h"
-#include "output/wmf_writer.h"
 
 namespace qm::test {
 namespace {

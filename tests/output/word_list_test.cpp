@@ -1,8 +1,8 @@
 // The word list: entries by word option, columns, what fits and Make It Fit.
 #include <gtest/gtest.h>
 
+#include "output/page/word_entries.h"
 #include "output/render_fixtures.h"
-#include "output/word_entries.h"
 
 namespace qm::test {
 namespace {

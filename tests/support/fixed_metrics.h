@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "output/text_metrics.h"
+#include "output/page/text_metrics.h"
 
 namespace qm::test {
 

@@ -19,7 +19,7 @@
 #include "layout/default_page_layout.h"
 #include "layout/page_layout_list.h"
 #include "layout/shape_list.h"
-#include "output/print_messages.h"
+#include "output/print/print_messages.h"
 
 namespace qm {
 namespace {

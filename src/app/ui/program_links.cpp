@@ -13,13 +13,13 @@
 #include "layout/default_page_layout.h"
 #include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/shape_list_window.h"
-#include "output/gui/qt_text_metrics.h"
-#include "output/print_options.h"
-#include "output/ui/jpeg_factor_dialog.h"
-#include "output/ui/preview_window.h"
-#include "output/ui/print_options_window.h"
-#include "output/ui/qt_page_printing.h"
-#include "output/ui/report_status_window.h"
+#include "output/export/ui/jpeg_factor_dialog.h"
+#include "output/page/gui/qt_text_metrics.h"
+#include "output/page/ui/report_status_window.h"
+#include "output/print/print_options.h"
+#include "output/print/ui/preview_window.h"
+#include "output/print/ui/print_options_window.h"
+#include "output/print/ui/qt_page_printing.h"
 
 namespace qm {
 namespace {

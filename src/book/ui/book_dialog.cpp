@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "common/gui/qt_text.h"
-#include "output/word_entries.h"
+#include "output/page/word_entries.h"
 
 namespace qm {
 namespace {

@@ -8,7 +8,7 @@
 #include "book/book_choice.h"
 #include "book/book_settings.h"
 #include "common/ui/ui_style.h"
-#include "output/output_settings.h"
+#include "output/page/output_settings.h"
 
 class QCheckBox;
 class QComboBox;

@@ -10,7 +10,7 @@
 #include "common/gui/qt_text.h"
 #include "common/random_source.h"
 #include "common/ui/command_outcome_report.h"
-#include "output/gui/pdf_document_writer.h"
+#include "output/export/gui/pdf_document_writer.h"
 
 namespace qm {
 namespace {

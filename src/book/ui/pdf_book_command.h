@@ -7,8 +7,8 @@
 #include "book/book_settings.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "output/output_settings.h"
-#include "output/text_metrics.h"
+#include "output/page/output_settings.h"
+#include "output/page/text_metrics.h"
 
 class QWidget;
 

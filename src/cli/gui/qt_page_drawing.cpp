@@ -5,10 +5,10 @@
 #include <QGuiApplication>
 
 #include "cli/page_drawing.h"
-#include "output/gui/page_exports.h"
-#include "output/gui/page_writers.h"
-#include "output/gui/pdf_document_writer.h"
-#include "output/gui/qt_text_metrics.h"
+#include "output/export/gui/page_exports.h"
+#include "output/export/gui/page_writers.h"
+#include "output/export/gui/pdf_document_writer.h"
+#include "output/page/gui/qt_text_metrics.h"
 
 namespace qm::cli {
 namespace {

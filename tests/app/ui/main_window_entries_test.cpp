@@ -11,8 +11,8 @@
 #include <QTextBrowser>
 
 #include "main_window_fixture.h"
-#include "output/export_messages.h"
-#include "output/ui/jpeg_factor_dialog.h"
+#include "output/export/export_messages.h"
+#include "output/export/ui/jpeg_factor_dialog.h"
 #include "support/ui/modal_window.h"
 
 namespace qm {

@@ -17,7 +17,7 @@
 #include "collection/puzzle_record_codec.h"
 #include "layout/ui/shape_list_window.h"
 #include "main_window_fixture.h"
-#include "output/ui/print_options_window.h"
+#include "output/print/ui/print_options_window.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 #include "support/ui/modal_window.h"

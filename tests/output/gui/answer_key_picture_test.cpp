@@ -5,7 +5,7 @@
 
 #include <deque>
 
-#include "output/gui/page_writers.h"
+#include "output/export/gui/page_writers.h"
 #include "page_pictures.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"

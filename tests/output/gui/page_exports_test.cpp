@@ -5,11 +5,11 @@
 
 #include <functional>
 
-#include "output/export_messages.h"
-#include "output/gui/page_exports.h"
-#include "output/gui/page_writers.h"
-#include "output/html_export.h"
-#include "output/print_messages.h"
+#include "output/export/export_messages.h"
+#include "output/export/gui/page_exports.h"
+#include "output/export/gui/page_writers.h"
+#include "output/export/html_export.h"
+#include "output/print/print_messages.h"
 #include "page_pictures.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QRect>
 
-#include "output/gui/page_painter.h"
-#include "output/gui/qt_text_metrics.h"
-#include "output/page_file.h"
+#include "output/page/gui/page_painter.h"
+#include "output/page/gui/qt_text_metrics.h"
+#include "output/page/page_file.h"
 #include "output/render_fixtures.h"
 
 namespace qm::test {

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "common/binary_file.h"
-#include "output/gui/page_writers.h"
-#include "output/gui/pdf_document_writer.h"
+#include "output/export/gui/page_writers.h"
+#include "output/export/gui/pdf_document_writer.h"
 #include "page_pictures.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"

@@ -2,7 +2,7 @@
 // measured on every device.
 #include <gtest/gtest.h>
 
-#include "output/gui/qt_text_metrics.h"
+#include "output/page/gui/qt_text_metrics.h"
 #include "page_pictures.h"
 
 namespace qm::test {

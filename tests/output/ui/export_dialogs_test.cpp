@@ -13,13 +13,13 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "output/export_messages.h"
-#include "output/plain_text_export.h"
-#include "output/ui/html_dialog.h"
-#include "output/ui/jpeg_factor_dialog.h"
-#include "output/ui/metafile_dialog.h"
-#include "output/ui/picture_width_dialog.h"
-#include "output/ui/text_output_dialog.h"
+#include "output/export/export_messages.h"
+#include "output/export/plain_text_export.h"
+#include "output/export/ui/html_dialog.h"
+#include "output/export/ui/jpeg_factor_dialog.h"
+#include "output/export/ui/picture_width_dialog.h"
+#include "output/export/ui/text_output_dialog.h"
+#include "output/metafile/ui/metafile_dialog.h"
 #include "print_scene.h"
 #include "support/ui/modal_window.h"
 

@@ -13,14 +13,14 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "output/page_renderer.h"
-#include "output/preview_zoom.h"
-#include "output/recording_target.h"
-#include "output/ui/copies_dialog.h"
-#include "output/ui/page_view_widget.h"
-#include "output/ui/preview_window.h"
-#include "output/ui/print_queue.h"
-#include "output/ui/qt_page_printing.h"
+#include "output/page/page_renderer.h"
+#include "output/page/recording_target.h"
+#include "output/print/preview_zoom.h"
+#include "output/print/ui/copies_dialog.h"
+#include "output/print/ui/page_view_widget.h"
+#include "output/print/ui/preview_window.h"
+#include "output/print/ui/print_queue.h"
+#include "output/print/ui/qt_page_printing.h"
 #include "print_scene.h"
 #include "support/run_command.h"
 #include "support/ui/modal_window.h"

@@ -10,10 +10,10 @@
 #include <QPrinter>
 
 #include "app/settings.h"
+#include "output/print/ui/page_printing.h"
+#include "output/print/ui/preview_window.h"
+#include "output/print/ui/print_options_window.h"
 #include "output/render_fixtures.h"
-#include "output/ui/page_printing.h"
-#include "output/ui/preview_window.h"
-#include "output/ui/print_options_window.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
 

@@ -6,8 +6,8 @@
 
 #include <QPushButton>
 
-#include "output/render_messages.h"
-#include "output/ui/report_status_window.h"
+#include "output/page/render_messages.h"
+#include "output/page/ui/report_status_window.h"
 #include "print_scene.h"
 #include "support/ui/modal_window.h"
 

@@ -3,15 +3,15 @@
 #include <QApplication>
 
 #include "collection/collection_file.h"
-#include "output/ui/bonus_question_dialog.h"
-#include "output/ui/copies_dialog.h"
-#include "output/ui/html_dialog.h"
-#include "output/ui/jpeg_factor_dialog.h"
-#include "output/ui/metafile_dialog.h"
-#include "output/ui/picture_width_dialog.h"
+#include "output/export/ui/html_dialog.h"
+#include "output/export/ui/jpeg_factor_dialog.h"
+#include "output/export/ui/picture_width_dialog.h"
+#include "output/export/ui/text_output_dialog.h"
+#include "output/metafile/ui/metafile_dialog.h"
+#include "output/page/ui/report_status_window.h"
+#include "output/print/ui/bonus_question_dialog.h"
+#include "output/print/ui/copies_dialog.h"
 #include "output/ui/print_scene.h"
-#include "output/ui/report_status_window.h"
-#include "output/ui/text_output_dialog.h"
 #include "support/ui/window_catalog.h"
 
 namespace qm::test {

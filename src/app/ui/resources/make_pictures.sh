@@ -4,7 +4,7 @@
 # rsvg-convert and ImageMagick.
 set -euo pipefail
 cd "$(dirname "$0")"
-for svg in icons/*.svg ../../../output/ui/resources/icons/*.svg; do
+for svg in icons/*.svg ../../../output/print/ui/resources/icons/*.svg; do
   name=${svg%.svg}
   rsvg-convert -w 24 -h 24 "$svg" -o "$name-24.png"
   rsvg-convert -w 48 -h 48 "$svg" -o "$name-48.png"
