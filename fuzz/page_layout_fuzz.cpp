@@ -10,11 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace qm;
     const std::string_view bytes = fuzz::bytesOf(data, size);
     const PageLayoutFile file(fuzz::inputFile(kPageLayoutFileName, bytes));
-    if (auto headings = file.ListLayouts()) {
+    if (auto headings = file.ListRecords()) {
         for (const PageLayoutHeading& heading : *headings) (void)pageLayoutEntryText(heading, false);
         const int count = static_cast<int>(headings->size());
         for (int index = 0; index < count && index < fuzz::kRecordsReadWhole; ++index)
-            if (auto layout = file.ReadLayout(index)) (void)pageLayoutEntryText(*layout, index == 0);
+            if (auto layout = file.ReadRecord(index)) (void)pageLayoutEntryText(*layout, index == 0);
     }
     (void)LoadPageLayout(fuzz::scratchFolder(), 1);
     if (auto layout = readPageLayoutExchangeFile(fuzz::inputFile("LAYOUT.PAG", bytes)))

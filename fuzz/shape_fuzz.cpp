@@ -21,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace qm;
     const std::string_view bytes = fuzz::bytesOf(data, size);
     const ShapeFile file(fuzz::inputFile(kShapeFileName, bytes));
-    if (auto headings = file.ListShapes()) {
+    if (auto headings = file.ListRecords()) {
         const int count = static_cast<int>(headings->size());
         for (int index = 0; index < count && index < fuzz::kRecordsReadWhole; ++index)
-            if (auto shape = file.ReadShape(index)) showShape(*shape);
+            if (auto shape = file.ReadRecord(index)) showShape(*shape);
     }
     if (auto shape = readShapeExchangeFile(fuzz::inputFile("SHAPE.LAY", bytes))) showShape(*shape);
     return 0;

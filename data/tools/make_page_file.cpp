@@ -33,7 +33,7 @@ int main(int argc, char** argv)
         if (!text) return fail(text.failure());
         auto layout = qm::parsePageLayoutDescription(*text, argv[i]);
         if (!layout) return fail(layout.failure());
-        if (auto added = layouts.AppendLayout(*layout); !added) return fail(added.failure());
+        if (auto added = layouts.AppendRecord(*layout); !added) return fail(added.failure());
     }
     std::filesystem::rename(temporary, output);
     return 0;

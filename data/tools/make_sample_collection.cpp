@@ -54,9 +54,9 @@ int main(int argc, char** argv)
         if (!text) return fail(text.failure().describe());
         auto description = qm::parsePuzzleDescription(qm::textFileToCp1252(*text), argv[i]);
         if (!description) return fail(description.failure().describe());
-        auto shape = shapes.ReadShape(description->shapeIndex);
+        auto shape = shapes.ReadRecord(description->shapeIndex);
         if (!shape) return fail(shape.failure().describe());
-        auto layout = layouts.ReadLayout(description->layoutIndex);
+        auto layout = layouts.ReadRecord(description->layoutIndex);
         if (!layout) return fail(layout.failure().describe());
 
         auto puzzle = std::make_unique<qm::BatchPuzzle>();

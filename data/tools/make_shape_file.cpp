@@ -29,7 +29,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%s\n", shape.failure().describe().c_str());
             return 1;
         }
-        if (auto added = shapes.AppendShape(*shape); !added) {
+        if (auto added = shapes.AppendRecord(*shape); !added) {
             std::fprintf(stderr, "%s\n", added.failure().describe().c_str());
             return 1;
         }

@@ -73,12 +73,12 @@ OldDataConversion convertOldShapes(const OldDataFolders& folders)
         return result;
     }
     for (int i = 0; i < *count; ++i) {
-        auto shape = oldShapes.ReadShape(i);
+        auto shape = oldShapes.ReadRecord(i);
         if (!shape) {
             result.outcome = CommandOutcome::failed(shape.failure());
             return result;
         }
-        if (auto appended = shapes.AppendShape(*shape); !appended) {
+        if (auto appended = shapes.AppendRecord(*shape); !appended) {
             result.outcome = CommandOutcome::failed(appended.failure());
             return result;
         }

@@ -18,7 +18,7 @@ namespace {
 ShapeRecord readShape(int index)
 {
     const ShapeFile file = ShapeFile::inDirectory(programDirectory());
-    auto shape = file.ReadShape(index);
+    auto shape = file.ReadRecord(index);
     if (!shape && shape.failure().kind == FailureKind::NoSuchRecord)
         refuse("There is no shape number " + std::to_string(index) + " in " + file.path().string() + ".");
     if (!shape) failIo(shape.failure());

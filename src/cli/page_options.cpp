@@ -31,7 +31,7 @@ std::unique_ptr<PuzzleRecord> generatedPuzzle(const PageArgs& args)
 PageLayoutRecord layoutBesideTheProgram(int index)
 {
     const PageLayoutFile file = PageLayoutFile::inDirectory(programDirectory());
-    auto layout = file.ReadLayout(index);
+    auto layout = file.ReadRecord(index);
     if (layout) return *layout;
     if (layout.failure().kind == FailureKind::Io) failIo(layout.failure());
     refuse("There is no page layout number " + std::to_string(index) + " in " + file.path().string() + ".");

@@ -209,9 +209,9 @@ PageDesigner::Saved PageDesigner::save(PageLayoutFile& file, std::string_view na
     m_state.layout.Name.assign(trimmed(name));
     Result<int> written = m_recordIndex;
     if (m_mode == LayoutEditMode::Modify) {
-        if (Status replaced = file.ReplaceLayout(m_recordIndex, layout()); !replaced) written = replaced.failure();
+        if (Status replaced = file.ReplaceRecord(m_recordIndex, layout()); !replaced) written = replaced.failure();
     } else {
-        written = file.AppendLayout(layout());
+        written = file.AppendRecord(layout());
     }
     if (!written)
         return Saved{CommandOutcome::fromFailure(written.failure(), PageLayoutMessages::CannotAdd), -1, std::nullopt};

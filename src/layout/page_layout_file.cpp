@@ -1,18 +1,27 @@
 #include "layout/page_layout_file.h"
 
-#include <array>
+#include <algorithm>
+#include <cmath>
 
-#include "common/binary_file.h"
 #include "common/byte_codec.h"
 #include "common/text_rules.h"
 
 namespace qm {
 namespace {
 
-using LayoutImage = std::array<std::uint8_t, kPageLayoutSize>;
-constexpr std::int64_t kRecordSize = kPageLayoutSize;
+constexpr const char* kInchMark = "\"";
 
-PageLayoutHeading headingOf(std::span<const std::uint8_t, kPageLayoutHeaderSize> header)
+// A page size with no decimals, rounded half away from zero; a size no page can have (not a
+// number, or beyond any paper) is held to a plain range so the text stays short.
+std::string wholeNumber(double value)
+{
+    if (!std::isfinite(value)) value = 0;
+    return std::to_string(static_cast<long long>(std::round(std::clamp(value, -1e6, 1e6))));
+}
+
+}  // namespace
+
+PageLayoutHeading PageLayoutKind::readHeading(std::span<const std::uint8_t, Facts.headingSize> header)
 {
     namespace H = PageLayoutOffsets;
     const ByteReader in(header);
@@ -22,57 +31,28 @@ PageLayoutHeading headingOf(std::span<const std::uint8_t, kPageLayoutHeaderSize>
     return PageLayoutHeading{name.text(), paper.text(), in.f64(H::PageWidth), in.f64(H::PageHeight)};
 }
 
-}  // namespace
-
-Result<std::vector<PageLayoutHeading>> PageLayoutFile::ListLayouts() const
+PageLayoutHeading PageLayoutKind::headingOf(const PageLayoutRecord& layout)
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
-    if (!file) return file.failure();
-    auto size = file->size();
-    if (!size) return size.failure();
-    const std::int64_t count = std::min<std::int64_t>(*size / kRecordSize, kMaxPageLayouts);
-
-    std::vector<PageLayoutHeading> headings;
-    headings.reserve(static_cast<std::size_t>(count));
-    std::array<std::uint8_t, kPageLayoutHeaderSize> header{};
-    for (std::int64_t i = 0; i < count && file->readExact(i * kRecordSize, header); ++i)
-        headings.push_back(headingOf(header));
-    return headings;
+    return PageLayoutHeading{layout.Name.text(), layout.PaperName.text(), layout.PageWidth, layout.PageHeight};
 }
 
-Result<PageLayoutRecord> PageLayoutFile::ReadLayout(int index) const
+std::string PageLayoutKind::entryText(const PageLayoutHeading& heading)
 {
-    LayoutImage image{};
-    if (auto read = records().read(index, image); !read) return read.failure();
-    return decodePageLayout(image);
+    std::string text = heading.Name + " (" + heading.PaperName;
+    // The inch mark is shown whatever the unit: the size is given as the file holds it.
+    if (heading.PaperName == "Custom")
+        text += " " + wholeNumber(heading.PageWidth) + kInchMark + " x " + wholeNumber(heading.PageHeight) + kInchMark;
+    return text + ")";
 }
 
-Result<int> PageLayoutFile::AppendLayout(const PageLayoutRecord& layout)
-{
-    auto count = records().count();
-    if (count && *count >= kMaxPageLayouts)
-        return Failure{FailureKind::Io, m_path,
-                       "a page layout file holds at most " + groupedNumber(kMaxPageLayouts) + " layouts"};
-    LayoutImage image{};
-    encodePageLayout(layout, image);
-    return records().append(image);
-}
-
-Status PageLayoutFile::ReplaceLayout(int index, const PageLayoutRecord& layout)
-{
-    LayoutImage image{};
-    encodePageLayout(layout, image);
-    return records().replace(index, image);
-}
-
-Status PageLayoutFile::DeleteLayout(int index) { return records().remove(index); }
+template class TypedRecordFile<PageLayoutKind>;
 
 PageLayoutRecord LoadPageLayout(const std::filesystem::path& programDirectory, int index)
 {
     const PageLayoutFile file = PageLayoutFile::inDirectory(programDirectory);
     const auto count = file.recordCount();
     if (!count || *count == 0) return makeBuiltInPageLayout();
-    auto layout = file.ReadLayout(index >= 0 && index < *count ? index : 0);
+    auto layout = file.ReadRecord(index >= 0 && index < *count ? index : 0);
     return layout ? *layout : makeBuiltInPageLayout();
 }
 

@@ -1,21 +1,22 @@
 // The page layout file QZFPAGE.DAT: a headerless sequence of PageLayoutRecords in the program
-// directory.
+// directory, and what the layout list, its transfers and its commands need to know of a layout.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
-#include <vector>
 
 #include "collection/page_layout_record.h"
-#include "common/record_file.h"
+#include "layout/record_kind.h"
 #include "common/result.h"
+#include "layout/page_layout_exchange_file.h"
+#include "layout/page_layout_messages.h"
+#include "layout/typed_record_file.h"
 
 namespace qm {
 
 inline constexpr const char* kPageLayoutFileName = "QZFPAGE.DAT";
-
-// A file holding more records than this is listed only up to here.
-inline constexpr int kMaxPageLayouts = 10000;
 
 // What a list shows of one record, read from its header alone.
 struct PageLayoutHeading {
@@ -25,34 +26,30 @@ struct PageLayoutHeading {
     double PageHeight = 0;
 };
 
-class PageLayoutFile {
-public:
-    explicit PageLayoutFile(std::filesystem::path path) : m_path(std::move(path)) {}
-    static PageLayoutFile inDirectory(const std::filesystem::path& directory)
-    {
-        return PageLayoutFile(directory / kPageLayoutFileName);
-    }
+// The page layout as one record type of a typed record file and its list.
+struct PageLayoutKind {
+    using Record = PageLayoutRecord;
+    using Heading = PageLayoutHeading;
 
-    const std::filesystem::path& path() const { return m_path; }
+    // A file holding more than 10,000 records is listed only up to there.
+    static constexpr RecordFileFacts Facts{kPageLayoutFileName, "page layout file", "layouts", kPageLayoutSize,
+                                           kPageLayoutHeaderSize, 10000, 20};
 
-    // The headings of the complete records in file order. A file that cannot be opened gives
-    // the failure; a read that fails part way ends the list with what was read.
-    Result<std::vector<PageLayoutHeading>> ListLayouts() const;
-    Result<int> recordCount() const { return records().count(); }
+    static Heading readHeading(std::span<const std::uint8_t, Facts.headingSize> header);
+    // The record, and the .PAG exchange file.
+    static constexpr auto decode = &decodePageLayout;
+    static constexpr auto encode = &encodePageLayout;
+    static constexpr auto writeExchangeFile = &writePageLayoutExchangeFile;
+    static constexpr auto readExchangeFile = &readPageLayoutExchangeFile;
+    static Heading headingOf(const Record& layout);
+    // "Worksheet (Letter)", "Poster (Custom 22" x 34")"; the list adds the default mark.
+    static std::string entryText(const Heading& heading);
 
-    Result<PageLayoutRecord> ReadLayout(int index) const;
-    // Writes behind the last complete record, creating the file when it is missing; gives the
-    // new index.
-    Result<int> AppendLayout(const PageLayoutRecord& layout);
-    Status ReplaceLayout(int index, const PageLayoutRecord& layout);
-    // Every later record moves down one place.
-    Status DeleteLayout(int index);
-
-private:
-    FixedRecordFile records() const { return FixedRecordFile(m_path, kPageLayoutSize); }
-
-    std::filesystem::path m_path;
+    static constexpr const RecordMessages& Messages = PageLayoutMessages::List;
 };
+
+using PageLayoutFile = TypedRecordFile<PageLayoutKind>;
+extern template class TypedRecordFile<PageLayoutKind>;
 
 // The layout a new puzzle gets: record index of QZFPAGE.DAT in the program directory, record 0
 // when index is negative or not below the record count, the built-in layout when the file

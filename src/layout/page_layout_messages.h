@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/refusal.h"
+#include "layout/record_kind.h"
 
 namespace qm::PageLayoutMessages {
 
@@ -17,5 +18,8 @@ inline const Refusal CannotAdd{"Unable to add page layout.", "Disk Error"};
 inline const Refusal NoPuzzleSelected{"No puzzles have been selected for export.", "Error"};
 inline const Refusal CannotOpenPuzzle{"Unable to open puzzle.", "Error"};
 inline constexpr const char* DeleteCaption = "Delete?";
+// As the layout list tells them.
+inline constexpr RecordMessages List{NoLayoutsFound, NoLayoutSelected, CannotDelete,  CannotExport, Exported,
+                                     CannotImport,   CorruptImport,    CannotAdd,     DeleteCaption};
 
 }  // namespace qm::PageLayoutMessages

@@ -175,11 +175,11 @@ ShapeEditor::Saved ShapeEditor::save(ShapeFile file, std::string_view title, std
         return {ShapeOutcome::refused(ShapeMessages::WidthOutOfRange), -1, SizeField::Width};
     m_shape.Name.assign(trimmed(title));
     if (m_mode == ShapeEditMode::Modify) {
-        if (auto replaced = file.ReplaceShape(m_recordIndex, m_shape); !replaced)
+        if (auto replaced = file.ReplaceRecord(m_recordIndex, m_shape); !replaced)
             return {ShapeOutcome::fromFailure(replaced.failure(), ShapeMessages::CannotAdd)};
         return {ShapeOutcome::done(), m_recordIndex};
     }
-    auto appended = file.AppendShape(m_shape);
+    auto appended = file.AppendRecord(m_shape);
     if (!appended) return {ShapeOutcome::fromFailure(appended.failure(), ShapeMessages::CannotAdd)};
     return {ShapeOutcome::done(), *appended};
 }

@@ -1,20 +1,22 @@
-// The shape file QZFLAY.DAT: a headerless sequence of ShapeRecords in the program directory.
+// The shape file QZFLAY.DAT: a headerless sequence of ShapeRecords in the program directory,
+// and what the shape list, its transfers and its commands need to know of a shape.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
-#include <vector>
 
-#include "common/record_file.h"
+#include "layout/record_kind.h"
 #include "common/result.h"
+#include "layout/shape_exchange_file.h"
+#include "layout/shape_messages.h"
 #include "layout/shape_record.h"
+#include "layout/typed_record_file.h"
 
 namespace qm {
 
 inline constexpr const char* kShapeFileName = "QZFLAY.DAT";
-
-// A record index at or above this would be taken for the <Current Puzzle> entry of a list.
-inline constexpr int kMaxShapes = 100000;
 
 // What a list shows of one record.
 struct ShapeHeading {
@@ -23,34 +25,30 @@ struct ShapeHeading {
     int Height = 0;
 };
 
-class ShapeFile {
-public:
-    explicit ShapeFile(std::filesystem::path path) : m_path(std::move(path)) {}
-    static ShapeFile inDirectory(const std::filesystem::path& directory)
-    {
-        return ShapeFile(directory / kShapeFileName);
-    }
+// The shape as one record type of a typed record file and its list.
+struct ShapeKind {
+    using Record = ShapeRecord;
+    using Heading = ShapeHeading;
 
-    const std::filesystem::path& path() const { return m_path; }
+    // At most 100,000 records: an index at or above would be taken for the <Current Puzzle>
+    // entry of a list (CurrentPuzzleTag).
+    static constexpr RecordFileFacts Facts{kShapeFileName, "shape file", "shapes", ShapeRecord::kSize,
+                                           ShapeRecordOffsets::Mask, 100000, 50};
 
-    // The headings of the complete records in file order, reading only the first bytes of
-    // each. A file that cannot be opened gives the failure; a read that fails part way ends
-    // the list with what was read.
-    Result<std::vector<ShapeHeading>> ListShapes() const;
-    Result<int> recordCount() const { return records().count(); }
+    static Heading readHeading(std::span<const std::uint8_t, Facts.headingSize> heading);
+    static Record decode(std::span<const std::uint8_t, Facts.recordSize> image);
+    static constexpr auto encode = &encodeShapeRecord;
+    static Heading headingOf(const Record& shape);
+    // "30x30 New Layout": width, "x", height, a blank and the name.
+    static std::string entryText(const Heading& heading);
 
-    Result<ShapeRecord> ReadShape(int index) const;
-    // Writes behind the last complete record, creating the file when it is missing; gives the
-    // new index.
-    Result<int> AppendShape(const ShapeRecord& shape);
-    Status ReplaceShape(int index, const ShapeRecord& shape);
-    // Every later record moves down one place.
-    Status DeleteShape(int index);
-
-private:
-    FixedRecordFile records() const { return FixedRecordFile(m_path, ShapeRecord::kSize); }
-
-    std::filesystem::path m_path;
+    static constexpr const RecordMessages& Messages = ShapeMessages::List;
+    // The .LAY exchange file.
+    static constexpr auto writeExchangeFile = &writeShapeExchangeFile;
+    static constexpr auto readExchangeFile = &readShapeExchangeFile;
 };
+
+using ShapeFile = TypedRecordFile<ShapeKind>;
+extern template class TypedRecordFile<ShapeKind>;
 
 }  // namespace qm

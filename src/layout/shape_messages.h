@@ -3,6 +3,7 @@
 
 #include "common/command_outcome.h"
 #include "common/refusal.h"
+#include "layout/record_kind.h"
 
 namespace qm {
 
@@ -18,6 +19,9 @@ inline const Refusal CannotDelete{"Unable to delete puzzle shape.", "Disk Error"
 inline const Refusal WidthOutOfRange{"Width must be between 5 and 30.  Please re-enter width.", "Error"};
 inline const Refusal HeightOutOfRange{"Height must be between 5 and 30.  Please re-enter height.", "Error"};
 inline constexpr const char* DeleteCaption = "Delete?";
+// As the shape list tells them.
+inline constexpr RecordMessages List{NoShapesFound, NoShapeSelected, CannotDelete,  CannotExport, Exported,
+                                     CannotImport,  CorruptImport,   CannotAdd,     DeleteCaption};
 }  // namespace ShapeMessages
 
 using ShapeOutcome = CommandOutcome;

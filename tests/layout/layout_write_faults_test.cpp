@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "layout/page_layout_file.h"
-#include "layout/page_layout_transfer.h"
+#include "layout/record_transfer.h"
 #include "layout/shape_file.h"
-#include "layout/shape_transfer.h"
 #include "page_layout_test_support.h"
 #include "shape_test_support.h"
 #include "support/file_fault_sweep.h"
@@ -36,11 +35,11 @@ TEST_F(LayoutWriteFaults, TheShapeFileAndItsExchangeFilesKeepEveryShape)
     };
     const ShapeRecord star = test::shapeOf({"#.#", ".#.", "#.#"}, "Star");
     const std::vector<WriteOperation> operations{
-        {"append", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).AppendShape(star)); }, shapes},
-        {"replace", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).ReplaceShape(0, star)); }, shapes},
-        {"delete", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).DeleteShape(0)); }, shapes},
-        {"import", reset, [&] { return writeOutcomeOf(importShape(ShapeFile(shapes), exchange).outcome); }, shapes},
-        {"export", reset, [&] { return writeOutcomeOf(exportShape(star, exchange)); }, exchange},
+        {"append", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).AppendRecord(star)); }, shapes},
+        {"replace", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).ReplaceRecord(0, star)); }, shapes},
+        {"delete", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).DeleteRecord(0)); }, shapes},
+        {"import", reset, [&] { return writeOutcomeOf(importRecord(ShapeFile(shapes), exchange).outcome); }, shapes},
+        {"export", reset, [&] { return writeOutcomeOf(exportRecord<ShapeKind>(star, exchange)); }, exchange},
     };
     for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);
 }
@@ -56,13 +55,13 @@ TEST_F(LayoutWriteFaults, TheLayoutFileAndItsExchangeFilesKeepEveryLayout)
     PageLayoutRecord wide = makeBuiltInPageLayout();
     wide.Name.assign("Wide");
     const std::vector<WriteOperation> operations{
-        {"append", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).AppendLayout(wide)); }, layouts},
-        {"replace", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).ReplaceLayout(1, wide)); }, layouts},
-        {"delete", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).DeleteLayout(0)); }, layouts},
-        {"import", reset, [&] { return writeOutcomeOf(importPageLayout(PageLayoutFile(layouts), exchange).outcome); },
+        {"append", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).AppendRecord(wide)); }, layouts},
+        {"replace", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).ReplaceRecord(1, wide)); }, layouts},
+        {"delete", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).DeleteRecord(0)); }, layouts},
+        {"import", reset, [&] { return writeOutcomeOf(importRecord(PageLayoutFile(layouts), exchange).outcome); },
          layouts},
-        {"add", reset, [&] { return writeOutcomeOf(addPageLayout(PageLayoutFile(layouts), wide).outcome); }, layouts},
-        {"export", reset, [&] { return writeOutcomeOf(exportPageLayout(wide, exchange)); }, exchange},
+        {"add", reset, [&] { return writeOutcomeOf(addRecord(PageLayoutFile(layouts), wide).outcome); }, layouts},
+        {"export", reset, [&] { return writeOutcomeOf(exportRecord<PageLayoutKind>(wide, exchange)); }, exchange},
     };
     for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);
 }

@@ -227,7 +227,7 @@ TEST_F(PageDesignerSave, NewAppendsWithTheNameTheZoomAndThePaper)
     const std::string bytes = readFile(file.path());
     ASSERT_EQ(bytes.size(), 2 * test::kLayoutSize);
     EXPECT_EQ(bytes.substr(0, test::kLayoutSize), letterLayout("First"));
-    const PageLayoutRecord stored = *file.ReadLayout(1);
+    const PageLayoutRecord stored = *file.ReadRecord(1);
     EXPECT_EQ(stored.Name.text(), "Worksheet with a lon");
     EXPECT_EQ(stored.PaperName.text(), "A4");
     EXPECT_EQ(stored.Zoom, 3);
@@ -238,15 +238,15 @@ TEST_F(PageDesignerSave, NewAppendsWithTheNameTheZoomAndThePaper)
 TEST_F(PageDesignerSave, ModifyOverwritesItsRecord)
 {
     writeFile(file.path(), letterLayout("A") + letterLayout("B") + letterLayout("C"));
-    PageDesigner designer(LayoutEditMode::Modify, *file.ReadLayout(1), 1, 1);
+    PageDesigner designer(LayoutEditMode::Modify, *file.ReadRecord(1), 1, 1);
     designer.armTool(PageObjectKind::Text);
     designer.createObject({1, 2});
     const PageDesigner::Saved saved = designer.save(file, "B2", "8.50", "11.00");
     ASSERT_TRUE(saved.outcome.ok());
     EXPECT_EQ(saved.index, 1);
     EXPECT_EQ(*file.recordCount(), 3);
-    EXPECT_EQ(file.ReadLayout(1)->Name.text(), "B2");
-    EXPECT_EQ(file.ReadLayout(1)->ObjectCount, 1);
+    EXPECT_EQ(file.ReadRecord(1)->Name.text(), "B2");
+    EXPECT_EQ(file.ReadRecord(1)->ObjectCount, 1);
     EXPECT_EQ(readFile(file.path()).substr(2 * test::kLayoutSize), letterLayout("C"));
 }
 

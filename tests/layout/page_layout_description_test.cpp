@@ -104,7 +104,7 @@ TEST(StarterLayouts, AreSoundLayoutsATeacherWouldPick)
     std::set<std::string> entries;
     std::set<std::int16_t> kindsSeen;
     for (int i = 0; i < *count; ++i) {
-        const PageLayoutRecord layout = file.ReadLayout(i).value();
+        const PageLayoutRecord layout = file.ReadRecord(i).value();
         const std::string entry = pageLayoutEntryText(layout, false);
         SCOPED_TRACE(entry);
         EXPECT_TRUE(entries.insert(entry).second) << "listed twice";
@@ -133,7 +133,7 @@ TEST(StarterLayouts, AreSoundLayoutsATeacherWouldPick)
     EXPECT_TRUE(kindsSeen.count(static_cast<std::int16_t>(PageObjectKind::Bonus)));
     EXPECT_TRUE(kindsSeen.count(static_cast<std::int16_t>(PageObjectKind::Text)));
     // The Default Page of a first start, record 0, is the Letter worksheet.
-    EXPECT_EQ(pageLayoutEntryText(file.ReadLayout(0).value(), false), "Worksheet (Letter)");
+    EXPECT_EQ(pageLayoutEntryText(file.ReadRecord(0).value(), false), "Worksheet (Letter)");
 }
 
 }  // namespace

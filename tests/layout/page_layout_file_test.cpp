@@ -30,33 +30,33 @@ protected:
 TEST_F(PageLayoutFileTest, ListsTheHeadingsOfCompleteRecordsInFileOrder)
 {
     writeFile(path, letterLayout("Zeta") + layoutImage("Big", "Custom", 22, 34, 1056, 1632).str() + "partial");
-    const auto headings = file.ListLayouts();
+    const auto headings = file.ListRecords();
     ASSERT_TRUE(headings);
     ASSERT_EQ(headings->size(), 2u);
     EXPECT_EQ((*headings)[0].Name, "Zeta");
     EXPECT_EQ((*headings)[1].PaperName, "Custom");
     EXPECT_DOUBLE_EQ((*headings)[1].PageWidth, 22);
     EXPECT_DOUBLE_EQ((*headings)[1].PageHeight, 34);
-    EXPECT_EQ(PageLayoutFile(dir / "none.DAT").ListLayouts().failure().kind, FailureKind::CannotOpen);
+    EXPECT_EQ(PageLayoutFile(dir / "none.DAT").ListRecords().failure().kind, FailureKind::CannotOpen);
 }
 
 TEST_F(PageLayoutFileTest, AppendsReplacesAndDeletesWholeRecords)
 {
     PageLayoutRecord layout = makeBuiltInPageLayout();
-    ASSERT_EQ(file.AppendLayout(layout).value(), 0);  // the file is created
+    ASSERT_EQ(file.AppendRecord(layout).value(), 0);  // the file is created
     layout.Name.assign("Second");
-    ASSERT_EQ(file.AppendLayout(layout).value(), 1);
+    ASSERT_EQ(file.AppendRecord(layout).value(), 1);
     layout.Name.assign("Third");
-    ASSERT_EQ(file.AppendLayout(layout).value(), 2);
+    ASSERT_EQ(file.AppendRecord(layout).value(), 2);
     layout.Name.assign("Changed");
-    ASSERT_TRUE(file.ReplaceLayout(1, layout));
-    EXPECT_EQ(file.ReadLayout(1)->Name.text(), "Changed");
-    ASSERT_TRUE(file.DeleteLayout(0));
+    ASSERT_TRUE(file.ReplaceRecord(1, layout));
+    EXPECT_EQ(file.ReadRecord(1)->Name.text(), "Changed");
+    ASSERT_TRUE(file.DeleteRecord(0));
     EXPECT_EQ(std::filesystem::file_size(path), 2u * kPageLayoutSize);
-    EXPECT_EQ(file.ReadLayout(0)->Name.text(), "Changed");
-    EXPECT_EQ(file.ReadLayout(1)->Name.text(), "Third");
-    EXPECT_EQ(file.ReadLayout(2).failure().kind, FailureKind::NoSuchRecord);
-    EXPECT_EQ(file.ReadLayout(-1).failure().kind, FailureKind::NoSuchRecord);
+    EXPECT_EQ(file.ReadRecord(0)->Name.text(), "Changed");
+    EXPECT_EQ(file.ReadRecord(1)->Name.text(), "Third");
+    EXPECT_EQ(file.ReadRecord(2).failure().kind, FailureKind::NoSuchRecord);
+    EXPECT_EQ(file.ReadRecord(-1).failure().kind, FailureKind::NoSuchRecord);
 }
 
 TEST_F(PageLayoutFileTest, NewPuzzlesGetTheDefaultRecordOrRecordZeroOrTheBuiltInLayout)

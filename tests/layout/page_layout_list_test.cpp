@@ -126,9 +126,9 @@ TEST_F(PageLayoutListTest, ThePuzzlesOwnLayoutIsSelectedByItsRecordElseByItsName
     // first of the name.
     writeLayouts({letterLayout("Worksheet"), letterLayout("Poster"), letterLayout("Worksheet", "A4")});
     PageLayoutFile file(path);
-    PageLayoutRecord puzzleLayout = *file.ReadLayout(0);
+    PageLayoutRecord puzzleLayout = *file.ReadRecord(0);
     puzzleLayout.Zoom = static_cast<std::int16_t>(puzzleLayout.Zoom == 2 ? 3 : 2);
-    ASSERT_TRUE(file.AppendLayout(puzzleLayout));
+    ASSERT_TRUE(file.AppendRecord(puzzleLayout));
     ASSERT_TRUE(list.LoadInLayouts());
     list.selectLayout(puzzleLayout);
     EXPECT_EQ(list.selectedEntry()->tag, 3);
@@ -211,11 +211,11 @@ TEST_F(PageLayoutListTest, CopyGetsTheCopyNameCutToTwentyCharacters)
     ASSERT_TRUE(list.LoadInLayouts());
     list.SetShapeBoxIndex(0);
     ASSERT_TRUE(list.LoadALayout());
-    EXPECT_EQ(list.copyOfLayout().Name.text(), "Worksheet (2)");
+    EXPECT_EQ(list.copyOfCurrent().Name.text(), "Worksheet (2)");
     list.SetShapeBoxIndex(1);
     ASSERT_TRUE(list.LoadALayout());
-    EXPECT_EQ(list.copyOfLayout().Name.text(), "Twenty characters ok");
-    EXPECT_EQ(list.copyOfLayout().Name.length(), 20u);
+    EXPECT_EQ(list.copyOfCurrent().Name.text(), "Twenty characters ok");
+    EXPECT_EQ(list.copyOfCurrent().Name.length(), 20u);
 }
 
 TEST_F(PageLayoutListTest, AfterTheDesignerSavedItsRecordIsSelectedAndLoaded)
@@ -224,7 +224,7 @@ TEST_F(PageLayoutListTest, AfterTheDesignerSavedItsRecordIsSelectedAndLoaded)
     ASSERT_TRUE(list.LoadInLayouts());
     PageLayoutRecord saved = makeBuiltInPageLayout();
     saved.Name.assign("C");
-    ASSERT_EQ(PageLayoutFile(path).AppendLayout(saved).value(), 2);
+    ASSERT_EQ(PageLayoutFile(path).AppendRecord(saved).value(), 2);
     ASSERT_TRUE(list.refreshAfterSave(2));
     EXPECT_EQ(list.selectedPosition(), 2);
     EXPECT_EQ(list.layout(), saved);
@@ -256,7 +256,7 @@ TEST_F(PageLayoutListTest, ExtractAppendsThePuzzlesLayoutUnchanged)
 
     writeLayouts({letterLayout("Existing")});
     ASSERT_TRUE(list.LoadInLayouts());
-    ASSERT_TRUE(list.appendLayout(*layout).ok());
+    ASSERT_TRUE(list.appendRecord(*layout).ok());
     EXPECT_EQ(list.selectedEntry()->text, "Zoo page (Letter)");
     EXPECT_EQ(list.selectedEntry()->tag, 1);
     const std::string stored = readFile(path).substr(kPageLayoutSize);

@@ -197,24 +197,24 @@ TEST_F(ShapeEditorSaveTest, NewAndCopyAppendAndModifyOverwrites)
     const auto saved = fresh.save(file, "  Heart  ", "30", "30");
     ASSERT_TRUE(saved.outcome.ok());
     EXPECT_EQ(saved.index, 0);
-    EXPECT_EQ(file.ReadShape(0)->Name.text(), "Heart");
+    EXPECT_EQ(file.ReadRecord(0)->Name.text(), "Heart");
 
-    ShapeRecord copy = *file.ReadShape(0);
+    ShapeRecord copy = *file.ReadRecord(0);
     copy.Name.assign("Heart (2)");
     ShapeEditor copying(ShapeEditMode::Copy, copy);
     copying.toggle({1, 1});
     EXPECT_EQ(copying.save(file, "Heart (2)", "30", "30").index, 1);
-    EXPECT_TRUE(file.ReadShape(0)->inShape(1, 1));  // the original stays as it was
-    EXPECT_FALSE(file.ReadShape(1)->inShape(1, 1));
+    EXPECT_TRUE(file.ReadRecord(0)->inShape(1, 1));  // the original stays as it was
+    EXPECT_FALSE(file.ReadRecord(1)->inShape(1, 1));
 
-    ShapeEditor modifying(ShapeEditMode::Modify, *file.ReadShape(0), 0);
+    ShapeEditor modifying(ShapeEditMode::Modify, *file.ReadRecord(0), 0);
     const auto overwritten = modifying.save(file, "Big Heart", "7x", "12");
     ASSERT_TRUE(overwritten.outcome.ok());
     EXPECT_EQ(overwritten.index, 0);
     EXPECT_EQ(*file.recordCount(), 2);
-    EXPECT_EQ(file.ReadShape(0)->Name.text(), "Big Heart");
-    EXPECT_EQ(file.ReadShape(0)->Width, 7);
-    EXPECT_EQ(file.ReadShape(0)->Height, 12);
+    EXPECT_EQ(file.ReadRecord(0)->Name.text(), "Big Heart");
+    EXPECT_EQ(file.ReadRecord(0)->Width, 7);
+    EXPECT_EQ(file.ReadRecord(0)->Height, 12);
 }
 
 TEST_F(ShapeEditorSaveTest, RefusalsNameTheirMessageAndWriteNothing)
@@ -238,7 +238,7 @@ TEST_F(ShapeEditorSaveTest, AnEmptyNameIsAccepted)
 {
     ShapeEditor editor(ShapeEditMode::New, ShapeRecord{});
     ASSERT_TRUE(editor.save(file, "   ", "10", "10").outcome.ok());
-    EXPECT_EQ(file.ReadShape(0)->Name.text(), "");
+    EXPECT_EQ(file.ReadRecord(0)->Name.text(), "");
 }
 
 }  // namespace

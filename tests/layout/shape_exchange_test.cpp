@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "layout/shape_file.h"
-#include "layout/shape_transfer.h"
+#include "layout/record_transfer.h"
 #include "shape_test_support.h"
 #include "support/temp_dir.h"
 
@@ -25,7 +25,7 @@ protected:
 
 TEST_F(ShapeExchangeTest, ExportWritesSignatureVersionAndRecord)
 {
-    ASSERT_TRUE(exportShape(test::decodeShape(shapeImage("Heart", {".#.#.", "#####"}).bytes()), lay).ok());
+    ASSERT_TRUE(exportRecord<ShapeKind>(test::decodeShape(shapeImage("Heart", {".#.#.", "#####"}).bytes()), lay).ok());
     EXPECT_EQ(readFile(lay), "LAY1.0" + shapeImage("Heart", {".#.#.", "#####"}).str());
 }
 
@@ -60,34 +60,34 @@ TEST_F(ShapeExchangeTest, ImportChecksOnlyTheSignatureAndTheLength)
 TEST_F(ShapeExchangeTest, ImportAppendsToTheShapeFileCreatingIt)
 {
     writeFile(lay, "LAYx.y" + heart);
-    ShapeImport first = importShape(shapes, lay);
+    RecordAddition<ShapeKind> first = importRecord(shapes, lay);
     ASSERT_TRUE(first.outcome.ok());
     EXPECT_EQ(first.index, 0);
-    ShapeImport second = importShape(shapes, lay);
+    RecordAddition<ShapeKind> second = importRecord(shapes, lay);
     EXPECT_EQ(second.index, 1);  // a name that exists already is added again
     EXPECT_EQ(readFile(shapes.path()), heart + heart);
 }
 
 TEST_F(ShapeExchangeTest, FailuresBecomeTheirMessages)
 {
-    ShapeImport missing = importShape(shapes, dir / "none.LAY");
+    RecordAddition<ShapeKind> missing = importRecord(shapes, dir / "none.LAY");
     EXPECT_EQ(missing.outcome.kind, ShapeOutcome::Kind::Refused);
     EXPECT_EQ(missing.outcome.refusal.message, "Puzzle shape could not be imported.");
 
     writeFile(lay, "lay1.0" + heart);
-    ShapeImport corrupt = importShape(shapes, lay);
+    RecordAddition<ShapeKind> corrupt = importRecord(shapes, lay);
     EXPECT_EQ(corrupt.outcome.refusal.message, "Puzzle shape file is corrupt or incompatible.  Import aborted.");
     EXPECT_FALSE(std::filesystem::exists(shapes.path()));
 
     // A shape file that can be neither opened nor created: the shape read is still handed back.
     writeFile(lay, "LAY1.0" + heart);
-    ShapeImport refused = importShape(ShapeFile(dir / "no such folder" / "QZFLAY.DAT"), lay);
+    RecordAddition<ShapeKind> refused = importRecord(ShapeFile(dir / "no such folder" / "QZFLAY.DAT"), lay);
     EXPECT_EQ(refused.outcome.refusal.message, "Unable to add shape.");
     EXPECT_EQ(refused.outcome.refusal.caption, "Disk Error");
-    ASSERT_TRUE(refused.shape);
-    EXPECT_EQ(refused.shape->Name.text(), "Heart");
+    ASSERT_TRUE(refused.record);
+    EXPECT_EQ(refused.record->Name.text(), "Heart");
 
-    const ShapeOutcome exported = exportShape(makeNewShape(), dir / "no such folder" / "X.LAY");
+    const ShapeOutcome exported = exportRecord<ShapeKind>(makeNewShape(), dir / "no such folder" / "X.LAY");
     EXPECT_EQ(exported.refusal.message, "Shape could not be exported.");
 }
 

@@ -218,11 +218,11 @@ TEST_F(ShapeListTest, CopyNameAndRefreshAfterTheEditorSaved)
     ASSERT_TRUE(list.LoadInLayouts());
     list.SetShapeBoxIndex(1);
     ASSERT_TRUE(list.LoadALayout().ok());
-    EXPECT_EQ(list.copyOfCurrentShape().Name.text(), "Heart (3)");
+    EXPECT_EQ(list.copyOfCurrent().Name.text(), "Heart (3)");
     current.Name.assign(std::string(50, 'n'));
-    EXPECT_EQ(list.copyOfCurrentShape().Name.text(), std::string(50, 'n'));  // " (2)" cut off at 50
+    EXPECT_EQ(list.copyOfCurrent().Name.text(), std::string(50, 'n'));  // " (2)" cut off at 50
 
-    ShapeFile(path).AppendShape(test::shapeOf({"#####"}, "Heart (3)")).value();
+    ShapeFile(path).AppendRecord(test::shapeOf({"#####"}, "Heart (3)")).value();
     ASSERT_TRUE(list.refreshAfterSave(2).ok());
     EXPECT_EQ(list.selectedEntry()->text, "5x1 Heart (3)");
     EXPECT_EQ(current.Height, 1);

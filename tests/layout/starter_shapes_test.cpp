@@ -43,7 +43,7 @@ TEST(StarterShapes, AreUsableShapesOfFiveToThirtyCells)
     EXPECT_EQ(std::filesystem::file_size(file.path()), static_cast<std::uintmax_t>(*count) * ShapeRecord::kSize);
     std::set<std::string> names;
     for (int i = 0; i < *count; ++i) {
-        const ShapeRecord shape = file.ReadShape(i).value();
+        const ShapeRecord shape = file.ReadRecord(i).value();
         names.insert(shape.Name.text());
         EXPECT_GE(shape.Width, kMinShapeSize) << shape.Name.text();
         EXPECT_LE(shape.Width, kMaxShapeSize) << shape.Name.text();
@@ -57,7 +57,7 @@ TEST(StarterShapes, AreUsableShapesOfFiveToThirtyCells)
                              "Tree", "Apple", "Fish", "Letter A", "Digit 1"})
         EXPECT_TRUE(names.count(name)) << name;
     // A first new puzzle starts on the record of the default last shape.
-    EXPECT_EQ(shapeEntryText(file.ReadShape(1).value()), "15x15 Square");
+    EXPECT_EQ(shapeEntryText(file.ReadRecord(1).value()), "15x15 Square");
 }
 
 }  // namespace

@@ -364,7 +364,7 @@ void TWordList::refreshLayoutPanel()
 {
     const PageLayoutRecord& layout = m_context.working.record->Layout;
     m_layoutName->setText(toQString(layout.Name.view()));
-    m_layoutImage->showLayout(layout);
+    m_layoutImage->showRecord(layout);
 }
 
 void TWordList::ChangeLayoutClick()

@@ -67,7 +67,7 @@ void TExtractAPuzzle::ExtractClick()
         reject();
         return;
     }
-    if (!reportCommandOutcome(m_dialogs, m_list.appendLayout(*layout))) return;
+    if (!reportCommandOutcome(m_dialogs, m_list.appendRecord(*layout))) return;
     m_extracted = true;
     accept();
 }

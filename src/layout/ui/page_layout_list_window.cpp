@@ -4,11 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
 #include "common/ui/exchange_file_dialog.h"
 #include "layout/gui/page_thumbnail.h"
-#include "layout/ui/list_box_entries.h"
 #include "layout/ui/page_layout_extract_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
 
@@ -39,7 +37,8 @@ TListPages::TListPages(PageLayoutListContext& context, PageListMode mode, PageLa
       m_context(context),
       m_mode(mode),
       m_callerLayout(callerLayout),
-      m_list(PageLayoutFile::inDirectory(context.programDirectory), context.settings.DefaultPage)
+      m_list(PageLayoutFile::inDirectory(context.programDirectory), context.settings.DefaultPage),
+      m_view(m_list, context.dialogs)
 {
     setWindowTitle("Puzzle Page Layouts");
     QFont font("Arial");
@@ -47,24 +46,19 @@ TListPages::TListPages(PageLayoutListContext& context, PageListMode mode, PageLa
     setFont(font);
     setFixedSize(kDesignClientSize);
 
-    m_shapeBox = new QListWidget(this);
-    m_shapeBox->setObjectName("ShapeBox");
-    m_shapeBox->setAccessibleName("Page Layouts");
+    m_img = m_view.create<PageThumbnailWidget>(*this, "Page Layouts", "Img", "Chosen Page Layout");
+    m_shapeBox = m_view.box();
     m_shapeBox->setGeometry(kListBox);
     connect(m_shapeBox, &QListWidget::currentRowChanged, this, &TListPages::ShapeBoxClick);
-    m_img = new PageThumbnailWidget(this);
-    m_img->setObjectName("Img");
-    m_img->setAccessibleName("Chosen Page Layout");
     m_img->setGeometry(kThumbnail);
     buildLegend();
 
     m_okButton = addButton("&Select", "OkButton", &TListPages::OkButtonClick);
-    m_newButton = addButton("&New", "NewButton", &TListPages::NewButtonClick);
-    m_modifyButton = addButton("&Modify", "ModifyButton", &TListPages::ModifyButtonClick);
-    m_copyButton = addButton("&Copy", "CopyButton", &TListPages::CopyButtonClick);
-    m_deleteButton = addButton("&Delete", "DeleteButton", &TListPages::DeleteButtonClick);
-    m_importButton = addButton("&Import", "ImportButton", &TListPages::ImportButtonClick);
-    m_exportButton = addButton("&Export", "ExportButton", &TListPages::ExportButtonClick);
+    m_buttons = makeRecordListButtons(
+        *this, this, {"&New", "&Modify", "&Copy", "&Delete", "&Import", "&Export"},
+        {&TListPages::NewButtonClick, &TListPages::ModifyButtonClick, &TListPages::CopyButtonClick,
+         &TListPages::DeleteButtonClick, &TListPages::ImportButtonClick, &TListPages::ExportButtonClick});
+    for (QPushButton* button : m_buttons.inOrder()) placeButton(button);
     m_extractButton = addButton("Ex&tract", "ExtractButton", &TListPages::ExtractButtonClick);
     m_defaultButton = addButton("Set De&fault", "DefaultButton", &TListPages::DefaultButtonClick);
     QPushButton* exit = addButton("E&xit", "ExitButton", nullptr);
@@ -74,13 +68,16 @@ TListPages::TListPages(PageLayoutListContext& context, PageListMode mode, PageLa
 
 QPushButton* TListPages::addButton(const QString& text, const char* name, void (TListPages::*command)())
 {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    const int position = static_cast<int>(findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size()) - 1;
-    button->setGeometry(QRect(QPoint(kButtonLeft, kButtonTop + position * kButtonStep), kButtonSize));
+    QPushButton* button = makeListButton(*this, text, name);
+    placeButton(button);
     if (command) connect(button, &QPushButton::clicked, this, command);
     return button;
+}
+
+void TListPages::placeButton(QPushButton* button)
+{
+    const int position = static_cast<int>(findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).indexOf(button));
+    button->setGeometry(QRect(QPoint(kButtonLeft, kButtonTop + position * kButtonStep), kButtonSize));
 }
 
 void TListPages::buildLegend()
@@ -126,39 +123,25 @@ void TListPages::showEvent(QShowEvent* event)
     m_shapeBox->setFocus();
 }
 
-void TListPages::showEntries() { showListEntries(*m_shapeBox, m_list.entries(), m_list.selectedPosition()); }
+void TListPages::showEntries() { m_view.showEntries(); }
 
 void TListPages::EnableDisable()
 {
     const bool listed = !m_list.empty();
-    for (QPushButton* button : {m_deleteButton, m_copyButton, m_modifyButton, m_exportButton})
+    for (QPushButton* button : {m_buttons.deleteButton, m_buttons.copyButton, m_buttons.modifyButton, m_buttons.exportButton})
         button->setEnabled(listed);
     m_okButton->setEnabled(m_mode != PageListMode::Manage && listed && m_list.selectedEntry());
 }
 
-void TListPages::LoadInLayouts()
-{
-    const bool found = m_list.LoadInLayouts();
-    showEntries();
-    if (!found) showRefusal(m_context.dialogs, M::NoLayoutsFound);
-}
+void TListPages::LoadInLayouts() { m_view.LoadInLayouts(); }
 
-void TListPages::LoadALayout()
-{
-    if (m_list.selectedEntry()) reportCommandStatus(m_context.dialogs, m_list.LoadALayout());
-}
+void TListPages::LoadALayout() { m_view.LoadALayout(); }
 
-void TListPages::DrawTheBox()
-{
-    if (m_list.empty())
-        m_img->clear();
-    else
-        m_img->showLayout(m_list.layout());
-}
+void TListPages::DrawTheBox() { m_view.DrawTheBox(); }
 
 void TListPages::ShapeBoxClick()
 {
-    m_list.select(m_shapeBox->currentRow());
+    m_view.selectRow();
     LoadALayout();
     DrawTheBox();
     EnableDisable();
@@ -175,13 +158,6 @@ void TListPages::OkButtonClick()
     if (m_callerLayout) *m_callerLayout = m_list.layout();
     m_selected = true;
     accept();
-}
-
-bool TListPages::refuseWithoutSelection()
-{
-    if (m_list.selectedEntry()) return false;
-    showRefusal(m_context.dialogs, M::NoLayoutSelected);
-    return true;
 }
 
 void TListPages::showSaved(int index)
@@ -203,30 +179,26 @@ void TListPages::NewButtonClick() { runDesigner(LayoutEditMode::New, makeBuiltIn
 
 void TListPages::ModifyButtonClick()
 {
-    if (refuseWithoutSelection()) return;
+    if (m_view.refuseWithoutSelection()) return;
     if (!reportCommandStatus(m_context.dialogs, m_list.LoadALayout())) return;
     runDesigner(LayoutEditMode::Modify, m_list.layout(), m_list.selectedEntry()->tag);
 }
 
 void TListPages::CopyButtonClick()
 {
-    if (refuseWithoutSelection()) return;
+    if (m_view.refuseWithoutSelection()) return;
     if (!reportCommandStatus(m_context.dialogs, m_list.LoadALayout())) return;
-    runDesigner(LayoutEditMode::Copy, m_list.copyOfLayout(), -1);
+    runDesigner(LayoutEditMode::Copy, m_list.copyOfCurrent(), -1);
 }
 
 void TListPages::DeleteButtonClick()
 {
-    if (refuseWithoutSelection()) return;
-    if (!m_context.dialogs.askYesNo(M::DeleteCaption, toQString(m_list.deleteQuestion()))) return;
-    const CommandOutcome outcome = m_list.DeleteALayout();
-    if (!reportCommandOutcome(m_context.dialogs, outcome) && outcome.kind == CommandOutcome::Kind::Failed) {
-        // A delete that failed part way may have moved records already: list what is there.
+    if (m_view.refuseWithoutSelection()) return;
+    const auto deleted = m_view.DeleteALayout();
+    if (deleted == RecordListView<PageLayoutKind>::Deleted::No) return;
+    if (deleted == RecordListView<PageLayoutKind>::Deleted::Failed) {
         LoadInLayouts();
         LoadALayout();
-    } else if (outcome.ok()) {
-        showEntries();
-        if (m_list.empty()) showRefusal(m_context.dialogs, M::NoLayoutsFound);
     }
     DrawTheBox();
     EnableDisable();
@@ -234,23 +206,14 @@ void TListPages::DeleteButtonClick()
 
 void TListPages::ImportButtonClick()
 {
-    const auto chosen = chooseImportFile(m_context.dialogs, kImportDialog, m_context.settings.LastImportLayoutFile);
-    if (!chosen) return;
-    if (!reportCommandOutcome(m_context.dialogs, m_list.ImportLayout(*chosen))) return;
-    showEntries();
+    if (!m_view.ImportLayout(kImportDialog, m_context.settings.LastImportLayoutFile)) return;
     DrawTheBox();
     EnableDisable();
 }
 
 void TListPages::ExportButtonClick()
 {
-    if (refuseWithoutSelection()) return;
-    const auto chosen = chooseExportFile(m_context.dialogs, kExportDialog, m_context.settings.LastExportLayoutFile);
-    if (!chosen) return;
-    const CommandOutcome outcome = m_list.ExportLayout(*chosen);
-    DrawTheBox();
-    EnableDisable();
-    if (reportCommandOutcome(m_context.dialogs, outcome)) showRefusal(m_context.dialogs, M::Exported);
+    m_view.ExportLayout(kExportDialog, m_context.settings.LastExportLayoutFile, [this] { EnableDisable(); });
 }
 
 void TListPages::ExtractButtonClick()

@@ -11,6 +11,7 @@
 #include "layout/layout_settings.h"
 #include "layout/page_layout_list.h"
 #include "layout/ui/page_layout_designer.h"
+#include "layout/ui/record_list_view.h"
 
 class QListWidget;
 class QPushButton;
@@ -74,12 +75,12 @@ protected:
 
 private:
     QPushButton* addButton(const QString& text, const char* name, void (TListPages::*command)());
+    // Puts a button below the ones created before it.
+    void placeButton(QPushButton* button);
     void buildLegend();
     // Puts the entries and the selection of the list into the list box.
     void showEntries();
     void runDesigner(LayoutEditMode mode, const PageLayoutRecord& start, int recordIndex);
-    // "No page layout selected." when nothing is; true then.
-    bool refuseWithoutSelection();
     // After a command that appended or changed a record: list, select, load and draw it.
     void showSaved(int index);
 
@@ -87,18 +88,14 @@ private:
     PageListMode m_mode;
     PageLayoutRecord* m_callerLayout;
     PageLayoutList m_list;
+    RecordListView<PageLayoutKind> m_view;
     bool m_selected = false;
     bool m_opened = false;
 
     QListWidget* m_shapeBox = nullptr;
     PageThumbnailWidget* m_img = nullptr;
     QPushButton* m_okButton = nullptr;
-    QPushButton* m_newButton = nullptr;
-    QPushButton* m_modifyButton = nullptr;
-    QPushButton* m_copyButton = nullptr;
-    QPushButton* m_deleteButton = nullptr;
-    QPushButton* m_importButton = nullptr;
-    QPushButton* m_exportButton = nullptr;
+    RecordListButtons m_buttons;
     QPushButton* m_extractButton = nullptr;
     QPushButton* m_defaultButton = nullptr;
 };

@@ -2,28 +2,16 @@
 // word list editor and of the print options): shows a layout, or only the button face.
 #pragma once
 
-#include <optional>
-
-#include <QWidget>
-
 #include "collection/page_layout_record.h"
+#include "layout/ui/record_thumbnail_widget.h"
 
 namespace qm {
 
-class PageThumbnailWidget : public QWidget {
-    Q_OBJECT
+void drawThumbnail(QPainter& painter, const QRect& area, const PageLayoutRecord& layout, const QColor& buttonFace);
+
+class PageThumbnailWidget : public TypedThumbnailWidget<PageLayoutRecord> {
 public:
-    explicit PageThumbnailWidget(QWidget* parent = nullptr);
-
-    void showLayout(const PageLayoutRecord& layout);
-    void clear();
-    const std::optional<PageLayoutRecord>& shownLayout() const { return m_layout; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::optional<PageLayoutRecord> m_layout;
+    using TypedThumbnailWidget::TypedThumbnailWidget;
 };
 
 }  // namespace qm

@@ -3,43 +3,34 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
 #include "common/ui/exchange_file_dialog.h"
-#include "layout/ui/list_box_entries.h"
 #include "layout/ui/shape_editor_dialog.h"
 #include "layout/ui/shape_preview_widget.h"
 
 namespace qm {
+namespace {
+
+const ExchangeFileDialog kExportDialog{"Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY", "LAY"};
+const ExchangeFileDialog kImportDialog{"Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY", "LAY"};
+
+}  // namespace
+
 ShapeListPanel::ShapeListPanel(ShapeListContext& context, QWidget& container)
     : QObject(&container),
       m_context(context),
       m_container(container),
-      m_list(ShapeFile::inDirectory(context.programDirectory), context.currentShape)
+      m_list(ShapeFile::inDirectory(context.programDirectory), context.currentShape),
+      m_view(m_list, context.dialogs)
 {
-    m_shapeBox = new QListWidget(&container);
-    m_shapeBox->setObjectName("ShapeBox");
-    m_shapeBox->setAccessibleName("Puzzle Shapes");
+    m_layoutImage = m_view.create<ShapePreviewWidget>(container, "Puzzle Shapes", "LayoutImage", "Chosen Shape");
+    m_shapeBox = m_view.box();
     connect(m_shapeBox, &QListWidget::currentRowChanged, this, &ShapeListPanel::ShapeBoxClick);
-    m_layoutImage = new ShapePreviewWidget(&container);
-    m_layoutImage->setObjectName("LayoutImage");
-    m_layoutImage->setAccessibleName("Chosen Shape");
-    m_newButton = addButton("&New", "NewButton", &ShapeListPanel::NewShapeClick);
-    m_modifyButton = addButton("&Modify", "ModifyButton", &ShapeListPanel::ModifyShapeClick);
-    m_copyButton = addButton("C&opy", "CopyButton", &ShapeListPanel::CopyShapeClick);
-    m_deleteButton = addButton("&Delete", "DeleteButton", &ShapeListPanel::DeleteALayout);
-    m_importButton = addButton("Im&port", "ImportButton", &ShapeListPanel::ImportLayout);
-    m_exportButton = addButton("Expo&rt", "ExportButton", &ShapeListPanel::ExportLayout);
+    m_buttons = makeRecordListButtons(
+        container, this, {"&New", "&Modify", "C&opy", "&Delete", "Im&port", "Expo&rt"},
+        {&ShapeListPanel::NewShapeClick, &ShapeListPanel::ModifyShapeClick, &ShapeListPanel::CopyShapeClick,
+         &ShapeListPanel::DeleteALayout, &ShapeListPanel::ImportLayout, &ShapeListPanel::ExportLayout});
     updateButtons();
-}
-
-QPushButton* ShapeListPanel::addButton(const QString& text, const char* name, void (ShapeListPanel::*command)())
-{
-    auto* button = new QPushButton(text, &m_container);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, command);
-    return button;
 }
 
 QWidget* ShapeListPanel::window() const { return m_container.window(); }
@@ -65,46 +56,35 @@ void ShapeListPanel::open()
 
 void ShapeListPanel::showEntries()
 {
-    showListEntries(*m_shapeBox, m_list.entries(), m_list.selectedPosition());
+    m_view.showEntries();
     updateButtons();
 }
 
 void ShapeListPanel::updateButtons()
 {
-    for (QPushButton* button : {m_newButton, m_copyButton, m_importButton, m_exportButton})
-        button->setEnabled(!m_locked);
-    m_modifyButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
-    m_deleteButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
+    for (QPushButton* button : m_buttons.inOrder()) button->setEnabled(!m_locked);
+    m_buttons.modifyButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
+    m_buttons.deleteButton->setEnabled(!m_locked && m_list.canModifyOrDelete());
 }
 
 void ShapeListPanel::LoadInLayouts()
 {
-    const bool found = m_list.LoadInLayouts();
-    showEntries();
-    if (!found) {
-        m_layoutImage->clear();
-        showRefusal(m_context.dialogs, ShapeMessages::NoShapesFound);
-    }
+    if (!m_view.LoadInLayouts()) m_layoutImage->clear();
+    updateButtons();
 }
 
 void ShapeListPanel::LoadALayout()
 {
     if (!m_list.selectedEntry()) return;
-    if (reportCommandStatus(m_context.dialogs, m_list.LoadALayout())) emit currentShapeChanged();
+    if (m_view.LoadALayout()) emit currentShapeChanged();
     updateButtons();
 }
 
-void ShapeListPanel::DrawTheBox()
-{
-    if (m_list.entries().empty())
-        m_layoutImage->clear();
-    else
-        m_layoutImage->showShape(m_context.currentShape);
-}
+void ShapeListPanel::DrawTheBox() { m_view.DrawTheBox(); }
 
 void ShapeListPanel::ShapeBoxClick()
 {
-    m_list.select(m_shapeBox->currentRow());
+    m_view.selectRow();
     LoadALayout();
     DrawTheBox();
 }
@@ -127,7 +107,7 @@ void ShapeListPanel::NewShapeClick() { runEditor(ShapeEditMode::New, makeNewShap
 void ShapeListPanel::CopyShapeClick()
 {
     if (m_list.selectedEntry() && !reportCommandStatus(m_context.dialogs, m_list.LoadALayout())) return;
-    runEditor(ShapeEditMode::Copy, m_list.copyOfCurrentShape(), -1);
+    runEditor(ShapeEditMode::Copy, m_list.copyOfCurrent(), -1);
 }
 
 void ShapeListPanel::ModifyShapeClick()
@@ -140,45 +120,29 @@ void ShapeListPanel::ModifyShapeClick()
 void ShapeListPanel::DeleteALayout()
 {
     if (!m_list.canModifyOrDelete()) return;
-    if (!m_context.dialogs.askYesNo(ShapeMessages::DeleteCaption, toQString(m_list.deleteQuestion()))) return;
-    const ShapeOutcome outcome = m_list.DeleteALayout();
-    if (!reportCommandOutcome(m_context.dialogs, outcome)) {
-        // A delete that failed part way may have moved records already: list what is there.
-        if (outcome.kind == ShapeOutcome::Kind::Failed) open();
+    switch (m_view.DeleteALayout()) {
+    case RecordListView<ShapeKind>::Deleted::No:
         return;
+    case RecordListView<ShapeKind>::Deleted::Failed:
+        open();
+        return;
+    case RecordListView<ShapeKind>::Deleted::Yes:
+        break;
     }
-    showEntries();
-    if (m_list.entries().empty())
-        showRefusal(m_context.dialogs, ShapeMessages::NoShapesFound);
-    else
-        emit currentShapeChanged();
+    updateButtons();
+    if (!m_list.empty()) emit currentShapeChanged();
     DrawTheBox();
 }
 
 void ShapeListPanel::ExportLayout()
 {
-    if (!m_list.selectedEntry()) {
-        showRefusal(m_context.dialogs, ShapeMessages::NoShapeSelected);
-        return;
-    }
-    const auto chosen =
-        chooseExportFile(m_context.dialogs, {"Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY", "LAY"},
-                         m_context.settings.LastExportShapeFile);
-    if (!chosen) return;
-    const ShapeOutcome outcome = m_list.ExportLayout(*chosen);
-    DrawTheBox();
-    if (reportCommandOutcome(m_context.dialogs, outcome)) showRefusal(m_context.dialogs, ShapeMessages::Exported);
+    m_view.ExportLayout(kExportDialog, m_context.settings.LastExportShapeFile, [] {});
 }
 
 void ShapeListPanel::ImportLayout()
 {
-    const auto chosen =
-        chooseImportFile(m_context.dialogs, {"Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY", "LAY"},
-                         m_context.settings.LastImportShapeFile);
-    if (!chosen) return;
-    const ShapeOutcome outcome = m_list.ImportLayout(*chosen);
-    if (!reportCommandOutcome(m_context.dialogs, outcome)) return;
-    showEntries();
+    if (!m_view.ImportLayout(kImportDialog, m_context.settings.LastImportShapeFile)) return;
+    updateButtons();
     emit currentShapeChanged();
     DrawTheBox();
 }

@@ -13,6 +13,7 @@
 #include "layout/layout_settings.h"
 #include "layout/shape_editor.h"
 #include "layout/shape_list.h"
+#include "layout/ui/record_list_view.h"
 
 class QListWidget;
 class QPushButton;
@@ -39,12 +40,12 @@ public:
 
     QListWidget* shapeBox() const { return m_shapeBox; }
     ShapePreviewWidget* layoutImage() const { return m_layoutImage; }
-    QPushButton* newButton() const { return m_newButton; }
-    QPushButton* modifyButton() const { return m_modifyButton; }
-    QPushButton* copyButton() const { return m_copyButton; }
-    QPushButton* deleteButton() const { return m_deleteButton; }
-    QPushButton* importButton() const { return m_importButton; }
-    QPushButton* exportButton() const { return m_exportButton; }
+    QPushButton* newButton() const { return m_buttons.newButton; }
+    QPushButton* modifyButton() const { return m_buttons.modifyButton; }
+    QPushButton* copyButton() const { return m_buttons.copyButton; }
+    QPushButton* deleteButton() const { return m_buttons.deleteButton; }
+    QPushButton* importButton() const { return m_buttons.importButton; }
+    QPushButton* exportButton() const { return m_buttons.exportButton; }
     const ShapeList& list() const { return m_list; }
 
     // The word list editor: loading a record makes it the settings' last shape, and the list
@@ -75,8 +76,7 @@ signals:
     void currentShapeChanged();
 
 private:
-    QPushButton* addButton(const QString& text, const char* name, void (ShapeListPanel::*command)());
-    // Puts the entries and the selection of the list into the list box.
+    // Puts the entries and the selection of the list into the list box, and enables the buttons.
     void showEntries();
     void updateButtons();
     void runEditor(ShapeEditMode mode, const ShapeRecord& start, int recordIndex);
@@ -85,16 +85,12 @@ private:
     ShapeListContext& m_context;
     QWidget& m_container;
     ShapeList m_list;
+    RecordListView<ShapeKind> m_view;
     bool m_locked = false;
 
     QListWidget* m_shapeBox = nullptr;
     ShapePreviewWidget* m_layoutImage = nullptr;
-    QPushButton* m_newButton = nullptr;
-    QPushButton* m_modifyButton = nullptr;
-    QPushButton* m_copyButton = nullptr;
-    QPushButton* m_deleteButton = nullptr;
-    QPushButton* m_importButton = nullptr;
-    QPushButton* m_exportButton = nullptr;
+    RecordListButtons m_buttons;
 };
 
 }  // namespace qm

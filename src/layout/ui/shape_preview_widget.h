@@ -1,28 +1,17 @@
 // The preview image of a shape list (LayoutImage): shows a shape, or only the button face.
 #pragma once
 
-#include <optional>
-
-#include <QWidget>
-
 #include "layout/shape_record.h"
+#include "layout/ui/record_thumbnail_widget.h"
 
 namespace qm {
 
-class ShapePreviewWidget : public QWidget {
-    Q_OBJECT
+// The shape drawn in the top left of area, its cells as large as fit.
+void drawThumbnail(QPainter& painter, const QRect& area, const ShapeRecord& shape, const QColor& buttonFace);
+
+class ShapePreviewWidget : public TypedThumbnailWidget<ShapeRecord> {
 public:
-    explicit ShapePreviewWidget(QWidget* parent = nullptr);
-
-    void showShape(const ShapeRecord& shape);
-    void clear();
-    const std::optional<ShapeRecord>& shownShape() const { return m_shape; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::optional<ShapeRecord> m_shape;
+    using TypedThumbnailWidget::TypedThumbnailWidget;
 };
 
 }  // namespace qm

@@ -430,8 +430,8 @@ TEST_F(WordListTest, ChangeLayoutOpensOnThePuzzlesOwnLayout)
     poster.Name = "Zoo Poster";  // listed last
     poster.Portrait = false;
     PageLayoutFile layouts = PageLayoutFile::inDirectory(dir.path());
-    ASSERT_TRUE(layouts.AppendLayout(loadDefaultPageLayout(dir.path(), 0)));
-    ASSERT_TRUE(layouts.AppendLayout(poster));
+    ASSERT_TRUE(layouts.AppendRecord(loadDefaultPageLayout(dir.path(), 0)));
+    ASSERT_TRUE(layouts.AppendRecord(poster));
     working.record->Layout = poster;
     TWordList editor(context, "Create New Puzzle");
     editor.show();
@@ -569,8 +569,8 @@ TEST_F(WordListTest, ChangeLayoutTakesTheChosenLayoutAndCountsAsAChange)
     poster.Name = "Poster";
     poster.Portrait = false;
     PageLayoutFile layouts = PageLayoutFile::inDirectory(dir.path());
-    ASSERT_TRUE(layouts.AppendLayout(loadDefaultPageLayout(dir.path(), 0)));
-    ASSERT_TRUE(layouts.AppendLayout(poster));
+    ASSERT_TRUE(layouts.AppendRecord(loadDefaultPageLayout(dir.path(), 0)));
+    ASSERT_TRUE(layouts.AppendRecord(poster));
     openStoredPuzzle();
     TWordList editor(context, "Modify Existing Puzzle");
     editor.show();
@@ -587,8 +587,8 @@ TEST_F(WordListTest, ChangeLayoutTakesTheChosenLayoutAndCountsAsAChange)
     editor.ChangeLayoutClick();
     EXPECT_EQ(working.record->Layout.Name.text(), "Poster");
     EXPECT_EQ(child<QLabel>(editor, "PageLayoutName")->text(), "Poster");
-    ASSERT_TRUE(child<PageThumbnailWidget>(editor, "PageImage")->shownLayout());
-    EXPECT_EQ(child<PageThumbnailWidget>(editor, "PageImage")->shownLayout()->Name.text(), "Poster");
+    ASSERT_TRUE(child<PageThumbnailWidget>(editor, "PageImage")->shownRecord());
+    EXPECT_EQ(child<PageThumbnailWidget>(editor, "PageImage")->shownRecord()->Name.text(), "Poster");
     dialogs.answerMessage(MessageButton::Yes);
     editor.CancelClick();
     EXPECT_EQ(stored(1)->Layout.Name.text(), "Poster");

@@ -196,7 +196,7 @@ TEST_F(TDoPagesTest, SaveAppendsInNewModeAndOverwritesInModify)
         EXPECT_FALSE(window->isVisible());
     }
     ASSERT_EQ(*layoutFile().recordCount(), 2);
-    PageLayoutRecord stored = *layoutFile().ReadLayout(1);
+    PageLayoutRecord stored = *layoutFile().ReadRecord(1);
     EXPECT_EQ(stored.Name.text(), "Worksheet");
     EXPECT_EQ(stored.ObjectCount, 1);
     EXPECT_EQ(stored.Zoom, 2);
@@ -207,8 +207,8 @@ TEST_F(TDoPagesTest, SaveAppendsInNewModeAndOverwritesInModify)
     window->SaveClick();
     EXPECT_EQ(window->savedIndex(), 1);
     ASSERT_EQ(*layoutFile().recordCount(), 2);
-    EXPECT_EQ(layoutFile().ReadLayout(1)->ObjectCount, 2);
-    EXPECT_EQ(layoutFile().ReadLayout(0)->Name.text(), "First");
+    EXPECT_EQ(layoutFile().ReadRecord(1)->ObjectCount, 2);
+    EXPECT_EQ(layoutFile().ReadRecord(0)->Name.text(), "First");
     EXPECT_TRUE(dialogs.log().empty());
 }
 
@@ -460,7 +460,7 @@ TEST_F(TDoPagesTest, TextLinesAreStoredWithCrLfAndShownAsLinesAgain)
                                    });
         EXPECT_EQ(window->designer().object(1).text(), "Name: ____\r\nClass: ____\r\nDate: ____");
         window->SaveClick();
-        if (auto read = layoutFile().ReadLayout(0)) stored = *read;
+        if (auto read = layoutFile().ReadRecord(0)) stored = *read;
     }
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->Objects[0].text(), "Name: ____\r\nClass: ____\r\nDate: ____");

@@ -77,8 +77,8 @@ TEST_F(TListPagesTest, ManagingOpensOnTheFirstEntryWithSelectDisabled)
     EXPECT_EQ(list->currentRow(), 0);
     auto* img = child<PageThumbnailWidget>(window, "Img");
     EXPECT_EQ(img->size(), QSize(245, 313));
-    ASSERT_TRUE(img->shownLayout());
-    EXPECT_EQ(img->shownLayout()->Name.text(), "Clue Sheet");
+    ASSERT_TRUE(img->shownRecord());
+    EXPECT_EQ(img->shownRecord()->Name.text(), "Clue Sheet");
     EXPECT_FALSE(button(window, "OkButton")->isEnabled());
     for (const char* name : {"NewButton", "ModifyButton", "CopyButton", "DeleteButton", "ImportButton", "ExportButton",
                              "ExtractButton", "DefaultButton", "ExitButton"})
@@ -99,7 +99,7 @@ TEST_F(TListPagesTest, WithoutLayoutsWarnsAndDisablesWhatNeedsOne)
         EXPECT_FALSE(button(window, name)->isEnabled()) << name;
     for (const char* name : {"NewButton", "ImportButton", "ExtractButton", "DefaultButton"})
         EXPECT_TRUE(button(window, name)->isEnabled()) << name;
-    EXPECT_FALSE(child<PageThumbnailWidget>(window, "Img")->shownLayout());
+    EXPECT_FALSE(child<PageThumbnailWidget>(window, "Img")->shownRecord());
     window.DefaultButtonClick();
     EXPECT_EQ(dialogs.log().back(), "message Error: No page layout selected.");
 }
@@ -159,7 +159,7 @@ TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
     auto* list = child<QListWidget>(window, "ShapeBox");
     EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"B (Letter)", "C (Letter)  <<DEFAULT>>"}));
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownLayout()->Name.text(), "B");
+    EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownRecord()->Name.text(), "B");
     EXPECT_EQ(settings.DefaultPage, 1);
     EXPECT_EQ(dialogs.log(),
               (std::vector<std::string>{"message Delete?: Are you sure you want to delete \"A (Letter)\"?",
@@ -176,7 +176,7 @@ TEST_F(TListPagesTest, DeletingTheLastLayoutWarnsAndDisables)
     EXPECT_EQ(dialogs.log().back(), "message Warning: No saved page layouts could be found.");
     EXPECT_FALSE(button(window, "OkButton")->isEnabled());
     EXPECT_FALSE(button(window, "DeleteButton")->isEnabled());
-    EXPECT_FALSE(child<PageThumbnailWidget>(window, "Img")->shownLayout());
+    EXPECT_FALSE(child<PageThumbnailWidget>(window, "Img")->shownRecord());
 }
 
 TEST_F(TListPagesTest, SetDefaultChangesTheSettingAndTheMark)
@@ -279,8 +279,8 @@ TEST_F(TListPagesTest, ExtractAppendsThePuzzlesLayoutAndSelectsIt)
     auto* list = child<QListWidget>(window, "ShapeBox");
     EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"Existing (Letter)  <<DEFAULT>>", "Zoo page (Letter)"}));
     EXPECT_EQ(list->currentRow(), 1);
-    EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownLayout()->Name.text(), "Zoo page");
-    const PageLayoutRecord stored = layoutFile().ReadLayout(1).value();
+    EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownRecord()->Name.text(), "Zoo page");
+    const PageLayoutRecord stored = layoutFile().ReadRecord(1).value();
     EXPECT_EQ(stored, CollectionFile(collectionPath).ReadPuzzle(0).value()->Layout);
     EXPECT_TRUE(dialogs.log().empty());
 }

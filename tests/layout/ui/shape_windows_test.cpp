@@ -206,15 +206,15 @@ TEST_F(TDoShapesTest, SaveAppendsOrOverwrites)
     child<QLineEdit>(fresh, "Title")->setText("  Moon ");
     fresh.SaveClick();
     EXPECT_EQ(fresh.savedIndex(), 1);
-    EXPECT_EQ(shapeFile().ReadShape(1)->Name.text(), "Moon");
+    EXPECT_EQ(shapeFile().ReadRecord(1)->Name.text(), "Moon");
 
-    TDoShapes modify(dialogs, style, shapeFile(), {ShapeEditMode::Modify, *shapeFile().ReadShape(0), 0});
+    TDoShapes modify(dialogs, style, shapeFile(), {ShapeEditMode::Modify, *shapeFile().ReadRecord(0), 0});
     child<QLineEdit>(modify, "Title")->setText("Big Box");
     child<QLineEdit>(modify, "WidthEdit")->setText("20");
     modify.SaveClick();
     EXPECT_EQ(modify.savedIndex(), 0);
     EXPECT_EQ(*shapeFile().recordCount(), 2);
-    EXPECT_EQ(shapeEntryText(*shapeFile().ReadShape(0)), "20x5 Big Box");
+    EXPECT_EQ(shapeEntryText(*shapeFile().ReadRecord(0)), "20x5 Big Box");
 }
 
 using TSelectShapesTest = ShapeWindowTest;
@@ -238,7 +238,7 @@ TEST_F(TSelectShapesTest, OpensOnTheFirstEntryAndShowsIt)
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(current.Name.text(), "Square");
     EXPECT_EQ(child<ShapePreviewWidget>(window, "LayoutImage")->size(), QSize(240, 240));
-    EXPECT_EQ(child<ShapePreviewWidget>(window, "LayoutImage")->shownShape()->Width, 10);
+    EXPECT_EQ(child<ShapePreviewWidget>(window, "LayoutImage")->shownRecord()->Width, 10);
     EXPECT_TRUE(child<QPushButton>(window, "ModifyButton")->isEnabled());
     EXPECT_EQ(child<QPushButton>(window, "ExitButton")->text(), "E&xit");
 
@@ -254,7 +254,7 @@ TEST_F(TSelectShapesTest, WithoutShapesWarnsOnce)
     window.hide();
     window.show();
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Warning: No saved shape information could be found."}));
-    EXPECT_FALSE(child<ShapePreviewWidget>(window, "LayoutImage")->shownShape());
+    EXPECT_FALSE(child<ShapePreviewWidget>(window, "LayoutImage")->shownRecord());
     EXPECT_FALSE(child<QPushButton>(window, "DeleteButton")->isEnabled());
 }
 
@@ -268,13 +268,13 @@ TEST_F(TSelectShapesTest, DeleteAsksAndRenumbers)
     EXPECT_EQ(*shapeFile().recordCount(), 2);
     child<QPushButton>(window, "DeleteButton")->click();
     EXPECT_EQ(itemsOf(*child<QListWidget>(window, "ShapeBox")), (std::vector<QString>{"6x6 B"}));
-    EXPECT_EQ(shapeFile().ReadShape(0)->Name.text(), "B");
+    EXPECT_EQ(shapeFile().ReadRecord(0)->Name.text(), "B");
     child<QPushButton>(window, "DeleteButton")->click();
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Delete?: Are you sure you want to delete \"5x5 A\"?",
                                                        "message Delete?: Are you sure you want to delete \"5x5 A\"?",
                                                        "message Delete?: Are you sure you want to delete \"6x6 B\"?",
                                                        "message Warning: No saved shape information could be found."}));
-    EXPECT_FALSE(child<ShapePreviewWidget>(window, "LayoutImage")->shownShape());
+    EXPECT_FALSE(child<ShapePreviewWidget>(window, "LayoutImage")->shownRecord());
 }
 
 TEST_F(TSelectShapesTest, ExportAndImportGoThroughTheFileDialogs)
@@ -342,7 +342,7 @@ TEST_F(TSelectShapesTest, NewCopyAndModifyRunTheEditorAndSelectTheResult)
     whileEditorOpen([&] { child<QPushButton>(window, "NewButton")->click(); },
                     [](TDoShapes& editor) { editor.SaveClick(); });
     EXPECT_EQ(list->currentItem()->text(), "30x30 New Layout");
-    EXPECT_EQ(shapeFile().ReadShape(3)->Name.text(), "New Layout");
+    EXPECT_EQ(shapeFile().ReadRecord(3)->Name.text(), "New Layout");
 }
 
 TEST_F(TSelectShapesTest, WordListEditorPanelShowsTheCurrentPuzzle)

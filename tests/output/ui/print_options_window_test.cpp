@@ -204,7 +204,7 @@ TEST_F(PrintOptionsTest, TheLayoutSetsColumnsGridAndCaseWhenTaken)
     EXPECT_TRUE(child<QCheckBox>(w, "UseGrid")->isChecked());
     EXPECT_TRUE(settings.Reports.Print.UseGrid);
     EXPECT_EQ(child<PageThumbnailWidget>(w, "PageBox")->size(), QSize(129, 201));
-    EXPECT_EQ(child<PageThumbnailWidget>(w, "PageBox")->shownLayout()->Name.text(), layout.Name.text());
+    EXPECT_EQ(child<PageThumbnailWidget>(w, "PageBox")->shownRecord()->Name.text(), layout.Name.text());
 }
 
 TEST_F(PrintOptionsTest, NoColumnsIsRefusedAndTheFocusGoesBackToTheBox)
@@ -233,7 +233,7 @@ TEST_F(PrintOptionsTest, ALayoutWithTwoColumnsChosenFromTheListResetsTheBox)
     PageLayoutRecord twoColumns = makeBuiltInPageLayout();
     twoColumns.Name.assign("Two Columns");
     twoColumns.Objects[objectOf(twoColumns, PageObjectKind::Words)].Columns = 2;
-    ASSERT_TRUE(PageLayoutFile::inDirectory(dir.path()).AppendLayout(twoColumns));
+    ASSERT_TRUE(PageLayoutFile::inDirectory(dir.path()).AppendRecord(twoColumns));
     open();
     columns()->setText("5");
     whileModalOpen<TListPages>([this] { child<QPushButton>(*window, "ChangePageLayout")->click(); },
@@ -241,7 +241,7 @@ TEST_F(PrintOptionsTest, ALayoutWithTwoColumnsChosenFromTheListResetsTheBox)
     EXPECT_EQ(columns()->text(), "2");
     EXPECT_EQ(settings.Reports.Print.NumColumns, 2);
     EXPECT_EQ(window->printCopy().Layout.Name.text(), "Two Columns");
-    EXPECT_EQ(child<PageThumbnailWidget>(*window, "PageBox")->shownLayout()->Name.text(), "Two Columns");
+    EXPECT_EQ(child<PageThumbnailWidget>(*window, "PageBox")->shownRecord()->Name.text(), "Two Columns");
     EXPECT_EQ(child<QLabel>(*window, "PageLayoutName")->text(), "Two Columns");
 
     // Leaving the list without a choice keeps the layout, and still takes its options again.
@@ -253,7 +253,7 @@ TEST_F(PrintOptionsTest, ALayoutWithTwoColumnsChosenFromTheListResetsTheBox)
 
 TEST_F(PrintOptionsTest, TheDesignerOpenedFromTheListPreviewsThePrintCopyOnTheUnsavedLayout)
 {
-    ASSERT_TRUE(PageLayoutFile::inDirectory(dir.path()).AppendLayout(makeBuiltInPageLayout()));
+    ASSERT_TRUE(PageLayoutFile::inDirectory(dir.path()).AppendRecord(makeBuiltInPageLayout()));
     const std::string storedLayouts = test::readFile(dir / "QZFPAGE.DAT");
     open();
     PageFile shown;

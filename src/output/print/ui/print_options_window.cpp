@@ -269,7 +269,7 @@ void TMyReport::fillFontMenu()
 
 void TMyReport::DrawPageBox()
 {
-    m_pageBox->showLayout(m_puzzle->Layout);
+    m_pageBox->showRecord(m_puzzle->Layout);
     m_layoutName->setText(toQString(m_puzzle->Layout.Name.view()));
 }
 
