@@ -66,10 +66,15 @@ Status RecordJournal::begin(const JournalEntry& entry)
     return {};
 }
 
-Result<std::optional<JournalEntry>> RecordJournal::readLeftOver()
+bool RecordJournal::isLeft() const
 {
     std::error_code missing;
-    if (!std::filesystem::exists(m_path, missing)) return std::optional<JournalEntry>();
+    return std::filesystem::exists(m_path, missing);
+}
+
+Result<std::optional<JournalEntry>> RecordJournal::readLeftOver()
+{
+    if (!isLeft()) return std::optional<JournalEntry>();
     auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
     if (!file) return ofRecordFile(file.failure());
     auto size = file->size();
