@@ -56,7 +56,11 @@ Status RecordJournal::begin(const JournalEntry& entry)
     putU64(bytes, kCountOffset, static_cast<std::uint64_t>(entry.count));
     putU64(bytes, kProgressOffset, static_cast<std::uint64_t>(entry.progress));
     std::copy(entry.record.begin(), entry.record.end(), bytes.begin() + kHeaderSize);
-    if (auto written = writeFileAtomically(m_path, image); !written) return ofRecordFile(written.failure());
+    if (auto written = writeFileAtomically(m_path, image); !written) {
+        // A journal whose folder could not be flushed may be in place all the same.
+        end();
+        return ofRecordFile(written.failure());
+    }
     auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
     if (!file) {
         end();
