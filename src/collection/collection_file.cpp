@@ -21,7 +21,7 @@ using RecordBuffer = std::array<std::uint8_t, PuzzleRecord::kSize>;
 PuzzleList CollectionFile::ListPuzzles() const
 {
     PuzzleList list;
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
+    auto file = records().openForReading();
     if (!file) return list;
     auto size = file->size();
     if (!size) return list;

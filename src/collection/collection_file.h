@@ -33,7 +33,12 @@ struct PuzzleList {
 
 class CollectionFile {
 public:
-    explicit CollectionFile(std::filesystem::path path) : m_path(std::move(path)) {}
+    // wait: how long a change waits for the lock of another program, and how the caller shows it.
+    explicit CollectionFile(std::filesystem::path path, LockWait wait = {})
+        : m_path(std::move(path)),
+          m_wait(std::move(wait))
+    {
+    }
 
     const std::filesystem::path& path() const { return m_path; }
 
@@ -61,9 +66,10 @@ public:
     Status CreateCollection();
 
 private:
-    FixedRecordFile records() const { return FixedRecordFile(m_path, PuzzleRecord::kSize); }
+    FixedRecordFile records() const { return FixedRecordFile(m_path, PuzzleRecord::kSize, m_wait); }
 
     std::filesystem::path m_path;
+    LockWait m_wait;
 };
 
 inline constexpr const char* kChangedByAnotherProgram =

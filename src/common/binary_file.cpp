@@ -7,6 +7,7 @@
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include "common/file_faults.h"
@@ -146,10 +147,34 @@ Status BinaryFile::sync()
     return {};
 }
 
-Status BinaryFile::lock(bool exclusive)
+Status BinaryFile::lock(bool exclusive, const LockWait& wait)
 {
-    while (::flock(m_descriptor, exclusive ? LOCK_EX : LOCK_SH) != 0)
-        if (errno != EINTR) return systemFailure(errno);
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kRetry = std::chrono::milliseconds(50);
+    const Clock::time_point deadline = Clock::now() + wait.patience;
+    bool waiting = false;
+    const auto stopWaiting = [&] {
+        if (waiting && wait.shown) wait.shown(false);
+        waiting = false;
+    };
+    for (;;) {
+        if (!faulted(FileStep::Lock) && ::flock(m_descriptor, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0) break;
+        const int error = errno;
+        if (error == EINTR) continue;
+        if (error == ENOLCK || error == EOPNOTSUPP) break;
+        if (error != EWOULDBLOCK) {
+            stopWaiting();
+            return systemFailure(error);
+        }
+        if (Clock::now() >= deadline) {
+            stopWaiting();
+            return Failure{FailureKind::ChangedElsewhere, m_path, "another program kept the file in use"};
+        }
+        if (!waiting && wait.shown) wait.shown(true);
+        waiting = true;
+        std::this_thread::sleep_for(std::min<Clock::duration>(kRetry, deadline - Clock::now()));
+    }
+    stopWaiting();
     return {};
 }
 

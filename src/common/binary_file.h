@@ -1,13 +1,22 @@
 // A file opened for one operation, read and written at explicit offsets.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 
 #include "common/result.h"
 
 namespace qm {
+
+// How long a lock another program holds is waited for before the operation is refused, and how
+// the caller shows that wait (a busy cursor, say): shown(true) as it begins, shown(false) as it ends.
+struct LockWait {
+    std::chrono::milliseconds patience = std::chrono::seconds(5);
+    std::function<void(bool waiting)> shown;
+};
 
 class BinaryFile {
 public:
@@ -38,8 +47,10 @@ public:
     // Puts what was written on the disk.
     Status sync();
     // Holds an advisory lock on the file until it closes: shared for readers, exclusive for one
-    // writer; waits while another process holds a lock that excludes it.
-    Status lock(bool exclusive);
+    // writer. While another process holds a lock that excludes it, waits as wait says, then
+    // refuses with FailureKind::ChangedElsewhere. On a file system without locks (some network
+    // shares) the operation goes on unlocked, as it would on a system that never had them.
+    Status lock(bool exclusive, const LockWait& wait = {});
     // Closes and reports a failure the system noticed only at closing.
     Status close();
 

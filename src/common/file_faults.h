@@ -9,9 +9,10 @@
 namespace qm {
 
 // A failing Write puts down the first half of its bytes, as on a disk that fills up midway; a
-// failing Close still releases the file.
-enum class FileStep { Open, Write, Sync, Close, Rename, Truncate };
-inline constexpr std::size_t kFileSteps = static_cast<std::size_t>(FileStep::Truncate) + 1;
+// failing Close still releases the file; a failing Lock is as if the lock were refused (EWOULDBLOCK:
+// another program holds it; ENOLCK or EOPNOTSUPP: the file system has no locks).
+enum class FileStep { Open, Write, Sync, Close, Rename, Truncate, Lock };
+inline constexpr std::size_t kFileSteps = static_cast<std::size_t>(FileStep::Lock) + 1;
 
 struct FaultPlan {
     int pass = 0;   // calls of the step that go through before the first failure

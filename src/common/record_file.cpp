@@ -17,11 +17,12 @@ Result<std::int64_t> recordCount(const BinaryFile& file, std::int64_t recordSize
     return *size / recordSize;
 }
 
-Result<BinaryFile> openLocked(const std::filesystem::path& path, BinaryFile::Mode mode, bool exclusive)
+Result<BinaryFile> openLocked(const std::filesystem::path& path, BinaryFile::Mode mode, bool exclusive,
+                              const LockWait& wait)
 {
     auto file = BinaryFile::open(path, mode);
     if (!file) return file.failure();
-    if (auto locked = file->lock(exclusive); !locked) return locked.failure();
+    if (auto locked = file->lock(exclusive, wait); !locked) return locked.failure();
     return file;
 }
 
@@ -35,9 +36,33 @@ bool fitsTheFile(const JournalEntry& entry, std::int64_t count)
 
 }  // namespace
 
+Status FixedRecordFile::checkRecordSize(std::span<const std::uint8_t> record, bool mayBeEmpty) const
+{
+    if (record.size() == recordSize() || (mayBeEmpty && record.empty())) return {};
+    return Failure{FailureKind::Io, m_path,
+                   "a record of " + std::to_string(record.size()) + " bytes does not fit its records of " +
+                       std::to_string(recordSize())};
+}
+
+Result<BinaryFile> FixedRecordFile::openForReading() const
+{
+    {
+        auto file = openLocked(m_path, BinaryFile::Mode::ReadOnly, false, m_wait);
+        if (!file) return file.failure();
+        // Changes keep their journal only while they hold the exclusive lock: one seen under the
+        // shared lock was left by a change that died. The shared lock goes before the exclusive
+        // one is asked for, or this program would wait for itself.
+        if (!RecordJournal(m_path, recordSize()).isLeft()) return file;
+    }
+    auto finished = openForChange(BinaryFile::Mode::ReadWrite);
+    if (!finished) return finished.failure();
+    if (auto closed = finished->close(); !closed) return closed.failure();
+    return openLocked(m_path, BinaryFile::Mode::ReadOnly, false, m_wait);
+}
+
 Result<int> FixedRecordFile::count() const
 {
-    auto file = openLocked(m_path, BinaryFile::Mode::ReadOnly, false);
+    auto file = openForReading();
     if (!file) return file.failure();
     auto count = recordCount(*file, m_recordSize);
     if (!count) return count.failure();
@@ -46,17 +71,18 @@ Result<int> FixedRecordFile::count() const
 
 Status FixedRecordFile::read(int index, std::span<std::uint8_t> out) const
 {
-    auto file = openLocked(m_path, BinaryFile::Mode::ReadOnly, false);
+    if (auto fits = checkRecordSize(out); !fits) return fits;
+    auto file = openForReading();
     if (!file) return file.failure();
     auto count = recordCount(*file, m_recordSize);
     if (!count) return count.failure();
     if (index < 0 || index >= *count) return noSuchRecord(m_path, index);
-    return file->readExact(offsetOf(index), out.first(recordSize()));
+    return file->readExact(offsetOf(index), out);
 }
 
 Result<BinaryFile> FixedRecordFile::openForChange(BinaryFile::Mode mode) const
 {
-    auto file = openLocked(m_path, mode, true);
+    auto file = openLocked(m_path, mode, true, m_wait);
     if (!file) return file.failure();
     RecordJournal journal(m_path, recordSize());
     auto left = journal.readLeftOver();
@@ -100,12 +126,13 @@ Result<std::vector<std::uint8_t>> FixedRecordFile::readExpected(const BinaryFile
 
 Result<int> FixedRecordFile::append(std::span<const std::uint8_t> record)
 {
+    if (auto fits = checkRecordSize(record); !fits) return fits.failure();
     auto file = openForChange(BinaryFile::Mode::ReadWriteCreate);
     if (!file) return file.failure();
     auto size = file->size();
     if (!size) return size.failure();
     const std::int64_t count = *size / m_recordSize;
-    Status written = file->writeAll(offsetOf(count), record.first(recordSize()));
+    Status written = file->writeAll(offsetOf(count), record);
     if (written) written = file->sync();
     if (!written) {
         // Even when the cut fails too, a partial last record is never read and the next append overwrites it.
@@ -118,16 +145,17 @@ Result<int> FixedRecordFile::append(std::span<const std::uint8_t> record)
 
 Status FixedRecordFile::replace(int index, std::span<const std::uint8_t> record, std::span<const std::uint8_t> expected)
 {
+    if (auto fits = checkRecordSize(record); !fits) return fits;
+    if (auto fits = checkRecordSize(expected, true); !fits) return fits;
     auto file = openForChange(BinaryFile::Mode::ReadWrite);
     if (!file) return file.failure();
     auto old = readExpected(*file, index, expected);
     if (!old) return old.failure();
-    const auto newRecord = record.first(recordSize());
     RecordJournal journal(m_path, recordSize());
     const JournalEntry entry{JournalEntry::Kind::Replace, index, *recordCount(*file, m_recordSize), index,
-                             std::vector<std::uint8_t>(newRecord.begin(), newRecord.end())};
+                             std::vector<std::uint8_t>(record.begin(), record.end())};
     if (auto begun = journal.begin(entry); !begun) return begun;
-    Status written = file->writeAll(offsetOf(index), newRecord);
+    Status written = file->writeAll(offsetOf(index), record);
     if (written) written = file->sync();
     if (!written) {
         // Put the old record back; should that fail too, the journal finishes the new one later.
@@ -140,6 +168,7 @@ Status FixedRecordFile::replace(int index, std::span<const std::uint8_t> record,
 
 Status FixedRecordFile::remove(int index, std::span<const std::uint8_t> expected)
 {
+    if (auto fits = checkRecordSize(expected, true); !fits) return fits;
     auto file = openForChange(BinaryFile::Mode::ReadWrite);
     if (!file) return file.failure();
     auto removed = readExpected(*file, index, expected);
@@ -187,7 +216,7 @@ Status FixedRecordFile::moveBack(BinaryFile& file, RecordJournal& journal, const
 
 Status FixedRecordFile::create()
 {
-    auto file = openLocked(m_path, BinaryFile::Mode::ReadWriteCreate, true);
+    auto file = openLocked(m_path, BinaryFile::Mode::ReadWriteCreate, true, m_wait);
     if (!file) return file.failure();
     RecordJournal(m_path, recordSize()).end();
     if (auto emptied = file->truncate(0); !emptied) return emptied;

@@ -2,7 +2,7 @@
 // rewritten in place, and deleted by moving every later record down one place. Every change holds
 // an exclusive lock on the file and keeps a journal beside it (record_journal.h), so two programs
 // never interleave their changes, and a change that fails is undone while one that dies is finished
-// by the next.
+// by the next, be it a change or a read.
 #pragma once
 
 #include <cstdint>
@@ -18,18 +18,24 @@ namespace qm {
 
 class FixedRecordFile {
 public:
-    FixedRecordFile(std::filesystem::path path, std::size_t recordSize)
+    FixedRecordFile(std::filesystem::path path, std::size_t recordSize, LockWait wait = {})
         : m_path(std::move(path)),
-          m_recordSize(static_cast<std::int64_t>(recordSize))
+          m_recordSize(static_cast<std::int64_t>(recordSize)),
+          m_wait(std::move(wait))
     {
     }
 
     const std::filesystem::path& path() const { return m_path; }
     std::size_t recordSize() const { return static_cast<std::size_t>(m_recordSize); }
 
+    // The file opened for reading under a shared lock, with a change a dead process left
+    // finished first, so that no read sees a record half written.
+    Result<BinaryFile> openForReading() const;
     // Complete records only; the bytes of an incomplete last record never count.
     Result<int> count() const;
-    // Fills out (one record) from the record at index.
+    // Every span of a record below holds exactly one record (expected may also be empty); any
+    // other size is refused as an input/output failure before the file is touched.
+    // Fills out from the record at index.
     Status read(int index, std::span<std::uint8_t> out) const;
     // Writes behind the last complete record, creating the file when it is missing; gives the
     // new index. A failed write leaves the file at its old size.
@@ -43,6 +49,8 @@ public:
     Status create();
 
 private:
+    // Refuses spans that do not hold one record; an empty one passes when it may be empty.
+    Status checkRecordSize(std::span<const std::uint8_t> record, bool mayBeEmpty = false) const;
     // The file opened for a change, locked, with any change a dead process left finished.
     Result<BinaryFile> openForChange(BinaryFile::Mode mode) const;
     Result<std::vector<std::uint8_t>> readExpected(const BinaryFile& file, int index,
@@ -56,6 +64,7 @@ private:
 
     std::filesystem::path m_path;
     std::int64_t m_recordSize;
+    LockWait m_wait;
 };
 
 }  // namespace qm

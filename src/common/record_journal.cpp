@@ -56,7 +56,11 @@ Status RecordJournal::begin(const JournalEntry& entry)
     putU64(bytes, kCountOffset, static_cast<std::uint64_t>(entry.count));
     putU64(bytes, kProgressOffset, static_cast<std::uint64_t>(entry.progress));
     std::copy(entry.record.begin(), entry.record.end(), bytes.begin() + kHeaderSize);
-    if (auto written = writeFileAtomically(m_path, image); !written) return ofRecordFile(written.failure());
+    if (auto written = writeFileAtomically(m_path, image); !written) {
+        // A journal whose folder could not be flushed may be in place all the same.
+        end();
+        return ofRecordFile(written.failure());
+    }
     auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
     if (!file) {
         end();
@@ -66,10 +70,15 @@ Status RecordJournal::begin(const JournalEntry& entry)
     return {};
 }
 
-Result<std::optional<JournalEntry>> RecordJournal::readLeftOver()
+bool RecordJournal::isLeft() const
 {
     std::error_code missing;
-    if (!std::filesystem::exists(m_path, missing)) return std::optional<JournalEntry>();
+    return std::filesystem::exists(m_path, missing);
+}
+
+Result<std::optional<JournalEntry>> RecordJournal::readLeftOver()
+{
+    if (!isLeft()) return std::optional<JournalEntry>();
     auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
     if (!file) return ofRecordFile(file.failure());
     auto size = file->size();

@@ -33,6 +33,8 @@ public:
 
     // Puts the journal down whole (or not at all) and keeps it open for markProgress.
     Status begin(const JournalEntry& entry);
+    // Whether a journal lies beside the record file.
+    bool isLeft() const;
     // The journal a dead change left, if any; one that is not a complete journal of this file
     // (it never is, as begin renames it into place) counts as none.
     Result<std::optional<JournalEntry>> readLeftOver();

@@ -1,8 +1,9 @@
 #include "common/replacement_file.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <random>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,19 +22,51 @@ int attempt(FileStep step, Operation operation)
     return operation() ? 0 : errno;
 }
 
+// Creates a temporary file of a fresh name beside target, with the permissions open() gives any
+// new file (0666 less the umask, or the folder's default access list); gives the descriptor or -1.
+int createTemporary(const std::filesystem::path& target, std::string& name)
+{
+    std::random_device seed;
+    std::uniform_int_distribution<int> letter(0, 35);
+    constexpr int kTries = 100;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        name = target.string() + ".";
+        for (int i = 0; i < 6; ++i) {
+            const int k = letter(seed);
+            name += static_cast<char>(k < 10 ? '0' + k : 'a' + k - 10);
+        }
+        const int descriptor = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST) return descriptor;
+    }
+    return -1;
+}
+
+// Flushes the folder holding path; a file system that cannot flush folders has nothing to flush.
+bool syncFolderOf(const std::filesystem::path& path)
+{
+    const std::filesystem::path parent = path.has_parent_path() ? path.parent_path() : ".";
+    const int folder = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return true;
+    const bool synced = ::fsync(folder) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(folder);
+    errno = error;
+    return synced;
+}
+
 }  // namespace
 
 Result<ReplacementFile> ReplacementFile::create(const std::filesystem::path& target)
 {
-    std::string pattern = target.string() + ".XXXXXX";
+    std::string temporary;
     const int planted = takeFileFault(FileStep::Open);
-    const int descriptor = planted != 0 ? -1 : ::mkstemp(pattern.data());
+    const int descriptor = planted != 0 ? -1 : createTemporary(target, temporary);
     if (descriptor < 0) return Failure{FailureKind::CannotOpen, target, std::strerror(planted != 0 ? planted : errno)};
-    ReplacementFile file(descriptor, pattern, target);
-    // mkstemp creates the file for its owner only; the new file is as readable as any other.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(descriptor, 0666 & ~mask) != 0) return file.failure(errno);
+    ReplacementFile file(descriptor, temporary, target);
+    // A file that is replaced keeps its permissions.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(descriptor, old.st_mode & 07777) != 0)
+        return file.failure(errno);
     return file;
 }
 
@@ -85,6 +118,9 @@ Status ReplacementFile::commit()
         ::unlink(m_temporary.c_str());
         return failure(error);
     }
+    // The rename lasts only once the folder that records it is on the disk too.
+    error = attempt(FileStep::Sync, [&] { return syncFolderOf(m_target); });
+    if (error != 0) return failure(error);
     return {};
 }
 

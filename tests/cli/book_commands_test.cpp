@@ -8,6 +8,7 @@
 
 #include "book/book_composer.h"
 #include "collection/collection_file.h"
+#include "support/cli_command.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 
@@ -16,28 +17,27 @@ namespace {
 
 using nlohmann::json;
 using test::runCommand;
+using test::shellQuoted;
 using test::TempDir;
 
 const std::filesystem::path kSample = std::filesystem::path(QM_PROGRAM_DIR) / "SAMPLE.QZ3";
-
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 class BookCommandTest : public ::testing::Test {
 protected:
     test::CommandOutput book(const std::filesystem::path& collection, const std::string& arguments)
     {
-        return runCommand("cd " + quoted(dir.path()) + " && '" + QM_CLI + "' book " + quoted(collection) + " --out " +
-                          quoted(out) + " " + arguments);
+        return runCommand("cd " + shellQuoted(dir.path()) + " && '" + QM_CLI + "' book " + shellQuoted(collection) +
+                          " --out " + shellQuoted(out) + " " + arguments);
     }
     std::string pageText(int page)
     {
         const std::string p = std::to_string(page);
-        return runCommand("pdftotext -f " + p + " -l " + p + " " + quoted(out) + " -").out;
+        return runCommand("pdftotext -f " + p + " -l " + p + " " + shellQuoted(out) + " -").out;
     }
     std::string pageSize(int page)
     {
         const std::string p = std::to_string(page);
-        const std::string info = runCommand("pdfinfo -f " + p + " -l " + p + " " + quoted(out)).out;
+        const std::string info = runCommand("pdfinfo -f " + p + " -l " + p + " " + shellQuoted(out)).out;
         std::smatch match;
         std::regex_search(info, match, std::regex("size: *([0-9.]+ x [0-9.]+)"));
         return match[1];
@@ -45,7 +45,7 @@ protected:
     int pdfPages()
     {
         std::smatch match;
-        const std::string info = runCommand("pdfinfo " + quoted(out)).out;
+        const std::string info = runCommand("pdfinfo " + shellQuoted(out)).out;
         std::regex_search(info, match, std::regex("Pages: *([0-9]+)"));
         return std::stoi(match[1]);
     }

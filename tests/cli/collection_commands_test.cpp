@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "support/cli_command.h"
 #include "support/record_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -9,13 +10,12 @@ namespace qm {
 namespace {
 
 using nlohmann::json;
+using test::cli;
 using test::puzzleImage;
 using test::runCommand;
+using test::shellQuoted;
 using test::TempDir;
 using test::writeFile;
-
-std::string cli(const std::string& arguments) { return std::string("'") + QM_CLI + "' " + arguments; }
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 class CollectionCommandsTest : public ::testing::Test {
 protected:
@@ -27,7 +27,7 @@ TEST_F(CollectionCommandsTest, ListPrintsCategoriesAndPuzzlesInFileOrder)
 {
     writeFile(file, puzzleImage("Zoo", "Lions").str() + puzzleImage("Caf\xE9", "Cr\xE8me").str() +
                         puzzleImage("Zoo", "Bears").str());
-    const auto result = runCommand(cli("list " + quoted(file)));
+    const auto result = runCommand(cli("list " + shellQuoted(file)));
     ASSERT_EQ(result.status, 0) << result.err;
     const json out = json::parse(result.out);
     EXPECT_EQ(out["categories"], json({"Zoo", "Caf\u00E9"}));
@@ -41,7 +41,7 @@ TEST_F(CollectionCommandsTest, ListPrintsCategoriesAndPuzzlesInFileOrder)
 
 TEST_F(CollectionCommandsTest, ListOfAFileThatCannotBeOpenedIsEmpty)
 {
-    const auto result = runCommand(cli("list " + quoted(dir / "none.QZ3")));
+    const auto result = runCommand(cli("list " + shellQuoted(dir / "none.QZ3")));
     ASSERT_EQ(result.status, 0);
     EXPECT_EQ(json::parse(result.out), json({{"categories", json::array()}, {"puzzles", json::array()}}));
 }
@@ -52,7 +52,7 @@ TEST_F(CollectionCommandsTest, DumpShowsEveryFieldByName)
     image.i16(5067, 1).text(5069, "COW").text(15299, "moo").i16(65129, 2).i16(65789, 4).byte(66449, 1);
     image.byte(67 + 1, 'C').byte(2567, 'X').byte(66779, 1).text(66780, "Bonus?");
     writeFile(file, puzzleImage("A", "First").str() + image.str());
-    const auto result = runCommand(cli("dump " + quoted(file) + " 1"));
+    const auto result = runCommand(cli("dump " + shellQuoted(file) + " 1"));
     ASSERT_EQ(result.status, 0) << result.err;
     const json out = json::parse(result.out);
     const std::vector<std::string> names = {
@@ -87,7 +87,7 @@ TEST_F(CollectionCommandsTest, DumpShowsEveryFieldByName)
 TEST_F(CollectionCommandsTest, BrokenRecordDumpsWithTextsCutAndCountsClamped)
 {
     writeFile(file, std::string(95830, '\xFF'));
-    const auto result = runCommand(cli("dump " + quoted(file) + " 0"));
+    const auto result = runCommand(cli("dump " + shellQuoted(file) + " 0"));
     ASSERT_EQ(result.status, 0) << result.err;
     const json out = json::parse(result.out);
     EXPECT_EQ(out["Title"].get<std::string>(), [] {
@@ -105,10 +105,10 @@ TEST_F(CollectionCommandsTest, BrokenRecordDumpsWithTextsCutAndCountsClamped)
 TEST_F(CollectionCommandsTest, DumpRefusesAnIndexPastTheEndAndReportsAMissingFile)
 {
     writeFile(file, puzzleImage("A", "Only").str());
-    auto result = runCommand(cli("dump " + quoted(file) + " 1"));
+    auto result = runCommand(cli("dump " + shellQuoted(file) + " 1"));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Unable to load puzzle.\n");
-    result = runCommand(cli("dump " + quoted(dir / "none.QZ3") + " 0"));
+    result = runCommand(cli("dump " + shellQuoted(dir / "none.QZ3") + " 0"));
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("none.QZ3: No such file or directory"), std::string::npos);
 }
@@ -116,16 +116,16 @@ TEST_F(CollectionCommandsTest, DumpRefusesAnIndexPastTheEndAndReportsAMissingFil
 TEST_F(CollectionCommandsTest, DeleteAndCreate)
 {
     writeFile(file, puzzleImage("A", "One").str() + puzzleImage("A", "Two").str());
-    auto result = runCommand(cli("delete " + quoted(file) + " 0"));
+    auto result = runCommand(cli("delete " + shellQuoted(file) + " 0"));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(std::filesystem::file_size(file), 95830u);
-    result = runCommand(cli("delete " + quoted(file) + " 5"));
+    result = runCommand(cli("delete " + shellQuoted(file) + " 5"));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(std::filesystem::file_size(file), 95830u);
-    result = runCommand(cli("create " + quoted(file)));
+    result = runCommand(cli("create " + shellQuoted(file)));
     ASSERT_EQ(result.status, 0);
     EXPECT_EQ(std::filesystem::file_size(file), 0u);
-    result = runCommand(cli("create " + quoted(dir / "no" / "x.QZ3")));
+    result = runCommand(cli("create " + shellQuoted(dir / "no" / "x.QZ3")));
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("x.QZ3"), std::string::npos);
 }

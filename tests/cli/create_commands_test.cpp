@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "layout/default_page_layout.h"
+#include "support/cli_command.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 
@@ -12,10 +13,9 @@ namespace {
 
 using nlohmann::json;
 using test::runCommand;
+using test::shellQuoted;
 using test::TempDir;
 using test::writeFile;
-
-std::string quoted(const std::string& text) { return "'" + text + "'"; }
 
 // Offsets of the stored record the checks below read.
 constexpr std::size_t kRecord = 95830, kLetters = 67, kFillLetters = 2567, kWordCount = 5067, kWords = 5069,
@@ -26,8 +26,9 @@ protected:
     // Runs in the temporary directory, the working directory of the program.
     test::CommandOutput create(const std::string& arguments)
     {
-        return runCommand("cd " + quoted(dir.path().string()) + " && " + quoted(QM_CLI) + " create --collection " +
-                          quoted(collection.string()) + " --words " + quoted(words.string()) + " " + arguments);
+        return runCommand("cd " + shellQuoted(dir.path().string()) + " && " + shellQuoted(QM_CLI) +
+                          " create --collection " + shellQuoted(collection.string()) + " --words " +
+                          shellQuoted(words.string()) + " " + arguments);
     }
     std::string stored() const { return test::readFile(collection); }
     static std::string text(const std::string& record, std::size_t offset)
@@ -219,10 +220,12 @@ TEST_F(CreateCommandTest, FileProblemsAndTheEmptyCollectionForm)
     EXPECT_NE(noWords.err.find("none.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(collection));
 
-    EXPECT_EQ(runCommand(quoted(QM_CLI) + " create").status, 1);
-    EXPECT_EQ(runCommand(quoted(QM_CLI) + " create " + quoted((dir / "e.QZ3").string()) + " --collection x.QZ3").status,
-              1);
-    EXPECT_EQ(runCommand(quoted(QM_CLI) + " create " + quoted((dir / "e.QZ3").string())).status, 0);
+    EXPECT_EQ(runCommand(shellQuoted(QM_CLI) + " create").status, 1);
+    EXPECT_EQ(
+        runCommand(shellQuoted(QM_CLI) + " create " + shellQuoted((dir / "e.QZ3").string()) + " --collection x.QZ3")
+            .status,
+        1);
+    EXPECT_EQ(runCommand(shellQuoted(QM_CLI) + " create " + shellQuoted((dir / "e.QZ3").string())).status, 0);
     EXPECT_EQ(std::filesystem::file_size(dir / "e.QZ3"), 0u);
 }
 

@@ -8,6 +8,7 @@
 #include "output/export/plain_text_export.h"
 #include "output/print/print_messages.h"
 #include "output/print/print_options.h"
+#include "support/cli_command.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 
@@ -17,11 +18,10 @@ namespace {
 using nlohmann::json;
 using test::readFile;
 using test::runCommand;
+using test::shellQuoted;
 using test::writeFile;
 
 const std::filesystem::path kSample = std::filesystem::path(QM_PROGRAM_DIR) / "SAMPLE.QZ3";
-
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 std::uint32_t littleEndian(const std::string& bytes, std::size_t at, int size)
 {
@@ -35,8 +35,8 @@ protected:
     // Runs in the scratch folder, whose QMAZE3.INI gives the settings.
     test::CommandOutput exportPage(const std::string& arguments, const std::filesystem::path& collection = kSample)
     {
-        return runCommand("cd " + quoted(dir.path()) + " && '" + QM_CLI + "' export " + quoted(collection) + " 0 " +
-                          arguments);
+        return runCommand("cd " + shellQuoted(dir.path()) + " && '" + QM_CLI + "' export " + shellQuoted(collection) +
+                          " 0 " + arguments);
     }
     // An export that must succeed, and what it printed.
     json exported(const std::string& arguments)
@@ -68,11 +68,12 @@ TEST_F(ExportCommandTest, EveryFormatWritesItsFile)
     };
     for (const Case& c : cases) {
         const auto path = dir / c.name;
-        const json out = exported(std::string("--format ") + c.format + " --out " + quoted(path));
+        const json out = exported(std::string("--format ") + c.format + " --out " + shellQuoted(path));
         EXPECT_TRUE(readFile(path).starts_with(c.signature)) << c.format;
         EXPECT_EQ(out["files"][0], path.string()) << c.format;
     }
-    EXPECT_EQ(exported("--format html --out " + quoted(dir / "farm.htm"))["files"][1], (dir / "farm.JPG").string());
+    EXPECT_EQ(exported("--format html --out " + shellQuoted(dir / "farm.htm"))["files"][1],
+              (dir / "farm.JPG").string());
     EXPECT_TRUE(readFile(dir / "farm.JPG").starts_with("\xFF\xD8"));
 }
 
@@ -82,24 +83,24 @@ TEST_F(ExportCommandTest, SettingsComeFromQmaze3IniThenTheFlags)
     writeFile(dir / "QMAZE3.INI", "[Reports]\r\nPixel Width=320\r\nPixel Format=2\r\nLetter Spacing=1\r\n"
                                   "[HTML]\r\nWeb Title=Barnyard\r\n");
     const auto bmp = dir / "farm.bmp";
-    exported("--format bmp --out " + quoted(bmp));
+    exported("--format bmp --out " + shellQuoted(bmp));
     EXPECT_EQ(littleEndian(readFile(bmp), 18, 4), 320u);
     EXPECT_EQ(littleEndian(readFile(bmp), 28, 2), 8u);
-    exported("--format bmp --width 1000 --out " + quoted(bmp));
+    exported("--format bmp --width 1000 --out " + shellQuoted(bmp));
     EXPECT_EQ(littleEndian(readFile(bmp), 18, 4), 1000u);
 
-    exported("--format html --out " + quoted(dir / "farm.htm"));
+    exported("--format html --out " + shellQuoted(dir / "farm.htm"));
     EXPECT_NE(readFile(dir / "farm.htm").find("<TITLE>Barnyard</TITLE>"), std::string::npos);
 
     auto record = std::move(CollectionFile(kSample).ReadPuzzle(0)).value();
     PrintOptions options;
     ApplyLayoutOptions(options, record->Layout);
     options.LetterSpacing = 1;
-    exported("--format txt --out " + quoted(dir / "farm.txt"));
+    exported("--format txt --out " + shellQuoted(dir / "farm.txt"));
     EXPECT_EQ(readFile(dir / "farm.txt"), PlainTextPuzzle(*record, options));
     options.LetterSpacing = 4;
     options.LineSpacing = 2;
-    exported("--format txt --letter-spacing 3 --line-spacing 2 --out " + quoted(dir / "farm.txt"));
+    exported("--format txt --letter-spacing 3 --line-spacing 2 --out " + shellQuoted(dir / "farm.txt"));
     EXPECT_EQ(readFile(dir / "farm.txt"), PlainTextPuzzle(*record, options));
 }
 
@@ -115,8 +116,8 @@ TEST_F(ExportCommandTest, RefusesWithTheDialogsMessages)
         {"--format png --width 10000 --out p", width},
         {"--format jpg --quality 0 --out p", kInvalidJpegFactor},
         {"--format html --quality 101 --out p.htm", kInvalidJpegFactor},
-        {"--format html --out " + quoted(dir / "none" / "p.htm"), kHtmlCannotCreate},
-        {"--format txt --out " + quoted(dir / "none" / "p.txt"), kTextCannotSave},
+        {"--format html --out " + shellQuoted(dir / "none" / "p.htm"), kHtmlCannotCreate},
+        {"--format txt --out " + shellQuoted(dir / "none" / "p.txt"), kTextCannotSave},
         {"--format svg --width 100 --out p", "--width is for bmp, jpg, png and html."},
         {"--format png --quality 50 --out p", "--quality is for jpg and html."},
         {"--format wmf --letter-spacing 1 --out p", "--letter-spacing and --line-spacing are for txt."},
@@ -135,7 +136,7 @@ TEST_F(ExportCommandTest, RefusesWithTheDialogsMessages)
 TEST_F(ExportCommandTest, AFileThatCannotBeWrittenIsAnInputOutputFailure)
 {
     const auto target = dir / "no folder" / "p.wmf";
-    const auto result = exportPage("--format wmf --out " + quoted(target));
+    const auto result = exportPage("--format wmf --out " + shellQuoted(target));
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find(target.string() + ": "), std::string::npos) << result.err;
 }
@@ -154,7 +155,7 @@ TEST_F(ExportCommandTest, AMetafileWarnsThatItLeavesThePicturesOut)
         picture.BitmapFile.assign((dir / file).string());
         const auto collection = dir / (std::string(file) + ".QZ3");
         ASSERT_TRUE(CollectionFile(collection).AppendPuzzle(*record).ok());
-        const auto result = exportPage("--format emf --out " + quoted(dir / "p.emf"), collection);
+        const auto result = exportPage("--format emf --out " + shellQuoted(dir / "p.emf"), collection);
         ASSERT_EQ(result.status, 0) << result.err;
         const json warnings = json::parse(result.out)["warnings"];
         EXPECT_NE(std::find(warnings.begin(), warnings.end(), kMetafileBitmapsWarning), warnings.end()) << warnings;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "support/cli_command.h"
 #include "support/record_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -10,18 +11,17 @@ namespace {
 
 using nlohmann::json;
 using test::runCommand;
+using test::shellQuoted;
 using test::TempDir;
 using test::writeFile;
-
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 class GenerateCommandTest : public ::testing::Test {
 protected:
     // Runs in the temporary directory, which stands for the working directory of the program.
     test::CommandOutput generate(const std::string& arguments, const std::string& program = QM_CLI)
     {
-        return runCommand("cd " + quoted(dir.path()) + " && " + quoted(std::filesystem::path(program)) +
-                          " generate --words " + quoted(words) + " " + arguments);
+        return runCommand("cd " + shellQuoted(dir.path()) + " && " + shellQuoted(std::filesystem::path(program)) +
+                          " generate --words " + shellQuoted(words) + " " + arguments);
     }
     json slots(const std::string& arguments)
     {

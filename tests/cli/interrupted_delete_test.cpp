@@ -1,4 +1,4 @@
-// The command-line tool killed at random moments while it deletes the first of 2,000 puzzles:
+// The command-line tool killed at random moments while it deletes the first of 200 puzzles:
 // every other puzzle is still in the file byte for byte, the file lists, and the next change
 // finishes or forgets the delete cleanly.
 #include <algorithm>
@@ -14,6 +14,7 @@
 
 #include "collection/collection_file.h"
 #include "common/binary_file.h"
+#include "support/cli_command.h"
 #include "support/record_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -23,9 +24,11 @@ extern char** environ;
 namespace qm {
 namespace {
 
+using test::cli;
+using test::shellQuoted;
 using test::TempDir;
 
-constexpr int kPuzzles = 2000;
+constexpr int kPuzzles = 200;
 constexpr int kKills = 20;
 constexpr std::size_t kRecord = PuzzleRecord::kSize;
 
@@ -37,7 +40,7 @@ std::string originalCollection()
     return image;
 }
 
-// The file in one read: the test reads 190 MB many times.
+// The file in one read: the test reads 19 MB many times.
 std::string wholeFile(const std::filesystem::path& path)
 {
     auto contents = readWholeFile(path);
@@ -83,15 +86,15 @@ TEST(InterruptedDelete, KilledAtRandomMomentsLosesNoOtherPuzzle)
         EXPECT_EQ(test::runCommand(command).status, 0) << command;
         return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
     };
-    // Each run starts from a copy the kernel makes: writing 190 MB from the test each time is slow.
+    // Each run starts from a copy the kernel makes: writing 19 MB from the test each time is slow.
     const auto original = dir / "ORIGINAL.QZ3";
     test::writeFile(original, image);
     const auto restore = [&] {
         std::filesystem::copy_file(original, file, std::filesystem::copy_options::overwrite_existing);
     };
     restore();
-    const auto whole = timed(std::string("'") + QM_CLI + "' delete '" + file.string() + "' 0");
-    const auto startup = timed(std::string("'") + QM_CLI + "' --help > /dev/null");
+    const auto whole = timed(cli("delete " + shellQuoted(file) + " 0"));
+    const auto startup = timed(cli("--help > /dev/null"));
 
     std::mt19937 random(15);
     int kills = 0;
@@ -108,7 +111,7 @@ TEST(InterruptedDelete, KilledAtRandomMomentsLosesNoOtherPuzzle)
         for (std::size_t at = 0; at + kRecord <= left.size(); at += kRecord)
             present.insert(recordOf(left, at / kRecord));
         for (std::size_t i = 1; i < kPuzzles; ++i) ASSERT_TRUE(present.count(recordOf(image, i))) << i;
-        ASSERT_EQ(test::runCommand(std::string("'") + QM_CLI + "' list '" + file.string() + "' >/dev/null").status, 0);
+        ASSERT_EQ(test::runCommand(cli("list " + shellQuoted(file) + " >/dev/null")).status, 0);
 
         // The next change first finishes the delete, or finds it never began.
         CollectionFile collection(file);

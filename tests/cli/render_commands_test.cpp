@@ -9,6 +9,7 @@
 #include "collection/collection_file.h"
 #include "output/page/render_messages.h"
 #include "output/print/print_messages.h"
+#include "support/cli_command.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
 
@@ -18,6 +19,7 @@ namespace {
 using nlohmann::json;
 using test::readFile;
 using test::runCommand;
+using test::shellQuoted;
 using test::TempDir;
 using test::writeFile;
 
@@ -25,8 +27,6 @@ const std::filesystem::path kSample = std::filesystem::path(QM_PROGRAM_DIR) / "S
 // The samples, by index: Farm Animals on the Letter worksheet, Ocean Life on A4, The Planets with
 // the bonus question, Ball Games in landscape.
 constexpr int kFarmAnimals = 0, kOceanLife = 1, kPlanets = 3, kBallGames = 6;
-
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 std::unique_ptr<PuzzleRecord> samplePuzzle(int index)
 {
@@ -55,13 +55,13 @@ protected:
     // Runs in the scratch folder, whose QMAZE3.INI gives the print options.
     test::CommandOutput render(const std::filesystem::path& collection, int index, const std::string& arguments)
     {
-        return runCommand("cd " + quoted(dir.path()) + " && '" + QM_CLI + "' render " + quoted(collection) + " " +
-                          std::to_string(index) + " " + arguments);
+        return runCommand("cd " + shellQuoted(dir.path()) + " && '" + QM_CLI + "' render " + shellQuoted(collection) +
+                          " " + std::to_string(index) + " " + arguments);
     }
     // The page file of a rendering that must succeed, and what the command printed.
     std::pair<json, json> pageOf(const std::filesystem::path& collection, int index, const std::string& flags = "")
     {
-        const auto result = render(collection, index, "--out " + quoted(dir / "page.json") + " " + flags);
+        const auto result = render(collection, index, "--out " + shellQuoted(dir / "page.json") + " " + flags);
         EXPECT_EQ(result.status, 0) << result.err;
         if (result.status != 0) return {};
         return {json::parse(readFile(dir / "page.json")), json::parse(result.out)};
@@ -201,7 +201,7 @@ TEST_F(RenderCommandTest, AFileThatCannotBeWrittenIsAnInputOutputFailure)
 {
     for (const char* name : {"p.pdf", "p.png", "p.json"}) {
         const auto target = dir / "no folder" / name;
-        const auto result = render(kSample, 0, "--out " + quoted(target));
+        const auto result = render(kSample, 0, "--out " + shellQuoted(target));
         EXPECT_EQ(result.status, 2) << name;
         EXPECT_NE(result.err.find(target.string() + ": "), std::string::npos) << result.err;
     }
@@ -259,11 +259,11 @@ TEST_F(RenderCommandTest, PdfIsTheLayoutsSheetWithItsTextSelectable)
     };
     for (const Case& c : cases) {
         const auto pdf = dir / "page.pdf";
-        const auto result = render(kSample, c.index, "--answer-key --out " + quoted(pdf));
+        const auto result = render(kSample, c.index, "--answer-key --out " + shellQuoted(pdf));
         ASSERT_EQ(result.status, 0) << result.err;
-        const auto info = runCommand("pdfinfo " + quoted(pdf));
+        const auto info = runCommand("pdfinfo " + shellQuoted(pdf));
         EXPECT_NE(info.out.find("Page size:       " + std::string(c.pageSize) + "\n"), std::string::npos) << info.out;
-        const auto text = runCommand("pdftotext " + quoted(pdf) + " -");
+        const auto text = runCommand("pdftotext " + shellQuoted(pdf) + " -");
         EXPECT_NE(text.out.find(c.title), std::string::npos) << c.title;
         if (c.bonus) {
             EXPECT_NE(text.out.find(c.bonus), std::string::npos) << text.out;
@@ -284,10 +284,10 @@ int pngWidth(const std::string& bytes)
 TEST_F(RenderCommandTest, PicturesAreAsWideAsAskedOrAsTheSettingsSay)
 {
     const auto picture = dir / "page.png";
-    ASSERT_EQ(render(kSample, kFarmAnimals, "--width 500 --out " + quoted(picture)).status, 0);
+    ASSERT_EQ(render(kSample, kFarmAnimals, "--width 500 --out " + shellQuoted(picture)).status, 0);
     EXPECT_EQ(pngWidth(readFile(picture)), 500);
     writeFile(dir / "QMAZE3.INI", "[Reports]\r\nPixel Width=320\r\n");
-    ASSERT_EQ(render(kSample, kFarmAnimals, "--out " + quoted(picture)).status, 0);
+    ASSERT_EQ(render(kSample, kFarmAnimals, "--out " + shellQuoted(picture)).status, 0);
     EXPECT_EQ(pngWidth(readFile(picture)), 320);
 }
 

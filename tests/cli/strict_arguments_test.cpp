@@ -2,6 +2,7 @@
 // never in a crash, and never act on a record nobody named.
 #include <gtest/gtest.h>
 
+#include "support/cli_command.h"
 #include "support/record_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -9,13 +10,12 @@
 namespace qm {
 namespace {
 
+using test::cli;
 using test::collectionImage;
 using test::readFile;
 using test::runCommand;
 using test::TempDir;
 using test::writeFile;
-
-std::string cli(const std::string& arguments) { return std::string("'") + QM_CLI + "' " + arguments; }
 
 struct BadNumber {
     const char* arguments;  // FILE stands for the collection, DIR for the data folder

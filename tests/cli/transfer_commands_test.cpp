@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "support/cli_command.h"
 #include "support/record_images.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -10,14 +11,13 @@ namespace qm {
 namespace {
 
 using nlohmann::json;
+using test::cli;
 using test::puzzleImage;
 using test::readFile;
 using test::runCommand;
+using test::shellQuoted;
 using test::TempDir;
 using test::writeFile;
-
-std::string cli(const std::string& arguments) { return std::string("'") + QM_CLI + "' " + arguments; }
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 class TransferCommandsTest : public ::testing::Test {
 protected:
@@ -29,7 +29,7 @@ protected:
 
     test::CommandOutput transfer(const std::string& options, const std::filesystem::path& target)
     {
-        return runCommand(cli("transfer --from " + quoted(from) + " --to " + quoted(target) + " " + options));
+        return runCommand(cli("transfer --from " + shellQuoted(from) + " --to " + shellQuoted(target) + " " + options));
     }
     test::CommandOutput transfer(const std::string& options) { return transfer(options, to); }
 
@@ -76,12 +76,14 @@ TEST_F(TransferCommandsTest, RefusalsPrintTheirMessageAndWriteNothing)
         EXPECT_EQ(result.status, 1) << c.arguments;
         EXPECT_EQ(result.err, c.message + "\n") << c.arguments;
     }
-    const auto qzv = runCommand(cli("transfer --from " + quoted(dir / "OLD.QZV") + " --to " + quoted(to)));
+    const auto qzv = runCommand(cli("transfer --from " + shellQuoted(dir / "OLD.QZV") + " --to " + shellQuoted(to)));
     EXPECT_EQ(qzv.err, "The file selected is not a valid Quillmaze file.\n");
-    const auto missing = runCommand(cli("transfer --from " + quoted(dir / "NONE.QZ3") + " --to " + quoted(to)));
+    const auto missing =
+        runCommand(cli("transfer --from " + shellQuoted(dir / "NONE.QZ3") + " --to " + shellQuoted(to)));
     EXPECT_EQ(missing.err, "Unable to import puzzles.\n");
     writeFile(dir / "EMPTY.QZ3", "");
-    const auto empty = runCommand(cli("transfer --from " + quoted(dir / "EMPTY.QZ3") + " --to " + quoted(to)));
+    const auto empty =
+        runCommand(cli("transfer --from " + shellQuoted(dir / "EMPTY.QZ3") + " --to " + shellQuoted(to)));
     EXPECT_EQ(empty.err, "No puzzles have been selected for import.\n");
     EXPECT_EQ(readFile(from), zebra + apple + mango);
     EXPECT_EQ(readFile(to), kiwi);
@@ -93,14 +95,16 @@ TEST(ConvertCommands, AQzvPuzzleIsAppendedAndItsIndexPrinted)
     const auto collection = dir / "SCHOOL.QZ3";
     writeFile(collection, puzzleImage("Birds", "Owls").str());
     writeFile(dir / "ZOO.QZV", test::qzvFileImage("x", test::oldPuzzleImage("Zoo", 3, {"EMU"}, {{"EMU", 1, 3}})));
-    auto result = runCommand(cli("convert-qzv " + quoted(dir / "ZOO.QZV") + " --collection " + quoted(collection)));
+    auto result =
+        runCommand(cli("convert-qzv " + shellQuoted(dir / "ZOO.QZV") + " --collection " + shellQuoted(collection)));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(json::parse(result.out), json({{"index", 1}, {"title", "Zoo"}, {"category", "Version 2.0 Puzzles"}}));
-    const auto dumped = runCommand(cli("dump " + quoted(collection) + " 1"));
+    const auto dumped = runCommand(cli("dump " + shellQuoted(collection) + " 1"));
     EXPECT_EQ(json::parse(dumped.out)["Words"][0], "EMU");
 
     writeFile(dir / "BAD.QZV", "QZV");
-    result = runCommand(cli("convert-qzv " + quoted(dir / "BAD.QZV") + " --collection " + quoted(collection)));
+    result =
+        runCommand(cli("convert-qzv " + shellQuoted(dir / "BAD.QZV") + " --collection " + shellQuoted(collection)));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Puzzle file is corrupt or incompatible.  Import aborted.\n");
 }
@@ -112,14 +116,14 @@ TEST(ConvertCommands, ConvertOldTakesInTheOldFilesWithoutAsking)
     const std::string shape = test::solidShapeImage("Old", 6, 6).str();
     writeFile(dir / "QZFUPUZZ.DAT", lion + lion);
     writeFile(dir / "QZFULAY.DAT", shape);
-    auto result = runCommand(cli("convert-old " + quoted(dir.path())));
+    auto result = runCommand(cli("convert-old " + shellQuoted(dir.path())));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(json::parse(result.out), json({{"puzzles", {{"converted", 2}, {"file", (dir / "OLDPUZZ.QZ3").string()}}},
                                              {"shapes", {{"converted", 1}, {"file", (dir / "QZFLAY.DAT").string()}}}}));
     EXPECT_EQ(readFile(dir / "QZFLAY.DAT"), shape);
     EXPECT_FALSE(std::filesystem::exists(dir / "QZFUPUZZ.DAT"));
 
-    result = runCommand(cli("convert-old " + quoted(dir.path())));
+    result = runCommand(cli("convert-old " + shellQuoted(dir.path())));
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(json::parse(result.out), json({{"puzzles", nullptr}, {"shapes", nullptr}}));
 }
@@ -136,7 +140,8 @@ protected:
 
     test::CommandOutput exportWords(const std::string& options)
     {
-        return runCommand(cli("words export " + quoted(collection) + " 0 --out " + quoted(out) + " " + options));
+        return runCommand(
+            cli("words export " + shellQuoted(collection) + " 0 --out " + shellQuoted(out) + " " + options));
     }
 
     TempDir dir;
@@ -165,12 +170,14 @@ TEST_F(WordsCommandsTest, WritesTheLinesTheEditorsExportWrites)
 
 TEST_F(WordsCommandsTest, RefusesWhatItCannotDo)
 {
-    EXPECT_EQ(runCommand(cli("words export " + quoted(collection) + " 3 --out " + quoted(out))).err,
+    EXPECT_EQ(runCommand(cli("words export " + shellQuoted(collection) + " 3 --out " + shellQuoted(out))).err,
               "Unable to load puzzle.\n");
     EXPECT_EQ(exportWords("--separator ab").err, "The separator is one character.\n");
     EXPECT_EQ(exportWords("--mode all").status, 1);
-    EXPECT_EQ(runCommand(cli("words export " + quoted(collection) + " 0 --out " + quoted(dir / "no" / "x.txt"))).err,
-              "Unable to create export file.\n");
+    EXPECT_EQ(
+        runCommand(cli("words export " + shellQuoted(collection) + " 0 --out " + shellQuoted(dir / "no" / "x.txt")))
+            .err,
+        "Unable to create export file.\n");
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 

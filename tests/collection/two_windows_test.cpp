@@ -2,6 +2,7 @@
 // change the other made under its feet is refused, never written over a puzzle nobody touched.
 #include <atomic>
 #include <chrono>
+#include <latch>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -100,24 +101,49 @@ TEST_F(TwoWindows, TheLaterOfTwoSavesOfOnePuzzleIsRefused)
 }
 
 // While another program holds the collection for a write, a delete waits for it instead of
-// moving records under its feet.
+// moving records under its feet, and goes on once the other lets go.
 TEST_F(TwoWindows, AWriteWaitsForTheOtherProgramsLock)
 {
     auto held = BinaryFile::open(path, BinaryFile::Mode::ReadWrite);
     ASSERT_TRUE(held);
     ASSERT_TRUE(held->lock(true));
     const std::string before = readFile(path);
+    std::latch waiting(1);
+    std::atomic<bool> startedWaiting = false;
     std::atomic<bool> done = false;
+    // Patience enough for any machine: the wait ends when the other program lets go.
+    CollectionFile deleter(path, {std::chrono::minutes(1), [&](bool isWaiting) {
+                                      if (isWaiting && !startedWaiting.exchange(true)) waiting.count_down();
+                                  }});
     std::thread deleting([&] {
-        EXPECT_TRUE(second.DeleteListedPuzzle(0, "Lions", "Zoo"));
+        EXPECT_TRUE(deleter.DeleteListedPuzzle(0, "Lions", "Zoo"));
         done = true;
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    waiting.wait();
     EXPECT_FALSE(done);
     EXPECT_EQ(readFile(path), before);
     ASSERT_TRUE(held->close());
     deleting.join();
+    EXPECT_TRUE(done);
     EXPECT_EQ(first.ListPuzzles().PuzzleEntries.size(), 2u);
+}
+
+// A lock the other program keeps past the wait refuses the save as a change by another program
+// instead of leaving the window waiting without end.
+TEST_F(TwoWindows, ASaveRefusesALockKeptPastTheWait)
+{
+    WorkingCopy editing;
+    ASSERT_TRUE(loadForModify(editing, first, 1));
+    auto held = BinaryFile::open(path, BinaryFile::Mode::ReadWrite);
+    ASSERT_TRUE(held);
+    ASSERT_TRUE(held->lock(true));
+    const std::string before = readFile(path);
+    CollectionFile impatient(path, {std::chrono::milliseconds(100), {}});
+    editing.record->Title.assign("Brown bears");
+    const StoreOutcome stored = StoreWorkingCopy(editing, impatient);
+    EXPECT_EQ(stored.end, StoreOutcome::End::CannotSave);
+    EXPECT_EQ(stored.refusal.message, kChangedByAnotherProgram);
+    EXPECT_EQ(readFile(path), before);
 }
 
 // One program saving twice replaces its own first save.

@@ -111,6 +111,24 @@ TEST(WriteFileAtomically, AFailedStepLeavesTheOldFileAndNoTemporary)
     }
 }
 
+// A replaced file keeps its permissions; a new one gets those of any new file, the umask applied.
+TEST(WriteFileAtomically, KeepsThePermissionsOfTheFileItReplaces)
+{
+    TempDir dir;
+    const auto kept = dir / "kept.ini";
+    writeFile(kept, "old");
+    const auto own = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(kept, own);
+    ASSERT_TRUE(writeFileAtomically(kept, "new"));
+    EXPECT_EQ(std::filesystem::status(kept).permissions(), own);
+
+    const mode_t mask = ::umask(022);
+    const Status created = writeFileAtomically(dir / "new.ini", "new");
+    ::umask(mask);
+    ASSERT_TRUE(created);
+    EXPECT_EQ(static_cast<unsigned>(std::filesystem::status(dir / "new.ini").permissions()), 0644u);
+}
+
 TEST(WriteFileAtomically, MissingFolderIsReported)
 {
     TempDir dir;

@@ -1,18 +1,24 @@
 // Every change of a fixed-record file with its k-th file operation failing, for every k, every
 // step and both a failing disk and a full one; and changes a dead process left half done.
+#include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "common/binary_file.h"
 #include "common/file_faults.h"
 #include "common/record_file.h"
+#include "support/record_images.h"
 #include "support/temp_dir.h"
 
 namespace qm {
 namespace {
 
+using test::bytesOf;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -20,16 +26,24 @@ using test::writeFile;
 constexpr std::size_t kRecordSize = 4;
 const std::string kFourRecords = "AAAABBBBCCCCDDDD";
 
-std::span<const std::uint8_t> bytesOf(std::string_view text)
-{
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
 std::vector<std::string> filesIn(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
     return names;
+}
+
+// The journal a remove of the record at index from count records leaves when it dies while
+// writing position, by hand.
+std::string removeJournal(char index, char count, char position)
+{
+    std::string image = "QMJOURN1" + std::string(40, '\0');
+    image[8] = 2;  // remove
+    image[16] = kRecordSize;
+    image[24] = index;
+    image[32] = count;
+    image[40] = position;
+    return image;
 }
 
 struct Change {
@@ -48,8 +62,8 @@ const Change kChanges[] = {
     {"create", [](FixedRecordFile& f) { return f.create(); }, ""},
 };
 
-constexpr FileStep kSteps[] = {FileStep::Open,  FileStep::Write,  FileStep::Sync,
-                               FileStep::Close, FileStep::Rename, FileStep::Truncate};
+constexpr FileStep kSteps[] = {FileStep::Open,   FileStep::Write,    FileStep::Sync, FileStep::Close,
+                               FileStep::Rename, FileStep::Truncate, FileStep::Lock};
 
 TEST(FixedRecordFileFaults, EveryFailingOperationLeavesTheOldFileOrTheNewOne)
 {
@@ -116,13 +130,7 @@ TEST(FixedRecordFileFaults, ADeadDeleteIsFinishedFromItsJournal)
     TempDir dir;
     FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
     writeFile(records.path(), "AAAACCCCDDCCDDDD");
-    std::string image = "QMJOURN1" + std::string(40, '\0');
-    image[8] = 2;   // remove
-    image[16] = 4;  // record size
-    image[24] = 1;  // index
-    image[32] = 4;  // records before the change
-    image[40] = 2;  // the position being written
-    writeFile(dir / "RECORDS.DAT.journal", image);
+    writeFile(dir / "RECORDS.DAT.journal", removeJournal(1, 4, 2));
     ASSERT_TRUE(records.replace(0, bytesOf("XXXX")));
     EXPECT_EQ(readFile(records.path()), "XXXXCCCCDDDD");
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"RECORDS.DAT"});
@@ -135,13 +143,7 @@ TEST(FixedRecordFileFaults, AJournalThatDoesNotFitTheFileIsDropped)
     TempDir dir;
     FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
     writeFile(records.path(), kFourRecords);
-    std::string image = "QMJOURN1" + std::string(40, '\0');
-    image[8] = 2;   // remove
-    image[16] = 4;  // record size
-    image[24] = 1;  // index
-    image[32] = 9;  // records before the change
-    image[40] = 5;  // the position being written
-    writeFile(dir / "RECORDS.DAT.journal", image);
+    writeFile(dir / "RECORDS.DAT.journal", removeJournal(1, 9, 5));
     ASSERT_TRUE(records.append(bytesOf("EEEE")));
     EXPECT_EQ(readFile(records.path()), kFourRecords + "EEEE");
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"RECORDS.DAT"});
@@ -164,6 +166,94 @@ TEST(FixedRecordFileFaults, ARecordMovedByAnotherProgramIsLeftAlone)
     EXPECT_EQ(readFile(first.path()), "AAAACCCCDDDD");
     EXPECT_TRUE(first.replace(1, bytesOf("XXXX"), bytesOf("CCCC")));
     EXPECT_EQ(readFile(first.path()), "AAAAXXXXDDDD");
+}
+
+// Some network shares refuse locks altogether; there every change goes on unlocked and says nothing.
+TEST(FixedRecordFileLocks, AFileSystemWithoutLocksStillTakesEveryChange)
+{
+    TempDir dir;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
+    for (const int error : {ENOLCK, EOPNOTSUPP})
+        for (const Change& change : kChanges) {
+            SCOPED_TRACE(std::string(change.name) + ", error " + std::to_string(error));
+            writeFile(records.path(), kFourRecords);
+            const FileFault noLocks(FileStep::Lock, error, {.times = 1000});
+            EXPECT_TRUE(change.run(records));
+            EXPECT_EQ(readFile(records.path()), change.after);
+            EXPECT_EQ(records.count().value(), static_cast<int>(change.after.size() / kRecordSize));
+        }
+}
+
+// A lock another program lets go of in time is waited for, and the wait is shown while it lasts.
+TEST(FixedRecordFileLocks, ALockReleasedInTimeIsWaitedFor)
+{
+    TempDir dir;
+    std::vector<bool> shown;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize,
+                            {std::chrono::seconds(60), [&](bool waiting) { shown.push_back(waiting); }});
+    writeFile(records.path(), kFourRecords);
+    const FileFault heldTwice(FileStep::Lock, EWOULDBLOCK, {.times = 2});
+    ASSERT_TRUE(records.replace(1, bytesOf("XXXX")));
+    EXPECT_TRUE(heldTwice.fired());
+    EXPECT_EQ(readFile(records.path()), "AAAAXXXXCCCCDDDD");
+    EXPECT_EQ(shown, (std::vector<bool>{true, false}));
+}
+
+// A lock another program keeps is waited for only so long: then the change, and a read, are
+// refused as a change by another program, and the file is as it was.
+TEST(FixedRecordFileLocks, ALockKeptByAnotherProgramRefusesAfterTheWait)
+{
+    TempDir dir;
+    std::vector<bool> shown;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize,
+                            {std::chrono::milliseconds(100), [&](bool waiting) { shown.push_back(waiting); }});
+    writeFile(records.path(), kFourRecords);
+    auto other = BinaryFile::open(records.path(), BinaryFile::Mode::ReadWrite);
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(other->lock(true));
+    for (const Change& change : kChanges) {
+        SCOPED_TRACE(change.name);
+        shown.clear();
+        const Status changed = change.run(records);
+        ASSERT_FALSE(changed);
+        EXPECT_EQ(changed.failure().kind, FailureKind::ChangedElsewhere);
+        EXPECT_EQ(changed.failure().path, records.path());
+        EXPECT_EQ(shown, (std::vector<bool>{true, false}));
+    }
+    const Result<int> counted = records.count();
+    ASSERT_FALSE(counted);
+    EXPECT_EQ(counted.failure().kind, FailureKind::ChangedElsewhere);
+    EXPECT_EQ(readFile(records.path()), kFourRecords);
+}
+
+// A read after a change that died sees the change finished, never the record it left half written.
+TEST(FixedRecordFileFaults, AReadFinishesADeadChangeFirst)
+{
+    TempDir dir;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
+    writeFile(records.path(), "AAAACCCCDDCCDDDD");
+    writeFile(dir / "RECORDS.DAT.journal", removeJournal(1, 4, 2));
+    std::array<std::uint8_t, kRecordSize> record{};
+    ASSERT_TRUE(records.read(2, record));
+    EXPECT_EQ(std::string(record.begin(), record.end()), "DDDD");
+    EXPECT_EQ(readFile(records.path()), "AAAACCCCDDDD");
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"RECORDS.DAT"});
+}
+
+// A span that is not one record is refused before the file is touched.
+TEST(FixedRecordFileFaults, ASpanOfAnotherSizeIsRefused)
+{
+    TempDir dir;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
+    writeFile(records.path(), kFourRecords);
+    std::array<std::uint8_t, 3> shortRecord{};
+    for (const Status& refused :
+         {records.read(0, shortRecord), records.append(bytesOf("EEEEE")).status(), records.replace(0, bytesOf("XXX")),
+          records.replace(0, bytesOf("XXXX"), bytesOf("A")), records.remove(0, bytesOf("AAAAA"))}) {
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.failure().path, records.path());
+    }
+    EXPECT_EQ(readFile(records.path()), kFourRecords);
 }
 
 }  // namespace

@@ -8,22 +8,19 @@
 #include <gtest/gtest.h>
 
 #include "common/file_faults.h"
+#include "support/record_images.h"
 #include "support/temp_dir.h"
 
 namespace qm {
 namespace {
 
+using test::bytesOf;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
 
 constexpr std::size_t kRecordSize = 4;
 const std::string kFourRecords = "AAAABBBBCCCCDDDD";
-
-std::span<const std::uint8_t> bytesOf(std::string_view text)
-{
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
 
 class FixedRecordFileTest : public ::testing::Test {
 protected:

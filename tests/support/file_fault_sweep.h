@@ -54,8 +54,8 @@ struct WriteOperation {
     std::vector<std::string> partWay = {};  // what the target may hold part way, besides old and new
 };
 
-inline constexpr FileStep kEveryFileStep[] = {FileStep::Open,  FileStep::Write,  FileStep::Sync,
-                                              FileStep::Close, FileStep::Rename, FileStep::Truncate};
+inline constexpr FileStep kEveryFileStep[] = {FileStep::Open,   FileStep::Write,    FileStep::Sync, FileStep::Close,
+                                              FileStep::Rename, FileStep::Truncate, FileStep::Lock};
 
 inline std::ptrdiff_t entriesIn(const std::filesystem::path& folder)
 {

@@ -5,12 +5,19 @@
 #include <cstring>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace qm::test {
+
+// The bytes of a record written out as text, for the files whose records are plain bytes.
+inline std::span<const std::uint8_t> bytesOf(std::string_view text)
+{
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 class ImageBuilder {
 public:

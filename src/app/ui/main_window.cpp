@@ -22,6 +22,7 @@
 #include "app/ui/program_icons.h"
 #include "common/gui/qt_text.h"
 #include "common/ui/accessible_names.h"
+#include "common/ui/lock_wait_cursor.h"
 
 namespace qm {
 namespace {
@@ -237,7 +238,7 @@ void TMainWin::refreshCaption()
 
 void TMainWin::ListPuzzles()
 {
-    m_list = CollectionFile(collectionPath()).ListPuzzles();
+    m_list = CollectionFile(collectionPath(), busyCursorWhileLockWaits()).ListPuzzles();
     m_categories = sortedCategories(m_list);
     m_puzzles.clear();
     m_currentCategory = -1;

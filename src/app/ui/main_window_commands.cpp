@@ -16,6 +16,7 @@
 #include "common/gui/qt_text.h"
 #include "common/text_rules.h"
 #include "common/ui/command_outcome_report.h"
+#include "common/ui/lock_wait_cursor.h"
 #include "layout/default_page_layout.h"
 #include "layout/page_layout_list.h"
 #include "layout/shape_list.h"
@@ -137,7 +138,8 @@ bool TMainWin::loadSelected(Load load, const QString& refusal)
         refuseWithoutSelection();
         return false;
     }
-    const Status loaded = load(m_workingCopy, CollectionFile(collectionPath()), selected->recordIndex);
+    const Status loaded =
+        load(m_workingCopy, CollectionFile(collectionPath(), busyCursorWhileLockWaits()), selected->recordIndex);
     if (loaded) return true;
     if (loaded.failure().kind == FailureKind::Io)
         dialogs().reportIoFailure(loaded.failure());
@@ -178,8 +180,8 @@ void TMainWin::deletePuzzle()
     const QString question = "Are you sure you want to delete " + toQString(selected->title) + "?";
     if (!dialogs().askYesNo("Delete", question)) return;
     const std::string category = m_categories[static_cast<std::size_t>(m_currentCategory)].name;
-    const Status deleted =
-        CollectionFile(collectionPath()).DeleteListedPuzzle(selected->recordIndex, selected->title, category);
+    const Status deleted = CollectionFile(collectionPath(), busyCursorWhileLockWaits())
+                               .DeleteListedPuzzle(selected->recordIndex, selected->title, category);
     if (!deleted && deleted.failure().kind == FailureKind::ChangedElsewhere) {
         dialogs().error(kChangedByAnotherProgram);
         ListPuzzles();

@@ -12,6 +12,7 @@
 
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
+#include "common/ui/lock_wait_cursor.h"
 #include "generate/candidate_choice.h"
 #include "generate/chosen_puzzle_save.h"
 #include "generate/puzzle_fill.h"
@@ -271,7 +272,7 @@ void TCreatedPuzzle::SaveClick()
     choice.avoidSecondReadings = m_context.avoidSecondReadings;
 
     RunRandom random(m_context.random);
-    CollectionFile collection(m_context.collectionPath);
+    CollectionFile collection(m_context.collectionPath, busyCursorWhileLockWaits());
     ChooserQuestions questions(m_context.dialogs);
     const SaveOutcome outcome = SaveChosenPuzzle(m_context.candidates, choice, m_context.working, collection,
                                                  m_context.badWords, random.source(), questions);

@@ -8,6 +8,7 @@
 
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
+#include "common/ui/lock_wait_cursor.h"
 #include "generate/chosen_puzzle_save.h"
 #include "generate/generation_settings.h"
 #include "generate/ui/change_phrase_dialog.h"
@@ -123,7 +124,7 @@ void TWordList::CreateItClick()
 
 bool TWordList::SaveIt()
 {
-    CollectionFile collection(m_context.collectionPath);
+    CollectionFile collection(m_context.collectionPath, busyCursorWhileLockWaits());
     const StoreOutcome stored = StoreWorkingCopy(m_context.working, collection);
     switch (stored.end) {
     case StoreOutcome::End::Stored:
