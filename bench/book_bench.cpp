@@ -50,7 +50,7 @@ void BookOfClueSheets(benchmark::State& state)
         if (!document) return state.SkipWithError("the book could not be started");
         SeededRandom random(1);
         const auto book = writeBook(collection, request, metrics, random, **document);
-        if (!book || book->end != BookOutcome::End::Made) return state.SkipWithError("the book was not made");
+        if (!book.ok()) return state.SkipWithError("the book was not made");
         pages = book->plan.pageCount;
     }
     state.counters["pages"] = pages;

@@ -15,13 +15,13 @@ namespace {
 class BookMaker {
 public:
     BookMaker(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
-              RandomSource& random, PageSink& sink, BookOutcome& outcome)
+              RandomSource& random, PageSink& sink, MadeBook& book)
         : m_collection(collection),
           m_request(request),
           m_metrics(metrics),
           m_random(random),
           m_sink(sink),
-          m_outcome(outcome)
+          m_book(book)
     {
     }
 
@@ -29,10 +29,10 @@ public:
     Result<bool> make(const PageLayoutRecord& bookSheet, int linesPerPage)
     {
         m_bookSheet = &bookSheet;
-        const BookPlan& plan = m_outcome.plan;
+        const BookPlan& plan = m_book.plan;
         std::vector<ContentsLine> contents;
-        for (std::size_t k = 0; k < m_outcome.selection.puzzles.size(); ++k)
-            contents.push_back({m_outcome.selection.puzzles[k].title, plan.puzzlePages[k]});
+        for (std::size_t k = 0; k < m_book.selection.puzzles.size(); ++k)
+            contents.push_back({m_book.selection.puzzles[k].title, plan.puzzlePages[k]});
         contents.push_back({kAnswersHeading, plan.firstKeyPage()});
         for (int page = 0; page < plan.contentsPages; ++page) {
             const std::size_t first = static_cast<std::size_t>(page * linesPerPage);
@@ -41,12 +41,12 @@ public:
                 [&](RecordingTarget& target) { DrawContentsPage(target, std::span(contents).subspan(first, count)); });
             if (!added || !*added) return added;
         }
-        for (const BookPuzzle& puzzle : m_outcome.selection.puzzles) {
+        for (const BookPuzzle& puzzle : m_book.selection.puzzles) {
             auto added = addPuzzlePage(puzzle);
             if (!added || !*added) return added;
         }
         const std::size_t keysPerPage = static_cast<std::size_t>(m_request.choice.KeysPerPage);
-        for (std::size_t first = 0; first < m_outcome.selection.puzzles.size(); first += keysPerPage) {
+        for (std::size_t first = 0; first < m_book.selection.puzzles.size(); first += keysPerPage) {
             auto added = addKeyPage(first, keysPerPage);
             if (!added || !*added) return added;
         }
@@ -64,7 +64,7 @@ private:
         ++m_pagesDone;
         if (m_request.choice.PageNumbers) DrawPageNumber(target, m_pagesDone);
         if (Status added = m_sink.addPage(target.page()); !added) return added.failure();
-        return !m_request.pageDone || m_request.pageDone(m_pagesDone, m_outcome.plan.pageCount);
+        return !m_request.pageDone || m_request.pageDone(m_pagesDone, m_book.plan.pageCount);
     }
 
     Result<std::unique_ptr<PuzzleRecord>> read(const BookPuzzle& puzzle) const
@@ -82,14 +82,14 @@ private:
             [&](RecordingTarget& target) {
                 const RenderOutcome rendered = RenderPage(stored, options, target, m_random);
                 for (const std::string& warning : renderWarnings(rendered))
-                    m_outcome.warnings.push_back(puzzle.title + ": " + warning);
+                    m_book.warnings.push_back(puzzle.title + ": " + warning);
             },
             &stored.Layout);
     }
 
     Result<bool> addKeyPage(std::size_t first, std::size_t keysPerPage)
     {
-        const auto& puzzles = m_outcome.selection.puzzles;
+        const auto& puzzles = m_book.selection.puzzles;
         std::vector<std::unique_ptr<PuzzleRecord>> records;
         std::vector<KeyOnPage> keys;
         for (std::size_t k = first; k < puzzles.size() && k < first + keysPerPage; ++k) {
@@ -97,7 +97,7 @@ private:
             if (!record) return record.failure();
             records.push_back(std::move(*record));
             keys.push_back(
-                {records.back().get(), m_request.optionsFor(records.back()->Layout), m_outcome.plan.puzzlePages[k]});
+                {records.back().get(), m_request.optionsFor(records.back()->Layout), m_book.plan.puzzlePages[k]});
         }
         return addPage([&](RecordingTarget& target) { DrawKeyPage(target, keys, m_request.choice.KeysPerPage); });
     }
@@ -107,7 +107,7 @@ private:
     const TextMetrics& m_metrics;
     RandomSource& m_random;
     PageSink& m_sink;
-    BookOutcome& m_outcome;
+    MadeBook& m_book;
     const PageLayoutRecord* m_bookSheet = nullptr;
     int m_pagesDone = 0;
 };
@@ -122,41 +122,41 @@ PrintOptions bookPageOptions(const PrintOptions& chosen, const PageLayoutRecord&
     return options;
 }
 
-Result<BookOutcome> composeBook(const CollectionFile& collection, const BookRequest& request,
-                                const TextMetrics& metrics, RandomSource& random, PageSink& sink)
+Outcome<MadeBook> composeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
+                              RandomSource& random, PageSink& sink)
 {
     auto selection = selectBookPuzzles(collection, request.choice);
-    if (!selection) return selection.failure();
-    BookOutcome outcome;
-    outcome.selection = std::move(*selection);
-    if (outcome.selection.puzzles.empty()) {
-        outcome.end = BookOutcome::End::Empty;
-        return outcome;
+    if (!selection) return Outcome<MadeBook>::failed(selection.failure());
+    MadeBook book;
+    book.selection = std::move(*selection);
+    if (book.selection.puzzles.empty()) {
+        Outcome<MadeBook> empty = Outcome<MadeBook>::refused({kEmptyBook, kBookCaption});
+        empty.value = std::move(book);
+        return empty;
     }
-    auto first = collection.ReadPuzzle(outcome.selection.puzzles.front().recordIndex);
-    if (!first) return first.failure();
+    auto first = collection.ReadPuzzle(book.selection.puzzles.front().recordIndex);
+    if (!first) return Outcome<MadeBook>::failed(first.failure());
     const PageLayoutRecord bookSheet = (*first)->Layout;
 
     // The number of contents pages depends on the sheet; the plan is made once that is known.
     RecordingTarget sheet(metrics);
     SetUpPage(sheet, bookSheet);
     const int linesPerPage = contentsLinesPerPage(sheet.pageHeight());
-    outcome.plan = planBook(static_cast<int>(outcome.selection.puzzles.size()), request.choice.KeysPerPage,
-                            request.choice.ContentsPage, linesPerPage);
+    book.plan = planBook(static_cast<int>(book.selection.puzzles.size()), request.choice.KeysPerPage,
+                         request.choice.ContentsPage, linesPerPage);
 
-    BookMaker maker(collection, request, metrics, random, sink, outcome);
+    BookMaker maker(collection, request, metrics, random, sink, book);
     auto made = maker.make(bookSheet, linesPerPage);
-    if (!made) return made.failure();
-    if (!*made) outcome.end = BookOutcome::End::Cancelled;
-    return outcome;
+    if (!made) return Outcome<MadeBook>::failed(made.failure());
+    return *made ? Outcome<MadeBook>::done(std::move(book)) : Outcome<MadeBook>::cancelled(std::move(book));
 }
 
-Result<BookOutcome> writeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
-                              RandomSource& random, PageDocument& document)
+Outcome<MadeBook> writeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
+                            RandomSource& random, PageDocument& document)
 {
     auto outcome = composeBook(collection, request, metrics, random, document);
-    if (outcome && outcome->end == BookOutcome::End::Made)
-        if (Status finished = document.finish(); !finished) return finished.failure();
+    if (outcome.ok())
+        if (Status finished = document.finish(); !finished) return Outcome<MadeBook>::failed(finished.failure());
     return outcome;
 }
 

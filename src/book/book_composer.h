@@ -11,8 +11,8 @@
 #include "book/book_plan.h"
 #include "book/book_selection.h"
 #include "collection/collection_file.h"
+#include "common/command_outcome.h"
 #include "common/random_source.h"
-#include "common/result.h"
 #include "output/page/output_settings.h"
 #include "output/page/page_sink.h"
 #include "output/page/text_metrics.h"
@@ -31,23 +31,25 @@ struct BookRequest {
     std::function<bool(int pagesDone, int pageCount)> pageDone;
 };
 
+inline constexpr const char* kBookCaption = "Save Collection as PDF Book";
 inline constexpr const char* kEmptyBook = "There is no generated puzzle to put in the book.";
 
-struct BookOutcome {
-    enum class End { Made, Empty, Cancelled } end = End::Made;
+struct MadeBook {
     BookSelection selection;
     BookPlan plan;
     std::vector<std::string> warnings;  // "Title: warning" for each puzzle page that raised one
 };
 
-// Makes every page into sink. An input/output failure of the collection or the sink ends it.
-// Contents and key pages take the sheet of the first puzzle's layout.
-Result<BookOutcome> composeBook(const CollectionFile& collection, const BookRequest& request,
-                                const TextMetrics& metrics, RandomSource& random, PageSink& sink);
+// Makes every page into sink; cancelled when the request's pageDone says stop. A collection
+// without a generated puzzle to put in is refused with kEmptyBook; an input/output failure of the
+// collection or the sink ends it. Contents and key pages take the sheet of the first puzzle's
+// layout.
+Outcome<MadeBook> composeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
+                              RandomSource& random, PageSink& sink);
 
 // composeBook into the document, finished when the book was made; a cancelled or empty book
 // leaves the document unfinished, for its owner to drop.
-Result<BookOutcome> writeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
-                              RandomSource& random, PageDocument& document);
+Outcome<MadeBook> writeBook(const CollectionFile& collection, const BookRequest& request, const TextMetrics& metrics,
+                            RandomSource& random, PageDocument& document);
 
 }  // namespace qm

@@ -12,21 +12,13 @@ std::string joinedTitles(const std::vector<BookPuzzle>& puzzles)
 
 }  // namespace
 
-std::optional<std::string> bookReport(const BookOutcome& outcome)
+std::string bookReport(const MadeBook& book)
 {
-    switch (outcome.end) {
-    case BookOutcome::End::Cancelled:
-        return std::nullopt;
-    case BookOutcome::End::Empty:
-        return std::string(kEmptyBook);
-    case BookOutcome::End::Made:
-        break;
-    }
-    std::string report = "The book of " + std::to_string(outcome.plan.pageCount) + " pages was saved.";
-    if (!outcome.selection.leftOut.empty())
+    std::string report = "The book of " + std::to_string(book.plan.pageCount) + " pages was saved.";
+    if (!book.selection.leftOut.empty())
         report +=
-            "  These puzzles were never generated and are left out: " + joinedTitles(outcome.selection.leftOut) + ".";
-    const std::vector<std::string>& warnings = outcome.warnings;
+            "  These puzzles were never generated and are left out: " + joinedTitles(book.selection.leftOut) + ".";
+    const std::vector<std::string>& warnings = book.warnings;
     for (std::size_t k = 0; k < warnings.size() && k < kReportedWarnings; ++k) report += "\n\n" + warnings[k];
     if (warnings.size() > kReportedWarnings)
         report += "\n\nAnd " + std::to_string(warnings.size() - kReportedWarnings) + " more warnings.";

@@ -2,7 +2,6 @@
 // its pages. Texts are Windows-1252 bytes.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "book/book_composer.h"
@@ -12,7 +11,6 @@ namespace qm {
 // The warnings a report lists before it only counts the rest.
 inline constexpr std::size_t kReportedWarnings = 5;
 
-// Nothing for a book the user cancelled.
-std::optional<std::string> bookReport(const BookOutcome& outcome);
+std::string bookReport(const MadeBook& book);
 
 }  // namespace qm

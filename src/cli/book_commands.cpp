@@ -52,22 +52,22 @@ BookChoice bookChoice(const BookArgs& args, const CollectionFile& collection)
     return choice;
 }
 
-Json bookJson(const BookOutcome& outcome)
+Json bookJson(const MadeBook& book)
 {
     Json puzzles = Json::array();
-    for (std::size_t k = 0; k < outcome.selection.puzzles.size(); ++k) {
-        const BookPuzzle& puzzle = outcome.selection.puzzles[k];
+    for (std::size_t k = 0; k < book.selection.puzzles.size(); ++k) {
+        const BookPuzzle& puzzle = book.selection.puzzles[k];
         puzzles.push_back({{"index", puzzle.recordIndex},
                            {"title", recordText(puzzle.title)},
-                           {"page", outcome.plan.puzzlePages[k]},
-                           {"key_page", outcome.plan.keyPages[k]}});
+                           {"page", book.plan.puzzlePages[k]},
+                           {"key_page", book.plan.keyPages[k]}});
     }
     Json leftOut = Json::array();
-    for (const BookPuzzle& puzzle : outcome.selection.leftOut)
+    for (const BookPuzzle& puzzle : book.selection.leftOut)
         leftOut.push_back({{"index", puzzle.recordIndex}, {"title", recordText(puzzle.title)}});
     Json warnings = Json::array();
-    for (const std::string& warning : outcome.warnings) warnings.push_back(recordText(warning));
-    return {{"pages", outcome.plan.pageCount},
+    for (const std::string& warning : book.warnings) warnings.push_back(recordText(warning));
+    return {{"pages", book.plan.pageCount},
             {"puzzles", std::move(puzzles)},
             {"left_out", std::move(leftOut)},
             {"warnings", std::move(warnings)}};
@@ -87,9 +87,8 @@ void book(const BookArgs& args)
     if (!document) failIo(document.failure());
     RunRandom random(nullptr, args.print.seed);
     const auto outcome = writeBook(collection, request, drawing->metrics(), random.source(), **document);
-    if (!outcome) failIo(outcome.failure());
-    if (outcome->end == BookOutcome::End::Empty) refuse(kEmptyBook);
-    printJson(bookJson(*outcome));
+    finish(outcome);
+    printJson(bookJson(outcome.value));
 }
 
 }  // namespace

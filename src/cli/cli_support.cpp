@@ -13,7 +13,7 @@ void refuse(const std::string& message) { throw CommandError(kRefused, message);
 
 void failIo(const Failure& failure) { throw CommandError(kIoFailure, failure.describe()); }
 
-void finish(const CommandOutcome& outcome)
+void finish(const Ending& outcome)
 {
     if (outcome.kind == CommandOutcome::Kind::Refused) refuse(outcome.refusal.message);
     if (outcome.kind == CommandOutcome::Kind::Failed) failIo(outcome.failure);

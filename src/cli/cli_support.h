@@ -34,7 +34,7 @@ inline void check(const Status& status)
 }
 // Ends the subcommand unless the command was done: a refusal with its message, a failure with
 // the file and the reason.
-void finish(const CommandOutcome& outcome);
+void finish(const Ending& outcome);
 
 // Text of a stored record (Windows-1252) as a JSON string (UTF-8).
 Json recordText(std::string_view bytes);

@@ -95,18 +95,11 @@ OldPuzzleImport importOldPuzzle(const std::filesystem::path& qzvFile, const Page
     }
     working.record = convertOldPuzzle(*old, layout);
     working.IsNewPuzzle = true;
-    const StoreOutcome stored = StoreWorkingCopy(working, collection);
-    switch (stored.end) {
-    case StoreOutcome::End::Stored:
-        result.recordIndex = stored.recordIndex;
-        break;
-    case StoreOutcome::End::CannotSave:
-        result.outcome = CommandOutcome::refused(stored.refusal);
-        break;
-    case StoreOutcome::End::IoFailure:
-        result.outcome = CommandOutcome::failed(stored.failure);
-        break;
-    }
+    const Outcome<int> stored = StoreWorkingCopy(working, collection);
+    if (stored.ok())
+        result.recordIndex = stored.value;
+    else
+        result.outcome = CommandOutcome::endingAs(stored);
     return result;
 }
 

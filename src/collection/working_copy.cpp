@@ -43,28 +43,32 @@ Status loadForPrint(WorkingCopy& copy, const CollectionFile& collection, int rec
     return {};
 }
 
-StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
+Outcome<int> StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
 {
-    StoreOutcome outcome;
+    int recordIndex = 0;
     Status written;
     if (copy.IsNewPuzzle) {
         auto appended = collection.AppendPuzzle(*copy.record);
-        if (appended) outcome.recordIndex = *appended;
+        if (appended) recordIndex = *appended;
         written = appended.status();
     } else {
         written = collection.ReplacePuzzle(copy.RecordIndex, *copy.record, copy.loadedBytes);
-        outcome.recordIndex = copy.RecordIndex;
+        recordIndex = copy.RecordIndex;
     }
     if (!written) {
-        outcome.failure = written.failure();
+        const Failure& failure = written.failure();
         // A file that cannot be opened or created, or a record that is no longer there: nothing
         // was written. Anything else is an input/output failure part way.
-        const FailureKind kind = outcome.failure.kind;
+        const FailureKind kind = failure.kind;
         const bool nothingWritten = kind == FailureKind::CannotOpen || kind == FailureKind::NoSuchRecord ||
                                     kind == FailureKind::ChangedElsewhere;
-        outcome.end = nothingWritten ? StoreOutcome::End::CannotSave : StoreOutcome::End::IoFailure;
-        if (nothingWritten)
-            outcome.refusal = Refusal{kind == FailureKind::ChangedElsewhere ? kChangedByAnotherProgram : kUnableToSave};
+        Outcome<int> outcome =
+            nothingWritten
+                ? Outcome<int>::refused(
+                      Refusal{kind == FailureKind::ChangedElsewhere ? kChangedByAnotherProgram : kUnableToSave},
+                      failure)
+                : Outcome<int>::failed(failure);
+        outcome.value = recordIndex;
         return outcome;
     }
     if (!copy.IsNewPuzzle) {
@@ -73,7 +77,7 @@ StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection)
         encodePuzzleRecord(*copy.record, std::span<std::uint8_t, PuzzleRecord::kSize>(copy.loadedBytes));
     }
     copy.reselect.set(copy.record->Category.text(), copy.record->Title.text());
-    return outcome;
+    return Outcome<int>::done(recordIndex);
 }
 
 }  // namespace qm

@@ -9,6 +9,7 @@
 
 #include "collection/collection_file.h"
 #include "collection/puzzle_record.h"
+#include "common/command_outcome.h"
 #include "common/refusal.h"
 #include "common/result.h"
 
@@ -53,14 +54,10 @@ Status loadForPrint(WorkingCopy& copy, const CollectionFile& collection, int rec
 inline constexpr const char* kUnableToSave = "Unable to save puzzle.";
 
 // The writing of the working copy: appended when IsNewPuzzle, written over RecordIndex otherwise.
-// On success the reselect request names the record's category and title and recordIndex is
-// where it now lies.
-struct StoreOutcome {
-    enum class End { Stored, CannotSave, IoFailure } end = End::Stored;
-    int recordIndex = 0;
-    Refusal refusal;  // CannotSave: "Unable to save puzzle.", or the collection changed elsewhere
-    Failure failure;  // CannotSave and IoFailure: the file and the system's reason
-};
-StoreOutcome StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection);
+// The value is the index of the record: where it now lies, or for a refused replacement where it
+// was to go. On success the reselect request names the record's category and title. Refused, with
+// its failure, when nothing was written: "Unable to save puzzle.", or the collection changed
+// elsewhere; failed on any other input/output failure, which may have happened part way.
+Outcome<int> StoreWorkingCopy(WorkingCopy& copy, CollectionFile& collection);
 
 }  // namespace qm

@@ -65,20 +65,16 @@ SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& cho
         return outcome;
     }
 
-    const StoreOutcome stored = StoreWorkingCopy(copy, collection);
-    outcome.recordIndex = stored.recordIndex;
+    const Outcome<int> stored = StoreWorkingCopy(copy, collection);
+    outcome.recordIndex = stored.value;
     outcome.failure = stored.failure;
-    switch (stored.end) {
-    case StoreOutcome::End::Stored:
+    if (stored.ok()) {
         outcome.end = SaveOutcome::End::Stored;
-        break;
-    case StoreOutcome::End::CannotSave:
+    } else if (stored.kind == Ending::Kind::Refused) {
         outcome.end = SaveOutcome::End::CannotSave;
         outcome.refusal = FormCheck::refuse(stored.refusal.message);
-        break;
-    case StoreOutcome::End::IoFailure:
+    } else {
         outcome.end = SaveOutcome::End::IoFailure;
-        break;
     }
     return outcome;
 }

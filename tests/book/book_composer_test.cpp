@@ -28,7 +28,7 @@ class BookComposer : public testing::Test {
 protected:
     void store(const std::vector<Stored>& puzzles) { ASSERT_TRUE(storeBookPuzzles(m_collection, puzzles)); }
 
-    Result<BookOutcome> compose(const BookChoice& choice, std::function<bool(int, int)> pageDone = {})
+    Outcome<MadeBook> compose(const BookChoice& choice, std::function<bool(int, int)> pageDone = {})
     {
         BookRequest request{choice, [](const PageLayoutRecord&) { return plainOptions(); }, std::move(pageDone)};
         ScriptedRandom random({});
@@ -76,11 +76,11 @@ TEST_F(BookComposer, ChoosesThePuzzlesInTheOrderAsked)
 
 TEST_F(BookComposer, AMissingCollectionIsAFailureAndNothingGeneratedMakesAnEmptyBook)
 {
-    EXPECT_FALSE(compose({}));
+    EXPECT_EQ(compose({}).kind, Ending::Kind::Failed);
     store({{"Draft", "Animals", false}});
     const auto outcome = compose({});
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->end, BookOutcome::End::Empty);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Refused);
+    EXPECT_EQ(outcome.refusal, (Refusal{kEmptyBook, kBookCaption}));
     EXPECT_TRUE(m_sink.pages.empty());
 }
 
@@ -93,17 +93,17 @@ TEST_F(BookComposer, MakesContentsPuzzlePagesAndKeysInOrderWithTheirNumbers)
     choice.PageNumbers = true;
     const auto outcome = compose(choice);
     ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->end, BookOutcome::End::Made);
-    EXPECT_EQ(titlesOf(outcome->selection.leftOut), std::vector<std::string>{"Draft"});
+    EXPECT_EQ(outcome.kind, Ending::Kind::Done);
+    EXPECT_EQ(titlesOf(outcome.value.selection.leftOut), std::vector<std::string>{"Draft"});
     ASSERT_EQ(m_sink.pages.size(), 8u);  // contents, five puzzles, two key pages
-    EXPECT_EQ(outcome->plan.pageCount, 8);
+    EXPECT_EQ(outcome.value.plan.pageCount, 8);
 
     const PageFile& contents = m_sink.pages[0];
     EXPECT_TRUE(prints(contents, kContentsHeading));
     for (const char* title : {"Ant", "Bat", "Cow", "Dog", "Eel", kAnswersHeading}) EXPECT_TRUE(prints(contents, title));
     for (int k = 0; k < 5; ++k) {
         const PageFile& page = m_sink.pages[static_cast<std::size_t>(k + 1)];
-        EXPECT_TRUE(prints(page, outcome->selection.puzzles[static_cast<std::size_t>(k)].title));
+        EXPECT_TRUE(prints(page, outcome.value.selection.puzzles[static_cast<std::size_t>(k)].title));
         EXPECT_TRUE(operationsOf<ArcOp>(page).empty()) << "a puzzle page shows no answers";
     }
     const PageFile& firstKeys = m_sink.pages[6];
@@ -146,16 +146,15 @@ TEST_F(BookComposer, StopsWhenTheUserCancelsOrTheSinkFails)
         told.emplace_back(done, count);
         return done < 2;
     });
-    ASSERT_TRUE(cancelled);
-    EXPECT_EQ(cancelled->end, BookOutcome::End::Cancelled);
+    EXPECT_EQ(cancelled.kind, Ending::Kind::Cancelled);
     EXPECT_EQ(m_sink.pages.size(), 2u);
     EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}}));
 
     m_sink.pages.clear();
     m_sink.failAt = 1;
     const auto failed = compose({});
-    ASSERT_FALSE(failed);
-    EXPECT_EQ(failed.failure().reason, "No space left on device");
+    ASSERT_EQ(failed.kind, Ending::Kind::Failed);
+    EXPECT_EQ(failed.failure.reason, "No space left on device");
 }
 
 TEST_F(BookComposer, KeysStandInColumnsAndRowsOfTheSheet)

@@ -27,12 +27,6 @@ const std::string kKiwi = puzzleImage("Birds", "Kiwi").str();
 using test::WriteOutcome;
 using test::writeOutcomeOf;
 
-WriteOutcome writeOutcomeOf(const StoreOutcome& outcome)
-{
-    if (outcome.end == StoreOutcome::End::Stored) return {};
-    return {false, outcome.end == StoreOutcome::End::CannotSave, outcome.failure};
-}
-
 class CollectionWriteFaults : public ::testing::Test {
 protected:
     void SetUp() override { reset(); }

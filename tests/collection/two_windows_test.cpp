@@ -44,8 +44,8 @@ TEST_F(TwoWindows, ADeleteUnderTheFeetOfAReplaceIsRefused)
     const std::string before = readFile(path);
 
     editing.record->Title.assign("Owls edited");
-    const StoreOutcome stored = StoreWorkingCopy(editing, first);
-    EXPECT_EQ(stored.end, StoreOutcome::End::CannotSave);
+    const Outcome<int> stored = StoreWorkingCopy(editing, first);
+    EXPECT_EQ(stored.kind, Ending::Kind::Refused);
     EXPECT_EQ(stored.refusal.message, kChangedByAnotherProgram);
     EXPECT_EQ(readFile(path), before);
 }
@@ -90,12 +90,12 @@ TEST_F(TwoWindows, TheLaterOfTwoSavesOfOnePuzzleIsRefused)
     ASSERT_TRUE(loadForModify(mine, first, 1));
     ASSERT_TRUE(loadForModify(theirs, second, 1));
     theirs.record->Title.assign("Polar bears");
-    ASSERT_EQ(StoreWorkingCopy(theirs, second).end, StoreOutcome::End::Stored);
+    ASSERT_EQ(StoreWorkingCopy(theirs, second).kind, Ending::Kind::Done);
     const std::string saved = readFile(path);
 
     mine.record->Title.assign("Brown bears");
-    const StoreOutcome stored = StoreWorkingCopy(mine, first);
-    EXPECT_EQ(stored.end, StoreOutcome::End::CannotSave);
+    const Outcome<int> stored = StoreWorkingCopy(mine, first);
+    EXPECT_EQ(stored.kind, Ending::Kind::Refused);
     EXPECT_EQ(stored.refusal.message, kChangedByAnotherProgram);
     EXPECT_EQ(readFile(path), saved);
 }
@@ -152,9 +152,9 @@ TEST_F(TwoWindows, ASecondSaveOfTheSameCopyGoesThrough)
     WorkingCopy editing;
     ASSERT_TRUE(loadForModify(editing, first, 1));
     editing.record->Title.assign("Brown bears");
-    ASSERT_EQ(StoreWorkingCopy(editing, first).end, StoreOutcome::End::Stored);
+    ASSERT_EQ(StoreWorkingCopy(editing, first).kind, Ending::Kind::Done);
     editing.record->Title.assign("Grizzlies");
-    ASSERT_EQ(StoreWorkingCopy(editing, first).end, StoreOutcome::End::Stored);
+    ASSERT_EQ(StoreWorkingCopy(editing, first).kind, Ending::Kind::Done);
     EXPECT_EQ(second.ListPuzzles().PuzzleEntries[1].title, "Grizzlies");
 }
 

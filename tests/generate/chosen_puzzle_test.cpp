@@ -327,12 +327,12 @@ TEST_F(ChosenPuzzleSave, AFileThatCannotBeWrittenIsUnableToSaveAndNothingChanges
     // Replacing in a file that is gone, or a record that is gone.
     copy.IsNewPuzzle = false;
     copy.RecordIndex = 0;
-    EXPECT_EQ(StoreWorkingCopy(copy, collection).end, StoreOutcome::End::CannotSave);
+    EXPECT_EQ(StoreWorkingCopy(copy, collection).kind, Ending::Kind::Refused);
     EXPECT_FALSE(std::filesystem::exists(collection.path()));
     ASSERT_TRUE(collection.AppendPuzzle(*workingRecord({"old"}, 15, 15)));
     copy.RecordIndex = 1;
     const std::string before = fileBytes();
-    EXPECT_EQ(StoreWorkingCopy(copy, collection).end, StoreOutcome::End::CannotSave);
+    EXPECT_EQ(StoreWorkingCopy(copy, collection).kind, Ending::Kind::Refused);
     EXPECT_EQ(fileBytes(), before);
 }
 

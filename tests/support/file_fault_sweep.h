@@ -40,10 +40,10 @@ WriteOutcome writeOutcomeOf(const Result<T>& result)
     return {false, false, result.failure()};
 }
 
-inline WriteOutcome writeOutcomeOf(const CommandOutcome& outcome)
+inline WriteOutcome writeOutcomeOf(const Ending& outcome)
 {
     if (outcome.ok()) return {};
-    return {false, outcome.kind == CommandOutcome::Kind::Refused, outcome.failure};
+    return {false, outcome.kind == Ending::Kind::Refused, outcome.failure};
 }
 
 struct WriteOperation {

@@ -296,10 +296,10 @@ void TMainWin::showTipsOfTheDay()
     std::vector<std::string> tips = loadTips(programDirectory() / kTipsFileName);
     const std::size_t count = tips.size();
     MiscSettings& misc = m_settings.Misc;
-    const TipsOfTheDayOutcome outcome =
+    const TipsOfTheDayChoice choice =
         runTipsOfTheDay(this, m_style, std::move(tips), firstTip(misc.NextTip, count), misc.ShowTips);
-    misc.ShowTips = outcome.showTips;
-    misc.NextTip = nextTipAfter(outcome.lastShown, count);
+    misc.ShowTips = choice.showTips;
+    misc.NextTip = nextTipAfter(choice.lastShown, count);
 }
 
 void TMainWin::showAbout()

@@ -97,7 +97,7 @@ void TipOfTheDayDialog::NextClick() { showTip((m_shown + 1) % m_tips.size()); }
 
 void TipOfTheDayDialog::PreviousClick() { showTip((m_shown + m_tips.size() - 1) % m_tips.size()); }
 
-TipsOfTheDayOutcome TipOfTheDayDialog::outcome() const { return {m_showTips->isChecked(), m_shown}; }
+TipsOfTheDayChoice TipOfTheDayDialog::choice() const { return {m_showTips->isChecked(), m_shown}; }
 
 QString TipOfTheDayDialog::shownText() const { return m_tip->text(); }
 
@@ -108,12 +108,12 @@ void TipOfTheDayDialog::showTip(std::size_t index)
     m_counter->setText(QString("Tip %1 of %2").arg(index + 1).arg(m_tips.size()));
 }
 
-TipsOfTheDayOutcome runTipsOfTheDay(QWidget* parent, const UiStyle& style, std::vector<std::string> tips,
+TipsOfTheDayChoice runTipsOfTheDay(QWidget* parent, const UiStyle& style, std::vector<std::string> tips,
                                     std::size_t first, bool showTips)
 {
     TipOfTheDayDialog dialog(style, std::move(tips), first, showTips, parent);
     dialog.exec();
-    return dialog.outcome();
+    return dialog.choice();
 }
 
 }  // namespace qm

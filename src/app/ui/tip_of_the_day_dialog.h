@@ -14,7 +14,7 @@ class QLabel;
 namespace qm {
 
 // What the dialog leaves when it closes, however it is closed.
-struct TipsOfTheDayOutcome {
+struct TipsOfTheDayChoice {
     bool showTips = true;       // the check box "Show Tips at Startup"
     std::size_t lastShown = 0;  // the tip on screen
 };
@@ -30,7 +30,7 @@ public:
     void NextClick();
     void PreviousClick();
 
-    TipsOfTheDayOutcome outcome() const;
+    TipsOfTheDayChoice choice() const;
     QString shownText() const;
     QLabel* tipLabel() const { return m_tip; }
     QCheckBox* showTipsBox() const { return m_showTips; }
@@ -45,7 +45,7 @@ private:
     QCheckBox* m_showTips = nullptr;
 };
 
-TipsOfTheDayOutcome runTipsOfTheDay(QWidget* parent, const UiStyle& style, std::vector<std::string> tips,
+TipsOfTheDayChoice runTipsOfTheDay(QWidget* parent, const UiStyle& style, std::vector<std::string> tips,
                                     std::size_t first, bool showTips);
 
 }  // namespace qm

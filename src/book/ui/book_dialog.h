@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "book/book_choice.h"
+#include "book/book_composer.h"
 #include "book/book_settings.h"
 #include "common/ui/ui_style.h"
 #include "output/page/output_settings.h"
@@ -17,7 +18,7 @@ class QSpinBox;
 
 namespace qm {
 
-inline constexpr const char* kBookDialogCaption = "Save Collection as PDF Book";
+inline constexpr const char* kBookDialogCaption = kBookCaption;
 inline constexpr const char* kAllCategories = "(All Categories)";
 
 class TBookDialog : public StyledDialog {

@@ -77,11 +77,10 @@ bool SaveCollectionAsPdfBook(QWidget* parent, PdfBookContext& context)
     const auto outcome =
         writeBook(CollectionFile(context.collectionPath), request, context.metrics, random.source(), **document);
     progress.reset();
-    if (!outcome) return reportCommandStatus(context.dialogs, outcome.failure());
-    const std::optional<std::string> report = bookReport(*outcome);
-    if (report)
-        context.dialogs.message(kBookDialogCaption, toQString(*report), MessageButton::Ok, MessageIcon::Information);
-    return outcome->end == BookOutcome::End::Made;
+    if (!reportCommandOutcome(context.dialogs, outcome)) return false;
+    context.dialogs.message(kBookDialogCaption, toQString(bookReport(outcome.value)), MessageButton::Ok,
+                            MessageIcon::Information);
+    return true;
 }
 
 }  // namespace qm

@@ -19,16 +19,18 @@ void showRefusal(UserDialogs& dialogs, const Refusal& refusal)
     dialogs.message(toQString(refusal.caption), toQString(refusal.message), MessageButton::Ok, iconOf(refusal));
 }
 
-bool reportCommandOutcome(UserDialogs& dialogs, const CommandOutcome& outcome)
+bool reportCommandOutcome(UserDialogs& dialogs, const Ending& outcome)
 {
     switch (outcome.kind) {
-    case CommandOutcome::Kind::Done:
+    case Ending::Kind::Done:
         return true;
-    case CommandOutcome::Kind::Refused:
+    case Ending::Kind::Refused:
         showRefusal(dialogs, outcome.refusal);
         return false;
-    case CommandOutcome::Kind::Failed:
+    case Ending::Kind::Failed:
         dialogs.reportIoFailure(outcome.failure);
+        return false;
+    case Ending::Kind::Cancelled:
         return false;
     }
     return false;

@@ -125,20 +125,11 @@ void TWordList::CreateItClick()
 bool TWordList::SaveIt()
 {
     CollectionFile collection(m_context.collectionPath, busyCursorWhileLockWaits());
-    const StoreOutcome stored = StoreWorkingCopy(m_context.working, collection);
-    switch (stored.end) {
-    case StoreOutcome::End::Stored:
-        m_storedIndex = stored.recordIndex;
-        return true;
-    case StoreOutcome::End::CannotSave:
-        showRefusal(m_context.dialogs, stored.refusal);
-        return true;
-    case StoreOutcome::End::IoFailure:
-        // The edits stay on the screen, so they can be saved again.
-        m_context.dialogs.reportIoFailure(stored.failure);
-        return false;
-    }
-    return false;
+    const Outcome<int> stored = StoreWorkingCopy(m_context.working, collection);
+    if (stored.ok()) m_storedIndex = stored.value;
+    reportCommandOutcome(m_context.dialogs, stored);
+    // After a failure part way the edits stay on the screen, so they can be saved again.
+    return stored.kind != Ending::Kind::Failed;
 }
 
 void TWordList::SaveClick()

@@ -40,8 +40,8 @@ TEST(TipOfTheDayDialog, NextAndPreviousGoRoundAndTheCheckBoxIsReturned)
     QTest::mouseClick(showTips, Qt::LeftButton);
     QTest::mouseClick(button(dialog, "CloseButton"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(dialog.outcome().showTips);
-    EXPECT_EQ(dialog.outcome().lastShown, 1u);
+    EXPECT_FALSE(dialog.choice().showTips);
+    EXPECT_EQ(dialog.choice().lastShown, 1u);
 }
 
 TEST(TipOfTheDayDialog, EscapeClosesWithTheCheckBoxAsItIs)
@@ -55,8 +55,8 @@ TEST(TipOfTheDayDialog, EscapeClosesWithTheCheckBoxAsItIs)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(dialog.outcome().showTips);
-    EXPECT_EQ(dialog.outcome().lastShown, 1u);
+    EXPECT_FALSE(dialog.choice().showTips);
+    EXPECT_EQ(dialog.choice().lastShown, 1u);
 }
 
 TEST(TipOfTheDayDialog, WithoutTipsItShowsTheFallbackTip)

@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "common/command_outcome.h"
 #include "common/result.h"
+#include "common/ui/command_outcome_report.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -79,6 +81,27 @@ TEST(UserDialogs, IoFailureReportNamesTheFileAndTheReason)
     EXPECT_TRUE(dialogs.messages()[0].text.contains("/home/ann/SCHOOL.QZ3"));
     EXPECT_TRUE(dialogs.messages()[0].text.contains("No space left on device"));
     EXPECT_EQ(dialogs.messages()[0].buttons, MessageButtons(MessageButton::Ok));
+}
+
+// Any outcome, whatever its value, is reported through the one report: a refusal in its box with
+// the icon of its caption, a failure with its file, nothing at all for done or cancelled.
+TEST(CommandOutcomeReport, EachEndingIsToldOnceAndOnlyDoneCountsAsDone)
+{
+    test::ScriptedDialogs dialogs;
+    EXPECT_TRUE(reportCommandOutcome(dialogs, Outcome<int>::done(7)));
+    EXPECT_FALSE(reportCommandOutcome(dialogs, Outcome<std::string>::cancelled("two pages")));
+    EXPECT_TRUE(dialogs.messages().empty());
+
+    const Failure full{FailureKind::Io, "/home/ann/SCHOOL.QZ3", "No space left on device"};
+    EXPECT_FALSE(reportCommandOutcome(dialogs, Outcome<int>::refused({"Unable to save puzzle."}, full)));
+    EXPECT_FALSE(reportCommandOutcome(dialogs, CommandOutcome::refused({"Nothing to print.", "Book"})));
+    EXPECT_FALSE(reportCommandOutcome(dialogs, Outcome<int>::endingAs(CommandOutcome::failed(full))));
+    ASSERT_EQ(dialogs.messages().size(), 3u);
+    EXPECT_EQ(dialogs.messages()[0].text, "Unable to save puzzle.");
+    EXPECT_EQ(dialogs.messages()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.messages()[1].caption, "Book");
+    EXPECT_EQ(dialogs.messages()[1].icon, MessageIcon::Information);
+    EXPECT_TRUE(dialogs.messages()[2].text.contains("No space left on device"));
 }
 
 TEST(QtUserDialogs, FilterPairsBecomeQtNameFilters)
