@@ -9,11 +9,11 @@
 #include "app/settings.h"
 #include "collection/collection_file.h"
 #include "common/ui/qt_user_dialogs.h"
-#include "output/gui/qt_text_metrics.h"
-#include "output/ui/preview_window.h"
-#include "output/ui/print_options_window.h"
+#include "output/page/gui/qt_text_metrics.h"
+#include "output/print/ui/preview_window.h"
+#include "output/print/ui/print_options_window.h"
 #include "output/ui/print_scene.h"
-#include "output/ui/report_status_window.h"
+#include "output/page/ui/report_status_window.h"
 #include "screenshots.h"
 
 namespace qm::screenshots {

@@ -140,8 +140,8 @@ TEST_F(TwoWindows, ASaveRefusesALockKeptPastTheWait)
     const std::string before = readFile(path);
     CollectionFile impatient(path, {std::chrono::milliseconds(100), {}});
     editing.record->Title.assign("Brown bears");
-    const StoreOutcome stored = StoreWorkingCopy(editing, impatient);
-    EXPECT_EQ(stored.end, StoreOutcome::End::CannotSave);
+    const Outcome<int> stored = StoreWorkingCopy(editing, impatient);
+    EXPECT_EQ(stored.kind, Ending::Kind::Refused);
     EXPECT_EQ(stored.refusal.message, kChangedByAnotherProgram);
     EXPECT_EQ(readFile(path), before);
 }
