@@ -51,7 +51,7 @@ void BookOfClueSheets(benchmark::State& state)
         SeededRandom random(1);
         const auto book = writeBook(collection, request, metrics, random, **document);
         if (!book.ok()) return state.SkipWithError("the book was not made");
-        pages = book->plan.pageCount;
+        pages = book.value.plan.pageCount;
     }
     state.counters["pages"] = pages;
     state.counters["pdf_mb"] = static_cast<double>(std::filesystem::file_size(bookPath)) / 1e6;

@@ -28,14 +28,14 @@ public:
 };
 
 // Each clue names three other words of the list: "A clue on fungicides, attaching and nevermore."
-std::array<WordListRow, kMaxWords> benchmarkRows(int misspelt)
+std::vector<SpellCheckEntry> benchmarkRows(int misspelt)
 {
     std::vector<std::string> words;
     std::ifstream file(std::string(QM_BENCH_DATA_DIR) + "/W3-330-words.txt");
     for (std::string line; std::getline(file, line);)
         if (!line.empty()) words.push_back(line);
-    std::array<WordListRow, kMaxWords> rows;
-    const std::size_t count = std::min(words.size(), rows.size());
+    const std::size_t count = words.size();
+    std::vector<SpellCheckEntry> rows(count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto other = [&](std::size_t step) { return words[(i + step) % count]; };
         rows[i].Word = words[i];
