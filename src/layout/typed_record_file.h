@@ -64,7 +64,8 @@ private:
 template <class Kind>
 Result<std::vector<typename Kind::Heading>> TypedRecordFile<Kind>::ListRecords() const
 {
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadOnly);
+    // Under the shared lock, with a change that died finished first, so no heading is torn.
+    auto file = records().openForReading();
     if (!file) return file.failure();
     auto size = file->size();
     if (!size) return size.failure();

@@ -33,17 +33,9 @@ std::vector<std::string> filesIn(const std::filesystem::path& folder)
     return names;
 }
 
-// The journal a remove of the record at index from count records leaves when it dies while
-// writing position, by hand.
-std::string removeJournal(char index, char count, char position)
+std::string removeJournal(int index, int count, int position)
 {
-    std::string image = "QMJOURN1" + std::string(40, '\0');
-    image[8] = 2;  // remove
-    image[16] = kRecordSize;
-    image[24] = index;
-    image[32] = count;
-    image[40] = position;
-    return image;
+    return test::removeJournalImage(kRecordSize, index, count, position);
 }
 
 struct Change {

@@ -44,6 +44,26 @@ TEST_F(LayoutWriteFaults, TheShapeFileAndItsExchangeFilesKeepEveryShape)
     for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);
 }
 
+// A delete of Cross that died while moving Plus up over Star's old place leaves that place torn;
+// the list of shapes finishes the delete before it reads a name.
+TEST_F(LayoutWriteFaults, TheListOfShapesFinishesADeleteThatDied)
+{
+    const auto shapes = dir / "QZFLAY.DAT";
+    const std::string star = test::shapeImage("Star", {"#.#", ".#.", "#.#"}).str();
+    const std::string plus = test::shapeImage("Plus", {".#.", "###", ".#."}).str();
+    const std::string torn = plus.substr(0, plus.size() / 2) + star.substr(star.size() / 2);
+    writeFile(shapes, square + star + torn + plus);
+    writeFile(dir / "QZFLAY.DAT.journal", test::removeJournalImage(ShapeRecord::kSize, 1, 4, 2));
+
+    const auto listed = ShapeFile(shapes).ListRecords();
+    ASSERT_TRUE(listed);
+    std::vector<std::string> names;
+    for (const ShapeHeading& heading : *listed) names.push_back(heading.Name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Square", "Star", "Plus"}));
+    EXPECT_EQ(test::readFile(shapes), square + star + plus);
+    EXPECT_FALSE(std::filesystem::exists(dir / "QZFLAY.DAT.journal"));
+}
+
 TEST_F(LayoutWriteFaults, TheLayoutFileAndItsExchangeFilesKeepEveryLayout)
 {
     const auto layouts = dir / "QZFPAGE.DAT";

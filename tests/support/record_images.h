@@ -19,6 +19,24 @@ inline std::span<const std::uint8_t> bytesOf(std::string_view text)
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
+// The journal a remove of the record at index from count records leaves when it dies while
+// writing position: the signature, then the kind (2, remove), the record size, the index, the count
+// and the position, each eight bytes, least significant first.
+inline std::string removeJournalImage(std::uint64_t recordSize, std::uint64_t index, std::uint64_t count,
+                                      std::uint64_t position)
+{
+    std::string image = "QMJOURN1" + std::string(40, '\0');
+    const auto put = [&image](std::size_t offset, std::uint64_t value) {
+        for (int i = 0; i < 8; ++i) image[offset + i] = static_cast<char>(value >> (8 * i) & 0xFF);
+    };
+    put(8, 2);
+    put(16, recordSize);
+    put(24, index);
+    put(32, count);
+    put(40, position);
+    return image;
+}
+
 class ImageBuilder {
 public:
     explicit ImageBuilder(std::size_t size, std::uint8_t fill = 0) : m_bytes(size, fill) {}
