@@ -103,7 +103,7 @@ Result<ProgramDataPlaces> locateProgramData(const FolderEnvironment& environment
     if (holdsShippedFiles(beside) || !fs::is_directory(shared, ignored))
         return ProgramDataPlaces{false, beside, beside};
 
-    // A relative XDG_DATA_HOME is to be ignored, as the base directory specification says.
+    // A relative XDG_DATA_HOME is ignored, as freedesktop.org's XDG base directory rules require.
     fs::path dataHome = environment.xdgDataHome;
     if (dataHome.empty() || !dataHome.is_absolute()) {
         if (environment.home.empty())

@@ -152,7 +152,7 @@ TEST_F(ProgramFoldersTest, TheUsersDataFolderFollowsXdgDataHome)
     install();
     environment.xdgDataHome = (root / "data").string();
     EXPECT_EQ(locateProgramData(environment)->programDirectory, root / "data" / "quillmaze");
-    // A relative value is ignored, as the base directory specification says.
+    // A relative value is ignored, as freedesktop.org's XDG base directory rules require.
     environment.xdgDataHome = "relative/data";
     EXPECT_EQ(locateProgramData(environment)->programDirectory, userData);
     environment.xdgDataHome.clear();
