@@ -98,7 +98,7 @@ TEST(InterruptedDelete, KilledAtRandomMomentsLosesNoOtherPuzzle)
 
     std::mt19937 random(15);
     int kills = 0;
-    for (int attempt = 0; kills < kKills && attempt < 5 * kKills; ++attempt) {
+    for (int attempt = 0; kills < kKills && attempt < 20 * kKills; ++attempt) {
         restore();
         const auto delay = std::chrono::microseconds(
             std::uniform_int_distribution<long>(std::min(whole, startup).count() * 9 / 10, whole.count())(random));
