@@ -33,13 +33,13 @@ const PuzzleRecord& puzzle()
 }
 
 // A fresh measurement each time, as every rendering of the program starts one.
-PageFile composePage(RenderOutcome* outcome = nullptr)
+PageFile composePage(RenderedPage* drawn = nullptr)
 {
     const QtTextMetrics metrics;
     RecordingTarget target(metrics);
     SeededRandom random(1);
-    const RenderOutcome rendered = RenderPage(puzzle(), bench::cluesWithAnswerKey(), target, random);
-    if (outcome) *outcome = rendered;
+    const auto rendered = RenderPage(puzzle(), bench::cluesWithAnswerKey(), target, random);
+    if (drawn) *drawn = rendered.value;
     return target.page();
 }
 
@@ -47,12 +47,12 @@ const std::filesystem::path pdfPath = std::filesystem::temp_directory_path() / "
 
 void ComposePage(benchmark::State& state)
 {
-    RenderOutcome outcome;
+    RenderedPage drawn;
     std::size_t operations = 0;
-    for (auto _ : state) operations = composePage(&outcome).operations.size();
-    state.counters["words_placed"] = outcome.PrintCount;
+    for (auto _ : state) operations = composePage(&drawn).operations.size();
+    state.counters["words_placed"] = drawn.PrintCount;
     state.counters["operations"] = static_cast<double>(operations);
-    state.counters["clues_overflow"] = outcome.CluesOverflow;
+    state.counters["clues_overflow"] = drawn.CluesOverflow;
 }
 BENCHMARK(ComposePage)->Unit(benchmark::kMillisecond);
 

@@ -80,7 +80,7 @@ private:
         const PrintOptions options = m_request.optionsFor(stored.Layout);
         return addPage(
             [&](RecordingTarget& target) {
-                const RenderOutcome rendered = RenderPage(stored, options, target, m_random);
+                const auto rendered = RenderPage(stored, options, target, m_random);
                 for (const std::string& warning : renderWarnings(rendered))
                     m_book.warnings.push_back(puzzle.title + ": " + warning);
             },

@@ -60,9 +60,7 @@ void changeLayout(const RecordArgs& args, const ChangeArgs& change)
     if (change.zoom) designer.setZoom(*change.zoom);
     PageLayoutFile file = recordFile<PageLayoutKind>(args);
     const PageLayoutRecord& layout = designer.layout();
-    const PageDesigner::Saved saved =
-        designer.save(file, layout.Name.view(), sizeFieldText(layout.PageWidth), sizeFieldText(layout.PageHeight));
-    finish(saved.outcome);
+    finish(designer.save(file, layout.Name.view(), sizeFieldText(layout.PageWidth), sizeFieldText(layout.PageHeight)));
     printJson(pageLayoutJson(designer.layout()));
 }
 

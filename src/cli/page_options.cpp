@@ -114,7 +114,7 @@ ComposedPage composePage(const PrintablePuzzle& puzzle, const TextMetrics& metri
 {
     RecordingTarget target(metrics);
     RunRandom random(nullptr, args.print.seed);
-    const RenderOutcome outcome = RenderPage(*puzzle.record, puzzle.options, target, random.source());
+    const auto outcome = RenderPage(*puzzle.record, puzzle.options, target, random.source());
     return {target.page(), outcome};
 }
 
@@ -124,7 +124,7 @@ Json pageSummary(const ComposedPage& composed)
     for (const std::string& warning : renderWarnings(composed.outcome)) warnings.push_back(warning);
     Json out;
     out["page"] = {{"width_in", composed.page.size.width}, {"height_in", composed.page.size.height}};
-    out["print_count"] = composed.outcome.PrintCount;
+    out["print_count"] = composed.outcome.value.PrintCount;
     out["warnings"] = std::move(warnings);
     return out;
 }

@@ -12,8 +12,9 @@
 #include "app/settings.h"
 #include "cli/cli_support.h"
 #include "collection/puzzle_record.h"
+#include "common/command_outcome.h"
 #include "output/page/page_file.h"
-#include "output/page/render_outcome.h"
+#include "output/page/rendered_page.h"
 #include "output/page/text_metrics.h"
 #include "output/print/print_options.h"
 
@@ -60,7 +61,7 @@ PrintablePuzzle printablePuzzle(const PageArgs& args, const Settings& settings);
 
 struct ComposedPage {
     PageFile page;
-    RenderOutcome outcome;
+    Outcome<RenderedPage> outcome;
 };
 // The page as the preview shows it; scrambled words from the seed, else from the clock.
 ComposedPage composePage(const PrintablePuzzle& puzzle, const TextMetrics& metrics, const PageArgs& args);

@@ -31,7 +31,7 @@ void deleteShapeRecord(const RecordArgs& args)
 {
     const Status removed = recordFile<ShapeKind>(args).DeleteRecord(args.index);
     if (!removed && removed.failure().kind == FailureKind::NoSuchRecord) refuse(ShapeMessages::NoShapeSelected.message);
-    if (!removed) finish(ShapeOutcome::fromFailure(removed.failure(), ShapeMessages::CannotDelete));
+    if (!removed) finish(CommandOutcome::fromFailure(removed.failure(), ShapeMessages::CannotDelete));
 }
 
 }  // namespace

@@ -197,14 +197,17 @@ void PageDesigner::redo()
     m_armed.reset();
 }
 
-PageDesigner::Saved PageDesigner::save(PageLayoutFile& file, std::string_view name, std::string_view widthText,
-                                       std::string_view heightText)
+Outcome<PageDesigner::SavedLayout> PageDesigner::save(PageLayoutFile& file, std::string_view name,
+                                                      std::string_view widthText, std::string_view heightText)
 {
     const bool inches = static_cast<bool>(layout().Inches);
     for (const PageSide side : {PageSide::Height, PageSide::Width}) {
         const std::string_view text = side == PageSide::Height ? heightText : widthText;
-        if (!setCustomSize(side, text))
-            return Saved{CommandOutcome::refused(customSizeRefusal(side, inches)), -1, side};
+        if (!setCustomSize(side, text)) {
+            auto refused = Outcome<SavedLayout>::refused(customSizeRefusal(side, inches));
+            refused.value.refusedSide = side;
+            return refused;
+        }
     }
     m_state.layout.Name.assign(trimmed(name));
     Result<int> written = m_recordIndex;
@@ -213,9 +216,8 @@ PageDesigner::Saved PageDesigner::save(PageLayoutFile& file, std::string_view na
     } else {
         written = file.AppendRecord(layout());
     }
-    if (!written)
-        return Saved{CommandOutcome::fromFailure(written.failure(), PageLayoutMessages::CannotAdd), -1, std::nullopt};
-    return Saved{CommandOutcome::done(), *written, std::nullopt};
+    if (!written) return Outcome<SavedLayout>::fromFailure(written.failure(), PageLayoutMessages::CannotAdd);
+    return Outcome<SavedLayout>::done({*written});
 }
 
 }  // namespace qm

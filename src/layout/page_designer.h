@@ -72,14 +72,16 @@ public:
     void undo();
     void redo();
 
-    struct Saved {
-        CommandOutcome outcome;
-        int index = -1;                       // the record written
-        std::optional<PageSide> refusedSide;  // the size field refused
+    // Where a save went: the record written, or the size field refused, for the window to take
+    // the user back to.
+    struct SavedLayout {
+        int index = -1;
+        std::optional<PageSide> refusedSide;
     };
     // Checks the height and then the width field, takes the name (trimmed, cut to 20), the paper
     // shown and the current zoom, and appends (New, Copy) or overwrites the record (Modify).
-    Saved save(PageLayoutFile& file, std::string_view name, std::string_view widthText, std::string_view heightText);
+    Outcome<SavedLayout> save(PageLayoutFile& file, std::string_view name, std::string_view widthText,
+                              std::string_view heightText);
 
 private:
     struct State {

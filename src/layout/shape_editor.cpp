@@ -166,22 +166,27 @@ ShapeEditor::SizeChange ShapeEditor::setWidthText(std::string_view text) { retur
 
 ShapeEditor::SizeChange ShapeEditor::setHeightText(std::string_view text) { return storeSize(text, m_shape.Height); }
 
-ShapeEditor::Saved ShapeEditor::save(ShapeFile file, std::string_view title, std::string_view widthText,
-                                     std::string_view heightText)
+Outcome<ShapeEditor::SavedShape> ShapeEditor::save(ShapeFile file, std::string_view title, std::string_view widthText,
+                                                   std::string_view heightText)
 {
+    const auto refusedSize = [](const Refusal& message, SizeField field) {
+        auto refused = Outcome<SavedShape>::refused(message);
+        refused.value.refusedField = field;
+        return refused;
+    };
     if (setHeightText(heightText) == SizeChange::Refused)
-        return {ShapeOutcome::refused(ShapeMessages::HeightOutOfRange), -1, SizeField::Height};
+        return refusedSize(ShapeMessages::HeightOutOfRange, SizeField::Height);
     if (setWidthText(widthText) == SizeChange::Refused)
-        return {ShapeOutcome::refused(ShapeMessages::WidthOutOfRange), -1, SizeField::Width};
+        return refusedSize(ShapeMessages::WidthOutOfRange, SizeField::Width);
     m_shape.Name.assign(trimmed(title));
     if (m_mode == ShapeEditMode::Modify) {
         if (auto replaced = file.ReplaceRecord(m_recordIndex, m_shape); !replaced)
-            return {ShapeOutcome::fromFailure(replaced.failure(), ShapeMessages::CannotAdd)};
-        return {ShapeOutcome::done(), m_recordIndex};
+            return Outcome<SavedShape>::fromFailure(replaced.failure(), ShapeMessages::CannotAdd);
+        return Outcome<SavedShape>::done({m_recordIndex});
     }
     auto appended = file.AppendRecord(m_shape);
-    if (!appended) return {ShapeOutcome::fromFailure(appended.failure(), ShapeMessages::CannotAdd)};
-    return {ShapeOutcome::done(), *appended};
+    if (!appended) return Outcome<SavedShape>::fromFailure(appended.failure(), ShapeMessages::CannotAdd);
+    return Outcome<SavedShape>::done({*appended});
 }
 
 }  // namespace qm

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/command_outcome.h"
 #include "layout/shape_file.h"
 #include "layout/shape_messages.h"
 #include "layout/shape_record.h"
@@ -59,15 +60,17 @@ public:
     SizeChange setHeightText(std::string_view text);
 
     enum class SizeField { None, Width, Height };
-    struct Saved {
-        ShapeOutcome outcome;
-        int index = -1;                            // the record written
-        SizeField refusedField = SizeField::None;  // the size field whose value was refused
+    // Where a save went: the record written, or the size field whose value was refused, for the
+    // window to take the user back to.
+    struct SavedShape {
+        int index = -1;
+        SizeField refusedField = SizeField::None;
     };
     // Validates height, then width, names the shape after the trimmed title (cut to 50) and
     // appends it (New, Copy) or writes it over the record it was opened from (Modify). A
     // refused size names its message and leaves the file alone.
-    Saved save(ShapeFile file, std::string_view title, std::string_view widthText, std::string_view heightText);
+    Outcome<SavedShape> save(ShapeFile file, std::string_view title, std::string_view widthText,
+                             std::string_view heightText);
 
 private:
     void keepForUndo();

@@ -1,7 +1,6 @@
-// What the shape commands tell the user, and how a command ended.
+// What the shape commands tell the user.
 #pragma once
 
-#include "common/command_outcome.h"
 #include "common/refusal.h"
 #include "layout/record_kind.h"
 
@@ -23,7 +22,5 @@ inline constexpr const char* DeleteCaption = "Delete?";
 inline constexpr RecordMessages List{NoShapesFound, NoShapeSelected, CannotDelete,  CannotExport, Exported,
                                      CannotImport,  CorruptImport,   CannotAdd,     DeleteCaption};
 }  // namespace ShapeMessages
-
-using ShapeOutcome = CommandOutcome;
 
 }  // namespace qm

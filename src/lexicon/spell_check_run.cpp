@@ -26,7 +26,7 @@ public:
     std::optional<std::string> check(const std::string& word)
     {
         if (m_checker.check(word)) return std::nullopt;
-        m_outcome.anyNotFound = true;
+        m_findings.anyNotFound = true;
         const std::vector<std::string> suggestions = m_checker.suggest(word);
         if (suggestions.empty()) {
             m_user.tellNoSuggestions(word);
@@ -41,7 +41,7 @@ public:
                 m_user.reportFailure(added.failure());
             break;
         case SpellDecision::Abort:
-            m_outcome.aborted = true;
+            m_aborted = true;
             break;
         case SpellDecision::Ignore:
             break;
@@ -68,21 +68,26 @@ public:
         return rebuiltClue(tokens);
     }
 
-    bool aborted() const { return m_outcome.aborted; }
-    const SpellCheckOutcome& outcome() const { return m_outcome; }
+    bool aborted() const { return m_aborted; }
+    Outcome<SpellCheckFindings> outcome() const
+    {
+        return m_aborted ? Outcome<SpellCheckFindings>::cancelled(m_findings)
+                         : Outcome<SpellCheckFindings>::done(m_findings);
+    }
 
 private:
     const SpellChecker& m_checker;
     SpellCheckUser& m_user;
     const std::filesystem::path& m_includeList;
-    SpellCheckOutcome m_outcome;
+    SpellCheckFindings m_findings;
+    bool m_aborted = false;
 };
 
 }  // namespace
 
-SpellCheckOutcome DoSpellCheck(std::vector<SpellCheckEntry>& entries, SpellCheckPasses passes,
-                               const SpellChecker& checker, SpellCheckUser& user,
-                               const std::filesystem::path& includeList)
+Outcome<SpellCheckFindings> DoSpellCheck(std::vector<SpellCheckEntry>& entries, SpellCheckPasses passes,
+                                         const SpellChecker& checker, SpellCheckUser& user,
+                                         const std::filesystem::path& includeList)
 {
     CheckRun run(checker, user, includeList);
     if (passes.words) {
@@ -103,10 +108,10 @@ SpellCheckOutcome DoSpellCheck(std::vector<SpellCheckEntry>& entries, SpellCheck
     return run.outcome();
 }
 
-Refusal spellCheckReport(const SpellCheckOutcome& outcome)
+Refusal spellCheckReport(const Outcome<SpellCheckFindings>& outcome)
 {
-    if (!outcome.anyNotFound) return {kAllWordsFound, kSpellingOkCaption};
-    return {outcome.aborted ? kSpellCheckAborted : kSpellCheckComplete, kSpellingStatusCaption};
+    if (!outcome.value.anyNotFound) return {kAllWordsFound, kSpellingOkCaption};
+    return {outcome.kind == Ending::Kind::Cancelled ? kSpellCheckAborted : kSpellCheckComplete, kSpellingStatusCaption};
 }
 
 }  // namespace qm

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/command_outcome.h"
 #include "common/refusal.h"
 #include "common/result.h"
 
@@ -46,18 +47,19 @@ struct SpellCheckPasses {
     bool clues = true;
 };
 
-struct SpellCheckOutcome {
+// What a check came across, whether it ran to the end or the user aborted it.
+struct SpellCheckFindings {
     bool anyNotFound = false;
-    bool aborted = false;
 };
 
-// Checks the entries in place. The include list takes the words the user adds; the checker keeps
-// the lists it was made with, so an added word counts only from the next check on.
-SpellCheckOutcome DoSpellCheck(std::vector<SpellCheckEntry>& entries, SpellCheckPasses passes,
-                               const SpellChecker& checker, SpellCheckUser& user,
-                               const std::filesystem::path& includeList);
+// Checks the entries in place; Cancelled when the user aborted. The include list takes the words
+// the user adds; the checker keeps the lists it was made with, so an added word counts only from
+// the next check on.
+Outcome<SpellCheckFindings> DoSpellCheck(std::vector<SpellCheckEntry>& entries, SpellCheckPasses passes,
+                                         const SpellChecker& checker, SpellCheckUser& user,
+                                         const std::filesystem::path& includeList);
 
 // The message that ends a check.
-Refusal spellCheckReport(const SpellCheckOutcome& outcome);
+Refusal spellCheckReport(const Outcome<SpellCheckFindings>& outcome);
 
 }  // namespace qm

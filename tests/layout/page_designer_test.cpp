@@ -221,9 +221,9 @@ TEST_F(PageDesignerSave, NewAppendsWithTheNameTheZoomAndThePaper)
     writeFile(file.path(), letterLayout("First"));
     PageDesigner designer(LayoutEditMode::New, {}, -1, 3);
     designer.choosePaper("A4");
-    const PageDesigner::Saved saved = designer.save(file, "  Worksheet with a long name  ", "21.00", "29.70");
-    ASSERT_TRUE(saved.outcome.ok());
-    EXPECT_EQ(saved.index, 1);
+    const auto saved = designer.save(file, "  Worksheet with a long name  ", "21.00", "29.70");
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved.value.index, 1);
     const std::string bytes = readFile(file.path());
     ASSERT_EQ(bytes.size(), 2 * test::kLayoutSize);
     EXPECT_EQ(bytes.substr(0, test::kLayoutSize), letterLayout("First"));
@@ -241,9 +241,9 @@ TEST_F(PageDesignerSave, ModifyOverwritesItsRecord)
     PageDesigner designer(LayoutEditMode::Modify, *file.ReadRecord(1), 1, 1);
     designer.armTool(PageObjectKind::Text);
     designer.createObject({1, 2});
-    const PageDesigner::Saved saved = designer.save(file, "B2", "8.50", "11.00");
-    ASSERT_TRUE(saved.outcome.ok());
-    EXPECT_EQ(saved.index, 1);
+    const auto saved = designer.save(file, "B2", "8.50", "11.00");
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved.value.index, 1);
     EXPECT_EQ(*file.recordCount(), 3);
     EXPECT_EQ(file.ReadRecord(1)->Name.text(), "B2");
     EXPECT_EQ(file.ReadRecord(1)->ObjectCount, 1);
@@ -253,11 +253,11 @@ TEST_F(PageDesignerSave, ModifyOverwritesItsRecord)
 TEST_F(PageDesignerSave, RefusesTheHeightBeforeTheWidthAndLeavesTheFileAlone)
 {
     PageDesigner designer(LayoutEditMode::New, {}, -1, 2);
-    PageDesigner::Saved saved = designer.save(file, "X", "1", "99");
-    EXPECT_EQ(saved.refusedSide, PageSide::Height);
-    EXPECT_EQ(saved.outcome.refusal.message, "Height must be between 4 and 18 inches.  Please re-enter height.");
+    auto saved = designer.save(file, "X", "1", "99");
+    EXPECT_EQ(saved.value.refusedSide, PageSide::Height);
+    EXPECT_EQ(saved.refusal.message, "Height must be between 4 and 18 inches.  Please re-enter height.");
     saved = designer.save(file, "X", "1", "11");
-    EXPECT_EQ(saved.refusedSide, PageSide::Width);
+    EXPECT_EQ(saved.value.refusedSide, PageSide::Width);
     EXPECT_FALSE(std::filesystem::exists(file.path()));
 }
 
@@ -265,10 +265,10 @@ TEST_F(PageDesignerSave, ALayoutFileThatCannotBeOpenedIsRefusedAsADiskError)
 {
     std::filesystem::create_directory(file.path());  // a folder where the file should be
     PageDesigner designer(LayoutEditMode::New, {}, -1, 2);
-    const PageDesigner::Saved saved = designer.save(file, "X", "8.5", "11");
-    EXPECT_EQ(saved.outcome.kind, CommandOutcome::Kind::Refused);
-    EXPECT_EQ(saved.outcome.refusal.message, "Unable to add page layout.");
-    EXPECT_EQ(saved.outcome.refusal.caption, "Disk Error");
+    const auto saved = designer.save(file, "X", "8.5", "11");
+    EXPECT_EQ(saved.kind, CommandOutcome::Kind::Refused);
+    EXPECT_EQ(saved.refusal.message, "Unable to add page layout.");
+    EXPECT_EQ(saved.refusal.caption, "Disk Error");
 }
 
 }  // namespace

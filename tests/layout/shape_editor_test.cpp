@@ -195,22 +195,22 @@ TEST_F(ShapeEditorSaveTest, NewAndCopyAppendAndModifyOverwrites)
 {
     ShapeEditor fresh(ShapeEditMode::New, ShapeRecord{});
     const auto saved = fresh.save(file, "  Heart  ", "30", "30");
-    ASSERT_TRUE(saved.outcome.ok());
-    EXPECT_EQ(saved.index, 0);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved.value.index, 0);
     EXPECT_EQ(file.ReadRecord(0)->Name.text(), "Heart");
 
     ShapeRecord copy = *file.ReadRecord(0);
     copy.Name.assign("Heart (2)");
     ShapeEditor copying(ShapeEditMode::Copy, copy);
     copying.toggle({1, 1});
-    EXPECT_EQ(copying.save(file, "Heart (2)", "30", "30").index, 1);
+    EXPECT_EQ(copying.save(file, "Heart (2)", "30", "30").value.index, 1);
     EXPECT_TRUE(file.ReadRecord(0)->inShape(1, 1));  // the original stays as it was
     EXPECT_FALSE(file.ReadRecord(1)->inShape(1, 1));
 
     ShapeEditor modifying(ShapeEditMode::Modify, *file.ReadRecord(0), 0);
     const auto overwritten = modifying.save(file, "Big Heart", "7x", "12");
-    ASSERT_TRUE(overwritten.outcome.ok());
-    EXPECT_EQ(overwritten.index, 0);
+    ASSERT_TRUE(overwritten.ok());
+    EXPECT_EQ(overwritten.value.index, 0);
     EXPECT_EQ(*file.recordCount(), 2);
     EXPECT_EQ(file.ReadRecord(0)->Name.text(), "Big Heart");
     EXPECT_EQ(file.ReadRecord(0)->Width, 7);
@@ -221,23 +221,25 @@ TEST_F(ShapeEditorSaveTest, RefusalsNameTheirMessageAndWriteNothing)
 {
     ShapeEditor editor(ShapeEditMode::New, ShapeRecord{});
     auto saved = editor.save(file, "X", "40", "2");
-    EXPECT_EQ(saved.outcome.refusal.message, "Height must be between 5 and 30.  Please re-enter height.");
+    EXPECT_EQ(saved.refusal.message, "Height must be between 5 and 30.  Please re-enter height.");
+    EXPECT_EQ(saved.value.refusedField, ShapeEditor::SizeField::Height);
     saved = editor.save(file, "X", "40", "20");
-    EXPECT_EQ(saved.outcome.refusal.message, "Width must be between 5 and 30.  Please re-enter width.");
+    EXPECT_EQ(saved.refusal.message, "Width must be between 5 and 30.  Please re-enter width.");
+    EXPECT_EQ(saved.value.refusedField, ShapeEditor::SizeField::Width);
     EXPECT_FALSE(std::filesystem::exists(file.path()));
 
     saved = editor.save(ShapeFile(dir / "missing" / "QZFLAY.DAT"), "X", "20", "20");
-    EXPECT_EQ(saved.outcome.refusal.message, "Unable to add shape.");
-    EXPECT_EQ(saved.outcome.refusal.caption, "Disk Error");
+    EXPECT_EQ(saved.refusal.message, "Unable to add shape.");
+    EXPECT_EQ(saved.refusal.caption, "Disk Error");
 
     ShapeEditor modifying(ShapeEditMode::Modify, makeNewShape(), 0);
-    EXPECT_EQ(modifying.save(file, "X", "20", "20").outcome.refusal.message, "Unable to add shape.");
+    EXPECT_EQ(modifying.save(file, "X", "20", "20").refusal.message, "Unable to add shape.");
 }
 
 TEST_F(ShapeEditorSaveTest, AnEmptyNameIsAccepted)
 {
     ShapeEditor editor(ShapeEditMode::New, ShapeRecord{});
-    ASSERT_TRUE(editor.save(file, "   ", "10", "10").outcome.ok());
+    ASSERT_TRUE(editor.save(file, "   ", "10", "10").ok());
     EXPECT_EQ(file.ReadRecord(0)->Name.text(), "");
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "layout/shape_file.h"
 #include "layout/record_transfer.h"
+#include "layout/shape_file.h"
 #include "shape_test_support.h"
 #include "support/temp_dir.h"
 
@@ -71,7 +71,7 @@ TEST_F(ShapeExchangeTest, ImportAppendsToTheShapeFileCreatingIt)
 TEST_F(ShapeExchangeTest, FailuresBecomeTheirMessages)
 {
     RecordAddition<ShapeKind> missing = importRecord(shapes, dir / "none.LAY");
-    EXPECT_EQ(missing.outcome.kind, ShapeOutcome::Kind::Refused);
+    EXPECT_EQ(missing.outcome.kind, CommandOutcome::Kind::Refused);
     EXPECT_EQ(missing.outcome.refusal.message, "Puzzle shape could not be imported.");
 
     writeFile(lay, "lay1.0" + heart);
@@ -87,7 +87,7 @@ TEST_F(ShapeExchangeTest, FailuresBecomeTheirMessages)
     ASSERT_TRUE(refused.record);
     EXPECT_EQ(refused.record->Name.text(), "Heart");
 
-    const ShapeOutcome exported = exportRecord<ShapeKind>(makeNewShape(), dir / "no such folder" / "X.LAY");
+    const CommandOutcome exported = exportRecord<ShapeKind>(makeNewShape(), dir / "no such folder" / "X.LAY");
     EXPECT_EQ(exported.refusal.message, "Shape could not be exported.");
 }
 

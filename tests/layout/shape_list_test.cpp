@@ -166,7 +166,7 @@ TEST_F(ShapeListTest, DeleteFailuresBecomeTheirMessages)
     writeShapes({solid("A", 5, 5)});
     ASSERT_TRUE(list.LoadInLayouts());
     std::filesystem::remove(path);
-    const ShapeOutcome gone = list.DeleteALayout();
+    const CommandOutcome gone = list.DeleteALayout();
     EXPECT_EQ(gone.refusal.message, "Unable to delete puzzle shape.");
     EXPECT_EQ(gone.refusal.caption, "Disk Error");
 }

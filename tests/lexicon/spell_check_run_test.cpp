@@ -60,7 +60,7 @@ protected:
     }
     const SpellCheckEntry& at(int number) const { return rows[static_cast<std::size_t>(number - 1)]; }
 
-    SpellCheckOutcome check(SpellCheckPasses passes = {}, PersonalWords personal = {})
+    Outcome<SpellCheckFindings> check(SpellCheckPasses passes = {}, PersonalWords personal = {})
     {
         const SpellChecker checker(dictionary, std::move(personal));
         return DoSpellCheck(rows, passes, checker, user, includeList);
@@ -82,14 +82,14 @@ TEST_F(SpellCheckRunTest, ANewPuzzleChecksItsWordsAndThenItsClues)
     row(2, "", "recieve");  // a clue beside no word is checked too
     row(330, "dgo");
     user.then(SpellDecision::Replace, "cat").then(SpellDecision::Ignore).then(SpellDecision::Replace, "receive");
-    const SpellCheckOutcome outcome = check();
+    const auto outcome = check();
     EXPECT_EQ(user.asked, (Words{"kat", "dgo", "recieve"}));
     EXPECT_EQ(user.offered[0], (Words{"cat", "kit"}));
     EXPECT_EQ(at(1).Word, "cat");
     EXPECT_EQ(at(330).Word, "dgo");
     EXPECT_EQ(at(2).Clue, "receive");
-    EXPECT_TRUE(outcome.anyNotFound);
-    EXPECT_FALSE(outcome.aborted);
+    EXPECT_TRUE(outcome.value.anyNotFound);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Done);
     EXPECT_EQ(spellCheckReport(outcome), (Refusal{kSpellCheckComplete, kSpellingStatusCaption}));
 }
 
@@ -128,9 +128,9 @@ TEST_F(SpellCheckRunTest, AbortInTheWordPassSkipsTheClues)
     row(1, "kat", "reed");
     row(2, "dgo");
     user.then(SpellDecision::Abort);
-    const SpellCheckOutcome outcome = check();
+    const auto outcome = check();
     EXPECT_EQ(user.asked, Words{"kat"});
-    EXPECT_TRUE(outcome.aborted);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Cancelled);
     EXPECT_EQ(spellCheckReport(outcome), (Refusal{kSpellCheckAborted, kSpellingStatusCaption}));
 }
 
@@ -139,27 +139,27 @@ TEST_F(SpellCheckRunTest, AbortInAClueStopsThereButKeepsWhatWasReplaced)
     row(1, "cat", "reed kat dgo");
     row(2, "dog", "kat");
     user.then(SpellDecision::Replace, "rod").then(SpellDecision::Abort);
-    const SpellCheckOutcome outcome = check();
+    const auto outcome = check();
     EXPECT_EQ(user.asked, (Words{"reed", "kat"}));
     EXPECT_EQ(at(1).Clue, "rod kat dgo");
     EXPECT_EQ(at(2).Clue, "kat");
-    EXPECT_TRUE(outcome.aborted);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Cancelled);
 }
 
 TEST_F(SpellCheckRunTest, EveryWordFoundSaysSo)
 {
     row(1, "cat", "a pet");
     row(2, "   ", "   ");
-    const SpellCheckOutcome outcome = check();
-    EXPECT_FALSE(outcome.anyNotFound);
+    const auto outcome = check();
+    EXPECT_FALSE(outcome.value.anyNotFound);
     EXPECT_EQ(spellCheckReport(outcome), (Refusal{kAllWordsFound, kSpellingOkCaption}));
-    EXPECT_EQ(spellCheckReport({.anyNotFound = false, .aborted = true}).message, kAllWordsFound);
+    EXPECT_EQ(spellCheckReport(Outcome<SpellCheckFindings>::cancelled({.anyNotFound = false})).message, kAllWordsFound);
 }
 
 TEST_F(SpellCheckRunTest, AWordWithoutSuggestionsIsToldAndCountsAsNotFound)
 {
     row(1, "xqzv");
-    const SpellCheckOutcome outcome = check();
+    const auto outcome = check();
     EXPECT_EQ(user.withoutSuggestions, Words{"xqzv"});
     EXPECT_TRUE(user.asked.empty());
     EXPECT_EQ(spellCheckReport(outcome).message, kSpellCheckComplete);
@@ -173,8 +173,8 @@ TEST_F(SpellCheckRunTest, AnAddedWordGoesToTheIncludeListFromTheNextCheckOn)
     EXPECT_EQ(readFile(includeList), "kat\n");
     // The running check did not see the addition; the next one does.
     EXPECT_EQ(user.asked, (Words{"kat", "kat"}));
-    const SpellCheckOutcome next = check({}, readPersonalWords(PersonalListFiles::of(dir.path(), 1)));
-    EXPECT_FALSE(next.anyNotFound);
+    const auto next = check({}, readPersonalWords(PersonalListFiles::of(dir.path(), 1)));
+    EXPECT_FALSE(next.value.anyNotFound);
 }
 
 TEST_F(SpellCheckRunTest, AnIncludeListThatCannotBeWrittenIsReported)

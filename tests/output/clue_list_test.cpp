@@ -117,7 +117,7 @@ TEST(ClueList, AClueFillingAColumnSendsTheNextToTheNextColumn)
     EXPECT_POINT(texts[4].at, 1.025 + nextColumn, 1 + 0.8 * row);
     EXPECT_POINT(texts[5].at, 1.225 + nextColumn, 1 + 0.8 * row);
     EXPECT_POINT(texts[7].at, 1.225 + nextColumn, 1 + 1.8 * row);
-    EXPECT_FALSE(rendered.outcome.CluesOverflow);
+    EXPECT_FALSE(rendered.outcome.value.CluesOverflow);
 }
 
 TEST(ClueList, WhatDoesNotFitEndsTheCluesPrinted)
@@ -151,7 +151,7 @@ TEST(ClueList, WhatDoesNotFitEndsTheCluesPrinted)
         addObject(*record, PageObjectKind::Words, {100, 100, 220, 155}).MakeItFit = c.makeItFit;
         const Rendered rendered = render(*record, clueOptions());
         EXPECT_EQ(printedTexts(rendered.page), c.printed);
-        EXPECT_EQ(rendered.outcome.CluesOverflow, c.overflow);
+        EXPECT_EQ(rendered.outcome.value.CluesOverflow, c.overflow);
         EXPECT_EQ(renderWarnings(rendered.outcome).size(), c.overflow ? 1u : 0u);
     }
 }

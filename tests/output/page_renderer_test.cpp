@@ -17,16 +17,17 @@ namespace {
 
 TEST(RenderMessages, WarningsInTheirOrder)
 {
-    RenderOutcome all;
-    all.BitmapMissing = all.CluesOverflow = all.WordsOverflow = true;
-    all.TextOverflow = {false, true};
+    RenderedPage drawn;
+    drawn.BitmapMissing = drawn.CluesOverflow = drawn.WordsOverflow = true;
+    drawn.TextOverflow = {false, true};
+    const auto all = Outcome<RenderedPage>::done(drawn);
     EXPECT_EQ(renderWarnings(all), (std::vector<std::string>{kBitmapMissingWarning, kCluesOverflowWarning,
                                                              kWordsOverflowWarning, kTextOverflowWarning}));
     EXPECT_EQ(reportEndStatus(all), "\nPuzzle Generated!");
-    all.Aborted = true;  // a cancelled page says nothing of what did not fit
-    EXPECT_EQ(renderWarnings(all), std::vector<std::string>{kBitmapMissingWarning});
-    EXPECT_EQ(reportEndStatus(all), "\nPuzzle Generation Canceled!");
-    EXPECT_TRUE(renderWarnings(RenderOutcome{}).empty());
+    const auto cancelled = Outcome<RenderedPage>::cancelled(drawn);  // says nothing of what did not fit
+    EXPECT_EQ(renderWarnings(cancelled), std::vector<std::string>{kBitmapMissingWarning});
+    EXPECT_EQ(reportEndStatus(cancelled), "\nPuzzle Generation Canceled!");
+    EXPECT_TRUE(renderWarnings(Outcome<RenderedPage>::done()).empty());
 }
 
 TEST(PageRenderer, WordsOrCluesByTheWordOption)
@@ -51,12 +52,12 @@ TEST(PageRenderer, ABoxLowerThanOneLineHoldsNothingAndWarns)
         const char* name;
         PageObjectKind kind;
         int wordOption;
-        std::function<bool(const RenderOutcome&)> overflow;
+        std::function<bool(const RenderedPage&)> overflow;
     };
     const Case cases[] = {
-        {"words", PageObjectKind::Words, kWordOptionNormal, [](const RenderOutcome& o) { return o.WordsOverflow; }},
-        {"clues", PageObjectKind::Words, kWordOptionClues, [](const RenderOutcome& o) { return o.CluesOverflow; }},
-        {"text", PageObjectKind::Text, kWordOptionNormal, [](const RenderOutcome& o) { return o.anyTextOverflow(); }},
+        {"words", PageObjectKind::Words, kWordOptionNormal, [](const RenderedPage& o) { return o.WordsOverflow; }},
+        {"clues", PageObjectKind::Words, kWordOptionClues, [](const RenderedPage& o) { return o.CluesOverflow; }},
+        {"text", PageObjectKind::Text, kWordOptionNormal, [](const RenderedPage& o) { return o.anyTextOverflow(); }},
     };
     for (const Case& c : cases) {
         for (const bool makeItFit : {false, true}) {
@@ -72,7 +73,7 @@ TEST(PageRenderer, ABoxLowerThanOneLineHoldsNothingAndWarns)
             options.WordOption = c.wordOption;
             const Rendered rendered = render(*record, options);
             EXPECT_TRUE(operationsOf<TextOp>(rendered.page).empty());
-            EXPECT_TRUE(c.overflow(rendered.outcome));
+            EXPECT_TRUE(c.overflow(rendered.outcome.value));
             EXPECT_EQ(segmentsOf(rendered.page).size(), 4u) << "the border is still drawn";
         }
     }
@@ -87,8 +88,8 @@ TEST(PageRenderer, CancelledBeforeTheFirstObjectDrawsNothing)
     RecordingTarget target(metrics);
     target.abort();
     ScriptedRandom random({});
-    const RenderOutcome outcome = RenderPage(*record, plainOptions(), target, random);
-    EXPECT_TRUE(outcome.Aborted);
+    const auto outcome = RenderPage(*record, plainOptions(), target, random);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Cancelled);
     EXPECT_TRUE(target.page().operations.empty());
 }
 
@@ -104,11 +105,11 @@ TEST(PageRenderer, CancelledBetweenObjectsStopsBeforeTheNextObject)
     ScriptedRandom random({});
     int calls = 0;
     // The user presses Cancel while the first object is being drawn.
-    const RenderOutcome outcome = RenderPage(*record, plainOptions(), target, random, [&] {
+    const auto outcome = RenderPage(*record, plainOptions(), target, random, [&] {
         if (++calls == 2) target.abort();
     });
     EXPECT_EQ(calls, 2);
-    EXPECT_TRUE(outcome.Aborted);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Cancelled);
     EXPECT_EQ(printedTexts(target.page()), std::vector<std::string>{"Zoo"});
 }
 
@@ -120,11 +121,11 @@ TEST(PageRenderer, EveryReportStartsAfresh)
     addObject(*record, PageObjectKind::Text, {100, 300, 150, 400}).setText("Supercalifragilistic");
     const Rendered first = render(*record);
     const Rendered second = render(*record);
-    EXPECT_EQ(first.outcome.TextOverflow, std::vector<bool>{true});
-    EXPECT_EQ(second.outcome.TextOverflow, std::vector<bool>{true});
+    EXPECT_EQ(first.outcome.value.TextOverflow, std::vector<bool>{true});
+    EXPECT_EQ(second.outcome.value.TextOverflow, std::vector<bool>{true});
     EXPECT_EQ(first.page.operations, second.page.operations);
     record->Layout.Objects[1].setText("ok");
-    EXPECT_FALSE(render(*record).outcome.anyTextOverflow());
+    EXPECT_FALSE(render(*record).outcome.value.anyTextOverflow());
 }
 
 // A page with one object of every kind, all borders on, the answer key and clues.

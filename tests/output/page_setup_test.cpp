@@ -105,7 +105,7 @@ TEST(PageSetup, OnlyANamedPictureThatCannotBeFoundIsMissing)
         auto record = pageRecord();
         addObject(*record, c.kind, {0, 0, 100, 100}).BitmapFile.assign(c.file);
         const Rendered rendered = render(*record);
-        EXPECT_EQ(rendered.outcome.BitmapMissing, c.missing);
+        EXPECT_EQ(rendered.outcome.value.BitmapMissing, c.missing);
         EXPECT_EQ(!renderWarnings(rendered.outcome).empty(), c.missing);
         EXPECT_EQ(operationsOf<BitmapOp>(rendered.page).size(), c.drawn ? 1u : 0u);
     }

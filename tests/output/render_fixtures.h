@@ -87,7 +87,7 @@ inline void setGrid(PuzzleRecord& record, const std::vector<std::string>& rows)
 
 struct Rendered {
     PageFile page;
-    RenderOutcome outcome;
+    Outcome<RenderedPage> outcome;
 };
 
 inline PrintOptions plainOptions()
@@ -102,7 +102,7 @@ inline Rendered render(const PuzzleRecord& record, const PrintOptions& options =
     static const FixedMetrics metrics;
     RecordingTarget target(metrics);
     ScriptedRandom random({});
-    RenderOutcome outcome = RenderPage(record, options, target, random);
+    auto outcome = RenderPage(record, options, target, random);
     return {target.page(), std::move(outcome)};
 }
 

@@ -92,7 +92,7 @@ TEST(TextBlock, WrapsAndBreaksLines)
         const Rendered rendered = render(*record);
         const std::vector<std::string> lines = linesByRow(rendered.page, c.bounds.Top / 100.0);
         EXPECT_EQ(lines, c.lines);
-        EXPECT_EQ(rendered.outcome.TextOverflow, std::vector<bool>{c.overflow});
+        EXPECT_EQ(rendered.outcome.value.TextOverflow, std::vector<bool>{c.overflow});
     }
 }
 
@@ -123,7 +123,7 @@ TEST(TextBlock, AtMostOneHundredLines)
         text.setText(manyLines(c.lines));
         const Rendered rendered = render(*record);
         EXPECT_EQ(operationsOf<TextOp>(rendered.page).size(), c.printed);
-        EXPECT_EQ(rendered.outcome.TextOverflow, std::vector<bool>{c.overflow});
+        EXPECT_EQ(rendered.outcome.value.TextOverflow, std::vector<bool>{c.overflow});
     }
 }
 
@@ -133,7 +133,7 @@ TEST(TextBlock, EachTextObjectHasItsOwnOverflow)
     addObject(*record, PageObjectKind::Text, {100, 100, 200, 300}).setText("Supercalifragilistic");
     addObject(*record, PageObjectKind::Text, {100, 400, 500, 600}).setText("fits");
     const Rendered rendered = render(*record);
-    EXPECT_EQ(rendered.outcome.TextOverflow, (std::vector<bool>{true, false}));
+    EXPECT_EQ(rendered.outcome.value.TextOverflow, (std::vector<bool>{true, false}));
     EXPECT_EQ(renderWarnings(rendered.outcome), std::vector<std::string>{kTextOverflowWarning});
 }
 

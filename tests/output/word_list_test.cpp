@@ -109,7 +109,7 @@ TEST(WordList, ColumnsFillDownThenAcross)
         const Rendered rendered = render(*record, options);
         const std::vector<TextOp> texts = operationsOf<TextOp>(rendered.page);
         EXPECT_EQ(texts.size(), c.printed);
-        EXPECT_EQ(rendered.outcome.WordsOverflow, c.overflow);
+        EXPECT_EQ(rendered.outcome.value.WordsOverflow, c.overflow);
         EXPECT_EQ(renderWarnings(rendered.outcome).size(), c.overflow ? 1u : 0u);
         if (c.words == 0) continue;
         EXPECT_EQ(lastFontSize(rendered.page), c.size);
@@ -134,7 +134,7 @@ TEST(WordList, AWordWiderThanItsColumnLeavesItsLineEmpty)
     EXPECT_EQ(texts[0].text, "cat");
     // Row 1 stays empty for the first word sorted; 17 rows of 2.9 / 17 inch at 12 points.
     EXPECT_NEAR(texts[0].at.y, 1 + 1.8 * 2.9 / 17, kTolerance);
-    EXPECT_FALSE(rendered.outcome.WordsOverflow);
+    EXPECT_FALSE(rendered.outcome.value.WordsOverflow);
 }
 
 }  // namespace

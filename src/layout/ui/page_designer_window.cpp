@@ -567,21 +567,21 @@ void TDoPages::PreviewClick()
 void TDoPages::SaveClick()
 {
     PageLayoutFile file = PageLayoutFile::inDirectory(m_context.programDirectory);
-    const PageDesigner::Saved saved = m_designer.save(
-        file, toRecordText(m_title->text()), toRecordText(m_widthEdit->text()), toRecordText(m_heightEdit->text()));
-    if (!saved.outcome.ok()) {
+    const auto saved = m_designer.save(file, toRecordText(m_title->text()), toRecordText(m_widthEdit->text()),
+                                       toRecordText(m_heightEdit->text()));
+    if (!saved.ok()) {
         m_checkingField = true;
-        reportCommandOutcome(m_context.dialogs, saved.outcome);
+        reportCommandOutcome(m_context.dialogs, saved);
         m_checkingField = false;
-        if (saved.refusedSide) {
-            QLineEdit* field = *saved.refusedSide == PageSide::Height ? m_heightEdit : m_widthEdit;
+        if (saved.value.refusedSide) {
+            QLineEdit* field = *saved.value.refusedSide == PageSide::Height ? m_heightEdit : m_widthEdit;
             field->setFocus();
             field->selectAll();
         }
         refresh();
         return;
     }
-    m_savedIndex = saved.index;
+    m_savedIndex = saved.value.index;
     accept();
 }
 

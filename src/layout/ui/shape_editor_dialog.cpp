@@ -224,21 +224,21 @@ bool TDoShapes::eventFilter(QObject* watched, QEvent* event)
 
 void TDoShapes::SaveClick()
 {
-    const ShapeEditor::Saved saved = m_editor.save(
-        m_file, toRecordText(m_title->text()), toRecordText(m_widthEdit->text()), toRecordText(m_heightEdit->text()));
-    if (!saved.outcome.ok()) {
+    const auto saved = m_editor.save(m_file, toRecordText(m_title->text()), toRecordText(m_widthEdit->text()),
+                                     toRecordText(m_heightEdit->text()));
+    if (!saved.ok()) {
         m_checkingField = true;
-        reportCommandOutcome(m_dialogs, saved.outcome);
+        reportCommandOutcome(m_dialogs, saved);
         m_checkingField = false;
-        if (saved.refusedField != ShapeEditor::SizeField::None) {
-            QLineEdit* field = saved.refusedField == ShapeEditor::SizeField::Height ? m_heightEdit : m_widthEdit;
+        if (saved.value.refusedField != ShapeEditor::SizeField::None) {
+            QLineEdit* field = saved.value.refusedField == ShapeEditor::SizeField::Height ? m_heightEdit : m_widthEdit;
             field->setFocus();
             field->selectAll();
         }
         refresh();
         return;
     }
-    m_savedIndex = saved.index;
+    m_savedIndex = saved.value.index;
     accept();
 }
 

@@ -63,7 +63,7 @@ void LexiconTools::spellCheck(QWidget* parent, std::vector<SpellCheckEntry>& ent
     const SpellChecker checker(*dictionary, readPersonalWords(m_context.personalLists));
     TSpellSuggestions suggestions(m_context.dialogs, m_context.style, spellingLanguage(language)->name, parent);
     DialogSpellCheckUser user(m_context.dialogs, suggestions);
-    const SpellCheckOutcome outcome =
+    const auto outcome =
         DoSpellCheck(entries, {checkWords, checkClues}, checker, user, m_context.personalLists.include);
     const Refusal report = spellCheckReport(outcome);
     m_context.dialogs.message(toQString(report.caption), toQString(report.message));

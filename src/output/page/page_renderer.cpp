@@ -15,7 +15,7 @@ namespace qm {
 namespace {
 
 void drawObject(ReportTarget& target, const PageObject& object, const PageBox& box, const PuzzleRecord& record,
-                const PrintOptions& options, RandomSource& random, RenderOutcome& outcome)
+                const PrintOptions& options, RandomSource& random, RenderedPage& drawn)
 {
     const auto kind = object.kind();
     if (!kind) return;  // a kind no layout creates
@@ -24,21 +24,21 @@ void drawObject(ReportTarget& target, const PageObject& object, const PageBox& b
         if (options.PrintTitle) DoTextLine(target, object, box, record.Title.view());
         break;
     case PageObjectKind::Puzzle:
-        if (options.PrintBody) DoPuzz(target, object, box, record, options, outcome.PrintCount);
+        if (options.PrintBody) DoPuzz(target, object, box, record, options, drawn.PrintCount);
         break;
     case PageObjectKind::Words:
         if (!options.PrintWords) break;
         if (options.WordOption == kWordOptionClues)
-            outcome.CluesOverflow |= DoClues(target, object, box, record, outcome.PrintCount, options);
+            drawn.CluesOverflow |= DoClues(target, object, box, record, drawn.PrintCount, options);
         else
-            outcome.WordsOverflow |= DoWords(target, object, box, record, outcome.PrintCount, options, random);
+            drawn.WordsOverflow |= DoWords(target, object, box, record, drawn.PrintCount, options, random);
         break;
     case PageObjectKind::Bonus:
         if (options.PrintBonus && !record.BonusQuestion.empty())
             DoTextLine(target, object, box, record.BonusQuestion.view());
         break;
     case PageObjectKind::Text:
-        outcome.TextOverflow.push_back(DoText(target, object, box));
+        drawn.TextOverflow.push_back(DoText(target, object, box));
         break;
     case PageObjectKind::Bitmap:
         DoBitmap(target, object, box, existingBitmap(object));
@@ -52,23 +52,23 @@ void drawObject(ReportTarget& target, const PageObject& object, const PageBox& b
 
 }  // namespace
 
-RenderOutcome RenderPage(const PuzzleRecord& record, const PrintOptions& options, ReportTarget& target,
-                         RandomSource& random, const BetweenObjects& betweenObjects)
+Outcome<RenderedPage> RenderPage(const PuzzleRecord& record, const PrintOptions& options, ReportTarget& target,
+                                 RandomSource& random, const BetweenObjects& betweenObjects)
 {
     const PageLayoutRecord& layout = record.Layout;
-    RenderOutcome outcome;
+    RenderedPage drawn;
     SetUpPage(target, layout);
-    outcome.PrintCount = PrintCount(record);
-    outcome.BitmapMissing = anyBitmapMissing(layout);
+    drawn.PrintCount = PrintCount(record);
+    drawn.BitmapMissing = anyBitmapMissing(layout);
     const double scale = PageScale(layout, target.pageWidth(), target.pageHeight());
     for (int k = 0; k < usedObjectCount(layout); ++k) {
         if (betweenObjects) betweenObjects();
         if (target.aborted()) break;
         const PageObject& object = layout.Objects[k];
-        drawObject(target, object, objectBox(object, scale), record, options, random, outcome);
+        drawObject(target, object, objectBox(object, scale), record, options, random, drawn);
     }
-    outcome.Aborted = target.aborted();
-    return outcome;
+    if (target.aborted()) return Outcome<RenderedPage>::cancelled(std::move(drawn));
+    return Outcome<RenderedPage>::done(std::move(drawn));
 }
 
 }  // namespace qm

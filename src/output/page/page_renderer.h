@@ -5,9 +5,10 @@
 #include <functional>
 
 #include "collection/puzzle_record.h"
+#include "common/command_outcome.h"
 #include "common/random_source.h"
 #include "output/page/output_settings.h"
-#include "output/page/render_outcome.h"
+#include "output/page/rendered_page.h"
 #include "output/page/report_target.h"
 
 namespace qm {
@@ -18,8 +19,9 @@ using BetweenObjects = std::function<void()>;
 
 // Sets up the sheet from the layout (orientation and paper), then draws the objects the print
 // options ask for. Scrambled words take their random numbers from random. Shows nothing: what
-// did not fit and what was missing is in the outcome (renderWarnings gives the messages).
-RenderOutcome RenderPage(const PuzzleRecord& record, const PrintOptions& options, ReportTarget& target,
-                         RandomSource& random, const BetweenObjects& betweenObjects = {});
+// did not fit and what was missing is in the outcome (renderWarnings gives the messages), which
+// is Cancelled, with what was drawn so far, once the target was aborted.
+Outcome<RenderedPage> RenderPage(const PuzzleRecord& record, const PrintOptions& options, ReportTarget& target,
+                                 RandomSource& random, const BetweenObjects& betweenObjects = {});
 
 }  // namespace qm

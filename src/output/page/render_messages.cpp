@@ -2,19 +2,26 @@
 
 namespace qm {
 
-std::string reportEndStatus(const RenderOutcome& outcome)
+namespace {
+
+bool cancelled(const Ending& outcome) { return outcome.kind == Ending::Kind::Cancelled; }
+
+}  // namespace
+
+std::string reportEndStatus(const Outcome<RenderedPage>& outcome)
 {
-    return std::string("\n") + (outcome.Aborted ? kPuzzleGenerationCanceledStatus : kPuzzleGeneratedStatus);
+    return std::string("\n") + (cancelled(outcome) ? kPuzzleGenerationCanceledStatus : kPuzzleGeneratedStatus);
 }
 
-std::vector<std::string> renderWarnings(const RenderOutcome& outcome)
+std::vector<std::string> renderWarnings(const Outcome<RenderedPage>& outcome)
 {
+    const RenderedPage& drawn = outcome.value;
     std::vector<std::string> warnings;
-    if (outcome.BitmapMissing) warnings.emplace_back(kBitmapMissingWarning);
-    if (outcome.Aborted) return warnings;
-    if (outcome.CluesOverflow) warnings.emplace_back(kCluesOverflowWarning);
-    if (outcome.WordsOverflow) warnings.emplace_back(kWordsOverflowWarning);
-    if (outcome.anyTextOverflow()) warnings.emplace_back(kTextOverflowWarning);
+    if (drawn.BitmapMissing) warnings.emplace_back(kBitmapMissingWarning);
+    if (cancelled(outcome)) return warnings;
+    if (drawn.CluesOverflow) warnings.emplace_back(kCluesOverflowWarning);
+    if (drawn.WordsOverflow) warnings.emplace_back(kWordsOverflowWarning);
+    if (drawn.anyTextOverflow()) warnings.emplace_back(kTextOverflowWarning);
     return warnings;
 }
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "output/page/render_outcome.h"
+#include "common/command_outcome.h"
+#include "output/page/rendered_page.h"
 
 namespace qm {
 
@@ -28,11 +29,11 @@ inline constexpr const char* kTextOverflowWarning =
     "change the font size for the text or select the \"Make It Fit\" attribute for the text object.";
 
 // The status text when the report has ended: a line break, then whether the page was made.
-std::string reportEndStatus(const RenderOutcome& outcome);
+std::string reportEndStatus(const Outcome<RenderedPage>& outcome);
 
 // The warnings of a rendering in the order they are shown: the missing bitmaps first (found
 // before drawing), then, unless the report was cancelled, the clues, the words and the text that
 // did not fit.
-std::vector<std::string> renderWarnings(const RenderOutcome& outcome);
+std::vector<std::string> renderWarnings(const Outcome<RenderedPage>& outcome);
 
 }  // namespace qm

@@ -54,15 +54,11 @@ void TReportForm::showEvent(QShowEvent* event)
 void TReportForm::FormActivate()
 {
     if (std::exchange(m_started, true)) return;
-    RenderOutcome outcome;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        // Between objects the window takes its events, so Cancel stops a page being made.
-        outcome =
-            RenderPage(m_job.record, m_job.options, m_target, m_job.random, [] { QCoreApplication::processEvents(); });
-        QApplication::restoreOverrideCursor();
-    }
-    m_outcome = outcome;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Between objects the window takes its events, so Cancel stops a page being made.
+    m_outcome =
+        RenderPage(m_job.record, m_job.options, m_target, m_job.random, [] { QCoreApplication::processEvents(); });
+    QApplication::restoreOverrideCursor();
     showEnd();
 }
 
@@ -71,7 +67,7 @@ void TReportForm::showEnd()
     const std::vector<std::string> warnings = renderWarnings(*m_outcome);
     auto warning = warnings.begin();
     // The missing pictures are found while the sheet is set up, before the page is finished.
-    if (m_outcome->BitmapMissing && warning != warnings.end())
+    if (m_outcome->value.BitmapMissing && warning != warnings.end())
         m_dialogs.message(kRenderWarningCaption, QString::fromStdString(*warning++), MessageButton::Ok,
                           MessageIcon::Warning);
     m_button->setText("OK");

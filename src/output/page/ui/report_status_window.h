@@ -6,13 +6,14 @@
 #include <optional>
 
 #include "collection/puzzle_record.h"
+#include "common/command_outcome.h"
 #include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
 #include "output/page/output_settings.h"
 #include "output/page/page_file.h"
 #include "output/page/recording_target.h"
-#include "output/page/render_outcome.h"
+#include "output/page/rendered_page.h"
 
 class QLabel;
 class QPushButton;
@@ -41,7 +42,7 @@ public:
 
     bool finished() const { return m_outcome.has_value(); }
     // True when the user cancelled the report.
-    bool aborted() const { return m_outcome && m_outcome->Aborted; }
+    bool aborted() const { return m_outcome && m_outcome->kind == Ending::Kind::Cancelled; }
     const PageFile& page() const { return m_target.page(); }
     QString statusText() const;
 
@@ -57,7 +58,7 @@ private:
     UserDialogs& m_dialogs;
     ReportJob m_job;
     RecordingTarget m_target;
-    std::optional<RenderOutcome> m_outcome;
+    std::optional<Outcome<RenderedPage>> m_outcome;
     bool m_started = false;
     QLabel* m_status = nullptr;
     QPushButton* m_button = nullptr;

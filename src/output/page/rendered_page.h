@@ -1,4 +1,4 @@
-// What a page rendering reports when it ends.
+// What a page rendering drew: what did not fit, what was missing and how many words it listed.
 #pragma once
 
 #include <algorithm>
@@ -6,13 +6,12 @@
 
 namespace qm {
 
-struct RenderOutcome {
+struct RenderedPage {
     bool WordsOverflow = false;
     bool CluesOverflow = false;
     std::vector<bool> TextOverflow;  // one per Text object drawn, in layout order
     bool BitmapMissing = false;      // a Bitmap object names a file that does not exist
     int PrintCount = 0;              // words listed and outlined
-    bool Aborted = false;            // the user cancelled the report
 
     bool anyTextOverflow() const
     {
