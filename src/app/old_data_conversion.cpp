@@ -26,17 +26,18 @@ CommandOutcome deleteConverted(const std::filesystem::path& oldFile)
 
 }  // namespace
 
-OldDataConversion convertOldPuzzles(const OldDataFolders& folders, const PageLayoutRecord& layout)
+OldDataConversion convertOldPuzzles(const OldDataFolders& folders, const PageLayoutRecord& layout,
+                                    const FileFaults& faults)
 {
     OldDataConversion result;
-    const FixedRecordFile oldPuzzles(folders.oldPuzzleFile(), OldPuzzleRecord::kSize);
+    const FixedRecordFile oldPuzzles(folders.oldPuzzleFile(), OldPuzzleRecord::kSize, {}, faults);
     const auto count = oldPuzzles.count();
     if (!count) {
         result.outcome = CommandOutcome::fromFailure(count.failure(), M::CannotReadOldFile);
         return result;
     }
-    CollectionFile collection(folders.convertedCollection());
-    if (!canOpen(collection.path(), BinaryFile::Mode::ReadWriteCreate)) {
+    CollectionFile collection(folders.convertedCollection(), {}, faults);
+    if (!canOpen(collection.path(), BinaryFile::Mode::ReadWriteCreate, faults)) {
         result.outcome = CommandOutcome::refused(M::CannotSavePuzzles);
         return result;
     }

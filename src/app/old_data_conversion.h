@@ -7,6 +7,7 @@
 
 #include "collection/page_layout_record.h"
 #include "common/command_outcome.h"
+#include "common/file_faults.h"
 #include "common/refusal.h"
 
 namespace qm {
@@ -50,7 +51,8 @@ struct OldDataConversion {
 // OLDPUZZ.QZ3 (created when missing); then QZFUPUZZ.DAT is deleted. Refused with
 // CannotReadOldFile or CannotSavePuzzles when a file cannot be opened; nothing is written then.
 // After any failure the old file stays.
-OldDataConversion convertOldPuzzles(const OldDataFolders& folders, const PageLayoutRecord& layout);
+OldDataConversion convertOldPuzzles(const OldDataFolders& folders, const PageLayoutRecord& layout,
+                                    const FileFaults& faults = noFileFaults());
 
 // Every old shape, in file order and unchanged, appended to the shape file (created when
 // missing); then QZFULAY.DAT is deleted. Refused with CannotReadOldFile or CannotAddShapes when

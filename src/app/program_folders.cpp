@@ -61,19 +61,19 @@ Status makeFolder(const fs::path& folder)
 
 // Copies source over target unless target holds the same bytes (or, with onlyWhenMissing, exists
 // at all); the target is either its old self or the whole copy.
-Status copyFile(const fs::path& source, const fs::path& target, bool onlyWhenMissing)
+Status copyFile(const fs::path& source, const fs::path& target, bool onlyWhenMissing, const FileFaults& faults)
 {
     std::error_code error;
     const bool present = fs::exists(target, error);
     if (present && onlyWhenMissing) return {};
-    const auto contents = readWholeFile(source);
+    const auto contents = readWholeFile(source, faults);
     if (!contents) return Failure{FailureKind::Io, source, contents.failure().reason};
     if (present) {
-        const auto current = readWholeFile(target);
+        const auto current = readWholeFile(target, faults);
         if (current && *current == *contents) return {};
     }
     if (const Status made = makeFolder(target.parent_path()); !made) return made;
-    return writeFileAtomically(target, *contents);
+    return writeFileAtomically(target, *contents, faults);
 }
 
 }  // namespace
@@ -113,7 +113,7 @@ Result<ProgramDataPlaces> locateProgramData(const FolderEnvironment& environment
     return ProgramDataPlaces{true, shared, dataHome / kProgramDataFolderName};
 }
 
-Status seedProgramDirectory(const ProgramDataPlaces& places)
+Status seedProgramDirectory(const ProgramDataPlaces& places, const FileFaults& faults)
 {
     if (!places.installed) return {};
     if (const Status made = makeFolder(places.programDirectory); !made) return made;
@@ -128,17 +128,17 @@ Status seedProgramDirectory(const ProgramDataPlaces& places)
         if (error) return folderFailure(places.shippedFiles, error);
         if (!entries->is_regular_file(error)) continue;
         const fs::path relative = entries->path().lexically_relative(places.shippedFiles);
-        keep(copyFile(entries->path(), places.programDirectory / relative, isUsersOwnFile(relative)));
+        keep(copyFile(entries->path(), places.programDirectory / relative, isUsersOwnFile(relative), faults));
     }
     if (error) return folderFailure(places.shippedFiles, error);
     return first;
 }
 
-Result<fs::path> settleProgramDirectory(const FolderEnvironment& environment)
+Result<fs::path> settleProgramDirectory(const FolderEnvironment& environment, const FileFaults& faults)
 {
     const auto places = locateProgramData(environment);
     if (!places) return places.failure();
-    if (const Status seeded = seedProgramDirectory(*places); !seeded) return seeded.failure();
+    if (const Status seeded = seedProgramDirectory(*places, faults); !seeded) return seeded.failure();
     return places->programDirectory;
 }
 
@@ -159,7 +159,7 @@ Result<fs::path> settleWorkingDirectory(const FolderEnvironment& environment, co
     const fs::path sample = programDirectory / kSampleCollectionName;
     std::error_code ignored;
     if (fs::is_regular_file(sample, ignored))
-        if (const Status copied = copyFile(sample, folder / kSampleCollectionName, true); !copied)
+        if (const Status copied = copyFile(sample, folder / kSampleCollectionName, true, noFileFaults()); !copied)
             return copied.failure();
     return folder;
 }

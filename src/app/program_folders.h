@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/file_faults.h"
 #include "common/result.h"
 
 namespace qm {
@@ -47,10 +48,11 @@ Result<ProgramDataPlaces> locateProgramData(const FolderEnvironment& environment
 // and page layout files) whose shipped copy differs, as a build refreshes them. A shape or page
 // layout file the user has is never replaced. Does nothing for a build. Every file is tried;
 // the first failure is returned.
-Status seedProgramDirectory(const ProgramDataPlaces& places);
+Status seedProgramDirectory(const ProgramDataPlaces& places, const FileFaults& faults = noFileFaults());
 
 // locateProgramData and seedProgramDirectory: the program directory ready for use.
-Result<std::filesystem::path> settleProgramDirectory(const FolderEnvironment& environment);
+Result<std::filesystem::path> settleProgramDirectory(const FolderEnvironment& environment,
+                                                     const FileFaults& faults = noFileFaults());
 
 // $QUILLMAZE_HOME (relative to the current directory) or ~/Quillmaze, created when missing and
 // given a copy of the program directory's sample collection when it has none.

@@ -296,15 +296,16 @@ std::string settingsFileText(const Settings& settings, const std::filesystem::pa
     return textWithSettings(readDocument(workingDirectory), settings);
 }
 
-Status SaveSettings(const Settings& settings, const std::filesystem::path& workingDirectory)
+Status SaveSettings(const Settings& settings, const std::filesystem::path& workingDirectory, const FileFaults& faults)
 {
     // The file keeps the sections and keys of others, so one that is there but cannot be read is
     // not written over with only ours.
     const std::filesystem::path path = settingsPath(workingDirectory);
-    auto old = readWholeFile(path);
+    auto old = readWholeFile(path, faults);
     std::error_code absent;
     if (!old && (std::filesystem::exists(path, absent) || absent)) return old.failure();
-    return writeFileAtomically(path, textWithSettings(ProfileDocument::parse(old ? *old : std::string()), settings));
+    return writeFileAtomically(path, textWithSettings(ProfileDocument::parse(old ? *old : std::string()), settings),
+                               faults);
 }
 
 }  // namespace qm

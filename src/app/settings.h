@@ -6,6 +6,7 @@
 #include <string>
 
 #include "book/book_settings.h"
+#include "common/file_faults.h"
 #include "common/result.h"
 #include "common/user_font_settings.h"
 #include "generate/generation_settings.h"
@@ -55,6 +56,7 @@ Settings LoadSettings(const std::filesystem::path& workingDirectory);
 std::string settingsFileText(const Settings& settings, const std::filesystem::path& workingDirectory);
 
 // Writes every key back, replacing the file whole through a temporary file.
-Status SaveSettings(const Settings& settings, const std::filesystem::path& workingDirectory);
+Status SaveSettings(const Settings& settings, const std::filesystem::path& workingDirectory,
+                    const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

@@ -33,14 +33,17 @@ struct PuzzleList {
 
 class CollectionFile {
 public:
-    // wait: how long a change waits for the lock of another program, and how the caller shows it.
-    explicit CollectionFile(std::filesystem::path path, LockWait wait = {})
+    // wait: how long a change waits for the lock of another program, and how the caller shows it;
+    // faults: what every file step of a read or a change asks first.
+    explicit CollectionFile(std::filesystem::path path, LockWait wait = {}, const FileFaults& faults = noFileFaults())
         : m_path(std::move(path)),
-          m_wait(std::move(wait))
+          m_wait(std::move(wait)),
+          m_faults(&faults)
     {
     }
 
     const std::filesystem::path& path() const { return m_path; }
+    const FileFaults& faults() const { return *m_faults; }
 
     // A file that cannot be opened gives two empty lists. Reads only the category and title
     // bytes of each record.
@@ -66,10 +69,11 @@ public:
     Status CreateCollection();
 
 private:
-    FixedRecordFile records() const { return FixedRecordFile(m_path, PuzzleRecord::kSize, m_wait); }
+    FixedRecordFile records() const { return FixedRecordFile(m_path, PuzzleRecord::kSize, m_wait, *m_faults); }
 
     std::filesystem::path m_path;
     LockWait m_wait;
+    const FileFaults* m_faults;
 };
 
 inline constexpr const char* kChangedByAnotherProgram =

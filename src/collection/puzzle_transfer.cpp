@@ -52,7 +52,8 @@ std::vector<TransferEntry> puzzlesByTitle(const CollectionFile& collection)
 CommandOutcome importPuzzles(const CollectionFile& from, const std::vector<int>& recordIndexes, CollectionFile& into)
 {
     if (sameCollectionFile(from.path(), into.path())) return CommandOutcome::refused(M::ImportOfOpenFile);
-    if (!canOpen(from.path(), BinaryFile::Mode::ReadOnly) || !canOpen(into.path(), BinaryFile::Mode::ReadWriteCreate))
+    if (!canOpen(from.path(), BinaryFile::Mode::ReadOnly, from.faults()) ||
+        !canOpen(into.path(), BinaryFile::Mode::ReadWriteCreate, into.faults()))
         return CommandOutcome::refused(M::CannotImport);
     auto record = std::make_unique<RecordBytes>();
     for (const int index : recordIndexes) {
@@ -68,7 +69,8 @@ CommandOutcome exportPuzzles(const CollectionFile& from, const std::vector<int>&
 {
     // Writing over the open collection would empty it before its puzzles were read.
     if (sameCollectionFile(from.path(), to)) return CommandOutcome::refused(M::ExportOntoOpenFile);
-    if (!canOpen(from.path(), BinaryFile::Mode::ReadOnly)) return CommandOutcome::refused(M::CannotExport);
+    if (!canOpen(from.path(), BinaryFile::Mode::ReadOnly, from.faults()))
+        return CommandOutcome::refused(M::CannotExport);
     std::string contents;
     contents.reserve(recordIndexes.size() * PuzzleRecord::kSize);
     auto record = std::make_unique<RecordBytes>();
@@ -76,7 +78,7 @@ CommandOutcome exportPuzzles(const CollectionFile& from, const std::vector<int>&
         if (Status read = from.readRecordBytes(index, *record); !read) return CommandOutcome::failed(read.failure());
         contents.append(reinterpret_cast<const char*>(record->data()), record->size());
     }
-    if (Status written = writeFileAtomically(to, contents); !written)
+    if (Status written = writeFileAtomically(to, contents, from.faults()); !written)
         return CommandOutcome::fromFailure(written.failure(), M::CannotExport);
     return CommandOutcome::done();
 }
@@ -85,7 +87,7 @@ OldPuzzleImport importOldPuzzle(const std::filesystem::path& qzvFile, const Page
                                 WorkingCopy& working, CollectionFile& collection)
 {
     OldPuzzleImport result;
-    auto old = readQzvFile(qzvFile);
+    auto old = readQzvFile(qzvFile, collection.faults());
     if (!old) {
         const Failure& failure = old.failure();
         result.outcome = failure.kind == FailureKind::BadContent

@@ -52,15 +52,17 @@ std::vector<TransferEntry> puzzlesByTitle(const CollectionFile& collection);
 // cannot be opened; nothing is written then. A later failure keeps the records already appended.
 CommandOutcome importPuzzles(const CollectionFile& from, const std::vector<int>& recordIndexes, CollectionFile& into);
 
-// Writes the records of from, in the order given, as the whole new content of the file to. The
-// file is replaced at once, so a failure leaves it as it was. Refused with ExportOntoOpenFile
-// when to is the collection itself, with CannotExport when a file cannot be opened or created.
+// Writes the records of from, in the order given, as the whole new content of the file to, through
+// the file faults of from. The file is replaced at once, so a failure leaves it as it was. Refused
+// with ExportOntoOpenFile when to is the collection itself, with CannotExport when a file cannot be
+// opened or created.
 CommandOutcome exportPuzzles(const CollectionFile& from, const std::vector<int>& recordIndexes,
                              const std::filesystem::path& to);
 
-// Reads a .QZV file, converts its puzzle through the given page layout into the working copy and
-// appends it to the collection, which is created when missing. On success the working copy's
-// reselect request names the new puzzle; recordIndex is where it lies.
+// Reads a .QZV file (through the file faults of the collection), converts its puzzle through the
+// given page layout into the working copy and appends it to the collection, which is created when
+// missing. On success the working copy's reselect request names the new puzzle; recordIndex is
+// where it lies.
 struct OldPuzzleImport {
     CommandOutcome outcome;
     int recordIndex = -1;

@@ -15,9 +15,9 @@ Failure corrupt(const std::filesystem::path& path, const std::string& reason)
 
 }  // namespace
 
-Result<OldPuzzleRecord> readQzvFile(const std::filesystem::path& path)
+Result<OldPuzzleRecord> readQzvFile(const std::filesystem::path& path, const FileFaults& faults)
 {
-    auto file = BinaryFile::open(path, BinaryFile::Mode::ReadOnly);
+    auto file = BinaryFile::open(path, BinaryFile::Mode::ReadOnly, faults);
     if (!file) return file.failure();
 
     std::array<std::uint8_t, 4> head{};  // the signature and the length byte

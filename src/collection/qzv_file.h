@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "collection/old_puzzle_record.h"
+#include "common/file_faults.h"
 #include "common/result.h"
 
 namespace qm {
@@ -13,6 +14,6 @@ inline constexpr std::string_view kQzvSignature = "QZV";
 
 // The record of the file. CannotOpen when the file cannot be opened; BadContent when the
 // signature differs or the file ends before the record does. Bytes behind the record are ignored.
-Result<OldPuzzleRecord> readQzvFile(const std::filesystem::path& path);
+Result<OldPuzzleRecord> readQzvFile(const std::filesystem::path& path, const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

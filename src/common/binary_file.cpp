@@ -10,7 +10,6 @@
 #include <thread>
 #include <unistd.h>
 
-#include "common/file_faults.h"
 #include "common/replacement_file.h"
 
 namespace qm {
@@ -18,20 +17,20 @@ namespace {
 
 std::string systemReason(int error) { return std::strerror(error); }
 
-// True, with errno set, when a FileFault makes this call of step fail.
-bool faulted(FileStep step)
+// True, with errno set, when faults make this call of step fail.
+bool faultedStep(const FileFaults& faults, FileStep step)
 {
-    const int error = takeFileFault(step);
+    const int error = faults.fault(step);
     if (error != 0) errno = error;
     return error != 0;
 }
 
 // Writes all of data from offset on; gives 0 or the system's error.
-int writeAllAt(int descriptor, std::int64_t offset, std::span<const std::uint8_t> data)
+int writeAllAt(const FileFaults& faults, int descriptor, std::int64_t offset, std::span<const std::uint8_t> data)
 {
     std::size_t done = 0;
     while (done < data.size()) {
-        const int fault = takeFileFault(FileStep::Write);
+        const int fault = faults.fault(FileStep::Write);
         const std::size_t asked = data.size() - done;
         const ssize_t put = ::pwrite(descriptor, data.data() + done, fault != 0 ? asked / 2 : asked, offset + done);
         if (fault != 0) return fault;
@@ -61,11 +60,11 @@ int openFlags(BinaryFile::Mode mode)
 
 }  // namespace
 
-Result<BinaryFile> BinaryFile::open(const std::filesystem::path& path, Mode mode)
+Result<BinaryFile> BinaryFile::open(const std::filesystem::path& path, Mode mode, const FileFaults& faults)
 {
     // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
     const int descriptor =
-        faulted(FileStep::Open) ? -1 : ::open(path.c_str(), openFlags(mode) | O_CLOEXEC | O_NONBLOCK, 0666);
+        faultedStep(faults, FileStep::Open) ? -1 : ::open(path.c_str(), openFlags(mode) | O_CLOEXEC | O_NONBLOCK, 0666);
     if (descriptor < 0) return Failure{FailureKind::CannotOpen, path, systemReason(errno)};
     struct stat info {};
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -73,12 +72,13 @@ Result<BinaryFile> BinaryFile::open(const std::filesystem::path& path, Mode mode
         ::close(descriptor);
         return Failure{FailureKind::CannotOpen, path, error == EISDIR ? systemReason(EISDIR) : "not a regular file"};
     }
-    return BinaryFile(descriptor, path);
+    return BinaryFile(descriptor, path, faults);
 }
 
 BinaryFile::BinaryFile(BinaryFile&& other) noexcept
     : m_descriptor(std::exchange(other.m_descriptor, -1)),
-      m_path(std::move(other.m_path))
+      m_path(std::move(other.m_path)),
+      m_faults(other.m_faults)
 {
 }
 
@@ -88,6 +88,7 @@ BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept
         if (m_descriptor >= 0) ::close(m_descriptor);
         m_descriptor = std::exchange(other.m_descriptor, -1);
         m_path = std::move(other.m_path);
+        m_faults = other.m_faults;
     }
     return *this;
 }
@@ -98,6 +99,8 @@ BinaryFile::~BinaryFile()
 }
 
 Failure BinaryFile::systemFailure(int error) const { return Failure{FailureKind::Io, m_path, systemReason(error)}; }
+
+bool BinaryFile::faulted(FileStep step) const { return faultedStep(*m_faults, step); }
 
 Result<std::int64_t> BinaryFile::size() const
 {
@@ -131,7 +134,7 @@ Status BinaryFile::readExact(std::int64_t offset, std::span<std::uint8_t> buffer
 
 Status BinaryFile::writeAll(std::int64_t offset, std::span<const std::uint8_t> data)
 {
-    if (const int error = writeAllAt(m_descriptor, offset, data); error != 0) return systemFailure(error);
+    if (const int error = writeAllAt(*m_faults, m_descriptor, offset, data); error != 0) return systemFailure(error);
     return {};
 }
 
@@ -185,11 +188,14 @@ Status BinaryFile::close()
     return {};
 }
 
-bool canOpen(const std::filesystem::path& path, BinaryFile::Mode mode) { return BinaryFile::open(path, mode).ok(); }
-
-Result<std::string> readWholeFile(const std::filesystem::path& path)
+bool canOpen(const std::filesystem::path& path, BinaryFile::Mode mode, const FileFaults& faults)
 {
-    auto file = BinaryFile::open(path, BinaryFile::Mode::ReadOnly);
+    return BinaryFile::open(path, mode, faults).ok();
+}
+
+Result<std::string> readWholeFile(const std::filesystem::path& path, const FileFaults& faults)
+{
+    auto file = BinaryFile::open(path, BinaryFile::Mode::ReadOnly, faults);
     if (!file) return file.failure();
     auto size = file->size();
     if (!size) return size.failure();
@@ -200,11 +206,11 @@ Result<std::string> readWholeFile(const std::filesystem::path& path)
     return contents;
 }
 
-Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents)
+Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents, const FileFaults& faults)
 {
-    auto file = ReplacementFile::create(path);
+    auto file = ReplacementFile::create(path, faults);
     if (!file) return file.failure();
-    if (const int error = writeAllAt(file->descriptor(), 0,
+    if (const int error = writeAllAt(faults, file->descriptor(), 0,
                                      {reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()});
         error != 0)
         return Failure{FailureKind::Io, path, systemReason(error)};

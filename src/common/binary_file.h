@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 
+#include "common/file_faults.h"
 #include "common/result.h"
 
 namespace qm {
@@ -27,7 +28,9 @@ public:
         CreateTruncate,   // created, or emptied when it exists
     };
 
-    static Result<BinaryFile> open(const std::filesystem::path& path, Mode mode);
+    // Every step on the file, from opening it to closing it, asks faults first.
+    static Result<BinaryFile> open(const std::filesystem::path& path, Mode mode,
+                                   const FileFaults& faults = noFileFaults());
 
     BinaryFile(BinaryFile&& other) noexcept;
     BinaryFile& operator=(BinaryFile&& other) noexcept;
@@ -55,22 +58,31 @@ public:
     Status close();
 
 private:
-    BinaryFile(int descriptor, std::filesystem::path path) : m_descriptor(descriptor), m_path(std::move(path)) {}
+    BinaryFile(int descriptor, std::filesystem::path path, const FileFaults& faults)
+        : m_descriptor(descriptor),
+          m_path(std::move(path)),
+          m_faults(&faults)
+    {
+    }
     Failure systemFailure(int error) const;
+    // True, with errno set, when the faults make this call of step fail.
+    bool faulted(FileStep step) const;
 
     int m_descriptor = -1;
     std::filesystem::path m_path;
+    const FileFaults* m_faults;
 };
 
 // Opens and closes the file again: whether an operation could start on it. ReadWriteCreate and
 // CreateTruncate leave the file created (and emptied) as opening would.
-bool canOpen(const std::filesystem::path& path, BinaryFile::Mode mode);
+bool canOpen(const std::filesystem::path& path, BinaryFile::Mode mode, const FileFaults& faults = noFileFaults());
 
 // Reads a whole file into memory.
-Result<std::string> readWholeFile(const std::filesystem::path& path);
+Result<std::string> readWholeFile(const std::filesystem::path& path, const FileFaults& faults = noFileFaults());
 
 // Replaces a file whole: writes a temporary file in the same folder, flushes it and renames
 // it over the target, so the target is either the old file or the complete new one.
-Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents);
+Status writeFileAtomically(const std::filesystem::path& path, std::string_view contents,
+                           const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

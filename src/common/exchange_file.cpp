@@ -18,9 +18,10 @@ Failure badContent(const std::filesystem::path& path, const char* reason)
 
 }  // namespace
 
-Result<std::vector<std::uint8_t>> readExchangeFile(const std::filesystem::path& path, const ExchangeFormat& format)
+Result<std::vector<std::uint8_t>> readExchangeFile(const std::filesystem::path& path, const ExchangeFormat& format,
+                                                   const FileFaults& faults)
 {
-    auto file = BinaryFile::open(path, BinaryFile::Mode::ReadOnly);
+    auto file = BinaryFile::open(path, BinaryFile::Mode::ReadOnly, faults);
     if (!file) return file.failure();
     std::vector<std::uint8_t> header(kHeaderSize);
     auto got = file->readSome(0, header);
@@ -37,14 +38,14 @@ Result<std::vector<std::uint8_t>> readExchangeFile(const std::filesystem::path& 
 }
 
 Status writeExchangeFile(const std::filesystem::path& path, const ExchangeFormat& format,
-                         std::span<const std::uint8_t> record)
+                         std::span<const std::uint8_t> record, const FileFaults& faults)
 {
     std::string contents;
     contents.reserve(kHeaderSize + record.size());
     contents.append(format.signature.substr(0, kSignatureSize));
     contents.append(format.version.substr(0, kVersionSize));
     contents.append(reinterpret_cast<const char*>(record.data()), record.size());
-    return writeFileAtomically(path, contents);
+    return writeFileAtomically(path, contents, faults);
 }
 
 }  // namespace qm

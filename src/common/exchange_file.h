@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_faults.h"
 #include "common/result.h"
 
 namespace qm {
@@ -20,11 +21,12 @@ struct ExchangeFormat {
 
 // Gives the record. CannotOpen when the file cannot be opened; BadContent when it ends before
 // the record is complete or its signature differs. Bytes behind the record are ignored.
-Result<std::vector<std::uint8_t>> readExchangeFile(const std::filesystem::path& path, const ExchangeFormat& format);
+Result<std::vector<std::uint8_t>> readExchangeFile(const std::filesystem::path& path, const ExchangeFormat& format,
+                                                   const FileFaults& faults = noFileFaults());
 
 // Writes signature, version and record. CannotOpen when the file cannot be created. The file
 // is replaced whole, so a write that fails keeps the file that was there before.
 Status writeExchangeFile(const std::filesystem::path& path, const ExchangeFormat& format,
-                         std::span<const std::uint8_t> record);
+                         std::span<const std::uint8_t> record, const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

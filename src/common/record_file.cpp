@@ -17,15 +17,6 @@ Result<std::int64_t> recordCount(const BinaryFile& file, std::int64_t recordSize
     return *size / recordSize;
 }
 
-Result<BinaryFile> openLocked(const std::filesystem::path& path, BinaryFile::Mode mode, bool exclusive,
-                              const LockWait& wait)
-{
-    auto file = BinaryFile::open(path, mode);
-    if (!file) return file.failure();
-    if (auto locked = file->lock(exclusive, wait); !locked) return locked.failure();
-    return file;
-}
-
 // Whether the file is in a state the journal's change can have left: a replace needs its record,
 // a remove the records it counted (or one fewer once the last step, the cut, has begun).
 bool fitsTheFile(const JournalEntry& entry, std::int64_t count)
@@ -35,6 +26,14 @@ bool fitsTheFile(const JournalEntry& entry, std::int64_t count)
 }
 
 }  // namespace
+
+Result<BinaryFile> FixedRecordFile::openLocked(BinaryFile::Mode mode, bool exclusive) const
+{
+    auto file = BinaryFile::open(m_path, mode, *m_faults);
+    if (!file) return file.failure();
+    if (auto locked = file->lock(exclusive, m_wait); !locked) return locked.failure();
+    return file;
+}
 
 Status FixedRecordFile::checkRecordSize(std::span<const std::uint8_t> record, bool mayBeEmpty) const
 {
@@ -47,17 +46,17 @@ Status FixedRecordFile::checkRecordSize(std::span<const std::uint8_t> record, bo
 Result<BinaryFile> FixedRecordFile::openForReading() const
 {
     {
-        auto file = openLocked(m_path, BinaryFile::Mode::ReadOnly, false, m_wait);
+        auto file = openLocked(BinaryFile::Mode::ReadOnly, false);
         if (!file) return file.failure();
         // Changes keep their journal only while they hold the exclusive lock: one seen under the
         // shared lock was left by a change that died. The shared lock goes before the exclusive
         // one is asked for, or this program would wait for itself.
-        if (!RecordJournal(m_path, recordSize()).isLeft()) return file;
+        if (!changeJournal().isLeft()) return file;
     }
     auto finished = openForChange(BinaryFile::Mode::ReadWrite);
     if (!finished) return finished.failure();
     if (auto closed = finished->close(); !closed) return closed.failure();
-    return openLocked(m_path, BinaryFile::Mode::ReadOnly, false, m_wait);
+    return openLocked(BinaryFile::Mode::ReadOnly, false);
 }
 
 Result<int> FixedRecordFile::count() const
@@ -82,9 +81,9 @@ Status FixedRecordFile::read(int index, std::span<std::uint8_t> out) const
 
 Result<BinaryFile> FixedRecordFile::openForChange(BinaryFile::Mode mode) const
 {
-    auto file = openLocked(m_path, mode, true, m_wait);
+    auto file = openLocked(mode, true);
     if (!file) return file.failure();
-    RecordJournal journal(m_path, recordSize());
+    RecordJournal journal = changeJournal();
     auto left = journal.readLeftOver();
     if (!left) return left.failure();
     if (!*left) return file;
@@ -151,7 +150,7 @@ Status FixedRecordFile::replace(int index, std::span<const std::uint8_t> record,
     if (!file) return file.failure();
     auto old = readExpected(*file, index, expected);
     if (!old) return old.failure();
-    RecordJournal journal(m_path, recordSize());
+    RecordJournal journal = changeJournal();
     const JournalEntry entry{JournalEntry::Kind::Replace, index, *recordCount(*file, m_recordSize), index,
                              std::vector<std::uint8_t>(record.begin(), record.end())};
     if (auto begun = journal.begin(entry); !begun) return begun;
@@ -173,7 +172,7 @@ Status FixedRecordFile::remove(int index, std::span<const std::uint8_t> expected
     if (!file) return file.failure();
     auto removed = readExpected(*file, index, expected);
     if (!removed) return removed.failure();
-    RecordJournal journal(m_path, recordSize());
+    RecordJournal journal = changeJournal();
     JournalEntry entry{JournalEntry::Kind::Remove, index, *recordCount(*file, m_recordSize), index, {}};
     if (auto begun = journal.begin(entry); !begun) return begun;
     if (auto moved = moveDown(*file, journal, entry); !moved) {
@@ -216,9 +215,9 @@ Status FixedRecordFile::moveBack(BinaryFile& file, RecordJournal& journal, const
 
 Status FixedRecordFile::create()
 {
-    auto file = openLocked(m_path, BinaryFile::Mode::ReadWriteCreate, true, m_wait);
+    auto file = openLocked(BinaryFile::Mode::ReadWriteCreate, true);
     if (!file) return file.failure();
-    RecordJournal(m_path, recordSize()).end();
+    changeJournal().end();
     if (auto emptied = file->truncate(0); !emptied) return emptied;
     return file->close();
 }

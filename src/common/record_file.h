@@ -18,10 +18,13 @@ namespace qm {
 
 class FixedRecordFile {
 public:
-    FixedRecordFile(std::filesystem::path path, std::size_t recordSize, LockWait wait = {})
+    // Every file step of a read or a change asks faults first.
+    FixedRecordFile(std::filesystem::path path, std::size_t recordSize, LockWait wait = {},
+                    const FileFaults& faults = noFileFaults())
         : m_path(std::move(path)),
           m_recordSize(static_cast<std::int64_t>(recordSize)),
-          m_wait(std::move(wait))
+          m_wait(std::move(wait)),
+          m_faults(&faults)
     {
     }
 
@@ -61,10 +64,13 @@ private:
     Status moveBack(BinaryFile& file, RecordJournal& journal, const JournalEntry& entry, std::int64_t progress,
                     std::span<const std::uint8_t> removed) const;
     std::int64_t offsetOf(std::int64_t index) const { return index * m_recordSize; }
+    RecordJournal changeJournal() const { return RecordJournal(m_path, recordSize(), *m_faults); }
+    Result<BinaryFile> openLocked(BinaryFile::Mode mode, bool exclusive) const;
 
     std::filesystem::path m_path;
     std::int64_t m_recordSize;
     LockWait m_wait;
+    const FileFaults* m_faults;
 };
 
 }  // namespace qm

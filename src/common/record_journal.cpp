@@ -38,10 +38,11 @@ bool isWhole(const JournalEntry& entry, std::size_t recordSize)
 
 }  // namespace
 
-RecordJournal::RecordJournal(const std::filesystem::path& recordFile, std::size_t recordSize)
+RecordJournal::RecordJournal(const std::filesystem::path& recordFile, std::size_t recordSize, const FileFaults& faults)
     : m_recordFile(recordFile),
       m_path(recordFile.string() + ".journal"),
-      m_recordSize(recordSize)
+      m_recordSize(recordSize),
+      m_faults(faults)
 {
 }
 
@@ -56,12 +57,12 @@ Status RecordJournal::begin(const JournalEntry& entry)
     putU64(bytes, kCountOffset, static_cast<std::uint64_t>(entry.count));
     putU64(bytes, kProgressOffset, static_cast<std::uint64_t>(entry.progress));
     std::copy(entry.record.begin(), entry.record.end(), bytes.begin() + kHeaderSize);
-    if (auto written = writeFileAtomically(m_path, image); !written) {
+    if (auto written = writeFileAtomically(m_path, image, m_faults); !written) {
         // A journal whose folder could not be flushed may be in place all the same.
         end();
         return ofRecordFile(written.failure());
     }
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite, m_faults);
     if (!file) {
         end();
         return ofRecordFile(file.failure());
@@ -79,7 +80,7 @@ bool RecordJournal::isLeft() const
 Result<std::optional<JournalEntry>> RecordJournal::readLeftOver()
 {
     if (!isLeft()) return std::optional<JournalEntry>();
-    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite);
+    auto file = BinaryFile::open(m_path, BinaryFile::Mode::ReadWrite, m_faults);
     if (!file) return ofRecordFile(file.failure());
     auto size = file->size();
     if (!size) return ofRecordFile(size.failure());

@@ -27,7 +27,8 @@ struct JournalEntry {
 
 class RecordJournal {
 public:
-    RecordJournal(const std::filesystem::path& recordFile, std::size_t recordSize);
+    // The journal's own file steps ask faults, as those of its record file do.
+    RecordJournal(const std::filesystem::path& recordFile, std::size_t recordSize, const FileFaults& faults);
 
     const std::filesystem::path& path() const { return m_path; }
 
@@ -51,6 +52,7 @@ private:
     std::filesystem::path m_recordFile;
     std::filesystem::path m_path;
     std::size_t m_recordSize;
+    const FileFaults& m_faults;
     std::optional<BinaryFile> m_file;
     std::int64_t m_progress = 0;
 };

@@ -8,17 +8,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "common/file_faults.h"
-
 namespace qm {
 namespace {
 
-// The error a FileFault plants for step, else the system's error of the operation (which runs
+// The error the faults plant for step, else the system's error of the operation (which runs
 // only when nothing is planted), else 0.
 template <typename Operation>
-int attempt(FileStep step, Operation operation)
+int attempt(const FileFaults& faults, FileStep step, Operation operation)
 {
-    if (const int planted = takeFileFault(step); planted != 0) return planted;
+    if (const int planted = faults.fault(step); planted != 0) return planted;
     return operation() ? 0 : errno;
 }
 
@@ -56,13 +54,13 @@ bool syncFolderOf(const std::filesystem::path& path)
 
 }  // namespace
 
-Result<ReplacementFile> ReplacementFile::create(const std::filesystem::path& target)
+Result<ReplacementFile> ReplacementFile::create(const std::filesystem::path& target, const FileFaults& faults)
 {
     std::string temporary;
-    const int planted = takeFileFault(FileStep::Open);
+    const int planted = faults.fault(FileStep::Open);
     const int descriptor = planted != 0 ? -1 : createTemporary(target, temporary);
     if (descriptor < 0) return Failure{FailureKind::CannotOpen, target, std::strerror(planted != 0 ? planted : errno)};
-    ReplacementFile file(descriptor, temporary, target);
+    ReplacementFile file(descriptor, temporary, target, faults);
     // A file that is replaced keeps its permissions.
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(descriptor, old.st_mode & 07777) != 0)
@@ -73,7 +71,8 @@ Result<ReplacementFile> ReplacementFile::create(const std::filesystem::path& tar
 ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
     : m_descriptor(other.m_descriptor),
       m_temporary(std::move(other.m_temporary)),
-      m_target(std::move(other.m_target))
+      m_target(std::move(other.m_target)),
+      m_faults(other.m_faults)
 {
     other.m_descriptor = -1;
 }
@@ -85,6 +84,7 @@ ReplacementFile& ReplacementFile::operator=(ReplacementFile&& other) noexcept
         m_descriptor = other.m_descriptor;
         m_temporary = std::move(other.m_temporary);
         m_target = std::move(other.m_target);
+        m_faults = other.m_faults;
         other.m_descriptor = -1;
     }
     return *this;
@@ -104,22 +104,24 @@ Failure ReplacementFile::failure(int error) const { return Failure{FailureKind::
 
 Status ReplacementFile::commit()
 {
-    if (const int error = attempt(FileStep::Sync, [&] { return m_descriptor >= 0 && ::fsync(m_descriptor) == 0; })) {
+    if (const int error =
+            attempt(*m_faults, FileStep::Sync, [&] { return m_descriptor >= 0 && ::fsync(m_descriptor) == 0; })) {
         discard();
         return failure(error);
     }
     // The descriptor is closed whatever a planted fault says.
     const bool closed = ::close(m_descriptor) == 0;
     m_descriptor = -1;
-    int error = attempt(FileStep::Close, [&] { return closed; });
+    int error = attempt(*m_faults, FileStep::Close, [&] { return closed; });
     if (error == 0)
-        error = attempt(FileStep::Rename, [&] { return ::rename(m_temporary.c_str(), m_target.c_str()) == 0; });
+        error =
+            attempt(*m_faults, FileStep::Rename, [&] { return ::rename(m_temporary.c_str(), m_target.c_str()) == 0; });
     if (error != 0) {
         ::unlink(m_temporary.c_str());
         return failure(error);
     }
     // The rename lasts only once the folder that records it is on the disk too.
-    error = attempt(FileStep::Sync, [&] { return syncFolderOf(m_target); });
+    error = attempt(*m_faults, FileStep::Sync, [&] { return syncFolderOf(m_target); });
     if (error != 0) return failure(error);
     return {};
 }

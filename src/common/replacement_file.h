@@ -5,13 +5,16 @@
 
 #include <filesystem>
 
+#include "common/file_faults.h"
 #include "common/result.h"
 
 namespace qm {
 
 class ReplacementFile {
 public:
-    static Result<ReplacementFile> create(const std::filesystem::path& target);
+    // Creating the file and every step of the commit ask faults first.
+    static Result<ReplacementFile> create(const std::filesystem::path& target,
+                                          const FileFaults& faults = noFileFaults());
 
     ReplacementFile(ReplacementFile&& other) noexcept;
     ReplacementFile& operator=(ReplacementFile&& other) noexcept;
@@ -27,10 +30,12 @@ public:
     Status commit();
 
 private:
-    ReplacementFile(int descriptor, std::filesystem::path temporary, std::filesystem::path target)
+    ReplacementFile(int descriptor, std::filesystem::path temporary, std::filesystem::path target,
+                    const FileFaults& faults)
         : m_descriptor(descriptor),
           m_temporary(std::move(temporary)),
-          m_target(std::move(target))
+          m_target(std::move(target)),
+          m_faults(&faults)
     {
     }
     void discard();
@@ -39,6 +44,7 @@ private:
     int m_descriptor = -1;
     std::filesystem::path m_temporary;
     std::filesystem::path m_target;
+    const FileFaults* m_faults;
 };
 
 }  // namespace qm

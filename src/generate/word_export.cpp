@@ -40,9 +40,10 @@ std::string exportFileText(const std::vector<std::string>& lines)
     return text;
 }
 
-CommandOutcome writeExportFile(const std::filesystem::path& path, const std::vector<std::string>& lines)
+CommandOutcome writeExportFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                               const FileFaults& faults)
 {
-    if (const Status written = writeFileAtomically(path, exportFileText(lines)); !written)
+    if (const Status written = writeFileAtomically(path, exportFileText(lines), faults); !written)
         return CommandOutcome::fromFailure(written.failure(), WordExportMessages::CannotCreate);
     return CommandOutcome::done();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/command_outcome.h"
+#include "common/file_faults.h"
 #include "common/refusal.h"
 #include "generate/word_list_form.h"
 #include "generate/word_text_mode.h"
@@ -39,6 +40,7 @@ std::string exportFileText(const std::vector<std::string>& lines);
 
 // Writes the lines to the file, replacing it whole; refused with CannotCreate when the file
 // cannot be created.
-CommandOutcome writeExportFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
+CommandOutcome writeExportFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                               const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

@@ -13,9 +13,10 @@ namespace qm {
 // Writes the record to an exchange file; refused with the kind's CannotExport when the file
 // cannot be created.
 template <class Kind>
-CommandOutcome exportRecord(const typename Kind::Record& record, const std::filesystem::path& exchangeFile)
+CommandOutcome exportRecord(const typename Kind::Record& record, const std::filesystem::path& exchangeFile,
+                            const FileFaults& faults = noFileFaults())
 {
-    if (auto written = Kind::writeExchangeFile(exchangeFile, record); !written)
+    if (auto written = Kind::writeExchangeFile(exchangeFile, record, faults); !written)
         return CommandOutcome::fromFailure(written.failure(), Kind::Messages.CannotExport);
     return CommandOutcome::done();
 }
@@ -43,11 +44,12 @@ RecordAddition<Kind> addRecord(TypedRecordFile<Kind> file, const typename Kind::
     return result;
 }
 
-// Reads an exchange file and appends its record unchanged, as addRecord does.
+// Reads an exchange file, through the file faults of the record file, and appends its record
+// unchanged, as addRecord does.
 template <class Kind>
 RecordAddition<Kind> importRecord(TypedRecordFile<Kind> file, const std::filesystem::path& exchangeFile)
 {
-    auto read = Kind::readExchangeFile(exchangeFile);
+    auto read = Kind::readExchangeFile(exchangeFile, file.faults());
     if (read) return addRecord(std::move(file), *read);
     RecordAddition<Kind> result;
     const Failure& failure = read.failure();

@@ -30,13 +30,20 @@ public:
     using Record = typename Kind::Record;
     using Heading = typename Kind::Heading;
 
-    explicit TypedRecordFile(std::filesystem::path path) : m_path(std::move(path)) {}
-    static TypedRecordFile inDirectory(const std::filesystem::path& directory)
+    // Every file step of a read or a change asks faults first.
+    explicit TypedRecordFile(std::filesystem::path path, const FileFaults& faults = noFileFaults())
+        : m_path(std::move(path)),
+          m_faults(&faults)
     {
-        return TypedRecordFile(directory / Kind::Facts.fileName);
+    }
+    static TypedRecordFile inDirectory(const std::filesystem::path& directory,
+                                       const FileFaults& faults = noFileFaults())
+    {
+        return TypedRecordFile(directory / Kind::Facts.fileName, faults);
     }
 
     const std::filesystem::path& path() const { return m_path; }
+    const FileFaults& faults() const { return *m_faults; }
 
     // The headings of the complete records in file order (at most Facts.maxRecords), reading only
     // the first bytes of each. A file that cannot be opened gives the failure; a read that
@@ -56,9 +63,10 @@ private:
     using Image = std::array<std::uint8_t, Kind::Facts.recordSize>;
     static constexpr std::int64_t kRecordSize = static_cast<std::int64_t>(Kind::Facts.recordSize);
 
-    FixedRecordFile records() const { return FixedRecordFile(m_path, Kind::Facts.recordSize); }
+    FixedRecordFile records() const { return FixedRecordFile(m_path, Kind::Facts.recordSize, {}, *m_faults); }
 
     std::filesystem::path m_path;
+    const FileFaults* m_faults;
 };
 
 template <class Kind>

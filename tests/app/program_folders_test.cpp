@@ -7,7 +7,7 @@
 #include <cstring>
 #include <map>
 
-#include "common/file_faults.h"
+#include "support/planned_file_faults.h"
 #include "support/temp_dir.h"
 
 namespace qm {
@@ -166,8 +166,9 @@ TEST_F(ProgramFoldersTest, ACopyThatFailsLeavesNoHalfFileAndTheOthersAreStillCop
 {
     install();
     {
-        const FileFault fault(FileStep::Rename, ENOSPC);
-        const auto settled = settleProgramDirectory(environment);
+        test::PlannedFileFaults faults;
+        const test::FileFault fault(faults, FileStep::Rename, ENOSPC);
+        const auto settled = settleProgramDirectory(environment, faults);
         ASSERT_FALSE(settled);
         EXPECT_TRUE(fault.fired());
         EXPECT_EQ(settled.failure().reason, std::strerror(ENOSPC));

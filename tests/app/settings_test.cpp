@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "app/profile_file.h"
-#include "common/file_faults.h"
 #include "support/file_fault_sweep.h"
 #include "support/temp_dir.h"
 
@@ -186,8 +185,9 @@ TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)
     const std::string old = "[Misc]\r\nWindow Size=640\r\n";
     writeFile(dir / kSettingsFileName, old);
     const Settings settings = LoadSettings(dir.path());
-    const FileFault fault(FileStep::Rename, EXDEV);
-    const Status saved = SaveSettings(settings, dir.path());
+    test::PlannedFileFaults faults;
+    faults.arm(FileStep::Rename, EXDEV);
+    const Status saved = SaveSettings(settings, dir.path(), faults);
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.failure().path, dir / kSettingsFileName);
     EXPECT_EQ(saved.failure().reason, std::strerror(EXDEV));
@@ -200,7 +200,8 @@ TEST_F(SettingsTest, AFailingSaveKeepsTheSettingsFileWhole)
     changed.Misc.ShowTips = false;
     test::expectEveryFaultKeepsOldOrNew(
         {"settings", [&] { writeFile(dir / kSettingsFileName, "[Misc]\r\nWindow Size=640\r\n"); },
-         [&] { return test::writeOutcomeOf(SaveSettings(changed, dir.path())); }, dir / kSettingsFileName});
+         [&](const FileFaults& faults) { return test::writeOutcomeOf(SaveSettings(changed, dir.path(), faults)); },
+         dir / kSettingsFileName});
 }
 
 TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged)

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/file_faults.h"
+#include "support/planned_file_faults.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 
@@ -210,14 +210,16 @@ TEST_F(CollectionFileTest, CreateEmptiesAnExistingFile)
 TEST_F(CollectionFileTest, AFailedWriteReportsTheCollectionAndKeepsEarlierPuzzles)
 {
     const std::string file = collectionImage({{"A", "One"}, {"A", "Two"}, {"A", "Three"}});
+    test::PlannedFileFaults faults;
+    CollectionFile failing(path, {}, faults);
     const std::function<Status()> changes[] = {
-        [&] { return collection.AppendPuzzle(recordTitled("A", "Four")).status(); },
-        [&] { return collection.ReplacePuzzle(1, recordTitled("A", "Second")); },
-        [&] { return collection.DeletePuzzle(1); },
+        [&] { return failing.AppendPuzzle(recordTitled("A", "Four")).status(); },
+        [&] { return failing.ReplacePuzzle(1, recordTitled("A", "Second")); },
+        [&] { return failing.DeletePuzzle(1); },
     };
     for (const auto& change : changes) {
         writeFile(path, file);
-        const FileFault diskFull(FileStep::Write, ENOSPC);
+        const test::FileFault diskFull(faults, FileStep::Write, ENOSPC);
         const Status changed = change();
         ASSERT_FALSE(changed);
         EXPECT_EQ(changed.failure().kind, FailureKind::Io);

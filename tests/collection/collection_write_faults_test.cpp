@@ -45,7 +45,8 @@ protected:
         const auto resetFiles = [this] { reset(); };
         return {
             {"save a new puzzle", resetFiles,
-             [this] {
+             [this](const FileFaults& faults) {
+                 CollectionFile collection(school, {}, faults);
                  WorkingCopy copy;
                  copy.record->Category.assign("Zoo");
                  copy.record->Title.assign("Seals");
@@ -53,7 +54,8 @@ protected:
              },
              school},
             {"save a loaded puzzle", resetFiles,
-             [this] {
+             [this](const FileFaults& faults) {
+                 CollectionFile collection(school, {}, faults);
                  WorkingCopy copy;
                  if (!loadForModify(copy, collection, 1)) return WriteOutcome{false, true, {}};
                  copy.record->Title.assign("Brown bears");
@@ -61,18 +63,26 @@ protected:
              },
              school},
             {"delete a listed puzzle", resetFiles,
-             [this] { return writeOutcomeOf(collection.DeleteListedPuzzle(0, "Lions", "Zoo")); }, school},
-            {"create", resetFiles, [this] { return writeOutcomeOf(collection.CreateCollection()); }, school},
+             [this](const FileFaults& faults) {
+                 return writeOutcomeOf(CollectionFile(school, {}, faults).DeleteListedPuzzle(0, "Lions", "Zoo"));
+             },
+             school},
+            {"create", resetFiles,
+             [this](const FileFaults& faults) {
+                 return writeOutcomeOf(CollectionFile(school, {}, faults).CreateCollection());
+             },
+             school},
             {"import two puzzles",
              resetFiles,
-             [this] {
-                 return writeOutcomeOf(importPuzzles(CollectionFile(other), {0, 0}, collection));
+             [this](const FileFaults& faults) {
+                 CollectionFile collection(school, {}, faults);
+                 return writeOutcomeOf(importPuzzles(CollectionFile(other, {}, faults), {0, 0}, collection));
              },
              school,
              {old + kKiwi}},
             {"export two puzzles", resetFiles,
-             [this] {
-                 return writeOutcomeOf(exportPuzzles(collection, {2, 0}, exported));
+             [this](const FileFaults& faults) {
+                 return writeOutcomeOf(exportPuzzles(CollectionFile(school, {}, faults), {2, 0}, exported));
              },
              exported},
         };
@@ -82,7 +92,6 @@ protected:
     std::filesystem::path school = dir / "SCHOOL.QZ3";
     std::filesystem::path other = dir / "OTHER.QZ3";
     std::filesystem::path exported = dir / "EXPORT.QZ3";
-    CollectionFile collection{school};
 };
 
 TEST_F(CollectionWriteFaults, EveryFailingFileOperationKeepsEveryPuzzleWhole)

@@ -7,7 +7,7 @@
 #include "app/old_data_conversion.h"
 #include "collection/old_puzzle_record.h"
 #include "collection/puzzle_transfer.h"
-#include "common/file_faults.h"
+#include "support/planned_file_faults.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 
@@ -234,8 +234,9 @@ TEST_F(OldDataFilesTest, OldPuzzlesThatCannotBeReadOrSavedStay)
 
     // A disk that fills up with the second puzzle: the first stays converted, the old file stays.
     writeFile(folders.oldPuzzleFile(), lion + emu);
-    const FileFault full(FileStep::Write, ENOSPC, {1, 1});
-    const OldDataConversion failed = convertOldPuzzles(folders, layout);
+    test::PlannedFileFaults faults;
+    faults.arm(FileStep::Write, ENOSPC, {1, 1});
+    const OldDataConversion failed = convertOldPuzzles(folders, layout, faults);
     EXPECT_EQ(failed.outcome.kind, CommandOutcome::Kind::Failed);
     EXPECT_EQ(failed.converted, 1);
     EXPECT_EQ(*CollectionFile(folders.convertedCollection()).recordCount(), 1);

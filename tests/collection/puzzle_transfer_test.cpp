@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/file_faults.h"
+#include "support/planned_file_faults.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 
@@ -132,10 +132,12 @@ TEST_F(PuzzleTransferTest, FilesThatCannotBeOpenedAreRefusedBeforeAnythingIsWrit
 
 TEST_F(PuzzleTransferTest, AFailureHalfWayKeepsWhatWasThere)
 {
+    test::PlannedFileFaults faults;
+    CollectionFile failing(open.path(), {}, faults);
     // Import: the records appended before the failure stay.
     {
-        const FileFault full(FileStep::Write, ENOSPC, {1, 1});
-        const CommandOutcome imported = importPuzzles(other, {0, 1}, open);
+        const test::FileFault full(faults, FileStep::Write, ENOSPC, {1, 1});
+        const CommandOutcome imported = importPuzzles(other, {0, 1}, failing);
         EXPECT_EQ(imported.kind, CommandOutcome::Kind::Failed);
         EXPECT_EQ(imported.failure.path, open.path());
     }
@@ -145,8 +147,8 @@ TEST_F(PuzzleTransferTest, AFailureHalfWayKeepsWhatWasThere)
     const auto target = dir / "EXPORT.QZ3";
     writeFile(target, banana);
     {
-        const FileFault full(FileStep::Write, ENOSPC);
-        EXPECT_EQ(exportPuzzles(open, {0, 1}, target).kind, CommandOutcome::Kind::Failed);
+        const test::FileFault full(faults, FileStep::Write, ENOSPC);
+        EXPECT_EQ(exportPuzzles(failing, {0, 1}, target).kind, CommandOutcome::Kind::Failed);
     }
     EXPECT_EQ(readFile(target), banana);
 

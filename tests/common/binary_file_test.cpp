@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/file_faults.h"
+#include "support/planned_file_faults.h"
 #include "support/temp_dir.h"
 
 namespace qm {
@@ -100,8 +100,9 @@ TEST(WriteFileAtomically, AFailedStepLeavesTheOldFileAndNoTemporary)
         SCOPED_TRACE(std::strerror(c.error));
         TempDir dir;
         writeFile(dir / "QMAZE3.INI", old);
-        const FileFault fault(c.step, c.error);
-        const Status written = writeFileAtomically(dir / "QMAZE3.INI", std::string(5000, 'n'));
+        test::PlannedFileFaults faults;
+        faults.arm(c.step, c.error);
+        const Status written = writeFileAtomically(dir / "QMAZE3.INI", std::string(5000, 'n'), faults);
         ASSERT_FALSE(written);
         EXPECT_EQ(written.failure().kind, c.kind);
         EXPECT_EQ(written.failure().path, dir / "QMAZE3.INI");

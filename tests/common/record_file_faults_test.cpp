@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "common/binary_file.h"
-#include "common/file_faults.h"
 #include "common/record_file.h"
+#include "support/planned_file_faults.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 
@@ -19,6 +19,8 @@ namespace qm {
 namespace {
 
 using test::bytesOf;
+using test::FileFault;
+using test::PlannedFileFaults;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -60,7 +62,8 @@ constexpr FileStep kSteps[] = {FileStep::Open,   FileStep::Write,    FileStep::S
 TEST(FixedRecordFileFaults, EveryFailingOperationLeavesTheOldFileOrTheNewOne)
 {
     TempDir dir;
-    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
+    PlannedFileFaults faults;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize, {}, faults);
     for (const Change& change : kChanges)
         for (const FileStep step : kSteps)
             for (const int error : {EIO, ENOSPC})
@@ -72,7 +75,7 @@ TEST(FixedRecordFileFaults, EveryFailingOperationLeavesTheOldFileOrTheNewOne)
                     Status changed;
                     bool fired = false;
                     {
-                        const FileFault fault(step, error, {.pass = k});
+                        const FileFault fault(faults, step, error, {.pass = k});
                         changed = change.run(records);
                         fired = fault.fired();
                     }
@@ -98,14 +101,15 @@ TEST(FixedRecordFileFaults, EveryFailingOperationLeavesTheOldFileOrTheNewOne)
 TEST(FixedRecordFileFaults, AChangeThatCannotBeUndoneIsFinishedByTheNext)
 {
     TempDir dir;
-    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
+    PlannedFileFaults faults;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize, {}, faults);
     for (const Change& change : std::span(kChanges).subspan(1, 5))
         for (int k = 0; k < 8; ++k) {
             SCOPED_TRACE(std::string(change.name) + ", k " + std::to_string(k));
             writeFile(records.path(), kFourRecords);
             {
                 // Past the change's last write the fault never comes, and the change is done.
-                const FileFault dying(FileStep::Write, EIO, {.pass = k, .times = 1000});
+                const FileFault dying(faults, FileStep::Write, EIO, {.pass = k, .times = 1000});
                 (void)change.run(records);
             }
             ASSERT_TRUE(records.append(bytesOf("EEEE")));
@@ -164,12 +168,13 @@ TEST(FixedRecordFileFaults, ARecordMovedByAnotherProgramIsLeftAlone)
 TEST(FixedRecordFileLocks, AFileSystemWithoutLocksStillTakesEveryChange)
 {
     TempDir dir;
-    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize);
+    PlannedFileFaults faults;
+    FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize, {}, faults);
     for (const int error : {ENOLCK, EOPNOTSUPP})
         for (const Change& change : kChanges) {
             SCOPED_TRACE(std::string(change.name) + ", error " + std::to_string(error));
             writeFile(records.path(), kFourRecords);
-            const FileFault noLocks(FileStep::Lock, error, {.times = 1000});
+            const FileFault noLocks(faults, FileStep::Lock, error, {.times = 1000});
             EXPECT_TRUE(change.run(records));
             EXPECT_EQ(readFile(records.path()), change.after);
             EXPECT_EQ(records.count().value(), static_cast<int>(change.after.size() / kRecordSize));
@@ -181,10 +186,11 @@ TEST(FixedRecordFileLocks, ALockReleasedInTimeIsWaitedFor)
 {
     TempDir dir;
     std::vector<bool> shown;
+    PlannedFileFaults faults;
     FixedRecordFile records(dir / "RECORDS.DAT", kRecordSize,
-                            {std::chrono::seconds(60), [&](bool waiting) { shown.push_back(waiting); }});
+                            {std::chrono::seconds(60), [&](bool waiting) { shown.push_back(waiting); }}, faults);
     writeFile(records.path(), kFourRecords);
-    const FileFault heldTwice(FileStep::Lock, EWOULDBLOCK, {.times = 2});
+    const FileFault heldTwice(faults, FileStep::Lock, EWOULDBLOCK, {.times = 2});
     ASSERT_TRUE(records.replace(1, bytesOf("XXXX")));
     EXPECT_TRUE(heldTwice.fired());
     EXPECT_EQ(readFile(records.path()), "AAAAXXXXCCCCDDDD");

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/file_faults.h"
+#include "support/planned_file_faults.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 
@@ -15,6 +15,8 @@ namespace qm {
 namespace {
 
 using test::bytesOf;
+using test::FaultPlan;
+using test::FileFault;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -27,7 +29,8 @@ protected:
     void SetUp() override { writeFile(records.path(), kFourRecords); }
 
     TempDir dir;
-    FixedRecordFile records{dir / "RECORDS.DAT", kRecordSize};
+    test::PlannedFileFaults faults;
+    FixedRecordFile records{dir / "RECORDS.DAT", kRecordSize, {}, faults};
 };
 
 // Every change that fails reports an input/output failure with the file and the system's reason,
@@ -58,7 +61,7 @@ TEST_F(FixedRecordFileTest, AFailedChangeReportsTheFileAndReasonAndKeepsTheRecor
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
         writeFile(records.path(), kFourRecords);
-        const FileFault fault(c.step, c.error, c.plan);
+        const FileFault fault(faults, c.step, c.error, c.plan);
         const Status changed = c.run(records);
         ASSERT_FALSE(changed);
         EXPECT_EQ(changed.failure().kind, FailureKind::Io);
@@ -70,7 +73,7 @@ TEST_F(FixedRecordFileTest, AFailedChangeReportsTheFileAndReasonAndKeepsTheRecor
 
 TEST_F(FixedRecordFileTest, AFailedAppendLeavesTheFileAtItsOldSize)
 {
-    const FileFault diskFull(FileStep::Write, ENOSPC);
+    const FileFault diskFull(faults, FileStep::Write, ENOSPC);
     EXPECT_FALSE(records.append(bytesOf("EEEE")));
     EXPECT_EQ(readFile(records.path()), kFourRecords);
 }
@@ -80,8 +83,8 @@ TEST_F(FixedRecordFileTest, AFailedAppendLeavesTheFileAtItsOldSize)
 TEST_F(FixedRecordFileTest, ATornAppendThatCannotBeCutOffStaysOutOfTheCount)
 {
     {
-        const FileFault diskFull(FileStep::Write, ENOSPC);
-        const FileFault cut(FileStep::Truncate, EIO);
+        const FileFault diskFull(faults, FileStep::Write, ENOSPC);
+        const FileFault cut(faults, FileStep::Truncate, EIO);
         const Result<int> appended = records.append(bytesOf("EEEE"));
         ASSERT_FALSE(appended);
         EXPECT_EQ(appended.failure().reason, std::strerror(ENOSPC));

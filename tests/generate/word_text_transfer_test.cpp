@@ -184,8 +184,8 @@ TEST(WordExport, AFailingWriteKeepsTheFileItWouldReplace)
     TempDir dir;
     const auto path = dir / "words.txt";
     test::expectEveryFaultKeepsOldOrNew({"words", [&] { writeFile(path, "last week's words\r\n"); },
-                                         [&] {
-                                             return test::writeOutcomeOf(writeExportFile(path, {"OWL", "EMU"}));
+                                         [&](const FileFaults& faults) {
+                                             return test::writeOutcomeOf(writeExportFile(path, {"OWL", "EMU"}, faults));
                                          },
                                          path});
 }

@@ -35,11 +35,22 @@ TEST_F(LayoutWriteFaults, TheShapeFileAndItsExchangeFilesKeepEveryShape)
     };
     const ShapeRecord star = test::shapeOf({"#.#", ".#.", "#.#"}, "Star");
     const std::vector<WriteOperation> operations{
-        {"append", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).AppendRecord(star)); }, shapes},
-        {"replace", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).ReplaceRecord(0, star)); }, shapes},
-        {"delete", reset, [&] { return writeOutcomeOf(ShapeFile(shapes).DeleteRecord(0)); }, shapes},
-        {"import", reset, [&] { return writeOutcomeOf(importRecord(ShapeFile(shapes), exchange).outcome); }, shapes},
-        {"export", reset, [&] { return writeOutcomeOf(exportRecord<ShapeKind>(star, exchange)); }, exchange},
+        {"append", reset,
+         [&](const FileFaults& faults) { return writeOutcomeOf(ShapeFile(shapes, faults).AppendRecord(star)); },
+         shapes},
+        {"replace", reset,
+         [&](const FileFaults& faults) { return writeOutcomeOf(ShapeFile(shapes, faults).ReplaceRecord(0, star)); },
+         shapes},
+        {"delete", reset,
+         [&](const FileFaults& faults) { return writeOutcomeOf(ShapeFile(shapes, faults).DeleteRecord(0)); }, shapes},
+        {"import", reset,
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(importRecord(ShapeFile(shapes, faults), exchange).outcome);
+         },
+         shapes},
+        {"export", reset,
+         [&](const FileFaults& faults) { return writeOutcomeOf(exportRecord<ShapeKind>(star, exchange, faults)); },
+         exchange},
     };
     for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);
 }
@@ -75,13 +86,30 @@ TEST_F(LayoutWriteFaults, TheLayoutFileAndItsExchangeFilesKeepEveryLayout)
     PageLayoutRecord wide = makeBuiltInPageLayout();
     wide.Name.assign("Wide");
     const std::vector<WriteOperation> operations{
-        {"append", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).AppendRecord(wide)); }, layouts},
-        {"replace", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).ReplaceRecord(1, wide)); }, layouts},
-        {"delete", reset, [&] { return writeOutcomeOf(PageLayoutFile(layouts).DeleteRecord(0)); }, layouts},
-        {"import", reset, [&] { return writeOutcomeOf(importRecord(PageLayoutFile(layouts), exchange).outcome); },
+        {"append", reset,
+         [&](const FileFaults& faults) { return writeOutcomeOf(PageLayoutFile(layouts, faults).AppendRecord(wide)); },
          layouts},
-        {"add", reset, [&] { return writeOutcomeOf(addRecord(PageLayoutFile(layouts), wide).outcome); }, layouts},
-        {"export", reset, [&] { return writeOutcomeOf(exportRecord<PageLayoutKind>(wide, exchange)); }, exchange},
+        {"replace", reset,
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(PageLayoutFile(layouts, faults).ReplaceRecord(1, wide));
+         },
+         layouts},
+        {"delete", reset,
+         [&](const FileFaults& faults) { return writeOutcomeOf(PageLayoutFile(layouts, faults).DeleteRecord(0)); },
+         layouts},
+        {"import", reset,
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(importRecord(PageLayoutFile(layouts, faults), exchange).outcome);
+         },
+         layouts},
+        {"add", reset,
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(addRecord(PageLayoutFile(layouts, faults), wide).outcome);
+         },
+         layouts},
+        {"export", reset,
+         [&](const FileFaults& faults) { return writeOutcomeOf(exportRecord<PageLayoutKind>(wide, exchange, faults)); },
+         exchange},
     };
     for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);
 }

@@ -32,15 +32,27 @@ TEST(ExportWriteFaults, EveryExportReplacesItsFileWholeOrNotAtAll)
     };
     const std::vector<WriteOperation> operations{
         {"wmf", previous(dir / "page.wmf"),
-         [&] { return writeOutcomeOf(SaveMetafile(page, MetafileKind::Wmf, dir / "page.wmf")); }, dir / "page.wmf"},
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(SaveMetafile(page, MetafileKind::Wmf, dir / "page.wmf", faults));
+         },
+         dir / "page.wmf"},
         {"emf", previous(dir / "page.emf"),
-         [&] { return writeOutcomeOf(SaveMetafile(page, MetafileKind::Emf, dir / "page.emf")); }, dir / "page.emf"},
-        {"jpeg", previous(dir / "page.jpg"), [&] { return writeOutcomeOf(SaveJpeg(picture, 50, dir / "page.jpg")); },
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(SaveMetafile(page, MetafileKind::Emf, dir / "page.emf", faults));
+         },
+         dir / "page.emf"},
+        {"jpeg", previous(dir / "page.jpg"),
+         [&](const FileFaults& faults) { return writeOutcomeOf(SaveJpeg(picture, 50, dir / "page.jpg", faults)); },
          dir / "page.jpg"},
         {"html", previous(dir / "page.html"),
-         [&] { return writeOutcomeOf(SaveHtmlPage(HtmlSettings{}, dir / "page.html")); }, dir / "page.html"},
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(SaveHtmlPage(HtmlSettings{}, dir / "page.html", faults));
+         },
+         dir / "page.html"},
         {"text", previous(dir / "page.txt"),
-         [&] { return writeOutcomeOf(SavePlainTextPuzzle(*record, PrintOptions{}, dir / "page.txt")); },
+         [&](const FileFaults& faults) {
+             return writeOutcomeOf(SavePlainTextPuzzle(*record, PrintOptions{}, dir / "page.txt", faults));
+         },
          dir / "page.txt"},
     };
     for (const WriteOperation& operation : operations) test::expectEveryFaultKeepsOldOrNew(operation);

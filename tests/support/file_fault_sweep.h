@@ -1,5 +1,6 @@
 // Runs a writing operation with its k-th file operation failing, for every k, every step of the
-// file layer and both a failing disk and a full one, and checks what a user relies on: the file
+// file layer and both a failing disk and a full one (the operation hands the faults it is given to
+// the files it opens), and checks what a user relies on: the file
 // holds its old content or its new one (or one of the named stages between), no temporary file is
 // left behind, and a failure names the file and the system's reason.
 #pragma once
@@ -17,6 +18,7 @@
 #include "common/command_outcome.h"
 #include "common/file_faults.h"
 #include "common/result.h"
+#include "support/planned_file_faults.h"
 #include "support/temp_dir.h"
 
 namespace qm::test {
@@ -49,7 +51,7 @@ inline WriteOutcome writeOutcomeOf(const Ending& outcome)
 struct WriteOperation {
     std::string name;
     std::function<void()> reset;  // puts every file back as it was before the operation
-    std::function<WriteOutcome()> run;
+    std::function<WriteOutcome(const FileFaults& faults)> run;
     std::filesystem::path target;           // the file that changes
     std::vector<std::string> partWay = {};  // what the target may hold part way, besides old and new
 };
@@ -68,7 +70,7 @@ inline void expectEveryFaultKeepsOldOrNew(const WriteOperation& operation)
     const std::filesystem::path folder = operation.target.parent_path();
     operation.reset();
     const std::string before = readFile(operation.target);
-    ASSERT_TRUE(operation.run().ok);
+    ASSERT_TRUE(operation.run(noFileFaults()).ok);
     const std::string after = readFile(operation.target);
     const std::ptrdiff_t entries = entriesIn(folder);
     std::vector<std::string> allowed = operation.partWay;
@@ -80,13 +82,10 @@ inline void expectEveryFaultKeepsOldOrNew(const WriteOperation& operation)
                              ", k " + std::to_string(k));
                 ASSERT_LT(k, 50) << "the operation keeps calling the failing step";
                 operation.reset();
-                WriteOutcome outcome;
-                bool fired = false;
-                {
-                    const FileFault fault(step, error, {.pass = k});
-                    outcome = operation.run();
-                    fired = fault.fired();
-                }
+                PlannedFileFaults faults;
+                faults.arm(step, error, {.pass = k});
+                const WriteOutcome outcome = operation.run(faults);
+                const bool fired = faults.fired(step);
                 const std::string now = readFile(operation.target);
                 if (!fired) {
                     EXPECT_TRUE(outcome.ok);

@@ -71,10 +71,11 @@ std::string HtmlPageText(const HtmlSettings& settings, const std::filesystem::pa
     return page;
 }
 
-CommandOutcome SaveHtmlPage(const HtmlSettings& settings, const std::filesystem::path& htmlFile)
+CommandOutcome SaveHtmlPage(const HtmlSettings& settings, const std::filesystem::path& htmlFile,
+                            const FileFaults& faults)
 {
     const std::string page = HtmlPageText(settings, HtmlPicturePath(htmlFile).filename());
-    if (Status written = writeFileAtomically(htmlFile, page); !written)
+    if (Status written = writeFileAtomically(htmlFile, page, faults); !written)
         return CommandOutcome::fromFailure(written.failure(), Refusal{kHtmlCannotCreate});
     return CommandOutcome::done();
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/command_outcome.h"
+#include "common/file_faults.h"
 #include "output/page/output_settings.h"
 
 namespace qm {
@@ -24,6 +25,7 @@ std::string HtmlPageText(const HtmlSettings& settings, const std::filesystem::pa
 
 // Writes the page whole, naming the picture of HtmlPicturePath; a file that cannot be created is
 // refused with "Unable to create html file.". The picture is the caller's to write.
-CommandOutcome SaveHtmlPage(const HtmlSettings& settings, const std::filesystem::path& htmlFile);
+CommandOutcome SaveHtmlPage(const HtmlSettings& settings, const std::filesystem::path& htmlFile,
+                            const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

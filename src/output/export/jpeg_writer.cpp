@@ -85,7 +85,8 @@ bool rowsFitBytes(const RgbRows& picture)
 
 bool isJpegQuality(int quality) { return quality >= kLowestJpegQuality && quality <= kHighestJpegQuality; }
 
-CommandOutcome SaveJpeg(const RgbRows& picture, int quality, const std::filesystem::path& path)
+CommandOutcome SaveJpeg(const RgbRows& picture, int quality, const std::filesystem::path& path,
+                        const FileFaults& faults)
 {
     if (!isJpegQuality(quality)) return CommandOutcome::refused(Refusal{kInvalidJpegFactor});
     if (!rowsFitBytes(picture))
@@ -96,7 +97,7 @@ CommandOutcome SaveJpeg(const RgbRows& picture, int quality, const std::filesyst
     if (!compress(c, picture, quality)) return CommandOutcome::failed(Failure{FailureKind::Io, path, c.error.message});
     std::fclose(c.stream);
     c.stream = nullptr;
-    if (Status written = writeFileAtomically(path, std::string_view(c.buffer, c.size)); !written)
+    if (Status written = writeFileAtomically(path, std::string_view(c.buffer, c.size), faults); !written)
         return CommandOutcome::failed(written.failure());
     return CommandOutcome::done();
 }

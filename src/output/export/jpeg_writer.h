@@ -7,6 +7,7 @@
 #include <span>
 
 #include "common/command_outcome.h"
+#include "common/file_faults.h"
 
 namespace qm {
 
@@ -26,6 +27,7 @@ bool isJpegQuality(int quality);
 // Compresses the picture and writes the file whole. A quality outside 1..100 is refused with the
 // message of the quality dialog; what libjpeg or the file system reports is a failure naming
 // the file.
-CommandOutcome SaveJpeg(const RgbRows& picture, int quality, const std::filesystem::path& path);
+CommandOutcome SaveJpeg(const RgbRows& picture, int quality, const std::filesystem::path& path,
+                        const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

@@ -44,9 +44,9 @@ std::string PlainTextPuzzle(const PuzzleRecord& record, const PrintOptions& opti
 }
 
 CommandOutcome SavePlainTextPuzzle(const PuzzleRecord& record, const PrintOptions& options,
-                                   const std::filesystem::path& path)
+                                   const std::filesystem::path& path, const FileFaults& faults)
 {
-    if (Status written = writeFileAtomically(path, PlainTextPuzzle(record, options)); !written)
+    if (Status written = writeFileAtomically(path, PlainTextPuzzle(record, options), faults); !written)
         return CommandOutcome::fromFailure(written.failure(), Refusal{kTextCannotSave});
     return CommandOutcome::done();
 }

@@ -6,6 +6,7 @@
 
 #include "collection/puzzle_record.h"
 #include "common/command_outcome.h"
+#include "common/file_faults.h"
 #include "output/page/output_settings.h"
 
 namespace qm {
@@ -17,6 +18,6 @@ std::string PlainTextPuzzle(const PuzzleRecord& record, const PrintOptions& opti
 
 // Writes the file whole; a file that cannot be created is refused with "Unable to save puzzle.".
 CommandOutcome SavePlainTextPuzzle(const PuzzleRecord& record, const PrintOptions& options,
-                                   const std::filesystem::path& path);
+                                   const std::filesystem::path& path, const FileFaults& faults = noFileFaults());
 
 }  // namespace qm

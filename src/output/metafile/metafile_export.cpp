@@ -6,9 +6,10 @@
 
 namespace qm {
 
-Status SaveMetafile(const PageFile& page, MetafileKind kind, const std::filesystem::path& path)
+Status SaveMetafile(const PageFile& page, MetafileKind kind, const std::filesystem::path& path,
+                    const FileFaults& faults)
 {
-    return writeFileAtomically(path, kind == MetafileKind::Wmf ? WmfBytes(page) : EmfBytes(page));
+    return writeFileAtomically(path, kind == MetafileKind::Wmf ? WmfBytes(page) : EmfBytes(page), faults);
 }
 
 bool layoutHasBitmaps(const PageLayoutRecord& layout)
