@@ -48,7 +48,7 @@ std::unique_ptr<PuzzleRecord> largestPuzzle()
     (void)file.CreateCollection();
     SeededRandom random(330);
     WorkingCopy working;
-    const BatchOutcome made = CreateBatchPuzzle(*puzzle, file, builtInBadWords(), random, working);
+    const BatchOutcome made = CreateBatchPuzzle(*puzzle, file, OffensiveWordScreen(builtInBadWords()), random, working);
     std::filesystem::remove(collection);
     if (!made.stored()) throw std::runtime_error("the puzzle was not made: " + made.check.message);
     return std::move(working.record);

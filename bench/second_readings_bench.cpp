@@ -44,7 +44,7 @@ std::unique_ptr<PuzzleRecord> filledGrid(int workload)
     GenerationSettings settings;
     SeededRandom random(1);
     Candidates candidates;
-    BuildPuzzles(*working, shape, settings, builtInBadWords(), random, candidates);
+    BuildPuzzles(*working, shape, settings, OffensiveWordScreen(builtInBadWords()), random, candidates);
     auto grid = std::make_unique<PuzzleRecord>(*candidates.Slots[0].Record);
     fillRandomly(*grid, random);
     return grid;
@@ -73,11 +73,11 @@ void ScreenedFill(benchmark::State& state)
 {
     const auto grid = filledGrid(static_cast<int>(state.range(0)));
     const bool avoid = state.range(1) != 0;
-    const BadWordList badWords = builtInBadWords();
+    const OffensiveWordScreen screen(builtInBadWords());
     SeededRandom random(2);
     double fills = 0, left = 0;
     for (auto _ : state) {
-        const qm::ScreenedFill fill = fillRandomlyAndScreen(*grid, badWords, random, avoid);
+        const qm::ScreenedFill fill = fillRandomlyAndScreen(*grid, screen, random, avoid);
         fills += fill.fills;
         left += fill.secondReadingsLeft;
     }

@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     if (auto created = collection.CreateCollection(); !created) return fail(created.failure().describe());
 
     // The built-in list only: a build does not read the BADLIST.TXT of whoever builds it.
-    const qm::BadWordList badWords = qm::builtInBadWords();
+    const qm::OffensiveWordScreen screen(qm::builtInBadWords());
     for (int i = 4; i < argc; ++i) {
         auto text = qm::readWholeFile(argv[i]);
         if (!text) return fail(text.failure().describe());
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         puzzle->phrase = description->phrase;
         qm::SeededRandom random(description->seed);
         qm::WorkingCopy working;
-        const qm::BatchOutcome made = qm::CreateBatchPuzzle(*puzzle, collection, badWords, random, working);
+        const qm::BatchOutcome made = qm::CreateBatchPuzzle(*puzzle, collection, screen, random, working);
         if (!made.check.passed) return fail(std::string(argv[i]) + ": " + made.check.message);
         if (!made.stored()) return fail(std::string(argv[i]) + ": " + whyNotStored(made.saved));
     }

@@ -22,13 +22,13 @@ struct Run {
     std::unique_ptr<PuzzleRecord> working = test::overfullWorkingRecord();
     ShapeRecord shape = test::fullShape(6, 6);
     GenerationSettings settings;
-    BadWordList badWords = builtInBadWords();
+    OffensiveWordScreen screen{builtInBadWords()};
     Candidates candidates;
 
     Run() { settings.Attempts = 40; }
     void start(RandomSource& random)
     {
-        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+        runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     }
 };
 

@@ -62,10 +62,10 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
     require(scene.currentShape.Width == 15, "the new puzzle takes the 15 x 15 square");
     GenerationSettings generation;
     generation.Attempts = 30;
-    const BadWordList badWords = builtInBadWords();
-    BuildPuzzles(*scene.working.record, scene.currentShape, generation, badWords, scene.random, scene.candidates);
+    const OffensiveWordScreen screen(builtInBadWords());
+    BuildPuzzles(*scene.working.record, scene.currentShape, generation, screen, scene.random, scene.candidates);
     CreatedPuzzleContext chooserContext{scene.dialogs,          scene.style, scene.candidates, scene.working,
-                                        scene.collectionPath(), badWords,    &scene.random};
+                                        scene.collectionPath(), screen,      &scene.random};
     TCreatedPuzzle chooser(chooserContext);
     chooser.show();
     folder.save(chooser, "created-puzzle.png");
@@ -86,7 +86,7 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
     TWordList modify(scene.context, "Modify Existing Puzzle");
     modify.show();
     folder.save(modify, "word-list-editor-modify.png");
-    TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.working.record, badWords, &scene.random);
+    TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.working.record, screen, &scene.random);
     phrase.show();
     folder.save(phrase, "hidden-phrase.png");
 

@@ -47,8 +47,8 @@ void createPuzzle(const CreateArgs& args)
     RunRandom random(nullptr, args.generation.seed);
     CollectionFile collection(args.collection);
     WorkingCopy copy;
-    const BatchOutcome created =
-        CreateBatchPuzzle(*puzzle, collection, GetBadList(programDirectory()), random.source(), copy);
+    const BatchOutcome created = CreateBatchPuzzle(
+        *puzzle, collection, OffensiveWordScreen(GetBadList(programDirectory())), random.source(), copy);
     if (!created.check.passed) refuse(created.check.message);
     const SaveOutcome& saved = created.saved;
     switch (saved.end) {

@@ -35,8 +35,8 @@ void generate(const GenerationArgs& args)
 
     RunRandom random(nullptr, args.seed);
     Candidates candidates;
-    BuildPuzzles(*working, shape, generationSettingsOf(args, attemptsOf(args.attempts)), GetBadList(programDirectory()),
-                 random.source(), candidates);
+    BuildPuzzles(*working, shape, generationSettingsOf(args, attemptsOf(args.attempts)),
+                 OffensiveWordScreen(GetBadList(programDirectory())), random.source(), candidates);
 
     Json slots = Json::array();
     for (const auto& slot : candidates.Slots) slots.push_back(slotJson(slot));

@@ -20,7 +20,7 @@ private:
 
 }  // namespace
 
-BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection, const BadWordList& badWords,
+BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection, const OffensiveWordScreen& screen,
                                RandomSource& random, WorkingCopy& working)
 {
     BatchOutcome outcome;
@@ -35,7 +35,7 @@ BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collec
     GenerationSettings settings = puzzle.settings;
     settings.Attempts = checked.attempts;
     auto candidates = std::make_unique<Candidates>();
-    const GenerationOutcome run = BuildPuzzles(*working.record, puzzle.shape, settings, badWords, random, *candidates);
+    const GenerationOutcome run = BuildPuzzles(*working.record, puzzle.shape, settings, screen, random, *candidates);
     outcome.score = candidates->Slots[0].Score;
     if (FormCheck screened = CheckScreenedRun(puzzle.form, run); !screened.passed) {
         outcome.check = std::move(screened);
@@ -49,7 +49,7 @@ BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collec
     choice.typedWordCount = working.record->usedWordCount();
     choice.avoidSecondReadings = puzzle.avoidSecondReadings;
     FixedAnswers answers(puzzle);
-    outcome.saved = SaveChosenPuzzle(*candidates, choice, working, collection, badWords, random, answers);
+    outcome.saved = SaveChosenPuzzle(*candidates, choice, working, collection, screen, random, answers);
     return outcome;
 }
 

@@ -9,9 +9,9 @@
 #include "collection/collection_file.h"
 #include "collection/page_layout_record.h"
 #include "common/random_source.h"
-#include "generate/bad_word_list.h"
 #include "generate/chosen_puzzle_save.h"
 #include "generate/generation_settings.h"
+#include "generate/offensive_word_screen.h"
 #include "generate/word_list_form.h"
 #include "layout/shape_record.h"
 
@@ -39,7 +39,7 @@ struct BatchOutcome {
 };
 
 // Appends the puzzle to the collection. working receives the stored record.
-BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection, const BadWordList& badWords,
+BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection, const OffensiveWordScreen& screen,
                                RandomSource& random, WorkingCopy& working);
 
 }  // namespace qm

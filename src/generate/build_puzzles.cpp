@@ -1,19 +1,17 @@
 #include "generate/build_puzzles.h"
 
 #include "generate/attempt_builder.h"
-#include "generate/offensive_word_screen.h"
 
 namespace qm {
 
 GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
-                               const GenerationSettings& settings, const BadWordList& badWords, RandomSource& random,
-                               Candidates& candidates, GenerationProgress* progress)
+                               const GenerationSettings& settings, const OffensiveWordScreen& screen,
+                               RandomSource& random, Candidates& candidates, GenerationProgress* progress)
 {
     const int attempts = settings.usedAttempts();
     const int wordCount = working.usedWordCount();
     for (auto& slot : candidates.Slots) slot.Score = 0;
 
-    const auto screen = OffensiveWordScreen::of(badWords);
     PuzzleGrid noFillLetters;  // the free cells hold no fill letters while a grid is generated
     noFillLetters.fill(' ');
     AttemptBuilder attempt(working, shape, settings);
@@ -26,7 +24,7 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
         if (progress) progress->attemptStarting(counter);
         const int score = seeded ? attempt.build(*seeded) : attempt.build(random);
         ++outcome.AttemptsMade;
-        if (screen->TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
+        if (screen.TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
             --counter;
             ++outcome.RejectedAttempts;
         } else if (const int slot = makeRoomForAttempt(candidates, score); slot >= 0) {
@@ -42,7 +40,7 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
     outcome.EveryAttemptScreened = outcome.RejectedAttempts == outcome.AttemptsMade;
     if (outcome.EveryAttemptScreened)
         for (int slot = 1; slot <= wordCount && outcome.ScreenedWord == 0; ++slot)
-            if (screen->spellsBadWord(working.Words[slot - 1].view())) outcome.ScreenedWord = slot;
+            if (screen.spellsBadWord(working.Words[slot - 1].view())) outcome.ScreenedWord = slot;
     return outcome;
 }
 

@@ -4,9 +4,9 @@
 
 #include "collection/puzzle_record.h"
 #include "common/random_source.h"
-#include "generate/bad_word_list.h"
 #include "generate/candidates.h"
 #include "generate/generation_settings.h"
+#include "generate/offensive_word_screen.h"
 #include "layout/shape_record.h"
 
 namespace qm {
@@ -40,11 +40,11 @@ struct GenerationOutcome {
 };
 
 // One run over the words of the working record (its Width, Height, WordCount, Words and Clues),
-// inside the mask of the shape. badWords is the list as GetBadList built it; the run raises it to
-// capitals itself. The four slots are emptied (Score 0) and refilled; the working record is only
-// read. progress may be null (a single attempt is made without a dialog).
+// inside the mask of the shape, each attempt put to the offensive-word screen. The four slots are
+// emptied (Score 0) and refilled; the working record is only read. progress may be null (a single
+// attempt is made without a dialog).
 GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
-                               const GenerationSettings& settings, const BadWordList& badWords, RandomSource& random,
-                               Candidates& candidates, GenerationProgress* progress = nullptr);
+                               const GenerationSettings& settings, const OffensiveWordScreen& screen,
+                               RandomSource& random, Candidates& candidates, GenerationProgress* progress = nullptr);
 
 }  // namespace qm

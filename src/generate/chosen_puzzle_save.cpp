@@ -27,7 +27,7 @@ SaveOutcome refused(FormCheck refusal)
 }  // namespace
 
 SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& choice, WorkingCopy& copy,
-                             CollectionFile& collection, const BadWordList& badWords, RandomSource& random,
+                             CollectionFile& collection, const OffensiveWordScreen& screen, RandomSource& random,
                              SaveQuestions& questions)
 {
     // An empty slot holds a grid of an earlier run, or none at all.
@@ -40,7 +40,7 @@ SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& cho
     SaveOutcome outcome;
     // More than 255 free cells leave the box cleared: such a grid is always filled randomly.
     const bool usePhrase = choice.includeHidden && selection.phraseEnabled;
-    FreeCellsFill fill = fillFreeCells(working, usePhrase, choice.phrase, PhraseSource::Chooser, badWords, random,
+    FreeCellsFill fill = fillFreeCells(working, usePhrase, choice.phrase, PhraseSource::Chooser, screen, random,
                                        choice.avoidSecondReadings);
     if (!fill.check.passed) {
         SaveOutcome stopped = refused(std::move(fill.check));
@@ -52,7 +52,7 @@ SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& cho
     // Counted for a phrase too, which is the user's own and never redrawn.
     outcome.secondReadings = SecondReadingScan(working).count(working.FillLetters).total;
     // A phrase is the user's own: it is kept when they say so, even if it forms a screened word.
-    if (usePhrase && showsOffensiveWord(working, badWords) && questions.changeOffensivePhrase()) {
+    if (usePhrase && showsOffensiveWord(working, screen) && questions.changeOffensivePhrase()) {
         outcome.end = SaveOutcome::End::BackToPhrase;
         outcome.refusal.focus = FormField::HiddenPhrase;
         return outcome;

@@ -10,9 +10,9 @@
 #include "collection/working_copy.h"
 #include "common/random_source.h"
 #include "common/result.h"
-#include "generate/bad_word_list.h"
 #include "generate/candidates.h"
 #include "generate/form_check.h"
+#include "generate/offensive_word_screen.h"
 
 namespace qm {
 
@@ -63,11 +63,11 @@ struct SaveOutcome {
     bool secondReadingsLeft = false;
 };
 
-// The save of slot choice.slot into the working copy's record and the collection. badWords is the
-// list as GetBadList built it. From the first step on the working record holds the chosen
+// The save of slot choice.slot into the working copy's record and the collection, the random fill
+// put to the offensive-word screen. From the first step on the working record holds the chosen
 // candidate, also when the save stops on a message.
 SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& choice, WorkingCopy& copy,
-                             CollectionFile& collection, const BadWordList& badWords, RandomSource& random,
+                             CollectionFile& collection, const OffensiveWordScreen& screen, RandomSource& random,
                              SaveQuestions& questions);
 
 }  // namespace qm

@@ -1,7 +1,5 @@
 #include "generate/offensive_word_screen.h"
 
-#include <mutex>
-
 #include "generate/grid_lines.h"
 #include "generate/letter_case.h"
 
@@ -17,31 +15,6 @@ OffensiveWordScreen::OffensiveWordScreen(const BadWordList& read)
         m_entries.addWord(std::move(forwards), i);
     }
     m_entries.build();
-}
-
-namespace {
-
-bool sameEntries(const BadWordList& a, const BadWordList& b)
-{
-    if (a.usedCount() != b.usedCount()) return false;
-    for (int i = 0; i < a.usedCount(); ++i)
-        if (!a.Entries[i].sameText(b.Entries[i])) return false;
-    return true;
-}
-
-}  // namespace
-
-std::shared_ptr<const OffensiveWordScreen> OffensiveWordScreen::of(const BadWordList& list)
-{
-    static std::mutex mutex;
-    static BadWordList compiledList;
-    static std::shared_ptr<const OffensiveWordScreen> compiled;
-    const std::lock_guard lock(mutex);
-    if (!compiled || !sameEntries(compiledList, list)) {
-        compiled = std::make_shared<const OffensiveWordScreen>(list);
-        compiledList = list;
-    }
-    return compiled;
 }
 
 bool OffensiveWordScreen::TestBadWords(const PuzzleGrid& letters, const PuzzleGrid& fill, int width, int height) const

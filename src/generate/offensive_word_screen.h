@@ -3,7 +3,6 @@
 // so a screen costs one table look-up a cell whatever the length of the list.
 #pragma once
 
-#include <memory>
 #include <string_view>
 
 #include "collection/puzzle_record.h"
@@ -17,10 +16,6 @@ public:
     // The list as read (built-in entries and BADLIST.TXT); its entries are raised to capitals
     // here, as grid letters are capitals and the screen compares bytes exactly.
     explicit OffensiveWordScreen(const BadWordList& list);
-
-    // The screen of the list, compiled once for as long as the list stays the same: compiling
-    // costs more than the attempts of a small puzzle, and the list rarely changes between runs.
-    static std::shared_ptr<const OffensiveWordScreen> of(const BadWordList& list);
 
     // True when an entry, read forwards or backwards, runs along a row, a column or a diagonal
     // of the width x height rectangle. A cell shows its letters byte, or its fill byte when the

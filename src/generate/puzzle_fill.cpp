@@ -73,15 +73,14 @@ void fillRandomly(PuzzleRecord& record, RandomSource& random)
                     [&](int index) { record.FillLetters[index] = static_cast<std::uint8_t>('A' + random.Random(26)); });
 }
 
-bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords)
+bool showsOffensiveWord(const PuzzleRecord& record, const OffensiveWordScreen& screen)
 {
-    return OffensiveWordScreen::of(badWords)->TestBadWords(record);
+    return screen.TestBadWords(record);
 }
 
-ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random,
+ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const OffensiveWordScreen& screen, RandomSource& random,
                                    bool avoidSecondReadings)
 {
-    const auto screen = OffensiveWordScreen::of(badWords);
     std::optional<SecondReadingScan> readings;
     if (avoidSecondReadings) readings.emplace(record);
     ScreenedFill fill;
@@ -89,7 +88,7 @@ ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badW
     while (fill.fills < kRandomFillLimit) {
         fillRandomly(record, random);
         ++fill.fills;
-        if (screen->TestBadWords(record)) continue;
+        if (screen.TestBadWords(record)) continue;
         const int left = readings ? readings->count(record.FillLetters).usingFill : 0;
         if (!fill.passed || left < fill.secondReadingsLeft) {
             fill.secondReadingsLeft = left;
@@ -112,7 +111,7 @@ std::string currentPhrase(const PuzzleRecord& record)
 }
 
 FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
-                            const BadWordList& badWords, RandomSource& random, bool avoidSecondReadings)
+                            const OffensiveWordScreen& screen, RandomSource& random, bool avoidSecondReadings)
 {
     FreeCellsFill outcome;
     record.HiddenPhraseUsed = usePhrase;
@@ -121,7 +120,7 @@ FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_vi
         if (outcome.check.passed) fillWithPhrase(record, phraseText(typed));
         return outcome;
     }
-    const ScreenedFill fill = fillRandomlyAndScreen(record, badWords, random, avoidSecondReadings);
+    const ScreenedFill fill = fillRandomlyAndScreen(record, screen, random, avoidSecondReadings);
     outcome.randomFills = fill.fills;
     outcome.secondReadingsLeft = fill.secondReadingsLeft;
     if (!fill.passed) outcome.check = FormCheck::refuse(kRandomFillRefusal);

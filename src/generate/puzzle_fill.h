@@ -7,8 +7,8 @@
 
 #include "collection/puzzle_record.h"
 #include "common/random_source.h"
-#include "generate/bad_word_list.h"
 #include "generate/form_check.h"
+#include "generate/offensive_word_screen.h"
 
 namespace qm {
 
@@ -54,15 +54,14 @@ struct ScreenedFill {
     // Second readings through fill letters left in the fill kept: some when the limit was reached.
     int secondReadingsLeft = 0;
 };
-// Random fill, redrawn while the screen over badWords (as read; raised to capitals here) finds an
-// offensive word or, with avoidSecondReadings, a placed word reads a second time through a fill
-// letter. When the limit is reached the record holds the screened fill with the fewest such
-// readings, or the last fill drawn when none passed the screen. Without avoidSecondReadings the
-// first fill that passes the screen is kept.
-ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const BadWordList& badWords, RandomSource& random,
+// Random fill, redrawn while the screen finds an offensive word or, with avoidSecondReadings, a
+// placed word reads a second time through a fill letter. When the limit is reached the record
+// holds the screened fill with the fewest such readings, or the last fill drawn when none passed
+// the screen. Without avoidSecondReadings the first fill that passes the screen is kept.
+ScreenedFill fillRandomlyAndScreen(PuzzleRecord& record, const OffensiveWordScreen& screen, RandomSource& random,
                                    bool avoidSecondReadings);
 // True when the grid with its fill letters shows an offensive word.
-bool showsOffensiveWord(const PuzzleRecord& record, const BadWordList& badWords);
+bool showsOffensiveWord(const PuzzleRecord& record, const OffensiveWordScreen& screen);
 
 // The fill the user chose, as the chooser and the hidden-phrase dialog both make it: with
 // usePhrase the phrase after its checks (HiddenPhraseUsed set), never redrawn; otherwise random
@@ -74,7 +73,7 @@ struct FreeCellsFill {
     int secondReadingsLeft = 0;  // as ScreenedFill
 };
 FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
-                            const BadWordList& badWords, RandomSource& random, bool avoidSecondReadings);
+                            const OffensiveWordScreen& screen, RandomSource& random, bool avoidSecondReadings);
 
 // What the user is told when the random letters could not be drawn free of second readings;
 // the puzzle is stored all the same (caption "Notice").

@@ -71,8 +71,8 @@ TEST(AttemptEquivalence, FastAndPlainReadingGiveTheSameCandidates)
         Configuration config = randomConfiguration(seed);
         Candidates fast, plain;
         SeededRandom fastRandom(seed * 7919), plainRandom(seed * 7919);
-        const GenerationOutcome fastOutcome =
-            BuildPuzzles(*config.working, config.shape, config.settings, config.badWords, fastRandom, fast);
+        const GenerationOutcome fastOutcome = BuildPuzzles(*config.working, config.shape, config.settings,
+                                                           OffensiveWordScreen(config.badWords), fastRandom, fast);
         const GenerationOutcome plainOutcome =
             plainBuildPuzzles(*config.working, config.shape, config.settings, config.badWords, plainRandom, plain);
         EXPECT_EQ(fastOutcome.AttemptCounter, plainOutcome.AttemptCounter);

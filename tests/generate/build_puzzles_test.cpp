@@ -13,7 +13,7 @@
 namespace qm::test {
 namespace {
 
-const BadWordList kNoScreen;  // no entry: nothing is screened out
+const OffensiveWordScreen kNoScreen{BadWordList{}};  // no entry: nothing is screened out
 
 GenerationSettings settingsWith(int integration, int attempts = 1)
 {
@@ -303,7 +303,7 @@ TEST(BuildPuzzles, WorkingRecordIsLeftByteForByte)
     SeededRandom random(8);
     GenerationSettings settings = settingsWith(6, 30);
     settings.Shrink = true;
-    BuildPuzzles(*working, fullShape(10, 10), settings, builtInBadWords(), random, candidates);
+    BuildPuzzles(*working, fullShape(10, 10), settings, OffensiveWordScreen(builtInBadWords()), random, candidates);
     EXPECT_EQ(recordBytes(*working), before);
     // What the run does not build travels along into every candidate.
     const PuzzleRecord& best = *candidates.Slots[0].Record;
@@ -361,7 +361,8 @@ TEST(BuildPuzzles, AttemptsTheScreenKeepsRejectingEndTheRun)
     SeededRandom random(3);
     AttemptCounter progress;
     const GenerationOutcome outcome =
-        BuildPuzzles(*working, fullShape(12, 12), settingsWith(6, 3), builtInBadWords(), random, candidates, &progress);
+        BuildPuzzles(*working, fullShape(12, 12), settingsWith(6, 3), OffensiveWordScreen(builtInBadWords()), random,
+                     candidates, &progress);
     EXPECT_TRUE(outcome.RejectionLimitReached);
     EXPECT_EQ(outcome.RejectedAttempts, rejectedAttemptLimit(3));
     EXPECT_EQ(outcome.AttemptsMade, rejectedAttemptLimit(3));
@@ -376,8 +377,9 @@ TEST(BuildPuzzles, AttemptsTheScreenKeepsRejectingEndTheRun)
 
 TEST(BuildPuzzles, AScreenedRunNamesTheWordOnlyWhenOneSpellsAScreenedWordItself)
 {
-    BadWordList screen;
-    screen.Entries[screen.Count++].assign("ab");
+    BadWordList list;
+    list.Entries[list.Count++].assign("ab");
+    const OffensiveWordScreen screen(list);
     Candidates candidates;
     // Two cells for the words A and B: every grid reads AB one way or the other.
     {

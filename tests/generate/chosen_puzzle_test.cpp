@@ -87,20 +87,20 @@ public:
     int excludedAsked = 0;
 };
 
-BadWordList screenOf(std::initializer_list<const char*> words)
+OffensiveWordScreen screenOf(std::initializer_list<const char*> words)
 {
     BadWordList list;
     for (const char* word : words) list.Entries[list.Count++].assign(word);
-    return list;
+    return OffensiveWordScreen(list);
 }
 
 class ChosenPuzzleSave : public ::testing::Test {
 protected:
     ChosenPuzzleSave() { fillCandidates(candidates, *copy.record); }
 
-    SaveOutcome save(const SaveChoice& choice, const BadWordList& badWords = BadWordList{})
+    SaveOutcome save(const SaveChoice& choice, const OffensiveWordScreen& screen = OffensiveWordScreen(BadWordList{}))
     {
-        return SaveChosenPuzzle(candidates, choice, copy, collection, badWords, random, questions);
+        return SaveChosenPuzzle(candidates, choice, copy, collection, screen, random, questions);
     }
     static SaveChoice phrase(std::string text) { return SaveChoice{1, true, std::move(text), kTypedWords}; }
     std::string fileBytes() const { return readFile(collection.path()); }
@@ -204,7 +204,7 @@ TEST_F(ChosenPuzzleSave, AnEmptySlotIsNeverStored)
 
 TEST_F(ChosenPuzzleSave, AnOffensivePhraseAsksWhetherToChangeIt)
 {
-    const BadWordList screen = screenOf({"zyx"});  // read backwards along row 3
+    const OffensiveWordScreen screen = screenOf({"zyx"});  // read backwards along row 3
     SaveOutcome saved = save(phrase("wxyz"), screen);
     EXPECT_EQ(saved.end, SaveOutcome::End::BackToPhrase);
     EXPECT_EQ(saved.refusal.focus, FormField::HiddenPhrase);
@@ -317,7 +317,8 @@ TEST_F(ChosenPuzzleSave, ModifyReplacesAndACopyAppends)
 TEST_F(ChosenPuzzleSave, AFileThatCannotBeWrittenIsUnableToSaveAndNothingChanges)
 {
     CollectionFile nowhere(dir / "missing" / "puzzles.QZ3");
-    SaveOutcome saved = SaveChosenPuzzle(candidates, phrase("wxyz"), copy, nowhere, BadWordList{}, random, questions);
+    SaveOutcome saved = SaveChosenPuzzle(candidates, phrase("wxyz"), copy, nowhere, OffensiveWordScreen(BadWordList{}),
+                                         random, questions);
     EXPECT_EQ(saved.end, SaveOutcome::End::CannotSave);
     EXPECT_EQ(saved.refusal.message, "Unable to save puzzle.");
     EXPECT_EQ(saved.refusal.caption, "Error");
@@ -377,7 +378,7 @@ TEST(ChosenPuzzleSaveAfterARun, PlacedWordsFirstInByteOrderAndTheRestBehindWithT
     settings.Attempts = 20;
     SeededRandom random(5);
     Candidates candidates;
-    BuildPuzzles(*copy.record, fullShape(7, 7), settings, BadWordList{}, random, candidates);
+    BuildPuzzles(*copy.record, fullShape(7, 7), settings, OffensiveWordScreen(BadWordList{}), random, candidates);
     const int score = candidates.Slots[0].Score;
     ASSERT_GT(score, 0);
     ASSERT_LT(score, static_cast<int>(words.size())) << "the grid should leave some words out";
@@ -385,8 +386,9 @@ TEST(ChosenPuzzleSaveAfterARun, PlacedWordsFirstInByteOrderAndTheRestBehindWithT
     TempDir dir;
     CollectionFile collection(dir / "run.QZ3");
     ScriptedQuestions questions;
-    const SaveOutcome saved = SaveChosenPuzzle(candidates, SaveChoice{1, false, "", static_cast<int>(words.size())},
-                                               copy, collection, builtInBadWords(), random, questions);
+    const SaveOutcome saved =
+        SaveChosenPuzzle(candidates, SaveChoice{1, false, "", static_cast<int>(words.size())}, copy, collection,
+                         OffensiveWordScreen(builtInBadWords()), random, questions);
     ASSERT_EQ(saved.end, SaveOutcome::End::Stored);
     EXPECT_EQ(questions.excludedAsked, 1);
 

@@ -67,7 +67,8 @@ TEST(FixedSeedCandidates, BenchmarkWordListsKeepTheirGrids)
         settings.Integration = 6;
         auto candidates = std::make_unique<Candidates>();
         SeededRandom random(pinned.seed);
-        BuildPuzzles(*working, fullShape(pinned.size, pinned.size), settings, builtInBadWords(), random, *candidates);
+        BuildPuzzles(*working, fullShape(pinned.size, pinned.size), settings, OffensiveWordScreen(builtInBadWords()),
+                     random, *candidates);
         EXPECT_EQ(candidates->Slots[0].Score, pinned.bestScore);
         EXPECT_EQ(digestOf(*candidates, random), pinned.digest);
     }

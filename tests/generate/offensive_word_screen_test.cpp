@@ -7,6 +7,7 @@
 
 #include "common/random_source.h"
 #include "generate/offensive_word_screen.h"
+#include "generate/screen_cache.h"
 #include "support/plain_screen.h"
 #include "support/temp_dir.h"
 
@@ -216,15 +217,16 @@ TEST(OffensiveWordScreen, AgreesWithTheLineSearch)
 
 // The compiled screen is kept between runs only while the list stays as it was: an entry added to
 // BADLIST.TXT between two runs is screened in the second.
-TEST(OffensiveWordScreen, KeptScreenFollowsTheList)
+TEST(ScreenCache, KeptScreenFollowsTheList)
 {
     const auto dogGrid = gridWith(6, 6, "DOG", 2, 2, 0, 1);
-    const auto first = OffensiveWordScreen::of(listOf({"cat"}));
-    EXPECT_EQ(OffensiveWordScreen::of(listOf({"cat"})), first);
+    ScreenCache screens;
+    const auto first = screens.screenOf(listOf({"cat"}));
+    EXPECT_EQ(screens.screenOf(listOf({"cat"})), first);
     EXPECT_FALSE(first->TestBadWords(*dogGrid));
-    const auto second = OffensiveWordScreen::of(listOf({"cat", "dog"}));
+    const auto second = screens.screenOf(listOf({"cat", "dog"}));
     EXPECT_TRUE(second->TestBadWords(*dogGrid));
-    EXPECT_FALSE(OffensiveWordScreen::of(listOf({"cat", "dot"}))->TestBadWords(*dogGrid));
+    EXPECT_FALSE(screens.screenOf(listOf({"cat", "dot"}))->TestBadWords(*dogGrid));
     EXPECT_FALSE(first->TestBadWords(*dogGrid)) << "a screen handed out earlier must not change";
 }
 

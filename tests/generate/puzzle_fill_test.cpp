@@ -8,11 +8,11 @@
 namespace qm::test {
 namespace {
 
-BadWordList screenOf(std::initializer_list<const char*> words)
+OffensiveWordScreen screenOf(std::initializer_list<const char*> words)
 {
     BadWordList list;
     for (const char* word : words) list.Entries[list.Count++].assign(word);
-    return list;
+    return OffensiveWordScreen(list);
 }
 
 // The FillLetters of the used rectangle, row by row, '|' between rows.
@@ -156,8 +156,9 @@ TEST(FillFreeCells, PhraseAfterItsChecksOrScreenedRandomLetters)
     fillRandomly(*record, random);
     EXPECT_EQ(currentPhrase(*record), "DEFGH");  // a random fill shows as the current text
 
-    auto fill = [&](bool usePhrase, std::string_view typed, RandomSource& source, const BadWordList& badWords = {}) {
-        return fillFreeCells(*record, usePhrase, typed, PhraseSource::PhraseDialog, badWords, source, false);
+    auto fill = [&](bool usePhrase, std::string_view typed, RandomSource& source,
+                    const OffensiveWordScreen& screen = OffensiveWordScreen(BadWordList{})) {
+        return fillFreeCells(*record, usePhrase, typed, PhraseSource::PhraseDialog, screen, source, false);
     };
     EXPECT_EQ(fill(true, "ab cd", random).check.message, "Spaces were used in the hidden phrase.  Please correct.");
     EXPECT_EQ(fill(true, "abc", random).check.message,
@@ -177,9 +178,7 @@ TEST(FillFreeCells, PhraseAfterItsChecksOrScreenedRandomLetters)
     EXPECT_EQ(currentPhrase(*record), "AAAAA");
 
     // Every fill spells a screened word: refused with the chooser's message after the bound.
-    BadWordList badWords;
-    badWords.Entries[badWords.Count++].assign("aa");
-    const FreeCellsFill refused = fill(false, "", zeros, badWords);
+    const FreeCellsFill refused = fill(false, "", zeros, screenOf({"aa"}));
     EXPECT_FALSE(refused.check.passed);
     EXPECT_EQ(refused.check.message, kRandomFillRefusal);
     EXPECT_EQ(refused.check.caption, "Error");

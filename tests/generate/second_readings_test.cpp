@@ -105,7 +105,7 @@ TEST(SecondReadingScan, AgreesWithThePlainScan)
     for (std::uint64_t seed = 1; seed <= 60; ++seed) {
         SeededRandom random(seed);
         Candidates candidates;
-        BuildPuzzles(*working, fullShape(9, 7), settings, BadWordList{}, random, candidates);
+        BuildPuzzles(*working, fullShape(9, 7), settings, OffensiveWordScreen(BadWordList{}), random, candidates);
         PuzzleRecord& record = *candidates.Slots[0].Record;
         const SecondReadingScan scan(record);
         ASSERT_EQ(scan.bareCount(), static_cast<int>(plainSecondReadings(record).size())) << seed;
@@ -135,7 +135,7 @@ TEST(SecondReadingFill, AFirstFillSpellingAPlacedWordAgainIsRedrawn)
     const std::vector<int> draws{2, 0, 19, 1, 1, 1};
     auto avoided = filledGrid({"CATxxx"}, {{"cat", 1, 3}});
     ScriptedRandom random(draws);
-    const ScreenedFill fill = fillRandomlyAndScreen(*avoided, BadWordList{}, random, true);
+    const ScreenedFill fill = fillRandomlyAndScreen(*avoided, OffensiveWordScreen(BadWordList{}), random, true);
     EXPECT_TRUE(fill.passed);
     EXPECT_EQ(fill.fills, 2);
     EXPECT_EQ(fill.secondReadingsLeft, 0);
@@ -144,7 +144,7 @@ TEST(SecondReadingFill, AFirstFillSpellingAPlacedWordAgainIsRedrawn)
     // Off: the first fill that passes the screen stays, copy and all.
     auto kept = filledGrid({"CATxxx"}, {{"cat", 1, 3}});
     ScriptedRandom same(draws);
-    const ScreenedFill old = fillRandomlyAndScreen(*kept, BadWordList{}, same, false);
+    const ScreenedFill old = fillRandomlyAndScreen(*kept, OffensiveWordScreen(BadWordList{}), same, false);
     EXPECT_EQ(old.fills, 1);
     EXPECT_EQ(std::string(kept->FillLetters.begin() + 3, kept->FillLetters.begin() + 6), "CAT");
 }
@@ -154,8 +154,9 @@ TEST(SecondReadingFill, AtTheBoundKeepsTheScreenedFillWithFewestReadings)
     // CA. with CA placed: a C in the free cell reads CA backwards. The first fill is C, every
     // later one Q, which the screen refuses: the C fill is the one kept.
     auto record = filledGrid({"CAx"}, {{"ca", 1, 2}});
-    BadWordList screen;
-    screen.Entries[screen.Count++].assign("q");
+    BadWordList list;
+    list.Entries[list.Count++].assign("q");
+    const OffensiveWordScreen screen(list);
     ScriptedRandom random({2, 16});
     const ScreenedFill fill = fillRandomlyAndScreen(*record, screen, random, true);
     EXPECT_TRUE(fill.passed);
@@ -178,7 +179,8 @@ TEST(SecondReadingFill, APhraseIsNeverRedrawn)
 {
     auto record = filledGrid({"CATxxx"}, {{"cat", 1, 3}});
     ScriptedRandom random({1});
-    const FreeCellsFill fill = fillFreeCells(*record, true, "tac", PhraseSource::Chooser, BadWordList{}, random, true);
+    const FreeCellsFill fill =
+        fillFreeCells(*record, true, "tac", PhraseSource::Chooser, OffensiveWordScreen(BadWordList{}), random, true);
     EXPECT_TRUE(fill.check.passed);
     EXPECT_EQ(fill.randomFills, 0);
     EXPECT_EQ(random.draws(), 0u);
@@ -206,12 +208,12 @@ std::vector<int> readingsThroughFill(bool avoidSecondReadings, const std::filesy
 {
     const auto puzzle = animalPuzzle(avoidSecondReadings);
     CollectionFile collection(file);
-    const BadWordList badWords = builtInBadWords();
+    const OffensiveWordScreen screen(builtInBadWords());
     std::vector<int> counts;
     for (std::uint64_t seed = 1; seed <= 200; ++seed) {
         SeededRandom random(seed);
         WorkingCopy working;
-        const BatchOutcome created = CreateBatchPuzzle(*puzzle, collection, badWords, random, working);
+        const BatchOutcome created = CreateBatchPuzzle(*puzzle, collection, screen, random, working);
         EXPECT_TRUE(created.stored()) << seed;
         const int throughFill = plainReadingsUsingFill(*working.record);
         EXPECT_EQ(created.saved.secondReadings, static_cast<int>(plainSecondReadings(*working.record).size()));
@@ -237,13 +239,14 @@ TEST(SecondReadingFill, SettingOffGivesTheOldFillByteForByte)
 {
     TempDir dir;
     const BadWordList badWords = builtInBadWords();
+    const OffensiveWordScreen screen(badWords);
     const auto puzzle = animalPuzzle(false);
     int seedsWithCopies = 0;
     for (std::uint64_t seed = 1; seed <= 40; ++seed) {
         CollectionFile collection(dir / ("seed" + std::to_string(seed) + ".QZ3"));
         SeededRandom random(seed);
         WorkingCopy working;
-        ASSERT_TRUE(CreateBatchPuzzle(*puzzle, collection, badWords, random, working).stored());
+        ASSERT_TRUE(CreateBatchPuzzle(*puzzle, collection, screen, random, working).stored());
 
         // The old fill, replayed: the same run, then fills until the plain screen passes.
         SeededRandom replay(seed);
@@ -253,7 +256,7 @@ TEST(SecondReadingFill, SettingOffGivesTheOldFillByteForByte)
         GenerationSettings settings = puzzle->settings;
         settings.Attempts = 1;
         auto candidates = std::make_unique<Candidates>();
-        BuildPuzzles(*editor.record, puzzle->shape, settings, badWords, replay, *candidates);
+        BuildPuzzles(*editor.record, puzzle->shape, settings, screen, replay, *candidates);
         PuzzleRecord expected = *candidates->Slots[0].Record;
         do fillRandomly(expected, replay);
         while (plainScreenFinds(badWords, expected));

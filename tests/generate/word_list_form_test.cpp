@@ -170,7 +170,8 @@ TEST(CheckScreenedRun, ABatchPuzzleWhoseEveryAttemptIsScreenedIsRefusedAndNotSto
     CollectionFile collection(dir / "SCHOOL.QZ3");
     SeededRandom random(4);
     WorkingCopy working;
-    const BatchOutcome created = CreateBatchPuzzle(*puzzle, collection, builtInBadWords(), random, working);
+    const BatchOutcome created =
+        CreateBatchPuzzle(*puzzle, collection, OffensiveWordScreen(builtInBadWords()), random, working);
     EXPECT_FALSE(created.stored());
     EXPECT_EQ(created.check.row, 3);
     EXPECT_NE(created.check.message.find("\"SHITHEAD\" spells one"), std::string::npos) << created.check.message;

@@ -18,11 +18,11 @@ constexpr int kDesignFontPixels = 13;
 }  // namespace
 
 TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, const PuzzleRecord& working,
-                                   const BadWordList& badWords, RandomSource* random, QWidget* parent)
+                                   const OffensiveWordScreen& screen, RandomSource* random, QWidget* parent)
     : StyledDialog(style, parent),
       m_dialogs(dialogs),
       m_copy(std::make_unique<PuzzleRecord>()),
-      m_badWords(badWords),
+      m_screen(screen),
       m_random(random)
 {
     m_copy->Letters = working.Letters;
@@ -114,7 +114,7 @@ void TChangeThePhrase::OkClick()
     // The words in the editor may have changed since the grid was made, so their placements are
     // no guide to second readings here: only the screen redraws.
     const FreeCellsFill fill = fillFreeCells(*m_copy, usePhrase, toRecordText(m_hiddenPhrase->text()),
-                                             PhraseSource::PhraseDialog, m_badWords, random.source(), false);
+                                             PhraseSource::PhraseDialog, m_screen, random.source(), false);
     if (!fill.check.passed) {
         showRefusal(m_dialogs, fill.check);
         if (fill.check.focus == FormField::HiddenPhrase) m_hiddenPhrase->setFocus();

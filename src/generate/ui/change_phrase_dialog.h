@@ -9,7 +9,7 @@
 #include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "generate/bad_word_list.h"
+#include "generate/offensive_word_screen.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,9 +23,9 @@ class TChangeThePhrase : public StyledDialog {
 public:
     // Takes Letters, FillLetters, Width, Height and HiddenPhraseUsed of working. Random letters
     // are drawn from random, or from a clock-seeded source when it is null, and redrawn while
-    // they spell a word of badWords.
+    // the screen finds an offensive word in them.
     TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, const PuzzleRecord& working,
-                     const BadWordList& badWords, RandomSource* random = nullptr, QWidget* parent = nullptr);
+                     const OffensiveWordScreen& screen, RandomSource* random = nullptr, QWidget* parent = nullptr);
     ~TChangeThePhrase() override;
 
     void OkClick();
@@ -41,7 +41,7 @@ protected:
 private:
     UserDialogs& m_dialogs;
     std::unique_ptr<PuzzleRecord> m_copy;
-    const BadWordList& m_badWords;
+    const OffensiveWordScreen& m_screen;
     RandomSource* m_random;
     int m_freeCells = 0;
     bool m_changed = false;

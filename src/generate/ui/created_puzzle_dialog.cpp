@@ -275,7 +275,7 @@ void TCreatedPuzzle::SaveClick()
     CollectionFile collection(m_context.collectionPath, busyCursorWhileLockWaits());
     ChooserQuestions questions(m_context.dialogs);
     const SaveOutcome outcome = SaveChosenPuzzle(m_context.candidates, choice, m_context.working, collection,
-                                                 m_context.badWords, random.source(), questions);
+                                                 m_context.screen, random.source(), questions);
     switch (outcome.end) {
     case SaveOutcome::End::Stored:
         m_storedIndex = outcome.recordIndex;

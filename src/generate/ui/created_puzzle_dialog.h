@@ -12,8 +12,8 @@
 #include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "generate/bad_word_list.h"
 #include "generate/candidates.h"
+#include "generate/offensive_word_screen.h"
 
 class QCheckBox;
 class QLabel;
@@ -32,9 +32,9 @@ struct CreatedPuzzleContext {
     const Candidates& candidates;
     WorkingCopy& working;  // its WordCount still counts the words typed in the editor
     std::filesystem::path collectionPath;
-    const BadWordList& badWords;      // as read from the program directory for this run
-    RandomSource* random = nullptr;   // the fill letters; null: seeded from the clock
-    bool avoidSecondReadings = true;  // the setting "Avoid Second Readings"
+    const OffensiveWordScreen& screen;  // of the list read from the program directory for this run
+    RandomSource* random = nullptr;     // the fill letters; null: seeded from the clock
+    bool avoidSecondReadings = true;    // the setting "Avoid Second Readings"
 };
 
 class TCreatedPuzzle : public StyledDialog {

@@ -21,19 +21,19 @@ public:
 
 GenerationOutcome runGeneration(QWidget* parent, const UiStyle& style, const PuzzleRecord& working,
                                 const ShapeRecord& shape, const GenerationSettings& settings,
-                                const BadWordList& badWords, Candidates& candidates, RandomSource* random)
+                                const OffensiveWordScreen& screen, Candidates& candidates, RandomSource* random)
 {
     RunRandom run(random);
     random = &run.source();
 
     if (settings.usedAttempts() == 1) {
         const WaitCursor waiting;
-        return BuildPuzzles(working, shape, settings, badWords, *random, candidates);
+        return BuildPuzzles(working, shape, settings, screen, *random, candidates);
     }
     TCreationAttempts dialog(
         style, settings.usedAttempts(),
         [&](GenerationProgress& progress) {
-            return BuildPuzzles(working, shape, settings, badWords, *random, candidates, &progress);
+            return BuildPuzzles(working, shape, settings, screen, *random, candidates, &progress);
         },
         parent);
     dialog.exec();

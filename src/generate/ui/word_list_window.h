@@ -17,8 +17,8 @@
 #include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "generate/bad_word_list.h"
 #include "generate/candidates.h"
+#include "generate/screen_cache.h"
 #include "generate/ui/word_list_lexicon.h"
 #include "generate/word_list_form.h"
 #include "layout/ui/page_layout_list_window.h"
@@ -132,7 +132,9 @@ private:
     std::unique_ptr<PuzzleRecord> m_reference;  // modify mode: the record as shown
     WordListForm m_settingsForm;                // the generation settings shown; its rows are unused
     ShapeListContext m_shapeContext;
-    BadWordList m_badWords;  // read anew from the program directory before each use
+    // The screen of the list, read anew from the program directory before each use and compiled
+    // again only when it changed.
+    ScreenCache m_screens;
     bool m_shown = false;
     bool m_phraseChanged = false;
     std::optional<int> m_storedIndex;

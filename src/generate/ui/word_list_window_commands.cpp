@@ -103,9 +103,9 @@ void TWordList::CreateItClick()
     PuzzleRecord& working = *m_context.working.record;
     PrepareCreate(form, m_context.currentShape, working);
 
-    m_badWords = GetBadList(m_context.programDirectory);
+    const auto screen = m_screens.screenOf(GetBadList(m_context.programDirectory));
     const GenerationOutcome run =
-        runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation, m_badWords,
+        runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation, *screen,
                       m_context.candidates, m_context.random);
     // Four empty places leave nothing to choose: say why instead of opening the chooser.
     if (const FormCheck screened = CheckScreenedRun(form, run); !screened.passed) {
@@ -115,7 +115,7 @@ void TWordList::CreateItClick()
 
     CreatedPuzzleContext chooser{
         m_context.dialogs,        m_context.style, m_context.candidates, m_context.working,
-        m_context.collectionPath, m_badWords,      m_context.random,     m_context.settings.AvoidSecondReadings};
+        m_context.collectionPath, *screen,         m_context.random,     m_context.settings.AvoidSecondReadings};
     if (const auto stored = runCreatedPuzzle(this, chooser)) {
         m_storedIndex = stored;
         closeForm();
@@ -214,8 +214,8 @@ void TWordList::ChangePhraseClick()
 {
     if (!m_modify) return;
     PuzzleRecord& working = *m_context.working.record;
-    m_badWords = GetBadList(m_context.programDirectory);
-    TChangeThePhrase dialog(m_context.dialogs, m_context.style, working, m_badWords, m_context.random, this);
+    const auto screen = m_screens.screenOf(GetBadList(m_context.programDirectory));
+    TChangeThePhrase dialog(m_context.dialogs, m_context.style, working, *screen, m_context.random, this);
     dialog.exec();
     if (!dialog.changed()) return;
     working.HiddenPhraseUsed = dialog.hiddenPhraseUsed();

@@ -113,9 +113,9 @@ protected:
     UiStyle style;
     Candidates candidates;
     WorkingCopy working;
-    BadWordList badWords = builtInBadWords();
+    OffensiveWordScreen screen{builtInBadWords()};
     SeededRandom random{7};
-    CreatedPuzzleContext context{dialogs, style, candidates, working, dir / "SCHOOL.QZ3", badWords, &random};
+    CreatedPuzzleContext context{dialogs, style, candidates, working, dir / "SCHOOL.QZ3", screen, &random};
 };
 
 TEST_F(ChooserTest, ShowsTheSlotsAndSelectsTheBestFitOnFirstShow)
@@ -235,10 +235,10 @@ TEST_F(ChooserTest, NoTextIsCutAtAnyWindowSizeAndEveryControlHasAName)
         EXPECT_EQ(test::crowdedControls(chooser), std::vector<std::string>{});
         EXPECT_EQ(test::namelessControls(chooser), std::vector<std::string>{});
 
-        TChangeThePhrase phrase(dialogs, style, *candidates.Slots[0].Record, badWords, &random);
+        TChangeThePhrase phrase(dialogs, style, *candidates.Slots[0].Record, screen, &random);
         phrase.show();
         EXPECT_EQ(test::cutTexts(phrase), std::vector<std::string>{});
-        TChangeThePhrase tooMany(dialogs, style, *candidates.Slots[2].Record, badWords, &random);
+        TChangeThePhrase tooMany(dialogs, style, *candidates.Slots[2].Record, screen, &random);
         tooMany.show();
         EXPECT_EQ(test::cutTexts(tooMany), std::vector<std::string>{});
         EXPECT_EQ(test::crowdedControls(tooMany), std::vector<std::string>{});
@@ -364,7 +364,7 @@ TEST_F(ChooserTest, ARandomFillReplacesTheStoredRecordOfAModifiedPuzzle)
 TEST_F(ChooserTest, AnOffensivePhraseAsksWhetherToChangeIt)
 {
     test::writeFile(dir / "BADLIST.TXT", "cdefg\r\n");
-    badWords = GetBadList(dir.path());
+    screen = OffensiveWordScreen(GetBadList(dir.path()));
     TCreatedPuzzle chooser(context);
     chooser.show();
     QApplication::setActiveWindow(&chooser);
@@ -478,7 +478,7 @@ protected:
 
 TEST_F(PhraseDialogTest, ShowsTheCurrentFillWithTheBoxAsStored)
 {
-    TChangeThePhrase dialog(dialogs, style, *working.record, badWords, &random);
+    TChangeThePhrase dialog(dialogs, style, *working.record, screen, &random);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Hidden Puzzle Phrase");
     EXPECT_EQ(child<QLineEdit>(dialog, "HiddenPhrase")->text(), "RQQQQQQQQQQQQQ");
@@ -491,13 +491,13 @@ TEST_F(PhraseDialogTest, ShowsTheCurrentFillWithTheBoxAsStored)
     EXPECT_EQ(child<QLabel>(dialog, "PhraseTyped")->text(), "2 typed");
 
     working.record->HiddenPhraseUsed = true;
-    TChangeThePhrase used(dialogs, style, *working.record, badWords, &random);
+    TChangeThePhrase used(dialogs, style, *working.record, screen, &random);
     EXPECT_TRUE(child<QCheckBox>(used, "IncludeHidden")->isChecked());
 }
 
 TEST_F(PhraseDialogTest, RefusesSpacesAndWrongLengthsThenFillsInCapitals)
 {
-    TChangeThePhrase dialog(dialogs, style, *working.record, badWords, &random);
+    TChangeThePhrase dialog(dialogs, style, *working.record, screen, &random);
     dialog.show();
     child<QCheckBox>(dialog, "IncludeHidden")->setChecked(true);
     auto* phrase = child<QLineEdit>(dialog, "HiddenPhrase");
@@ -523,8 +523,8 @@ TEST_F(PhraseDialogTest, RefusesSpacesAndWrongLengthsThenFillsInCapitals)
 TEST_F(PhraseDialogTest, WithoutThePhraseFillsRandomCapitalsThatPassTheScreen)
 {
     test::writeFile(dir / "BADLIST.TXT", "b\r\ne\r\nk\r\n");  // letters the words do not hold
-    badWords = GetBadList(dir.path());
-    TChangeThePhrase dialog(dialogs, style, *working.record, badWords, &random);
+    screen = OffensiveWordScreen(GetBadList(dir.path()));
+    TChangeThePhrase dialog(dialogs, style, *working.record, screen, &random);
     dialog.OkClick();
     ASSERT_TRUE(dialog.changed());
     EXPECT_FALSE(dialog.hiddenPhraseUsed());
@@ -539,9 +539,12 @@ TEST_F(PhraseDialogTest, WithoutThePhraseFillsRandomCapitalsThatPassTheScreen)
 
 TEST_F(PhraseDialogTest, RandomLettersThatAlwaysFormAScreenedWordAreRefusedAndNothingIsHandedBack)
 {
-    for (char letter = 'a'; letter <= 'z'; ++letter) badWords.Entries[badWords.Count++].assign(std::string(1, letter));
+    BadWordList everyLetter = builtInBadWords();
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        everyLetter.Entries[everyLetter.Count++].assign(std::string(1, letter));
+    screen = OffensiveWordScreen(everyLetter);
     const PuzzleGrid before = working.record->FillLetters;
-    TChangeThePhrase dialog(dialogs, style, *working.record, badWords, &random);
+    TChangeThePhrase dialog(dialogs, style, *working.record, screen, &random);
     dialog.show();
     dialog.OkClick();
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{std::string("message Error: ") + kRandomFillRefusal}));
@@ -553,7 +556,7 @@ TEST_F(PhraseDialogTest, RandomLettersThatAlwaysFormAScreenedWordAreRefusedAndNo
 TEST_F(PhraseDialogTest, CancelChangesNothingAndNoFreeCellAcceptsOnlyTheEmptyPhrase)
 {
     test::drawLetters(*working.record, {"CAT", "DOG"});
-    TChangeThePhrase dialog(dialogs, style, *working.record, badWords, &random);
+    TChangeThePhrase dialog(dialogs, style, *working.record, screen, &random);
     EXPECT_EQ(dialog.freeCells(), 0);
     child<QCheckBox>(dialog, "IncludeHidden")->setChecked(true);
     dialog.OkClick();
@@ -561,7 +564,7 @@ TEST_F(PhraseDialogTest, CancelChangesNothingAndNoFreeCellAcceptsOnlyTheEmptyPhr
     EXPECT_TRUE(dialog.hiddenPhraseUsed());
     EXPECT_EQ(dialog.fillLetters(), working.record->FillLetters);
 
-    TChangeThePhrase cancelled(dialogs, style, *working.record, badWords, &random);
+    TChangeThePhrase cancelled(dialogs, style, *working.record, screen, &random);
     child<QPushButton>(cancelled, "CancelButton")->click();
     EXPECT_FALSE(cancelled.changed());
     EXPECT_TRUE(dialogs.log().empty());
@@ -574,9 +577,9 @@ TEST(ChangeThePhrase, MoreThan255FreeCellsLeaveOnlyTheRandomFill)
     record.HiddenPhraseUsed = true;
     test::ScriptedDialogs dialogs;
     UiStyle style;
-    const BadWordList badWords = builtInBadWords();
+    const OffensiveWordScreen screen(builtInBadWords());
     SeededRandom random(3);
-    TChangeThePhrase dialog(dialogs, style, record, badWords, &random);
+    TChangeThePhrase dialog(dialogs, style, record, screen, &random);
     EXPECT_EQ(currentPhrase(record).size(), 255u);
     auto* box = dialog.findChild<QCheckBox*>("IncludeHidden");
     EXPECT_FALSE(box->isChecked());

@@ -47,7 +47,7 @@ protected:
     std::unique_ptr<PuzzleRecord> working;
     ShapeRecord shape;
     GenerationSettings settings;
-    BadWordList badWords = builtInBadWords();
+    OffensiveWordScreen screen{builtInBadWords()};
     Candidates candidates;
 };
 
@@ -110,7 +110,7 @@ TEST_F(CreationAttemptsTest, ARunShowsEachAttemptThenCompletedAndOk)
         EXPECT_NEAR(leftmostInk(picture, 56, 85), 144, 3);  // 115 x 1.25
     });
     const GenerationOutcome outcome =
-        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+        runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     EXPECT_TRUE(checked);
     EXPECT_FALSE(outcome.Aborted);
     EXPECT_EQ(outcome.AttemptCounter, 40);
@@ -123,7 +123,7 @@ TEST_F(CreationAttemptsTest, ARunShowsEachAttemptThenCompletedAndOk)
     // The run with the dialog gives what the same run without one gives.
     Candidates direct;
     SeededRandom same(7);
-    BuildPuzzles(*working, shape, settings, badWords, same, direct);
+    BuildPuzzles(*working, shape, settings, screen, same, direct);
     for (int slot = 0; slot < kCandidateSlots; ++slot) {
         EXPECT_EQ(candidates.Slots[slot].Score, direct.Slots[slot].Score);
         EXPECT_EQ(test::recordBytes(*candidates.Slots[slot].Record), test::recordBytes(*direct.Slots[slot].Record));
@@ -161,7 +161,7 @@ TEST_F(CreationAttemptsTest, AbortTakesEffectAfterTheAttemptInProgress)
         EXPECT_NEAR(leftmostInk(picture, 20, 40), 25, 3);
     });
     const GenerationOutcome outcome =
-        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+        runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     ASSERT_TRUE(clicked);
     EXPECT_TRUE(checked);
     EXPECT_TRUE(outcome.Aborted);
@@ -172,7 +172,7 @@ TEST_F(CreationAttemptsTest, AbortTakesEffectAfterTheAttemptInProgress)
     three.Attempts = 3;
     Candidates direct;
     SeededRandom same(11);
-    BuildPuzzles(*working, shape, three, badWords, same, direct);
+    BuildPuzzles(*working, shape, three, screen, same, direct);
     for (int slot = 0; slot < kCandidateSlots; ++slot) {
         EXPECT_EQ(candidates.Slots[slot].Score, direct.Slots[slot].Score);
         if (direct.Slots[slot].Score > 0) {
@@ -192,7 +192,7 @@ TEST_F(CreationAttemptsTest, ASingleAttemptRunsWithoutTheDialogUnderTheWaitCurso
         sawDialog = sawDialog || QApplication::activeModalWidget() != nullptr;
     });
     const GenerationOutcome outcome =
-        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+        runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     EXPECT_TRUE(sawWaitCursor);
     EXPECT_FALSE(sawDialog);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -215,7 +215,7 @@ TEST_F(CreationAttemptsTest, AnEarlyEndShowsTheLastAttemptNumber)
         EXPECT_EQ(dialog.completionLine(), "Completed");
     });
     const GenerationOutcome outcome =
-        runGeneration(nullptr, style, *working, shape, settings, badWords, candidates, &random);
+        runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     EXPECT_EQ(attemptsStarted, 4);
     EXPECT_EQ(outcome.AttemptsMade, 4);
 }
@@ -225,7 +225,7 @@ TEST_F(CreationAttemptsTest, ARunWithoutDirectionsEndsWithEmptySlots)
 {
     settings.Allowed.fill(false);
     FinishedDialogWatch watch([](TCreationAttempts& dialog) { EXPECT_EQ(dialog.completionLine(), "Completed"); });
-    const GenerationOutcome outcome = runGeneration(nullptr, style, *working, shape, settings, badWords, candidates);
+    const GenerationOutcome outcome = runGeneration(nullptr, style, *working, shape, settings, screen, candidates);
     EXPECT_EQ(outcome.AttemptCounter, 40);
     for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 0);
 }

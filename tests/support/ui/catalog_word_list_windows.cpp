@@ -52,10 +52,10 @@ struct ZooScene : WordListScene {
     {
         GenerationSettings generation;
         generation.Attempts = 4;
-        BuildPuzzles(*working.record, currentShape, generation, badWords, random, candidates);
+        BuildPuzzles(*working.record, currentShape, generation, screen, random, candidates);
     }
 
-    const BadWordList badWords = builtInBadWords();
+    const OffensiveWordScreen screen{builtInBadWords()};
     WordListRows rows{};
 };
 
@@ -92,8 +92,8 @@ void addWordListWindows(std::vector<CatalogWindow>& catalog)
                        }});
     catalog.push_back(onScene<ZooScene>("Created Puzzle", [](ZooScene& scene, const WindowLook& look) {
         scene.generate();
-        CreatedPuzzleContext context{scene.dialogs,          scene.style,    scene.candidates, scene.working,
-                                     scene.collectionPath(), scene.badWords, &scene.random};
+        CreatedPuzzleContext context{scene.dialogs,          scene.style,  scene.candidates, scene.working,
+                                     scene.collectionPath(), scene.screen, &scene.random};
         TCreatedPuzzle chooser(context);
         showAndLook(chooser, look);
     }));
@@ -105,7 +105,7 @@ void addWordListWindows(std::vector<CatalogWindow>& catalog)
     }));
     catalog.push_back(onScene<ZooScene>("Hidden Puzzle Phrase", [](ZooScene& scene, const WindowLook& look) {
         scene.generate();
-        TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.candidates.Slots[0].Record, scene.badWords,
+        TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.candidates.Slots[0].Record, scene.screen,
                                 &scene.random);
         showAndLook(phrase, look);
     }));
