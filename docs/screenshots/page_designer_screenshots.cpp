@@ -55,14 +55,14 @@ void takePageDesignerScreenshots(ScreenshotFolder& folder)
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
     UiStyle style;
+    const PageLayoutRecord layout = everyKind();
     PageLayoutSettings settings;
     settings.DesignerWindowWidth = 900;
     settings.DesignerWindowHeight = 700;
+    settings.Zoom = layout.Zoom;
     // The Preview button shows as in the program; the screenshots never press it.
     PageLayoutListContext context{
         dialogs, style, settings, dir.path(), {}, {}, [](QWidget*, const PageLayoutRecord&) {}};
-    const PageLayoutRecord layout = everyKind();
-    settings.Zoom = layout.Zoom;
 
     TDoPages window(context, PageLayoutEditRequest{LayoutEditMode::Modify, layout, 0});
     window.show();
@@ -112,7 +112,7 @@ void takePageDesignerScreenshots(ScreenshotFolder& folder)
     large.scale = 2.0;
     large.labelFont.name = "Liberation Serif";
     large.buttonFont.name = "Liberation Serif";
-    PageLayoutSettings largeSettings = settings;
+    PageLayoutSettings largeSettings = window.settings();
     largeSettings.DesignerWindowWidth = 1500;
     largeSettings.DesignerWindowHeight = 1200;
     PageLayoutListContext largeContext{

@@ -28,7 +28,7 @@ void takePageLayoutScreenshots(ScreenshotFolder& folder)
                 .ok(),
             "cannot write the scratch collection");
 
-    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    TListPages window(context, PageListMode::PuzzleLayout);
     window.show();
     auto* list = window.findChild<QListWidget*>("ShapeBox");
     require(list != nullptr, "the layout list has its list box");

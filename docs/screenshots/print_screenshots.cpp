@@ -87,12 +87,17 @@ void takePrintScreenshots(ScreenshotFolder& folder)
     test::CountingPrinting printing;
     const QtTextMetrics metrics;
     SeededRandom random(5);
-    PrintOptionsContext context{dialogs,          style,
-                                settings.Reports, settings.Html,
-                                settings.Exports, settings.PageLayout,
-                                dir.path(),       dir / "SAMPLE.QZ3",
-                                printer,          printing,
-                                metrics,          {},
+    PrintOptionsContext context{dialogs,
+                                style,
+                                settings.Reports,
+                                settings.Html,
+                                settings.Exports,
+                                test::layoutChooser(dialogs, style, settings.PageLayout, dir.path(), dir / "SAMPLE.QZ3",
+                                                    PageListMode::PrintLayout),
+                                printer,
+                                printing,
+                                metrics,
+                                {},
                                 &random};
     {
         TMyReport options(context, samplePuzzle());

@@ -45,15 +45,16 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
         }
     };
     {
-        TWordList editor(scene.context, "Create New Puzzle");
+        TWordList editor(scene.context(), "Create New Puzzle");
         editor.show();
         fillZooPuzzle(editor);
         folder.save(editor, "word-list-editor-new.png");
+        scene.currentShape = editor.currentShape();
         PrepareCreate(editor.currentForm(), scene.currentShape, *scene.working.record);
     }
     {
         scene.style.scale = 2.0;
-        TWordList editor(scene.context, "Create New Puzzle");
+        TWordList editor(scene.context(), "Create New Puzzle");
         editor.show();
         fillZooPuzzle(editor);
         folder.save(editor, "word-list-editor-2.0.png");
@@ -83,7 +84,7 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
     scene.working.record = std::move(*read);
     scene.working.IsNewPuzzle = false;
     scene.working.RecordIndex = 0;
-    TWordList modify(scene.context, "Modify Existing Puzzle");
+    TWordList modify(scene.context(), "Modify Existing Puzzle");
     modify.show();
     folder.save(modify, "word-list-editor-modify.png");
     TChangeThePhrase phrase(scene.dialogs, scene.style, *scene.working.record, screen, &scene.random);
@@ -92,7 +93,7 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
 
     // At the 1024 x 768 screen size, with the clues switched off after showing.
     scene.style.scale = 1.6;
-    TWordList large(scene.context, "Modify Existing Puzzle");
+    TWordList large(scene.context(), "Modify Existing Puzzle");
     large.show();
     large.UseCluesClick(false);
     folder.save(large, "word-list-editor-1024x768.png");

@@ -5,6 +5,12 @@
 
 namespace qm {
 
+WorkingCopy copyOf(const WorkingCopy& copy)
+{
+    return {std::make_unique<PuzzleRecord>(*copy.record), copy.IsNewPuzzle, copy.RecordIndex, copy.loadedBytes,
+            copy.reselect};
+}
+
 void startNewPuzzle(WorkingCopy& copy, const PageLayoutRecord& layout)
 {
     resetToNewPuzzle(*copy.record, layout);

@@ -39,6 +39,9 @@ struct WorkingCopy {
     ReselectRequest reselect;
 };
 
+// A copy with a record of its own, for a window that works on the copy and hands it back.
+WorkingCopy copyOf(const WorkingCopy& copy);
+
 // What New, Modify, Copy and Print do to the working copy before they hand it on. A read that
 // fails leaves the working copy, its flags included, as it was.
 

@@ -105,5 +105,25 @@ TEST_F(WorkingCopyActions, NewPuzzleStartsEmptyWithTheLayout)
     EXPECT_EQ(copy.record->Layout, layout);
 }
 
+// A window works on a copy and hands it back: every field comes along, and the record is its own.
+TEST_F(WorkingCopyActions, ACopyCarriesEveryFieldAndARecordOfItsOwn)
+{
+    ASSERT_TRUE(loadForModify(copy, collection, 1));
+    copy.reselect.set("Animals", "Quiz (4)");
+    WorkingCopy copied = copyOf(copy);
+    EXPECT_FALSE(copied.IsNewPuzzle);
+    EXPECT_EQ(copied.RecordIndex, 1);
+    EXPECT_FALSE(copied.loadedBytes.empty());
+    EXPECT_EQ(copied.loadedBytes, copy.loadedBytes);
+    EXPECT_TRUE(copied.reselect.requested);
+    EXPECT_EQ(copied.reselect.title, "Quiz (4)");
+    std::vector<std::uint8_t> original(PuzzleRecord::kSize), copiedBytes(PuzzleRecord::kSize);
+    encodePuzzleRecord(*copy.record, MutablePuzzleRecordImage(original.data(), PuzzleRecord::kSize));
+    encodePuzzleRecord(*copied.record, MutablePuzzleRecordImage(copiedBytes.data(), PuzzleRecord::kSize));
+    EXPECT_EQ(copiedBytes, original);
+    copied.record->Title = "Changed";
+    EXPECT_EQ(copy.record->Title.text(), "Quiz (4)");
+}
+
 }  // namespace
 }  // namespace qm

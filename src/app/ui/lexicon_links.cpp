@@ -32,7 +32,9 @@ void linkLexicon(MainWindowLinks& links, const std::shared_ptr<ProgramLexicon>& 
                                  list == DictionaryList::Include ? PersonalList::Include : PersonalList::Exclude);
     };
     links.internationalCharacters = [](TMainWin& window) {
-        runInternationalCharacters(&window, window.uiStyle(), window.settings().Lexicon);
+        LexiconSettings& settings = window.settings().Lexicon;
+        if (auto chosen = runInternationalCharacters(&window, window.uiStyle(), settings))
+            settings = std::move(*chosen);
     };
 }
 

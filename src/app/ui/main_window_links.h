@@ -25,8 +25,9 @@ struct LanguageAvailability {
 enum class DictionaryList { Include, Exclude };
 
 struct MainWindowLinks {
-    // The word list editor over TMainWin::workingCopy(), with the caption of its mode. It stores
-    // the puzzle itself, sets the reselect request and calls TMainWin::ListPuzzles().
+    // The word list editor over a copy of TMainWin::workingCopy(), with the caption of its mode.
+    // It stores the puzzle itself and sets the reselect request; the link takes the copy back
+    // and calls TMainWin::ListPuzzles().
     std::function<void(TMainWin&, const QString& caption)> editPuzzle;
     // The print options, with a copy of the puzzle of their own.
     std::function<void(TMainWin&, std::unique_ptr<PuzzleRecord> puzzle)> printOptions;

@@ -94,6 +94,31 @@ void previewLayout(TMainWin& window, QWidget* parent, const PageLayoutRecord& la
     previewReport(parent, preview, job);
 }
 
+// The layout list over the program's layout settings, which take what it changed.
+std::optional<PageLayoutRecord> runLayoutList(TMainWin& window, QWidget* parent, PageListMode mode,
+                                              std::optional<PageLayoutRecord> puzzleLayout, LayoutPreview preview)
+{
+    PageLayoutSettings& settings = window.settings().PageLayout;
+    PageLayoutListContext context{window.dialogs(),
+                                  window.uiStyle(),
+                                  settings,
+                                  window.programDirectory(),
+                                  window.collectionPath(),
+                                  [&window](const QString& keyword) { window.showHelpTopic(keyword); },
+                                  std::move(preview)};
+    PageLayoutListResult result = runPageLayoutList(parent, std::move(context), mode, std::move(puzzleLayout));
+    settings = std::move(result.settings);
+    return result.chosen;
+}
+
+// How the word list editor and the print options open the layout list to choose a layout.
+PageLayoutChooser layoutChooser(TMainWin& window, PageListMode mode)
+{
+    return [&window, mode](QWidget* parent, const PageLayoutRecord& current, const LayoutPreview& preview) {
+        return runLayoutList(window, parent, mode, current, preview);
+    };
+}
+
 }  // namespace
 
 MainWindowLinks programLinks()
@@ -105,15 +130,9 @@ MainWindowLinks programLinks()
         runShapeList(&window, context);
     };
     links.pageLayouts = [](TMainWin& window) {
-        PageLayoutListContext context{
-            window.dialogs(),
-            window.uiStyle(),
-            window.settings().PageLayout,
-            window.programDirectory(),
-            window.collectionPath(),
-            [&window](const QString& keyword) { window.showHelpTopic(keyword); },
-            [&window](QWidget* parent, const PageLayoutRecord& layout) { previewLayout(window, parent, layout); }};
-        runPageLayoutList(&window, context, PageListMode::Manage);
+        runLayoutList(
+            window, &window, PageListMode::Manage, std::nullopt,
+            [&window](QWidget* parent, const PageLayoutRecord& layout) { previewLayout(window, parent, layout); });
     };
     const auto lexicon = std::make_shared<ProgramLexicon>();
     linkLexicon(links, lexicon);
@@ -122,34 +141,39 @@ MainWindowLinks programLinks()
                                                                               const QString& caption) {
         Settings& settings = window.settings();
         EditorLexicon lexiconTools = lexicon->tools(window);
-        WordListContext context{
-            window.dialogs(),          window.uiStyle(),        settings.WordList,       settings.Shapes,
-            settings.PageLayout,       window.workingCopy(),    window.currentShape(),   *candidates,
-            window.programDirectory(), window.collectionPath(), listedCategories(window)};
+        WordListContext context{window.dialogs(),
+                                window.uiStyle(),
+                                settings.WordList,
+                                settings.Shapes,
+                                copyOf(window.workingCopy()),
+                                window.currentShape(),
+                                *candidates,
+                                window.programDirectory(),
+                                window.collectionPath(),
+                                listedCategories(window)};
         context.lexicon = &lexiconTools;
+        context.chooseLayout = layoutChooser(window, PageListMode::PuzzleLayout);
         context.previewLayout = [&window](QWidget* parent, const PageLayoutRecord& layout) {
             previewLayout(window, parent, layout);
         };
-        context.showHelp = [&window](const QString& keyword) { window.showHelpTopic(keyword); };
+        WordListResult result = runWordListEditor(&window, std::move(context), caption);
+        settings.WordList = std::move(result.settings);
+        settings.Shapes = std::move(result.shapeSettings);
+        window.workingCopy() = std::move(result.working);
+        window.currentShape() = std::move(result.currentShape);
         // The store left a reselect request: the new listing selects the stored puzzle.
-        if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
+        if (result.storedIndex) window.ListPuzzles();
     };
     links.printOptions = [](TMainWin& window, std::unique_ptr<PuzzleRecord> puzzle) {
         Settings& settings = window.settings();
         const QtTextMetrics metrics;
         QtPagePrinting printing(window.printer());
-        PrintOptionsContext context{window.dialogs(),
-                                    window.uiStyle(),
-                                    settings.Reports,
-                                    settings.Html,
-                                    settings.Exports,
-                                    settings.PageLayout,
-                                    window.programDirectory(),
-                                    window.collectionPath(),
-                                    window.printer(),
-                                    printing,
-                                    metrics,
-                                    [&window](const QString& keyword) { window.showHelpTopic(keyword); }};
+        PrintOptionsContext context{
+            window.dialogs(), window.uiStyle(),
+            settings.Reports, settings.Html,
+            settings.Exports, layoutChooser(window, PageListMode::PrintLayout),
+            window.printer(), printing,
+            metrics,          [&window](const QString& keyword) { window.showHelpTopic(keyword); }};
         runPrintOptions(&window, context, std::move(puzzle));
     };
     linkPuzzleTransfer(links);

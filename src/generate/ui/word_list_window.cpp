@@ -19,7 +19,6 @@
 #include "common/ui/accessible_names.h"
 #include "generate/generation_settings.h"
 #include "generate/ui/words_clues_grid_widget.h"
-#include "layout/ui/page_layout_list_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
 #include "layout/ui/shape_preview_widget.h"
 
@@ -127,13 +126,13 @@ QString spokenDirection(Direction direction)
 
 }  // namespace
 
-TWordList::TWordList(WordListContext& context, const QString& caption, QWidget* parent)
+TWordList::TWordList(WordListContext context, const QString& caption, QWidget* parent)
     : StyledDialog(context.style, parent),
-      m_context(context),
-      m_modify(!context.working.IsNewPuzzle),
-      m_settingsForm(formFromRecord(*context.working.record, context.settings)),
-      m_shapeContext{context.dialogs, context.style, context.shapeSettings, context.currentShape,
-                     context.programDirectory}
+      m_context(std::move(context)),
+      m_modify(!m_context.working.IsNewPuzzle),
+      m_settingsForm(formFromRecord(*m_context.working.record, m_context.settings)),
+      m_shapeContext{m_context.dialogs, m_context.style, m_context.shapeSettings, m_context.currentShape,
+                     m_context.programDirectory}
 {
     setWindowTitle(caption.isEmpty() ? QString("Word List Input") : caption);
     QFont font("Arial");
@@ -369,11 +368,11 @@ void TWordList::refreshLayoutPanel()
 
 void TWordList::ChangeLayoutClick()
 {
-    PageLayoutListContext context{m_context.dialogs,          m_context.style,          m_context.pageLayoutSettings,
-                                  m_context.programDirectory, m_context.collectionPath, m_context.showHelp,
-                                  m_context.previewLayout};
-    if (runPageLayoutList(this, context, PageListMode::PuzzleLayout, &m_context.working.record->Layout))
+    PageLayoutRecord& layout = m_context.working.record->Layout;
+    if (const auto chosen = m_context.chooseLayout(this, layout, m_context.previewLayout)) {
+        layout = *chosen;
         refreshLayoutPanel();
+    }
 }
 
 void TWordList::applyMode()
@@ -435,11 +434,17 @@ void TWordList::showEvent(QShowEvent* event)
     m_title->setFocus();
 }
 
-std::optional<int> runWordListEditor(QWidget* parent, WordListContext& context, const QString& caption)
+WordListResult TWordList::takeResult()
 {
-    TWordList editor(context, caption, parent);
+    return {m_storedIndex, m_context.settings, m_context.shapeSettings, std::move(m_context.working),
+            m_context.currentShape};
+}
+
+WordListResult runWordListEditor(QWidget* parent, WordListContext context, const QString& caption)
+{
+    TWordList editor(std::move(context), caption, parent);
     editor.exec();
-    return editor.storedIndex();
+    return editor.takeResult();
 }
 
 }  // namespace qm

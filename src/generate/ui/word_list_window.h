@@ -21,7 +21,7 @@
 #include "generate/screen_cache.h"
 #include "generate/ui/word_list_lexicon.h"
 #include "generate/word_list_form.h"
-#include "layout/ui/page_layout_list_window.h"
+#include "layout/ui/page_layout_choice.h"
 #include "layout/ui/shape_list_panel.h"
 
 class QCheckBox;
@@ -37,34 +37,52 @@ namespace qm {
 class PageThumbnailWidget;
 class WordsCluesGrid;
 
-// What the editor works with; the caller owns all of it.
+// What the editor works with. The settings, the working copy and the current shape come in as
+// values and go back in its result; the services are the caller's.
 struct WordListContext {
     UserDialogs& dialogs;
     const UiStyle& style;
-    WordListSettings& settings;              // the creation options it edits
-    ShapeSettings& shapeSettings;            // the last shape used, the shape files
-    PageLayoutSettings& pageLayoutSettings;  // the layout list's default and files
-    WorkingCopy& working;                    // IsNewPuzzle chooses the mode
-    ShapeRecord& currentShape;
-    Candidates& candidates;                  // the four slots of the generator, kept by the main window
+    WordListSettings settings;    // the creation options it edits
+    ShapeSettings shapeSettings;  // the last shape used, the shape files
+    WorkingCopy working;          // IsNewPuzzle chooses the mode
+    ShapeRecord currentShape;
+    // The four slots of the generator stay the caller's: allocated once, overwritten by every
+    // run and read only by the chooser the editor opens, they hold nothing for the caller to store.
+    Candidates& candidates;
     std::filesystem::path programDirectory;  // shapes, the offensive-word list
     std::filesystem::path collectionPath;
     std::vector<std::string> categories;  // the main window's category list, record text
     RandomSource* random = nullptr;       // generation and fill letters; null: seeded from the clock
     WordListLexicon* lexicon = nullptr;   // spelling, thesaurus, international keys; null: none
-    LayoutPreview previewLayout = {};     // the designer's Preview; may be empty
-    std::function<void(const QString& keyword)> showHelp = {};  // the designer's Help; may be empty
+    PageLayoutChooser chooseLayout = {};  // the layout list in its puzzle mode, as the program opens it
+    LayoutPreview previewLayout = {};     // the designer's Preview, handed to chooseLayout; may be empty
+};
+
+// What the editor leaves for its caller to store: the working copy, the settings and the shape
+// as the editor left them, whether it stored the puzzle or not.
+struct WordListResult {
+    std::optional<int> storedIndex;  // where the working copy was stored, once it was
+    WordListSettings settings;
+    ShapeSettings shapeSettings;
+    WorkingCopy working;
+    ShapeRecord currentShape;
 };
 
 class TWordList : public StyledDialog {
     Q_OBJECT
 public:
-    TWordList(WordListContext& context, const QString& caption, QWidget* parent = nullptr);
+    TWordList(WordListContext context, const QString& caption, QWidget* parent = nullptr);
     ~TWordList() override;
 
     bool modifyMode() const { return m_modify; }
     // Where the working copy was stored, once it was.
     std::optional<int> storedIndex() const { return m_storedIndex; }
+    // What the editor has changed so far.
+    const WordListSettings& settings() const { return m_context.settings; }
+    const WorkingCopy& working() const { return m_context.working; }
+    const ShapeRecord& currentShape() const { return m_context.currentShape; }
+    // Once the editor is closed: its result, the working copy moved into it.
+    WordListResult takeResult();
     // The form as typed now.
     WordListForm currentForm() const;
     int GetWordCount() const;
@@ -127,7 +145,7 @@ private:
     void closeForm();
     void refreshLayoutPanel();
 
-    WordListContext& m_context;
+    WordListContext m_context;
     const bool m_modify;
     std::unique_ptr<PuzzleRecord> m_reference;  // modify mode: the record as shown
     WordListForm m_settingsForm;                // the generation settings shown; its rows are unused
@@ -168,8 +186,7 @@ private:
     QPushButton* m_cancel = nullptr;
 };
 
-// Runs the editor modally over the context's working copy.
-// The record index at which the editor stored the working copy, or nothing when it stored none.
-std::optional<int> runWordListEditor(QWidget* parent, WordListContext& context, const QString& caption);
+// Runs the editor modally over the context's working copy; the caller stores what the result holds.
+WordListResult runWordListEditor(QWidget* parent, WordListContext context, const QString& caption);
 
 }  // namespace qm

@@ -98,10 +98,11 @@ void storeFontChoice(const FontChoice& choice, PageObject& object)
 
 }  // namespace
 
-TDoPages::TDoPages(PageLayoutListContext& context, const PageLayoutEditRequest& request, QWidget* parent)
+TDoPages::TDoPages(const PageLayoutListContext& context, const PageLayoutEditRequest& request, QWidget* parent)
     : QDialog(parent),
       m_context(context),
-      m_designer(request.mode, request.layout, request.recordIndex, context.settings.Zoom)
+      m_settings(context.settings),
+      m_designer(request.mode, request.layout, request.recordIndex, m_settings.Zoom)
 {
     setObjectName("TDoPages");
     setWindowTitle("Page Creator");
@@ -296,7 +297,7 @@ void TDoPages::showEvent(QShowEvent* event)
         m_panel->setMinimumHeight(style.scaled(kPanelHeight));
         for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(font());
         giveShortcutsToWindow(*this);
-        const PageLayoutSettings& s = m_context.settings;
+        const PageLayoutSettings& s = m_settings;
         move(s.DesignerWindowLeft, s.DesignerWindowTop);
         resize(s.DesignerWindowWidth, s.DesignerWindowHeight);
         loadBitmaps();
@@ -307,7 +308,7 @@ void TDoPages::showEvent(QShowEvent* event)
 
 void TDoPages::done(int result)
 {
-    PageLayoutSettings& s = m_context.settings;
+    PageLayoutSettings& s = m_settings;
     s.DesignerWindowLeft = x();
     s.DesignerWindowTop = y();
     s.DesignerWindowWidth = width();
@@ -389,7 +390,7 @@ void TDoPages::RedrawLayout()
 void TDoPages::setZoom(int zoom)
 {
     m_designer.setZoom(zoom);
-    m_context.settings.Zoom = m_designer.zoom();
+    m_settings.Zoom = m_designer.zoom();
     refresh();
 }
 

@@ -35,11 +35,15 @@ struct PageLayoutListContext;
 class TDoPages : public QDialog {
     Q_OBJECT
 public:
-    TDoPages(PageLayoutListContext& context, const PageLayoutEditRequest& request, QWidget* parent = nullptr);
+    // The designer opens at the zoom and the place of the context's settings and keeps its own
+    // copy of them, which settings() gives back changed.
+    TDoPages(const PageLayoutListContext& context, const PageLayoutEditRequest& request, QWidget* parent = nullptr);
 
     const PageDesigner& designer() const { return m_designer; }
     // The record Save wrote; nothing while unsaved.
     std::optional<int> savedIndex() const { return m_savedIndex; }
+    // The settings with the zoom and the window place as the user left them.
+    const PageLayoutSettings& settings() const { return m_settings; }
     PageDesignWidget* pageImage() const { return m_page; }
     QMenu* contextMenu() const { return m_contextMenu; }
     QMenu* objectsMenu() const { return m_objectsMenu; }
@@ -84,7 +88,8 @@ private:
     void loadBitmap();
     void replaceMenuObject(const std::optional<PageObject>& changed);
 
-    PageLayoutListContext& m_context;
+    const PageLayoutListContext& m_context;
+    PageLayoutSettings m_settings;
     PageDesigner m_designer;
     std::optional<int> m_savedIndex;
     QHash<QString, QImage> m_pictures;  // loaded Bitmap pictures by file

@@ -4,12 +4,12 @@
 
 namespace qm {
 
-std::optional<int> runPageLayoutDesigner(QWidget* parent, PageLayoutListContext& context,
-                                         const PageLayoutEditRequest& request)
+PageLayoutDesignResult runPageLayoutDesigner(QWidget* parent, const PageLayoutListContext& context,
+                                             const PageLayoutEditRequest& request)
 {
     TDoPages designer(context, request, parent);
     designer.exec();
-    return designer.savedIndex();
+    return {designer.savedIndex(), designer.settings()};
 }
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "collection/page_layout_record.h"
+#include "layout/layout_settings.h"
 #include "layout/page_designer.h"
 
 class QWidget;
@@ -18,9 +19,15 @@ struct PageLayoutEditRequest {
     int recordIndex = -1;     // Modify: the record to overwrite
 };
 
+// What the designer leaves for the layout list.
+struct PageLayoutDesignResult {
+    std::optional<int> savedIndex;  // the record it saved; nothing when it did not save
+    PageLayoutSettings settings;    // the list's settings with the zoom and the window place it was left at
+};
+
 // Runs the designer on the request. It appends (New, Copy) or overwrites the record (Modify)
-// itself and gives the index of the record it saved, or nothing when it did not save.
-std::optional<int> runPageLayoutDesigner(QWidget* parent, PageLayoutListContext& context,
-                                         const PageLayoutEditRequest& request);
+// itself; the settings of the context are where it opens.
+PageLayoutDesignResult runPageLayoutDesigner(QWidget* parent, const PageLayoutListContext& context,
+                                             const PageLayoutEditRequest& request);
 
 }  // namespace qm

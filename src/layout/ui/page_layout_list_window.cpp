@@ -31,14 +31,14 @@ const ExchangeFileDialog kImportDialog{"Import Page Layouts", "Page Layouts (*.P
 
 }  // namespace
 
-TListPages::TListPages(PageLayoutListContext& context, PageListMode mode, PageLayoutRecord* callerLayout,
+TListPages::TListPages(PageLayoutListContext context, PageListMode mode, std::optional<PageLayoutRecord> puzzleLayout,
                        QWidget* parent)
     : StyledDialog(context.style, parent),
-      m_context(context),
+      m_context(std::move(context)),
       m_mode(mode),
-      m_callerLayout(callerLayout),
-      m_list(PageLayoutFile::inDirectory(context.programDirectory), context.settings.DefaultPage),
-      m_view(m_list, context.dialogs)
+      m_puzzleLayout(std::move(puzzleLayout)),
+      m_list(PageLayoutFile::inDirectory(m_context.programDirectory), m_context.settings.DefaultPage),
+      m_view(m_list, m_context.dialogs)
 {
     setWindowTitle("Puzzle Page Layouts");
     QFont font("Arial");
@@ -113,8 +113,8 @@ void TListPages::showEvent(QShowEvent* event)
     if (std::exchange(m_opened, true)) return;
     LoadInLayouts();
     // Choosing a layout for a puzzle starts from the one it has.
-    if (m_callerLayout && m_mode != PageListMode::Manage) {
-        m_list.selectLayout(*m_callerLayout);
+    if (m_puzzleLayout && m_mode != PageListMode::Manage) {
+        m_list.selectLayout(*m_puzzleLayout);
         showEntries();
     }
     LoadALayout();
@@ -155,8 +155,7 @@ void TListPages::OkButtonClick()
     }
     // The record as stored now, whatever an earlier command left in the buffer.
     if (!reportCommandStatus(m_context.dialogs, m_list.LoadALayout())) return;
-    if (m_callerLayout) *m_callerLayout = m_list.layout();
-    m_selected = true;
+    m_chosen = m_list.layout();
     accept();
 }
 
@@ -171,8 +170,10 @@ void TListPages::showSaved(int index)
 
 void TListPages::runDesigner(LayoutEditMode mode, const PageLayoutRecord& start, int recordIndex)
 {
-    const auto saved = runPageLayoutDesigner(this, m_context, PageLayoutEditRequest{mode, start, recordIndex});
-    if (saved) showSaved(*saved);
+    const PageLayoutDesignResult design =
+        runPageLayoutDesigner(this, m_context, PageLayoutEditRequest{mode, start, recordIndex});
+    m_context.settings = design.settings;
+    if (design.savedIndex) showSaved(*design.savedIndex);
 }
 
 void TListPages::NewButtonClick() { runDesigner(LayoutEditMode::New, makeBuiltInPageLayout(), -1); }
@@ -232,12 +233,12 @@ void TListPages::DefaultButtonClick()
     showEntries();
 }
 
-bool runPageLayoutList(QWidget* parent, PageLayoutListContext& context, PageListMode mode,
-                       PageLayoutRecord* callerLayout)
+PageLayoutListResult runPageLayoutList(QWidget* parent, PageLayoutListContext context, PageListMode mode,
+                                       std::optional<PageLayoutRecord> puzzleLayout)
 {
-    TListPages window(context, mode, callerLayout, parent);
+    TListPages window(std::move(context), mode, std::move(puzzleLayout), parent);
     window.exec();
-    return window.layoutSelected();
+    return window.result();
 }
 
 }  // namespace qm

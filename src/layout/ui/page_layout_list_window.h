@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
 #include "layout/layout_settings.h"
 #include "layout/page_layout_list.h"
+#include "layout/ui/page_layout_choice.h"
 #include "layout/ui/page_layout_designer.h"
 #include "layout/ui/record_list_view.h"
 
@@ -20,14 +22,12 @@ namespace qm {
 
 class PageThumbnailWidget;
 
-// What the layout list works with; the caller owns all of it.
-// Shows the page of a sample puzzle on a layout in the designer, before it is saved.
-using LayoutPreview = std::function<void(QWidget* parent, const PageLayoutRecord& layout)>;
-
+// What the layout list works with. The settings are the window's own copy, which it and its
+// designer change and hand back in the result; the services are the caller's.
 struct PageLayoutListContext {
     UserDialogs& dialogs;
     const UiStyle& style;
-    PageLayoutSettings& settings;                          // the default layout, the last import and export files
+    PageLayoutSettings settings;                           // the default layout, the last files, the designer's place
     std::filesystem::path programDirectory;                // holds the layout file
     std::filesystem::path collectionPath;                  // the open collection, for Extract; may be empty
     std::function<void(const QString& keyword)> showHelp;  // the help at a keyword; may be empty
@@ -41,15 +41,23 @@ enum class PageListMode {
     PrintLayout = 3,   // the print options: the layout of their copy of the puzzle
 };
 
+// What the layout list leaves for its caller to store.
+struct PageLayoutListResult {
+    std::optional<PageLayoutRecord> chosen;  // modes 2 and 3: the layout Select chose
+    PageLayoutSettings settings;             // as the list and its designer left them
+};
+
 class TListPages : public StyledDialog {
     Q_OBJECT
 public:
-    // callerLayout receives the layout Select chooses in modes 2 and 3.
-    TListPages(PageLayoutListContext& context, PageListMode mode, PageLayoutRecord* callerLayout,
-               QWidget* parent = nullptr);
+    // puzzleLayout, in modes 2 and 3, is the layout the puzzle has: the list opens on it.
+    TListPages(PageLayoutListContext context, PageListMode mode,
+               std::optional<PageLayoutRecord> puzzleLayout = std::nullopt, QWidget* parent = nullptr);
 
-    // True once Select wrote a layout into the caller's.
-    bool layoutSelected() const { return m_selected; }
+    // The layout Select chose, once it did.
+    const std::optional<PageLayoutRecord>& chosenLayout() const { return m_chosen; }
+    const PageLayoutSettings& settings() const { return m_context.settings; }
+    PageLayoutListResult result() const { return {m_chosen, m_context.settings}; }
     const PageLayoutList& list() const { return m_list; }
     QListWidget* shapeBox() const { return m_shapeBox; }
     PageThumbnailWidget* img() const { return m_img; }
@@ -84,12 +92,12 @@ private:
     // After a command that appended or changed a record: list, select, load and draw it.
     void showSaved(int index);
 
-    PageLayoutListContext& m_context;
+    PageLayoutListContext m_context;
     PageListMode m_mode;
-    PageLayoutRecord* m_callerLayout;
-    PageLayoutList m_list;
+    std::optional<PageLayoutRecord> m_puzzleLayout;
+    std::optional<PageLayoutRecord> m_chosen;
+    PageLayoutList m_list;  // Set Default changes m_context.settings.DefaultPage
     RecordListView<PageLayoutKind> m_view;
-    bool m_selected = false;
     bool m_opened = false;
 
     QListWidget* m_shapeBox = nullptr;
@@ -100,9 +108,8 @@ private:
     QPushButton* m_defaultButton = nullptr;
 };
 
-// Runs the layout list modally. In modes 2 and 3 a Select copies the chosen layout into
-// *callerLayout and gives true; otherwise the caller's layout is left alone.
-bool runPageLayoutList(QWidget* parent, PageLayoutListContext& context, PageListMode mode,
-                       PageLayoutRecord* callerLayout = nullptr);
+// Runs the layout list modally; the caller stores what the result holds.
+PageLayoutListResult runPageLayoutList(QWidget* parent, PageLayoutListContext context, PageListMode mode,
+                                       std::optional<PageLayoutRecord> puzzleLayout = std::nullopt);
 
 }  // namespace qm

@@ -16,9 +16,9 @@ constexpr int kKeysPerColumn = 4;
 
 }  // namespace
 
-TDoIntChars::TDoIntChars(const UiStyle& style, LexiconSettings& settings, QWidget* parent)
+TDoIntChars::TDoIntChars(const UiStyle& style, LexiconSettings settings, QWidget* parent)
     : StyledDialog(style, parent),
-      m_settings(settings)
+      m_settings(std::move(settings))
 {
     setWindowTitle("International Characters");
     QFont font("Arial");
@@ -45,7 +45,7 @@ TDoIntChars::TDoIntChars(const UiStyle& style, LexiconSettings& settings, QWidge
         auto* list = new QComboBox(this);
         list->setObjectName(QString("IntKey%1").arg(key));
         list->addItems(characters);
-        list->setCurrentIndex(offeredPosition(settings.IntKeys[static_cast<std::size_t>(key - 1)]));
+        list->setCurrentIndex(offeredPosition(m_settings.IntKeys[static_cast<std::size_t>(key - 1)]));
         list->setGeometry(left + 34, top, 64, 23);
         caption->setBuddy(list);
         m_keys[static_cast<std::size_t>(key - 1)] = list;
@@ -66,13 +66,16 @@ void TDoIntChars::OkClick()
 {
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         m_settings.IntKeys[i] = settingOfPosition(m_keys[i]->currentIndex());
+    m_chosen = m_settings;
     accept();
 }
 
-void runInternationalCharacters(QWidget* parent, const UiStyle& style, LexiconSettings& settings)
+std::optional<LexiconSettings> runInternationalCharacters(QWidget* parent, const UiStyle& style,
+                                                          LexiconSettings settings)
 {
-    TDoIntChars dialog(style, settings, parent);
+    TDoIntChars dialog(style, std::move(settings), parent);
     dialog.exec();
+    return dialog.chosen();
 }
 
 }  // namespace qm

@@ -83,7 +83,8 @@ std::optional<std::string> LexiconTools::thesaurus(QWidget* parent, const std::s
 
 void LexiconTools::editInternationalCharacters(QWidget* parent)
 {
-    runInternationalCharacters(parent, m_context.style, m_context.settings);
+    if (auto chosen = runInternationalCharacters(parent, m_context.style, m_context.settings))
+        m_context.settings = std::move(*chosen);
 }
 
 std::optional<char> LexiconTools::internationalCharacter(int key) const

@@ -103,7 +103,7 @@ TEST_F(WordListTest, NewModeShowsTheRecordAndTheSettingsAndHidesSaveAndPhrase)
     settings.WordList.Generation.Allowed[1] = false;
     working.record->Title = "Zoo";
     working.record->Words[329] = "LAST";
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     EXPECT_EQ(editor.windowTitle(), "Create New Puzzle");
     EXPECT_FALSE(editor.modifyMode());
@@ -128,12 +128,12 @@ TEST_F(WordListTest, NewModeShowsTheRecordAndTheSettingsAndHidesSaveAndPhrase)
         EXPECT_TRUE(child<QWidget>(editor, files)->isEnabled()) << files;
     // The shape of the last puzzle is chosen again.
     EXPECT_EQ(editor.shapePanel().shapeBox()->currentItem()->text(), "5x5 Small");
-    EXPECT_EQ(currentShape.Width, 5);
+    EXPECT_EQ(editor.currentShape().Width, 5);
 }
 
 TEST_F(WordListTest, CreateChecksRunInOrderAndPointAtTheField)
 {
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     QApplication::setActiveWindow(&editor);
     auto* title = child<QLineEdit>(editor, "Title");
@@ -154,7 +154,7 @@ TEST_F(WordListTest, CreateChecksRunInOrderAndPointAtTheField)
     editor.CreateItClick();
     attempts->setFocus();
     QTest::keyClicks(attempts, "12x");
-    EXPECT_EQ(settings.WordList.Generation.Attempts, 12);  // every change goes into the settings
+    EXPECT_EQ(editor.settings().Generation.Attempts, 12);  // every change goes into the settings
     setCell(editor, 5, kWord, " ELEPHANT ");
     editor.CreateItClick();
     EXPECT_EQ(editor.grid()->currentRow(), 4);
@@ -180,7 +180,7 @@ TEST_F(WordListTest, CreateChecksRunInOrderAndPointAtTheField)
 
 TEST_F(WordListTest, CellsAreCutWhenEditedAndTabSkipsTheFixedColumns)
 {
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     WordsCluesGrid* grid = editor.grid();
     setCell(editor, 1, kWord, QString(40, 'w'));
@@ -210,7 +210,7 @@ TEST_F(WordListTest, CellsAreCutWhenEditedAndTabSkipsTheFixedColumns)
 TEST_F(WordListTest, DeleteMovesTheRowsUpAndDeleteAllAsksFirst)
 {
     working.record->Placed[2] = true;
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     editor.DeleteAllClueClick();
     for (int row = 1; row <= 3; ++row) setCell(editor, row, kWord, QString("W%1").arg(row));
@@ -239,18 +239,18 @@ TEST_F(WordListTest, DeleteMovesTheRowsUpAndDeleteAllAsksFirst)
 
 TEST_F(WordListTest, SwitchingCluesOffAndOnKeepsThemAndMovesTheGrid)
 {
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     setCell(editor, 1, kWord, "CAT");
     setCell(editor, 1, kClue, "meows");
     editor.UseCluesClick(false);
-    EXPECT_FALSE(settings.WordList.UseClues);
+    EXPECT_FALSE(editor.settings().UseClues);
     EXPECT_FALSE(editor.grid()->cluesShown());
     EXPECT_EQ(child<QLabel>(editor, "WordClueLabel")->text(), "Words");
     EXPECT_EQ(editor.grid()->geometry(), QRect(134, 62, 160, 171));
     EXPECT_EQ(child<QPushButton>(editor, "DeleteClue")->x(), 301);
     editor.UseCluesClick(true);
-    EXPECT_TRUE(settings.WordList.UseClues);
+    EXPECT_TRUE(editor.settings().UseClues);
     EXPECT_EQ(cell(editor, 1, kClue), "meows");
     EXPECT_EQ(child<QLabel>(editor, "WordClueLabel")->text(), "Words and Clues");
     EXPECT_EQ(editor.grid()->geometry(), QRect(8, 62, 413, 171));
@@ -258,26 +258,26 @@ TEST_F(WordListTest, SwitchingCluesOffAndOnKeepsThemAndMovesTheGrid)
 
 TEST_F(WordListTest, DirectionsTrackBarAndShrinkGoIntoTheSettingsAtOnce)
 {
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     child<QCheckBox>(editor, "CheckDownLeft")->click();
-    EXPECT_FALSE(settings.WordList.Generation.Allowed[5]);
+    EXPECT_FALSE(editor.settings().Generation.Allowed[5]);
     child<QToolButton>(editor, "SpeedDownLeft")->click();
-    EXPECT_TRUE(settings.WordList.Generation.Allowed[5]);
+    EXPECT_TRUE(editor.settings().Generation.Allowed[5]);
     EXPECT_TRUE(child<QCheckBox>(editor, "CheckDownLeft")->isChecked());
     child<QToolButton>(editor, "SpeedUp")->click();
-    EXPECT_FALSE(settings.WordList.Generation.Allowed[0]);
+    EXPECT_FALSE(editor.settings().Generation.Allowed[0]);
     EXPECT_FALSE(child<QCheckBox>(editor, "CheckUp")->isChecked());
     child<QSlider>(editor, "MyTrack")->setValue(2);
-    EXPECT_EQ(settings.WordList.Generation.Integration, 2);
+    EXPECT_EQ(editor.settings().Generation.Integration, 2);
     child<QCheckBox>(editor, "AutoShrink")->click();
-    EXPECT_TRUE(settings.WordList.Generation.Shrink);
+    EXPECT_TRUE(editor.settings().Generation.Shrink);
 }
 
 TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
 {
     openStoredPuzzle();
-    TWordList editor(context, "Modify Existing Puzzle");
+    TWordList editor(context(), "Modify Existing Puzzle");
     editor.show();
     EXPECT_TRUE(editor.modifyMode());
     EXPECT_EQ(cell(editor, 1, kUsed), "x");
@@ -305,7 +305,7 @@ TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
 TEST_F(WordListTest, ALockedWordCellTakesNoTypingAndTheCursorStaysInItsRow)
 {
     openStoredPuzzle();
-    TWordList editor(context, "Modify Existing Puzzle");
+    TWordList editor(context(), "Modify Existing Puzzle");
     editor.show();
     QApplication::setActiveWindow(&editor);
     WordsCluesGrid* grid = editor.grid();
@@ -329,7 +329,7 @@ TEST_F(WordListTest, ALockedWordCellTakesNoTypingAndTheCursorStaysInItsRow)
 
 TEST_F(WordListTest, TheShapeTheLayoutAndTheOptionsStandBesideTheWordsOnOneForm)
 {
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     EXPECT_EQ(editor.size(), QSize(632, 444));
     EXPECT_EQ(editor.findChild<QTabBar*>(), nullptr);
@@ -361,7 +361,7 @@ TEST_F(WordListTest, NoTextIsCutAtAnyWindowSize)
         for (const bool modify : {false, true}) {
             working.IsNewPuzzle = !modify;
             *working.record = large;
-            TWordList editor(context, modify ? "Modify Existing Puzzle" : "Create New Puzzle");
+            TWordList editor(context(), modify ? "Modify Existing Puzzle" : "Create New Puzzle");
             editor.show();
             EXPECT_EQ(editor.size(), QSize(qRound(632 * scale), qRound(444 * scale)));
             EXPECT_EQ(test::cutTexts(editor), std::vector<std::string>{}) << "modify " << modify;
@@ -371,7 +371,6 @@ TEST_F(WordListTest, NoTextIsCutAtAnyWindowSize)
                 editor.UseCluesClick(false);
                 EXPECT_EQ(test::cutTexts(editor), std::vector<std::string>{});
                 EXPECT_EQ(test::crowdedControls(editor), std::vector<std::string>{});
-                settings.WordList.UseClues = true;
             }
         }
     }
@@ -379,7 +378,7 @@ TEST_F(WordListTest, NoTextIsCutAtAnyWindowSize)
 
 TEST_F(WordListTest, CtrlTabLeavesTheGridAndTabLeavesItAfterItsLastCell)
 {
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     QApplication::setActiveWindow(&editor);
     WordsCluesGrid* grid = editor.grid();
@@ -433,7 +432,7 @@ TEST_F(WordListTest, ChangeLayoutOpensOnThePuzzlesOwnLayout)
     ASSERT_TRUE(layouts.AppendRecord(loadDefaultPageLayout(dir.path(), 0)));
     ASSERT_TRUE(layouts.AppendRecord(poster));
     working.record->Layout = poster;
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     QString selected;
     QTimer::singleShot(0, [&selected] {
@@ -450,7 +449,7 @@ TEST_F(WordListTest, ChangeLayoutOpensOnThePuzzlesOwnLayout)
 TEST_F(WordListTest, ARunTheScreenRejectsEntirelyNamesTheWordAndOpensNoChooser)
 {
     writeFile(dir / "BADLIST.TXT", "zzq\r\n");
-    TWordList editor(context, "Create New Puzzle");
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     QApplication::setActiveWindow(&editor);
     child<QLineEdit>(editor, "Title")->setText("Zoo");
@@ -485,7 +484,7 @@ TEST_F(WordListTest, ExitOnAChangedStoredPuzzleAsksYesNoOrCancel)
     const std::string before = readFile(collectionPath());
     const std::string question = "message Warning: Puzzle has been modified.  Save changes?";
     {
-        TWordList editor(context, "Modify Existing Puzzle");
+        TWordList editor(context(), "Modify Existing Puzzle");
         editor.show();
         setCell(editor, 2, kClue, "barks");
         dialogs.answerMessage(MessageButton::Cancel).answerMessage(MessageButton::No);
@@ -496,7 +495,7 @@ TEST_F(WordListTest, ExitOnAChangedStoredPuzzleAsksYesNoOrCancel)
         EXPECT_EQ(readFile(collectionPath()), before);
     }
     openStoredPuzzle();
-    TWordList editor(context, "Modify Existing Puzzle");
+    TWordList editor(context(), "Modify Existing Puzzle");
     editor.show();
     child<QComboBox>(editor, "Category")->setCurrentText("");  // Yes stores without the checks of Save
     child<QLineEdit>(editor, "BonusQuest")->setText("  Which one purrs?  ");
@@ -509,14 +508,14 @@ TEST_F(WordListTest, ExitOnAChangedStoredPuzzleAsksYesNoOrCancel)
     ASSERT_TRUE(record);
     EXPECT_EQ(record->Category.text(), "");
     EXPECT_EQ(record->BonusQuestion.text(), "Which one purrs?");
-    EXPECT_EQ(record->Letters, working.record->Letters);
+    EXPECT_EQ(record->Letters, editor.working().record->Letters);
     EXPECT_EQ(CollectionFile(collectionPath()).recordCount().value(), 2);
 }
 
 TEST_F(WordListTest, SaveChecksTitleAndCategoryThenReplacesTheStoredRecord)
 {
     openStoredPuzzle();
-    TWordList editor(context, "Modify Existing Puzzle");
+    TWordList editor(context(), "Modify Existing Puzzle");
     editor.show();
     child<QLineEdit>(editor, "Title")->clear();
     editor.SaveClick();
@@ -536,14 +535,14 @@ TEST_F(WordListTest, SaveChecksTitleAndCategoryThenReplacesTheStoredRecord)
     EXPECT_EQ(record->WordCount, 3);  // placed and excluded words packed together
     EXPECT_TRUE(record->Placed[1]);
     EXPECT_FALSE(record->Placed[2]);
-    EXPECT_TRUE(working.reselect.requested);
-    EXPECT_EQ(working.reselect.title, "Big Zoo");
+    EXPECT_TRUE(editor.working().reselect.requested);
+    EXPECT_EQ(editor.working().reselect.title, "Big Zoo");
 }
 
 TEST_F(WordListTest, APhraseChangeIsAskedAboutAndStoredBySave)
 {
     openStoredPuzzle();
-    TWordList editor(context, "Modify Existing Puzzle");
+    TWordList editor(context(), "Modify Existing Puzzle");
     editor.show();
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -553,7 +552,7 @@ TEST_F(WordListTest, APhraseChangeIsAskedAboutAndStoredBySave)
         dialog->findChild<QPushButton*>("OkButton")->click();
     });
     editor.ChangePhraseClick();
-    EXPECT_TRUE(working.record->HiddenPhraseUsed);
+    EXPECT_TRUE(editor.working().record->HiddenPhraseUsed);
     dialogs.answerMessage(MessageButton::Yes);
     editor.CancelClick();
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Warning: Puzzle has been modified.  Save changes?"}));
@@ -572,7 +571,7 @@ TEST_F(WordListTest, ChangeLayoutTakesTheChosenLayoutAndCountsAsAChange)
     ASSERT_TRUE(layouts.AppendRecord(loadDefaultPageLayout(dir.path(), 0)));
     ASSERT_TRUE(layouts.AppendRecord(poster));
     openStoredPuzzle();
-    TWordList editor(context, "Modify Existing Puzzle");
+    TWordList editor(context(), "Modify Existing Puzzle");
     editor.show();
     EXPECT_TRUE(child<QWidget>(editor, "ChangeLayout")->isEnabled());  // the layout can change in modify mode
     QTimer::singleShot(0, [] {
@@ -585,7 +584,7 @@ TEST_F(WordListTest, ChangeLayoutTakesTheChosenLayoutAndCountsAsAChange)
         list->OkButtonClick();
     });
     editor.ChangeLayoutClick();
-    EXPECT_EQ(working.record->Layout.Name.text(), "Poster");
+    EXPECT_EQ(editor.working().record->Layout.Name.text(), "Poster");
     EXPECT_EQ(child<QLabel>(editor, "PageLayoutName")->text(), "Poster");
     ASSERT_TRUE(child<PageThumbnailWidget>(editor, "PageImage")->shownRecord());
     EXPECT_EQ(child<PageThumbnailWidget>(editor, "PageImage")->shownRecord()->Name.text(), "Poster");
@@ -597,8 +596,9 @@ TEST_F(WordListTest, ChangeLayoutTakesTheChosenLayoutAndCountsAsAChange)
 TEST_F(WordListTest, ASaveThatCannotOpenTheFileSaysSoAndCloses)
 {
     openStoredPuzzle();
+    WordListContext context = this->context();
     context.collectionPath = dir / "gone" / "SCHOOL.QZ3";
-    TWordList editor(context, "Modify Existing Puzzle");
+    TWordList editor(std::move(context), "Modify Existing Puzzle");
     editor.show();
     editor.SaveClick();
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: Unable to save puzzle."}));
@@ -624,15 +624,20 @@ protected:
                                     window.uiStyle(),
                                     settings.WordList,
                                     settings.Shapes,
-                                    settings.PageLayout,
-                                    window.workingCopy(),
+                                    copyOf(window.workingCopy()),
                                     window.currentShape(),
                                     candidates,
                                     window.programDirectory(),
                                     window.collectionPath(),
                                     {},
                                     &random};
-            if (runWordListEditor(&window, context, caption)) window.ListPuzzles();
+            // Stored as the program's links store it.
+            WordListResult result = runWordListEditor(&window, std::move(context), caption);
+            settings.WordList = std::move(result.settings);
+            settings.Shapes = std::move(result.shapeSettings);
+            window.workingCopy() = std::move(result.working);
+            window.currentShape() = std::move(result.currentShape);
+            if (result.storedIndex) window.ListPuzzles();
         };
         MainWindowEnvironment environment{dir.path(), dir.path(), &dialogs, QSize(1024, 768)};
         window = std::make_unique<TMainWin>(std::move(environment), links);

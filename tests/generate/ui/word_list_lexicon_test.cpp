@@ -51,7 +51,7 @@ class WordListLexiconTest : public ::testing::Test, protected test::WordListScen
 protected:
     WordListLexiconTest()
     {
-        context.lexicon = &lexicon;
+        editorLexicon = &lexicon;
         working.record->Words[0].assign("RECIEVE");
         working.record->Words[1].assign("BIG");
         working.record->Clues[1].assign("not small");
@@ -77,7 +77,7 @@ TEST_F(WordListLexiconTest, ANewPuzzleChecksItsWordsAndAStoredOneItsCluesOnly)
         working.IsNewPuzzle = c.newPuzzle;
         settings.WordList.UseClues = c.useClues;
         lexicon.passes.clear();
-        TWordList editor(context, "Word List");
+        TWordList editor(context(), "Word List");
         editor.show();
         EXPECT_EQ(button(editor, "SpellClue")->isEnabled(), c.spellEnabled);
         EXPECT_EQ(button(editor, "Thes")->isEnabled(), c.thesaurusEnabled);
@@ -92,7 +92,7 @@ TEST_F(WordListLexiconTest, ANewPuzzleChecksItsWordsAndAStoredOneItsCluesOnly)
 
 TEST_F(WordListLexiconTest, AnAcceptedSynonymReplacesTheClueOfTheCursorsRowOnly)
 {
-    TWordList editor(context, "Word List");
+    TWordList editor(context(), "Word List");
     editor.show();
     editor.grid()->setCurrentCell(1, kWord);
     lexicon.synonym = "large";
@@ -109,7 +109,7 @@ TEST_F(WordListLexiconTest, AnAcceptedSynonymReplacesTheClueOfTheCursorsRowOnly)
 
 TEST_F(WordListLexiconTest, AFunctionKeyTypesItsCharacterIntoTheFocusedField)
 {
-    TWordList editor(context, "Word List");
+    TWordList editor(context(), "Word List");
     editor.show();
     QApplication::setActiveWindow(&editor);
     auto* title = editor.findChild<QLineEdit*>("Title");
@@ -131,7 +131,7 @@ TEST_F(WordListLexiconTest, SpellCheckAndThesaurusNeedAnInstalledDictionaryAndTh
             SCOPED_TRACE(testing::Message() << "spelling " << spelling << " thesaurus " << thesaurus);
             lexicon.spellingInstalled = spelling;
             lexicon.thesaurusInstalled = thesaurus;
-            TWordList editor(context, "Word List");
+            TWordList editor(context(), "Word List");
             editor.show();
             EXPECT_EQ(button(editor, "SpellClue")->isEnabled(), spelling);
             EXPECT_EQ(button(editor, "Thes")->isEnabled(), thesaurus);
@@ -148,7 +148,7 @@ TEST_F(WordListLexiconTest, SpellCheckAndThesaurusNeedAnInstalledDictionaryAndTh
 // F2 types e with acute (the stand-in's key 2).
 TEST_F(WordListLexiconTest, AFunctionKeyInACellInsertsAtTheCursorAndKeepsTheText)
 {
-    TWordList editor(context, "Word List");
+    TWordList editor(context(), "Word List");
     editor.show();
     QApplication::setActiveWindow(&editor);
     WordsCluesGrid* grid = editor.grid();
@@ -169,7 +169,7 @@ TEST_F(WordListLexiconTest, AFunctionKeyInACellInsertsAtTheCursorAndKeepsTheText
 
     // A stored puzzle's word cell takes nothing, and the cursor stays in its row.
     working.IsNewPuzzle = false;
-    TWordList stored(context, "Word List");
+    TWordList stored(context(), "Word List");
     stored.show();
     QApplication::setActiveWindow(&stored);
     stored.grid()->focusCell(1, kWord);

@@ -1,6 +1,6 @@
 // What the word list editor works on, in a scratch folder: the settings, a new puzzle's working
-// copy, the current shape, the candidates and a seeded random source, tied into its context. The
-// shape file is the caller's to write.
+// copy, the current shape, the candidates and a seeded random source, copied into the context of
+// each editor. The shape file is the caller's to write.
 #pragma once
 
 #include "app/settings.h"
@@ -8,6 +8,7 @@
 #include "generate/ui/word_list_window.h"
 #include "layout/default_page_layout.h"
 #include "support/temp_dir.h"
+#include "support/ui/layout_chooser.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace qm::test {
@@ -21,6 +22,18 @@ struct WordListScene {
 
     std::filesystem::path collectionPath() const { return dir / "SCHOOL.QZ3"; }
 
+    // The context of the next editor, over the scene as the test left it. The layout list it
+    // opens changes the scene's layout settings, as it does the program's.
+    WordListContext context()
+    {
+        WordListContext context{dialogs,      style,        settings.WordList, settings.Shapes,  copyOf(working),
+                                currentShape, candidates,   dir.path(),        collectionPath(), {"Animals", "Birds"},
+                                &random,      editorLexicon};
+        context.chooseLayout = layoutChooser(dialogs, style, settings.PageLayout, dir.path(), collectionPath(),
+                                             PageListMode::PuzzleLayout);
+        return context;
+    }
+
     TempDir dir;
     ScriptedDialogs dialogs;
     UiStyle style;
@@ -29,9 +42,7 @@ struct WordListScene {
     ShapeRecord currentShape = makeNewShape();
     Candidates candidates;
     SeededRandom random{11};
-    WordListContext context{
-        dialogs,      style,      settings.WordList, settings.Shapes,  settings.PageLayout,  working,
-        currentShape, candidates, dir.path(),        collectionPath(), {"Animals", "Birds"}, &random};
+    WordListLexicon* editorLexicon = nullptr;
 };
 
 }  // namespace qm::test

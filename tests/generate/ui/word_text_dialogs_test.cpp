@@ -263,10 +263,10 @@ TEST_F(WordTextDialogsTest, SaveFileWritesThePickedLinesAndRemembersTheFile)
 TEST_F(WordTextDialogsTest, TheEditorsButtonsOpenTheDialogsOnItsGrid)
 {
     writeFile(dir / "QZFLAY.DAT", test::solidShapeImage("Small", 5, 5).str());
-    TWordList editor(context, "Create New Puzzle");
+    words.ImportOption = 1;
+    TWordList editor(context(), "Create New Puzzle");
     editor.show();
     editor.grid()->item(0, WordsCluesGrid::WordColumn)->setText("CAT");
-    words.ImportOption = 1;
     dialogs.answerFile(wordFile("words.txt", "OWL\nBAT\n"));
     test::whileModalOpen<TImport>([&] { editor.ImportClueClick(); },
                                   [&](TImport& dialog) {

@@ -96,8 +96,8 @@ protected:
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
     UiStyle style;
-    PageLayoutSettings settings;
-    PageLayoutListContext context{dialogs, style, settings, dir.path(), {}, {}};
+    PageLayoutListContext context{dialogs, style, {}, dir.path(), {}, {}};
+    PageLayoutSettings& settings = context.settings;  // where the next designer opens
 };
 
 TEST_F(TDoPagesTest, AnArmedTitlePlacedOnThePageTakesItsSizeAndDisablesItsButton)
@@ -258,7 +258,7 @@ TEST_F(TDoPagesTest, UndoReturnsTheLayoutByteForByte)
     EXPECT_NE(test::encodeLayout(window->designer().layout()), before);
     for (int i = 0; i < 4; ++i) window->undo();
     EXPECT_EQ(test::encodeLayout(window->designer().layout()), before);
-    EXPECT_EQ(settings.Zoom, 3) << "the zoom setting follows the menu, not undo";
+    EXPECT_EQ(window->settings().Zoom, 3) << "the zoom setting follows the menu, not undo";
     window->redo();
     EXPECT_EQ(window->designer().objectCount(), usedObjectCount(start) + 1);
 }
@@ -532,9 +532,9 @@ TEST_F(TDoPagesTest, ZoomAndGeometryAreKeptInTheSettings)
     EXPECT_EQ(window->pageImage()->size(), QSize(816, 1056));
     window->resize(700, 600);
     window->reject();
-    EXPECT_EQ(settings.Zoom, 3);
-    EXPECT_EQ(settings.DesignerWindowWidth, 700);
-    EXPECT_EQ(settings.DesignerWindowHeight, 600);
+    EXPECT_EQ(window->settings().Zoom, 3);
+    EXPECT_EQ(window->settings().DesignerWindowWidth, 700);
+    EXPECT_EQ(window->settings().DesignerWindowHeight, 600);
 }
 
 TEST_F(TDoPagesTest, TheWindowScalesAndTakesTheUserFontsButStaysWhereItWasLeft)

@@ -63,13 +63,14 @@ protected:
     UiStyle style;
     PageLayoutSettings settings;
     std::filesystem::path collectionPath = dir / "Class.QZ3";
-    PageLayoutListContext context{dialogs, style, settings, dir.path(), collectionPath, {}};
+    // The context of the next window, over the settings as the test left them.
+    PageLayoutListContext context() { return {dialogs, style, settings, dir.path(), collectionPath, {}}; }
 };
 
 TEST_F(TListPagesTest, ManagingOpensOnTheFirstEntryWithSelectDisabled)
 {
     writeLayouts({letterLayout("Worksheet"), letterLayout("Clue Sheet")});
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     window.show();
     EXPECT_EQ(window.windowTitle(), "Puzzle Page Layouts");
     auto* list = child<QListWidget>(window, "ShapeBox");
@@ -92,7 +93,7 @@ TEST_F(TListPagesTest, ManagingOpensOnTheFirstEntryWithSelectDisabled)
 
 TEST_F(TListPagesTest, WithoutLayoutsWarnsAndDisablesWhatNeedsOne)
 {
-    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    TListPages window(context(), PageListMode::PuzzleLayout);
     window.show();
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Warning: No saved page layouts could be found."}));
     for (const char* name : {"OkButton", "ModifyButton", "CopyButton", "DeleteButton", "ExportButton"})
@@ -109,48 +110,49 @@ TEST_F(TListPagesTest, SelectWritesTheChosenLayoutIntoTheCallersAndCloses)
     std::string second = letterLayout("Second");
     second[88 + 700] = '\x33';  // a stale byte: the record is copied whole
     writeLayouts({letterLayout("First"), second});
-    PageLayoutRecord callerLayout = makeBuiltInPageLayout();
+    const PageLayoutRecord callerLayout = makeBuiltInPageLayout();
     for (const PageListMode mode : {PageListMode::PuzzleLayout, PageListMode::PrintLayout}) {
-        TListPages window(context, mode, &callerLayout);
+        TListPages window(context(), mode, callerLayout);
         window.show();
         EXPECT_TRUE(button(window, "OkButton")->isEnabled());
         child<QListWidget>(window, "ShapeBox")->setCurrentRow(1);
         button(window, "OkButton")->click();
-        EXPECT_TRUE(window.layoutSelected());
+        ASSERT_TRUE(window.chosenLayout());
         EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(callerLayout, test::decodeLayout(std::vector<std::uint8_t>(second.begin(), second.end())));
-        callerLayout = makeBuiltInPageLayout();
+        EXPECT_EQ(*window.chosenLayout(), test::decodeLayout(std::vector<std::uint8_t>(second.begin(), second.end())));
     }
 }
 
 TEST_F(TListPagesTest, SelectWithoutAnEntryRefusesAndRunGivesFalseWhenClosed)
 {
     writeLayouts({letterLayout("Only")});
-    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    TListPages window(context(), PageListMode::PuzzleLayout);
     window.show();
     auto* list = child<QListWidget>(window, "ShapeBox");
     list->setCurrentRow(-1);
     EXPECT_FALSE(button(window, "OkButton")->isEnabled());
     window.OkButtonClick();
     EXPECT_EQ(dialogs.log(), (std::vector<std::string>{"message Error: No layout has been selected."}));
-    EXPECT_FALSE(window.layoutSelected());
+    EXPECT_FALSE(window.chosenLayout());
 
-    PageLayoutRecord callerLayout = makeBuiltInPageLayout();
+    const PageLayoutRecord callerLayout = makeBuiltInPageLayout();
+    std::optional<PageLayoutRecord> chosen;
     whileModalOpen<TListPages>(
-        [&] { EXPECT_FALSE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
+        [&] { chosen = runPageLayoutList(nullptr, context(), PageListMode::PrintLayout, callerLayout).chosen; },
         [](TListPages& open) { button(open, "ExitButton")->click(); });
-    EXPECT_EQ(callerLayout, makeBuiltInPageLayout());
+    EXPECT_FALSE(chosen);
     whileModalOpen<TListPages>(
-        [&] { EXPECT_TRUE(runPageLayoutList(nullptr, context, PageListMode::PrintLayout, &callerLayout)); },
+        [&] { chosen = runPageLayoutList(nullptr, context(), PageListMode::PrintLayout, callerLayout).chosen; },
         [](TListPages& open) { button(open, "OkButton")->click(); });
-    EXPECT_EQ(callerLayout.Name.text(), "Only");
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->Name.text(), "Only");
 }
 
 TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
 {
     settings.DefaultPage = 1;
     writeLayouts({letterLayout("A"), letterLayout("B"), letterLayout("C")});
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     window.show();
     dialogs.answerMessage(MessageButton::No).answerMessage(MessageButton::Yes);
     button(window, "DeleteButton")->click();
@@ -160,7 +162,7 @@ TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
     EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"B (Letter)", "C (Letter)  <<DEFAULT>>"}));
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(child<PageThumbnailWidget>(window, "Img")->shownRecord()->Name.text(), "B");
-    EXPECT_EQ(settings.DefaultPage, 1);
+    EXPECT_EQ(window.settings().DefaultPage, 1);
     EXPECT_EQ(dialogs.log(),
               (std::vector<std::string>{"message Delete?: Are you sure you want to delete \"A (Letter)\"?",
                                         "message Delete?: Are you sure you want to delete \"A (Letter)\"?"}));
@@ -169,7 +171,7 @@ TEST_F(TListPagesTest, DeleteAsksAndTheMarkFollowsTheIndex)
 TEST_F(TListPagesTest, DeletingTheLastLayoutWarnsAndDisables)
 {
     writeLayouts({letterLayout("Only")});
-    TListPages window(context, PageListMode::PuzzleLayout, nullptr);
+    TListPages window(context(), PageListMode::PuzzleLayout);
     window.show();
     dialogs.answerMessage(MessageButton::Yes);
     button(window, "DeleteButton")->click();
@@ -182,12 +184,12 @@ TEST_F(TListPagesTest, DeletingTheLastLayoutWarnsAndDisables)
 TEST_F(TListPagesTest, SetDefaultChangesTheSettingAndTheMark)
 {
     writeLayouts({letterLayout("A"), letterLayout("B")});
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     window.show();
     auto* list = child<QListWidget>(window, "ShapeBox");
     list->setCurrentRow(1);
     button(window, "DefaultButton")->click();
-    EXPECT_EQ(settings.DefaultPage, 1);
+    EXPECT_EQ(window.settings().DefaultPage, 1);
     EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"A (Letter)", "B (Letter)  <<DEFAULT>>"}));
     EXPECT_EQ(list->currentRow(), 1);
 }
@@ -196,7 +198,7 @@ TEST_F(TListPagesTest, ExportAndImportGoThroughTheFileDialogs)
 {
     writeLayouts({letterLayout("A")});
     settings.LastExportLayoutFile = (dir / "last.PAG").string();
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     window.show();
     const QString pag = QString::fromStdString((dir / "A.PAG").string());
     const QString broken = QString::fromStdString((dir / "broken.PAG").string());
@@ -205,13 +207,13 @@ TEST_F(TListPagesTest, ExportAndImportGoThroughTheFileDialogs)
     button(window, "ExportButton")->click();
     button(window, "ExportButton")->click();
     EXPECT_TRUE(readFile(dir / "A.PAG") == "PAG1.0" + letterLayout("A"));
-    EXPECT_EQ(settings.LastExportLayoutFile, pag.toStdString());
+    EXPECT_EQ(window.settings().LastExportLayoutFile, pag.toStdString());
     button(window, "ImportButton")->click();
     auto* list = child<QListWidget>(window, "ShapeBox");
     // The import's entry sorts before the one with the mark behind the same text.
     EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"A (Letter)", "A (Letter)  <<DEFAULT>>"}));
     EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(settings.LastImportLayoutFile, pag.toStdString());
+    EXPECT_EQ(window.settings().LastImportLayoutFile, pag.toStdString());
     button(window, "ImportButton")->click();
     EXPECT_EQ(*layoutFile().recordCount(), 2);
 
@@ -237,7 +239,7 @@ TEST_F(TListPagesTest, ExportAndImportGoThroughTheFileDialogs)
 TEST_F(TListPagesTest, NewCopyAndModifyHandOverToTheDesigner)
 {
     writeLayouts({letterLayout("A")});
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     window.show();
     const auto openDesigner = [&](const char* button, const QString& name, bool save) {
         whileModalOpen<TDoPages>([&] { this->button(window, button)->click(); },
@@ -262,11 +264,28 @@ TEST_F(TListPagesTest, NewCopyAndModifyHandOverToTheDesigner)
                                                        "message Error: No page layout selected."}));
 }
 
+// The designer hands back its zoom and its place, saved or not: the next designer opens there.
+TEST_F(TListPagesTest, TheListKeepsTheZoomAndThePlaceTheDesignerWasLeftAt)
+{
+    writeLayouts({letterLayout("A")});
+    TListPages window(context(), PageListMode::Manage);
+    window.show();
+    whileModalOpen<TDoPages>([&] { window.NewButtonClick(); },
+                             [](TDoPages& designer) {
+                                 designer.setZoom(3);
+                                 designer.resize(700, 600);
+                             });
+    EXPECT_EQ(window.settings().Zoom, 3);
+    EXPECT_EQ(window.settings().DesignerWindowWidth, 700);
+    whileModalOpen<TDoPages>([&] { window.NewButtonClick(); },
+                             [](TDoPages& designer) { EXPECT_EQ(designer.designer().zoom(), 3); });
+}
+
 TEST_F(TListPagesTest, ExtractAppendsThePuzzlesLayoutAndSelectsIt)
 {
     writeLayouts({letterLayout("Existing")});
     writeCollection({{"Zoo", "Zoo page"}, {"Apes", "Ape page"}});
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     window.show();
     whileModalOpen<TExtractAPuzzle>([&] { button(window, "ExtractButton")->click(); },
                                     [](TExtractAPuzzle& extract) {
@@ -287,7 +306,7 @@ TEST_F(TListPagesTest, ExtractAppendsThePuzzlesLayoutAndSelectsIt)
 
 TEST_F(TListPagesTest, ExtractWithoutPuzzlesOrWithoutTheCollection)
 {
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     int otherDefault = 0;
     PageLayoutList list(PageLayoutFile::inDirectory(dir.path()), otherDefault);
     {
@@ -313,7 +332,7 @@ TEST_F(TListPagesTest, BrokenRecordsListAndDrawWithoutHarm)
     test::ImageBuilder wild = layoutImage("Wild", "Letter", 8.5, 11, 408, 528, -3);
     for (int k = 1; k <= 20; ++k) test::addObject(wild, k, static_cast<std::int16_t>(k), -99999, 5, 99999, 99999);
     writeLayouts({broken.str(), wild.str()});
-    TListPages window(context, PageListMode::Manage, nullptr);
+    TListPages window(context(), PageListMode::Manage);
     window.show();
     auto* list = child<QListWidget>(window, "ShapeBox");
     EXPECT_EQ(itemsOf(*list), (std::vector<QString>{"Broken (Custom 0\" x -1000000\")  <<DEFAULT>>", "Wild (Letter)"}));

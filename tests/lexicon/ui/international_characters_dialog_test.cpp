@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "lexicon/ui/lexicon_scene.h"
+#include "support/ui/modal_window.h"
 
 namespace qm {
 namespace {
@@ -36,14 +37,34 @@ TEST_F(InternationalCharactersTest, OkStoresEveryKeyAsFourCharactersAndCancelNot
         TDoIntChars dialog(style, settings);
         dialog.keyList(1)->setCurrentIndex(63);
         dialog.reject();
+        EXPECT_FALSE(dialog.chosen());
     }
     EXPECT_EQ(settings.IntKeys[0], "0225");
     TDoIntChars dialog(style, settings);
     dialog.keyList(1)->setCurrentIndex(63);
     dialog.OkClick();
-    EXPECT_EQ(settings.IntKeys[0], "0255");
-    EXPECT_EQ(settings.IntKeys[4], "0192");
-    EXPECT_EQ(settings.IntKeys[11], "0242");
+    ASSERT_TRUE(dialog.chosen());
+    const LexiconSettings& chosen = *dialog.chosen();
+    EXPECT_EQ(chosen.IntKeys[0], "0255");
+    EXPECT_EQ(chosen.IntKeys[4], "0192");
+    EXPECT_EQ(chosen.IntKeys[11], "0242");
+}
+
+// The editor's keys follow what Ok chose; Cancel leaves them.
+TEST_F(InternationalCharactersTest, TheToolsStoreTheKeysOkChose)
+{
+    LexiconTools tools(context());
+    const auto chooseLast = [](bool ok) {
+        return [ok](TDoIntChars& dialog) {
+            dialog.keyList(2)->setCurrentIndex(63);
+            ok ? dialog.OkClick() : dialog.reject();
+        };
+    };
+    test::whileModalOpen<TDoIntChars>([&] { tools.editInternationalCharacters(nullptr); }, chooseLast(false));
+    EXPECT_EQ(tools.internationalCharacter(2), '\xE9');
+    test::whileModalOpen<TDoIntChars>([&] { tools.editInternationalCharacters(nullptr); }, chooseLast(true));
+    EXPECT_EQ(tools.internationalCharacter(2), '\xFF');
+    EXPECT_EQ(settings.IntKeys[1], "0255");
 }
 
 TEST_F(InternationalCharactersTest, TheEditorTypesTheCharacterOfEachKey)

@@ -15,6 +15,7 @@
 #include "output/print/ui/print_options_window.h"
 #include "output/render_fixtures.h"
 #include "support/temp_dir.h"
+#include "support/ui/layout_chooser.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace qm::test {
@@ -64,13 +65,18 @@ struct PrintScene {
     FixedMetrics metrics;
     SeededRandom random{7};
     std::vector<QString> helpKeywords;
-    PrintOptionsContext context{dialogs,          style,
-                                settings.Reports, settings.Html,
-                                settings.Exports, settings.PageLayout,
-                                dir.path(),       dir / "SCHOOL.QZ3",
-                                printer,          printing,
-                                metrics,          [this](const QString& keyword) { helpKeywords.push_back(keyword); },
-                                &random};
+    PrintOptionsContext context{
+        dialogs,
+        style,
+        settings.Reports,
+        settings.Html,
+        settings.Exports,
+        layoutChooser(dialogs, style, settings.PageLayout, dir.path(), dir / "SCHOOL.QZ3", PageListMode::PrintLayout),
+        printer,
+        printing,
+        metrics,
+        [this](const QString& keyword) { helpKeywords.push_back(keyword); },
+        &random};
     // The print copy the preview shows.
     std::unique_ptr<PuzzleRecord> previewPuzzle = generatedPuzzle();
     PreviewContext previewContext{dialogs,          style,    settings.Reports, settings.Html,

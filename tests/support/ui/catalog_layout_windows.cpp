@@ -51,15 +51,15 @@ struct LayoutScene {
     TempDir dir;
     ScriptedDialogs dialogs;
     UiStyle style;
-    PageLayoutSettings settings;
     std::filesystem::path collectionPath = dir / "Class.QZ3";
     PageLayoutListContext context{dialogs,
                                   style,
-                                  settings,
+                                  {},
                                   dir.path(),
                                   collectionPath,
                                   [](const QString&) {},
                                   [](QWidget*, const PageLayoutRecord&) {}};
+    PageLayoutSettings& settings = context.settings;
 };
 
 void openShapeList(double scale, const WindowLook& look)
@@ -83,8 +83,7 @@ void openShapeEditor(double scale, const WindowLook& look)
 void openLayoutList(PageListMode mode, double scale, const WindowLook& look)
 {
     LayoutScene scene(scale);
-    PageLayoutRecord callerLayout = makeBuiltInPageLayout();
-    TListPages list(scene.context, mode, &callerLayout);
+    TListPages list(scene.context, mode, makeBuiltInPageLayout());
     showAndLook(list, look);
 }
 

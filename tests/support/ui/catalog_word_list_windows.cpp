@@ -69,7 +69,7 @@ void openStoredPuzzleEditor(double scale, const WindowLook& look)
     scene.working.record = std::move(*stored);
     scene.working.IsNewPuzzle = false;
     scene.working.RecordIndex = 0;
-    TWordList editor(scene.context, "Modify Existing Puzzle");
+    TWordList editor(scene.context(), "Modify Existing Puzzle");
     showAndLook(editor, look);
 }
 
@@ -78,7 +78,7 @@ void openStoredPuzzleEditor(double scale, const WindowLook& look)
 void addWordListWindows(std::vector<CatalogWindow>& catalog)
 {
     catalog.push_back(onScene<ZooScene>("Create New Puzzle", [](ZooScene& scene, const WindowLook& look) {
-        TWordList editor(scene.context, "Create New Puzzle");
+        TWordList editor(scene.context(), "Create New Puzzle");
         showAndLook(editor, look);
     }));
     catalog.push_back({"Modify Existing Puzzle", openStoredPuzzleEditor});

@@ -6,7 +6,6 @@
 #include "common/gui/qt_color.h"
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
-#include "layout/ui/page_layout_list_window.h"
 #include "output/page/object_font.h"
 #include "output/page/ui/report_status_window.h"
 #include "output/print/font_menu.h"
@@ -87,15 +86,13 @@ void TMyReport::previewOnLayout(QWidget* parent, const PageLayoutRecord& layout)
 
 void TMyReport::ChangePageLayoutClick()
 {
-    PageLayoutListContext list{
-        m_context.dialogs,
-        m_context.style,
-        m_context.layoutSettings,
-        m_context.programDirectory,
-        m_context.collectionPath,
-        m_context.showHelp,
-        [this](QWidget* parent, const PageLayoutRecord& layout) { previewOnLayout(parent, layout); }};
-    if (runPageLayoutList(this, list, PageListMode::PrintLayout, &m_puzzle->Layout)) DrawPageBox();
+    const LayoutPreview preview = [this](QWidget* parent, const PageLayoutRecord& layout) {
+        previewOnLayout(parent, layout);
+    };
+    if (const auto chosen = m_context.chooseLayout(this, m_puzzle->Layout, preview)) {
+        m_puzzle->Layout = *chosen;
+        DrawPageBox();
+    }
     InitPageLay();
 }
 

@@ -2,7 +2,6 @@
 // View/Print makes the page and opens the preview, from which it is printed or saved.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -12,7 +11,7 @@
 #include "common/random_source.h"
 #include "common/ui/ui_style.h"
 #include "common/ui/user_dialogs.h"
-#include "layout/layout_settings.h"
+#include "layout/ui/page_layout_choice.h"
 #include "output/page/output_settings.h"
 
 class QCheckBox;
@@ -38,10 +37,8 @@ struct PrintOptionsContext {
     ReportSettings& settings;
     HtmlSettings& html;
     ExportFileSettings& exportFiles;
-    PageLayoutSettings& layoutSettings;  // the layout list's default and files
-    std::filesystem::path programDirectory;
-    std::filesystem::path collectionPath;  // the open collection, for the layout list's Extract
-    QPrinter& printer;                     // the program's printer, set up by Printer Setup
+    PageLayoutChooser chooseLayout;  // the layout list in its print mode, as the program opens it
+    QPrinter& printer;               // the program's printer, set up by Printer Setup
     PagePrinting& printing;
     const TextMetrics& metrics;
     std::function<void(const QString& keyword)> showHelp;  // the help at a keyword
