@@ -64,10 +64,10 @@ void OneAttempt(benchmark::State& state)
     int attempts = 0;
     for (auto _ : state) {
         SeededRandom random(seed++);
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             kPlain ? test::plainBuildPuzzles(*in.working, in.shape, in.settings, in.badWords, random, candidates)
                    : BuildPuzzles(*in.working, in.shape, in.settings, in.screen, random, candidates);
-        attempts += outcome.AttemptsMade;
+        attempts += outcome.value.AttemptsMade;
         placed += candidates.Slots[0].Score;
     }
     state.counters["attempts_per_run"] = double(attempts) / double(state.iterations());
@@ -87,13 +87,13 @@ void Run999(benchmark::State& state)
         SeededRandom random(seed++);
         const auto started = std::chrono::steady_clock::now();
         const std::clock_t cpuStarted = std::clock();
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             BuildPuzzles(*in.working, in.shape, in.settings, in.screen, random, candidates);
         cpuMilliseconds += 1000.0 * double(std::clock() - cpuStarted) / CLOCKS_PER_SEC;
         milliseconds += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
         best += candidates.Slots[0].Score;
-        made += outcome.AttemptsMade;
-        rejected += outcome.RejectedAttempts;
+        made += outcome.value.AttemptsMade;
+        rejected += outcome.value.RejectedAttempts;
     }
     const double runs = double(state.iterations());
     state.counters["best_share"] = best / runs / in.words;
@@ -128,7 +128,8 @@ double ourMilliseconds(const Inputs& in, Candidates& candidates)
         const auto started = std::chrono::steady_clock::now();
         for (int run = 0; run < runs; ++run) {
             SeededRandom random(1);
-            attempts += BuildPuzzles(*in.working, in.shape, in.settings, in.screen, random, candidates).AttemptsMade;
+            attempts +=
+                BuildPuzzles(*in.working, in.shape, in.settings, in.screen, random, candidates).value.AttemptsMade;
         }
         return std::pair(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count(),
                          attempts);

@@ -48,9 +48,10 @@ std::unique_ptr<PuzzleRecord> largestPuzzle()
     (void)file.CreateCollection();
     SeededRandom random(330);
     WorkingCopy working;
-    const BatchOutcome made = CreateBatchPuzzle(*puzzle, file, OffensiveWordScreen(builtInBadWords()), random, working);
+    const Outcome<BatchPuzzleMade> made =
+        CreateBatchPuzzle(*puzzle, file, OffensiveWordScreen(builtInBadWords()), random, working);
     std::filesystem::remove(collection);
-    if (!made.stored()) throw std::runtime_error("the puzzle was not made: " + made.check.message);
+    if (!made.ok()) throw std::runtime_error("the puzzle was not made: " + made.refusal.message);
     return std::move(working.record);
 }
 

@@ -22,16 +22,14 @@ int fail(const std::string& why)
     return 1;
 }
 
-std::string whyNotStored(const qm::SaveOutcome& saved)
+std::string whyNotStored(const qm::Outcome<qm::BatchPuzzleMade>& made)
 {
-    switch (saved.end) {
-    case qm::SaveOutcome::End::NotWritten:
-        return "a word did not fit: give more attempts or another seed";
-    case qm::SaveOutcome::End::BackToPhrase:
-        return "the phrase forms a screened word";
-    default:
-        return saved.refusal.message + " " + saved.failure.describe();
-    }
+    if (made.kind == qm::Ending::Kind::Cancelled)
+        return made.value.saved.next == qm::ChooserStep::BackToPhrase
+                   ? "the phrase forms a screened word"
+                   : "a word did not fit: give more attempts or another seed";
+    if (made.failure.reason.empty()) return made.refusal.message;
+    return made.refusal.message + " " + made.failure.describe();
 }
 
 }  // namespace
@@ -67,9 +65,9 @@ int main(int argc, char** argv)
         puzzle->phrase = description->phrase;
         qm::SeededRandom random(description->seed);
         qm::WorkingCopy working;
-        const qm::BatchOutcome made = qm::CreateBatchPuzzle(*puzzle, collection, screen, random, working);
-        if (!made.check.passed) return fail(std::string(argv[i]) + ": " + made.check.message);
-        if (!made.stored()) return fail(std::string(argv[i]) + ": " + whyNotStored(made.saved));
+        const qm::Outcome<qm::BatchPuzzleMade> made =
+            qm::CreateBatchPuzzle(*puzzle, collection, screen, random, working);
+        if (!made.ok()) return fail(std::string(argv[i]) + ": " + whyNotStored(made));
     }
     std::filesystem::rename(temporary, output);
     return 0;

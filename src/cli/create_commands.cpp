@@ -47,24 +47,24 @@ void createPuzzle(const CreateArgs& args)
     RunRandom random(nullptr, args.generation.seed);
     CollectionFile collection(args.collection);
     WorkingCopy copy;
-    const BatchOutcome created = CreateBatchPuzzle(
+    const Outcome<BatchPuzzleMade> created = CreateBatchPuzzle(
         *puzzle, collection, OffensiveWordScreen(GetBadList(programDirectory())), random.source(), copy);
-    if (!created.check.passed) refuse(created.check.message);
-    const SaveOutcome& saved = created.saved;
-    switch (saved.end) {
-    case SaveOutcome::End::Stored:
+    const SavedPuzzle& saved = created.value.saved;
+    switch (created.kind) {
+    case Ending::Kind::Done:
         break;
-    case SaveOutcome::End::Refused:
-        refuse(saved.refusal.message);
-    case SaveOutcome::End::BackToPhrase:
-        refuse("The hidden phrase used has generated an \"offensive\" word in the puzzle.  Change the phrase, or give "
-               "--keep-offensive-phrase to store it anyway.");
-    case SaveOutcome::End::NotWritten:
+    case Ending::Kind::Refused:
+        // The chooser closes on a collection it cannot write: nothing was written to it.
+        if (saved.next == ChooserStep::Close)
+            throw CommandError(kIoFailure, std::string(kUnableToSave) + "  " + created.failure.describe());
+        refuse(created.refusal.message);
+    case Ending::Kind::Cancelled:
+        if (saved.next == ChooserStep::BackToPhrase)
+            refuse("The hidden phrase used has generated an \"offensive\" word in the puzzle.  Change the phrase, or "
+                   "give --keep-offensive-phrase to store it anyway.");
         refuse("One or more words did not fit into the puzzle.  Give --keep-excluded to store it anyway.");
-    case SaveOutcome::End::CannotSave:
-        throw CommandError(kIoFailure, std::string(kUnableToSave) + "  " + saved.failure.describe());
-    case SaveOutcome::End::IoFailure:
-        failIo(saved.failure);
+    case Ending::Kind::Failed:
+        failIo(created.failure);
     }
     Json out;
     out["index"] = saved.recordIndex;

@@ -73,7 +73,8 @@ void exportPage(const ExportArgs& args, const Settings& settings)
         const PageFormat format = kPageFormats.at(args.format);
         finish(drawing->exportPage(composed.page, format, picture, args.out));
         const bool metafile = format == PageFormat::Wmf || format == PageFormat::Emf;
-        if (metafile && layoutHasBitmaps(puzzle.record->Layout)) out["warnings"].push_back(kMetafileBitmapsWarning);
+        if (metafile && layoutHasBitmaps(puzzle.record->Layout))
+            out["warnings"].push_back(ExportMessages::MetafileBitmaps.message);
         out["files"] = {args.out};
     }
     printJson(out);

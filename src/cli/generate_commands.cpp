@@ -28,7 +28,7 @@ void generate(const GenerationArgs& args)
 {
     auto form = std::make_unique<WordListForm>();
     readWordRows(args, *form);
-    if (const FormCheck attempts = CheckAttempts(args.attempts); !attempts.passed) refuse(attempts.message);
+    if (const auto attempts = CheckAttempts(args.attempts); !attempts.ok()) refuse(attempts.refusal.message);
     const ShapeRecord shape = shapeOf(args);
     auto working = std::make_unique<PuzzleRecord>();
     PrepareCreate(*form, shape, *working);

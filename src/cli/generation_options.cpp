@@ -9,6 +9,7 @@
 #include "common/cp1252.h"
 #include "common/random_source.h"
 #include "common/text_rules.h"
+#include "generate/generate_messages.h"
 #include "generate/word_file.h"
 #include "layout/shape_file.h"
 
@@ -77,7 +78,8 @@ void readWordRows(const GenerationArgs& args, WordListForm& form)
 {
     auto file = readWordFile(args.wordsFile, args.clues ? std::optional<char>(':') : std::nullopt);
     if (!file) failIo(file.failure());
-    if (!file->unstorableLines.empty()) std::cerr << unstorableLinesMessage(file->unstorableLines) << '\n';
+    if (!file->unstorableLines.empty())
+        std::cerr << GenerateMessages::unstorableLines(file->unstorableLines).message << '\n';
     std::vector<WordFileLine>& lines = file->lines;
     if (lines.size() > static_cast<std::size_t>(kMaxWords)) refuse("The word list holds more than 330 words.");
     // Stored, a word is cut to 30 characters as the grid cuts it; a clue is checked whole.

@@ -38,7 +38,7 @@ void spell(const LexiconArgs& args)
 {
     InstalledLexicons lexicons(LexiconPlaces::standard(args.programFolder()));
     SpellingEngine* dictionary = lexicons.spelling(args.language);
-    if (!dictionary) refuse(kCannotFindDictionaryFiles);
+    if (!dictionary) refuse(LexiconMessages::CannotFindDictionaryFiles.message);
     const SpellChecker checker(*dictionary,
                                readPersonalWords(PersonalListFiles::of(args.programFolder(), args.language)));
     Json words = Json::array();
@@ -56,7 +56,7 @@ void lookUp(const LexiconArgs& args)
 {
     InstalledLexicons lexicons(LexiconPlaces::standard(args.programFolder()));
     ThesaurusEngine* thesaurus = lexicons.thesaurus(args.language);
-    if (!thesaurus) refuse(kCannotFindThesaurus);
+    if (!thesaurus) refuse(LexiconMessages::CannotFindThesaurus.message);
     const ThesaurusLookup lookup = lookUpWord(*thesaurus, utf8ToCp1252(args.words.front()));
     Json synonyms = Json::object();
     for (const auto* shownList : {&lookup.categories, &lookup.antonyms})
@@ -65,7 +65,7 @@ void lookUp(const LexiconArgs& args)
     printJson(Json{{"categories", recordTexts(lookup.categories)},
                    {"antonyms", recordTexts(lookup.antonyms)},
                    {"synonyms", synonyms}});
-    if (!lookup.found) refuse(kWordNotInThesaurus);
+    if (!lookup.found) refuse(LexiconMessages::WordNotInThesaurus.message);
 }
 
 // Adds the words to one personal list, or lists both; either way prints both lists as they stand.

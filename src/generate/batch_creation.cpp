@@ -20,26 +20,25 @@ private:
 
 }  // namespace
 
-BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection, const OffensiveWordScreen& screen,
-                               RandomSource& random, WorkingCopy& working)
+Outcome<BatchPuzzleMade> CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection,
+                                           const OffensiveWordScreen& screen, RandomSource& random,
+                                           WorkingCopy& working)
 {
-    BatchOutcome outcome;
-    const CreateCheck checked = CheckCreate(puzzle.form, puzzle.shape);
-    if (!checked.check.passed) {
-        outcome.check = checked.check;
-        return outcome;
-    }
+    const Outcome<CheckedCreate> checked = CheckCreate(puzzle.form, puzzle.shape);
+    if (!checked.ok()) return endingOfCheck<BatchPuzzleMade>(checked);
     startNewPuzzle(working, puzzle.layout);
     PrepareCreate(puzzle.form, puzzle.shape, *working.record);
 
     GenerationSettings settings = puzzle.settings;
-    settings.Attempts = checked.attempts;
+    settings.Attempts = checked.value.attempts;
     auto candidates = std::make_unique<Candidates>();
-    const GenerationOutcome run = BuildPuzzles(*working.record, puzzle.shape, settings, screen, random, *candidates);
-    outcome.score = candidates->Slots[0].Score;
-    if (FormCheck screened = CheckScreenedRun(puzzle.form, run); !screened.passed) {
-        outcome.check = std::move(screened);
-        return outcome;
+    const Outcome<GenerationRun> run =
+        BuildPuzzles(*working.record, puzzle.shape, settings, screen, random, *candidates);
+    const int score = candidates->Slots[0].Score;
+    if (const Outcome<FormFocus> screened = CheckScreenedRun(puzzle.form, run.value); !screened.ok()) {
+        Outcome<BatchPuzzleMade> refused = endingOfCheck<BatchPuzzleMade>(screened);
+        refused.value.score = score;
+        return refused;
     }
 
     SaveChoice choice;
@@ -49,8 +48,12 @@ BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collec
     choice.typedWordCount = working.record->usedWordCount();
     choice.avoidSecondReadings = puzzle.avoidSecondReadings;
     FixedAnswers answers(puzzle);
-    outcome.saved = SaveChosenPuzzle(*candidates, choice, working, collection, screen, random, answers);
-    return outcome;
+    const Outcome<SavedPuzzle> saved =
+        SaveChosenPuzzle(*candidates, choice, working, collection, screen, random, answers);
+    Outcome<BatchPuzzleMade> made = Outcome<BatchPuzzleMade>::endingAs(saved);
+    made.value.score = score;
+    made.value.saved = saved.value;
+    return made;
 }
 
 }  // namespace qm

@@ -10,6 +10,7 @@
 #include "collection/page_layout_record.h"
 #include "common/random_source.h"
 #include "generate/chosen_puzzle_save.h"
+#include "generate/form_check.h"
 #include "generate/generation_settings.h"
 #include "generate/offensive_word_screen.h"
 #include "generate/word_list_form.h"
@@ -28,18 +29,17 @@ struct BatchPuzzle {
     bool avoidSecondReadings = true;    // the setting "Avoid Second Readings"
 };
 
-struct BatchOutcome {
-    // The editor's refusal, when its checks did not pass (nothing was generated) or the screen
-    // rejected every attempt of the run (nothing was stored).
-    FormCheck check;
-    SaveOutcome saved;  // how the save ended, when the checks passed
+// Refused with the editor's refusal and the control it points at, when its checks did not pass
+// (nothing was generated) or the screen rejected every attempt of the run (nothing was stored);
+// otherwise the save's ending.
+struct BatchPuzzleMade : FormFocus {
     int score = 0;      // words placed in the best fit
-
-    bool stored() const { return check.passed && saved.end == SaveOutcome::End::Stored; }
+    SavedPuzzle saved;  // how the save went, when the checks passed
 };
 
 // Appends the puzzle to the collection. working receives the stored record.
-BatchOutcome CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection, const OffensiveWordScreen& screen,
-                               RandomSource& random, WorkingCopy& working);
+Outcome<BatchPuzzleMade> CreateBatchPuzzle(const BatchPuzzle& puzzle, CollectionFile& collection,
+                                           const OffensiveWordScreen& screen, RandomSource& random,
+                                           WorkingCopy& working);
 
 }  // namespace qm

@@ -4,9 +4,9 @@
 
 namespace qm {
 
-GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
-                               const GenerationSettings& settings, const OffensiveWordScreen& screen,
-                               RandomSource& random, Candidates& candidates, GenerationProgress* progress)
+Outcome<GenerationRun> BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
+                                    const GenerationSettings& settings, const OffensiveWordScreen& screen,
+                                    RandomSource& random, Candidates& candidates, GenerationProgress* progress)
 {
     const int attempts = settings.usedAttempts();
     const int wordCount = working.usedWordCount();
@@ -17,31 +17,32 @@ GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& s
     AttemptBuilder attempt(working, shape, settings);
     SeededRandom* const seeded = dynamic_cast<SeededRandom*>(&random);
 
-    GenerationOutcome outcome;
-    int& counter = outcome.AttemptCounter;
+    GenerationRun run;
+    bool aborted = false;
+    int& counter = run.AttemptCounter;
     do {
         ++counter;
         if (progress) progress->attemptStarting(counter);
         const int score = seeded ? attempt.build(*seeded) : attempt.build(random);
-        ++outcome.AttemptsMade;
+        ++run.AttemptsMade;
         if (screen.TestBadWords(attempt.letters(), noFillLetters, attempt.width(), attempt.height())) {
             --counter;
-            ++outcome.RejectedAttempts;
+            ++run.RejectedAttempts;
         } else if (const int slot = makeRoomForAttempt(candidates, score); slot >= 0) {
             attempt.writeTo(*candidates.Slots[slot].Record, candidates.Slots[slot].PlacedFlags);
         }
         // Four grids holding every word: no later attempt can do better.
         if (candidates.Slots[kCandidateSlots - 1].Score == wordCount) counter = attempts;
-        if (progress && progress->abortRequested()) outcome.Aborted = true;
-        if (outcome.RejectedAttempts >= rejectedAttemptLimit(attempts)) outcome.RejectionLimitReached = true;
-    } while (counter != attempts && !outcome.Aborted && !outcome.RejectionLimitReached);
+        if (progress && progress->abortRequested()) aborted = true;
+        if (run.RejectedAttempts >= rejectedAttemptLimit(attempts)) run.RejectionLimitReached = true;
+    } while (counter != attempts && !aborted && !run.RejectionLimitReached);
 
     // Told after the run, from the words alone, so the attempts draw what they always drew.
-    outcome.EveryAttemptScreened = outcome.RejectedAttempts == outcome.AttemptsMade;
-    if (outcome.EveryAttemptScreened)
-        for (int slot = 1; slot <= wordCount && outcome.ScreenedWord == 0; ++slot)
-            if (screen.spellsBadWord(working.Words[slot - 1].view())) outcome.ScreenedWord = slot;
-    return outcome;
+    run.EveryAttemptScreened = run.RejectedAttempts == run.AttemptsMade;
+    if (run.EveryAttemptScreened)
+        for (int slot = 1; slot <= wordCount && run.ScreenedWord == 0; ++slot)
+            if (screen.spellsBadWord(working.Words[slot - 1].view())) run.ScreenedWord = slot;
+    return aborted ? Outcome<GenerationRun>::cancelled(run) : Outcome<GenerationRun>::done(run);
 }
 
 }  // namespace qm

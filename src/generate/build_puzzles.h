@@ -3,6 +3,7 @@
 #pragma once
 
 #include "collection/puzzle_record.h"
+#include "common/command_outcome.h"
 #include "common/random_source.h"
 #include "generate/candidates.h"
 #include "generate/generation_settings.h"
@@ -26,9 +27,10 @@ public:
 // this many attempts, with the candidates it has.
 constexpr int rejectedAttemptLimit(int attempts) { return 100 + 10 * attempts; }
 
-struct GenerationOutcome {
+// The counters of a run. A run the user aborts ends Cancelled, with the candidates found so far;
+// any other run is Done, even one that kept no candidate.
+struct GenerationRun {
     int AttemptCounter = 0;  // the attempt number the progress dialog shows at the end
-    bool Aborted = false;
     bool RejectionLimitReached = false;
     int AttemptsMade = 0;  // rejected ones included
     int RejectedAttempts = 0;
@@ -43,8 +45,9 @@ struct GenerationOutcome {
 // inside the mask of the shape, each attempt put to the offensive-word screen. The four slots are
 // emptied (Score 0) and refilled; the working record is only read. progress may be null (a single
 // attempt is made without a dialog).
-GenerationOutcome BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
-                               const GenerationSettings& settings, const OffensiveWordScreen& screen,
-                               RandomSource& random, Candidates& candidates, GenerationProgress* progress = nullptr);
+Outcome<GenerationRun> BuildPuzzles(const PuzzleRecord& working, const ShapeRecord& shape,
+                                    const GenerationSettings& settings, const OffensiveWordScreen& screen,
+                                    RandomSource& random, Candidates& candidates,
+                                    GenerationProgress* progress = nullptr);
 
 }  // namespace qm

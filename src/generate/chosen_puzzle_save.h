@@ -8,27 +8,20 @@
 
 #include "collection/collection_file.h"
 #include "collection/working_copy.h"
+#include "common/command_outcome.h"
 #include "common/random_source.h"
-#include "common/result.h"
 #include "generate/candidates.h"
-#include "generate/form_check.h"
 #include "generate/offensive_word_screen.h"
 
 namespace qm {
-
-inline constexpr const char* kOffensivePhraseQuestion =
-    "The hidden phrase used has generated an \"offensive\" word in the puzzle.  Would you like to change the phrase?";
-inline constexpr const char* kExcludedWordsQuestion =
-    "One or more words did not fit into the puzzle.  Save Puzzle anyway?";
-inline constexpr const char* kEmptySlotRefusal = "No puzzle was created in this place.  Please select another puzzle.";
 
 // The questions a save asks (caption "Warning", Yes and No).
 class SaveQuestions {
 public:
     virtual ~SaveQuestions() = default;
-    // kOffensivePhraseQuestion: true (Yes) goes back to the phrase, nothing stored.
+    // GenerateMessages::OffensivePhraseQuestion: true (Yes) goes back to the phrase, nothing stored.
     virtual bool changeOffensivePhrase() = 0;
-    // kExcludedWordsQuestion: true (Yes) stores the puzzle although words are missing.
+    // GenerateMessages::ExcludedWordsQuestion: true (Yes) stores the puzzle although words are missing.
     virtual bool saveWithExcludedWords() = 0;
 };
 
@@ -44,18 +37,21 @@ struct SaveChoice {
     bool avoidSecondReadings = true;
 };
 
-struct SaveOutcome {
-    enum class End {
-        Stored,        // written; the chooser and the editor close
-        Refused,       // a message (refusal), nothing stored, the chooser stays open
-        BackToPhrase,  // the user wants to change an offensive phrase: focus the phrase edit
-        NotWritten,    // excluded words and the user said No: stamped but not written
-        CannotSave,    // "Unable to save puzzle.": nothing written, the chooser closes
-        IoFailure,     // another input/output failure: report it with the file and reason
-    } end = End::Stored;
-    FormCheck refusal;    // Refused and CannotSave
-    Failure failure;      // CannotSave and IoFailure
-    int recordIndex = 0;  // Stored
+// What the chooser does once a save has ended.
+enum class ChooserStep {
+    StayOpen,      // nothing stored: after a refusal, No to the excluded-words question, an I/O failure
+    BackToPhrase,  // nothing stored, the focus goes to the phrase edit: a refused phrase, or the user
+                   // wants to change a phrase that forms an offensive word
+    Close,         // stored; or refused with "Unable to save puzzle.", nothing written
+};
+
+// Done: stored. Refused: a message, nothing stored; with the cause in failure when the collection
+// could not be written. Cancelled: the user wants to change an offensive phrase (BackToPhrase), or
+// said No to storing a puzzle with excluded words (stamped but not written). Failed: another
+// input/output failure, reported with the file and reason.
+struct SavedPuzzle {
+    ChooserStep next = ChooserStep::StayOpen;
+    int recordIndex = 0;  // Done
     int randomFills = 0;  // random fills drawn before the screen passed
     // From the fill on: the second readings of the filled grid, of word letters and fill letters.
     int secondReadings = 0;
@@ -66,8 +62,8 @@ struct SaveOutcome {
 // The save of slot choice.slot into the working copy's record and the collection, the random fill
 // put to the offensive-word screen. From the first step on the working record holds the chosen
 // candidate, also when the save stops on a message.
-SaveOutcome SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& choice, WorkingCopy& copy,
-                             CollectionFile& collection, const OffensiveWordScreen& screen, RandomSource& random,
-                             SaveQuestions& questions);
+Outcome<SavedPuzzle> SaveChosenPuzzle(const Candidates& candidates, const SaveChoice& choice, WorkingCopy& copy,
+                                      CollectionFile& collection, const OffensiveWordScreen& screen,
+                                      RandomSource& random, SaveQuestions& questions);
 
 }  // namespace qm

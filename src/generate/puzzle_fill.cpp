@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/text_rules.h"
+#include "generate/generate_messages.h"
 #include "generate/offensive_word_screen.h"
 #include "generate/second_readings.h"
 
@@ -43,20 +44,16 @@ std::string typedPhraseLabel(std::string_view typed)
     return groupedNumber(static_cast<std::int64_t>(phraseText(typed).size())) + " typed";
 }
 
-FormCheck CheckPhrase(std::string_view typed, int freeCells, PhraseSource source)
+Outcome<FormFocus> CheckPhrase(std::string_view typed, int freeCells, PhraseSource source)
 {
     const std::string_view phrase = phraseText(typed);
     if (phrase.find(' ') != std::string_view::npos)
-        return FormCheck::refuse(source == PhraseSource::Chooser
-                                     ? "Spaces were used in the hidden phrase."
-                                     : "Spaces were used in the hidden phrase.  Please correct.",
-                                 FormField::HiddenPhrase);
+        return refusedAt(source == PhraseSource::Chooser ? GenerateMessages::ChooserPhraseSpaces
+                                                         : GenerateMessages::DialogPhraseSpaces,
+                         FormField::HiddenPhrase);
     if (static_cast<int>(phrase.size()) != freeCells)
-        return FormCheck::refuse(groupedNumber(freeCells) + " characters are required for the hidden phrase." +
-                                     "  You have entered " + groupedNumber(static_cast<std::int64_t>(phrase.size())) +
-                                     " characters." + "  Please change your phrase or select not to use a phrase.",
-                                 FormField::HiddenPhrase);
-    return FormCheck::pass();
+        return refusedAt(GenerateMessages::phraseLength(freeCells, phrase.size()), FormField::HiddenPhrase);
+    return Outcome<FormFocus>::done();
 }
 
 void fillWithPhrase(PuzzleRecord& record, std::string_view phrase)
@@ -110,27 +107,21 @@ std::string currentPhrase(const PuzzleRecord& record)
     return text;
 }
 
-FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
-                            const OffensiveWordScreen& screen, RandomSource& random, bool avoidSecondReadings)
+Outcome<FreeCellsFill> fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
+                                     const OffensiveWordScreen& screen, RandomSource& random, bool avoidSecondReadings)
 {
-    FreeCellsFill outcome;
     record.HiddenPhraseUsed = usePhrase;
     if (usePhrase) {
-        outcome.check = CheckPhrase(typed, FreeCells(record), source);
-        if (outcome.check.passed) fillWithPhrase(record, phraseText(typed));
-        return outcome;
+        const Outcome<FormFocus> check = CheckPhrase(typed, FreeCells(record), source);
+        if (check.ok()) fillWithPhrase(record, phraseText(typed));
+        return endingOfCheck<FreeCellsFill>(check);
     }
     const ScreenedFill fill = fillRandomlyAndScreen(record, screen, random, avoidSecondReadings);
-    outcome.randomFills = fill.fills;
-    outcome.secondReadingsLeft = fill.secondReadingsLeft;
-    if (!fill.passed) outcome.check = FormCheck::refuse(kRandomFillRefusal);
+    Outcome<FreeCellsFill> outcome =
+        fill.passed ? Outcome<FreeCellsFill>::done() : refusedAt<FreeCellsFill>(GenerateMessages::RandomFillScreened);
+    outcome.value.randomFills = fill.fills;
+    outcome.value.secondReadingsLeft = fill.secondReadingsLeft;
     return outcome;
-}
-
-std::string secondReadingsNotice(int secondReadings)
-{
-    return "The random letters keep spelling a listed word a second time.  The puzzle was saved with " +
-           groupedNumber(secondReadings) + (secondReadings == 1 ? " second reading." : " second readings.");
 }
 
 }  // namespace qm

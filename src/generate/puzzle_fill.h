@@ -22,8 +22,6 @@ inline bool phraseAllowed(int freeCells) { return freeCells <= kMaxPhraseLength;
 std::string freeCellsLabel(int freeCells);
 // "10 typed", beside it: the characters of the phrase as its length check counts them.
 std::string typedPhraseLabel(std::string_view typed);
-// Beside the disabled phrase edit of a grid with more free cells than a phrase can fill.
-inline constexpr const char* kTooManyFreeCellsNote = "More than 255 free cells: random letters fill them.";
 
 // Where a phrase is typed: the chooser and the phrase dialog word the space refusal apart.
 enum class PhraseSource { Chooser, PhraseDialog };
@@ -32,7 +30,7 @@ enum class PhraseSource { Chooser, PhraseDialog };
 std::string_view phraseText(std::string_view typed);
 // A space inside the trimmed phrase, then a length other than freeCells, are refused; the
 // focus goes to the phrase edit.
-FormCheck CheckPhrase(std::string_view typed, int freeCells, PhraseSource source);
+Outcome<FormFocus> CheckPhrase(std::string_view typed, int freeCells, PhraseSource source);
 
 // Writes the phrase into FillLetters of the free cells in reading order, 'a'..'z' raised to
 // capitals and every other byte kept. The phrase has passed CheckPhrase; a shorter one fills
@@ -44,9 +42,6 @@ void fillRandomly(PuzzleRecord& record, RandomSource& random);
 // Random fills drawn until the screen finds no offensive word and, when the fill avoids second
 // readings, no placed word reads a second time through a fill letter; at most this many in all.
 inline constexpr int kRandomFillLimit = 1000;
-inline constexpr const char* kRandomFillRefusal = "The random letters keep forming an \"offensive\" word in the "
-                                                  "puzzle.  Please select another puzzle or use a hidden "
-                                                  "phrase.";
 
 struct ScreenedFill {
     bool passed = false;  // the fill kept passed the screen
@@ -65,19 +60,14 @@ bool showsOffensiveWord(const PuzzleRecord& record, const OffensiveWordScreen& s
 
 // The fill the user chose, as the chooser and the hidden-phrase dialog both make it: with
 // usePhrase the phrase after its checks (HiddenPhraseUsed set), never redrawn; otherwise random
-// letters redrawn as fillRandomlyAndScreen does, refused with kRandomFillRefusal when no fill
+// letters redrawn as fillRandomlyAndScreen does, refused with RandomFillScreened when no fill
 // passed the screen. A refused fill may have changed FillLetters: callers work on a copy or stop.
-struct FreeCellsFill {
-    FormCheck check;             // passed, or the refusal to show
+struct FreeCellsFill : FormFocus {
     int randomFills = 0;         // random fills drawn
     int secondReadingsLeft = 0;  // as ScreenedFill
 };
-FreeCellsFill fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
-                            const OffensiveWordScreen& screen, RandomSource& random, bool avoidSecondReadings);
-
-// What the user is told when the random letters could not be drawn free of second readings;
-// the puzzle is stored all the same (caption "Notice").
-std::string secondReadingsNotice(int secondReadings);
+Outcome<FreeCellsFill> fillFreeCells(PuzzleRecord& record, bool usePhrase, std::string_view typed, PhraseSource source,
+                                     const OffensiveWordScreen& screen, RandomSource& random, bool avoidSecondReadings);
 
 // The text the hidden-phrase dialog shows first: the fill letters of the free cells in reading
 // order, at most 255.

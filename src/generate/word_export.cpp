@@ -3,6 +3,7 @@
 #include "common/binary_file.h"
 #include "common/text_order.h"
 #include "common/text_rules.h"
+#include "generate/generate_messages.h"
 
 namespace qm {
 
@@ -44,7 +45,7 @@ CommandOutcome writeExportFile(const std::filesystem::path& path, const std::vec
                                const FileFaults& faults)
 {
     if (const Status written = writeFileAtomically(path, exportFileText(lines), faults); !written)
-        return CommandOutcome::fromFailure(written.failure(), WordExportMessages::CannotCreate);
+        return CommandOutcome::fromFailure(written.failure(), GenerateMessages::CannotCreateExport);
     return CommandOutcome::done();
 }
 

@@ -9,16 +9,10 @@
 
 #include "common/command_outcome.h"
 #include "common/file_faults.h"
-#include "common/refusal.h"
 #include "generate/word_list_form.h"
 #include "generate/word_text_mode.h"
 
 namespace qm {
-
-namespace WordExportMessages {
-inline const Refusal NothingSelected{"No words/clues selected for output.  Please select the desired words/clues."};
-inline const Refusal CannotCreate{"Unable to create export file."};
-}  // namespace WordExportMessages
 
 // A word and its clue share a line with the word padded to this width, so the separators line up.
 inline constexpr std::size_t kExportWordWidth = 31;
@@ -38,8 +32,8 @@ std::vector<ExportLine> exportLines(const WordListRows& rows, WordTextMode mode,
 // The file's bytes: every line followed by CR LF, so it reads back on Windows unchanged.
 std::string exportFileText(const std::vector<std::string>& lines);
 
-// Writes the lines to the file, replacing it whole; refused with CannotCreate when the file
-// cannot be created.
+// Writes the lines to the file, replacing it whole; refused with
+// GenerateMessages::CannotCreateExport when the file cannot be created.
 CommandOutcome writeExportFile(const std::filesystem::path& path, const std::vector<std::string>& lines,
                                const FileFaults& faults = noFileFaults());
 

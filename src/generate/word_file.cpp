@@ -1,7 +1,5 @@
 #include "generate/word_file.h"
 
-#include <algorithm>
-
 #include "common/binary_file.h"
 #include "common/cp1252.h"
 #include "common/text_rules.h"
@@ -16,9 +14,6 @@ WordFileLine splitWordLine(std::string_view line, std::optional<char> separator)
 }
 
 namespace {
-
-// A message names this many line numbers at most and counts the rest.
-constexpr std::size_t kNamedLines = 10;
 
 // Splits a line and keeps it when its word is not blank.
 void addWordLine(std::vector<WordFileLine>& lines, std::string_view line, std::optional<char> separator)
@@ -69,21 +64,6 @@ Result<WordFile> readWordFile(const std::filesystem::path& path, std::optional<c
     file.unstorableLines = std::move(text->unstorableLines);
     for (const std::string& line : text->lines) addWordLine(file.lines, line, separator);
     return file;
-}
-
-std::string unstorableLinesMessage(const std::vector<int>& lineNumbers)
-{
-    const std::size_t named = std::min(lineNumbers.size(), kNamedLines);
-    std::string numbers;
-    for (std::size_t i = 0; i < named; ++i) {
-        if (i > 0) numbers += i + 1 == named && named == lineNumbers.size() ? " and " : ", ";
-        numbers += groupedNumber(lineNumbers[i]);
-    }
-    if (named < lineNumbers.size())
-        numbers += " and " + groupedNumber(static_cast<std::int64_t>(lineNumbers.size() - named)) + " more";
-    const bool one = lineNumbers.size() == 1;
-    return (one ? "Line " : "Lines ") + numbers + (one ? " holds" : " hold") +
-           " characters that a puzzle cannot store.  They are replaced by \"?\".";
 }
 
 }  // namespace qm

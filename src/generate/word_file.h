@@ -42,8 +42,4 @@ struct WordFile {
 };
 Result<WordFile> readWordFile(const std::filesystem::path& path, std::optional<char> separator);
 
-// What the user is told of the lines that held characters a puzzle cannot store, naming the
-// first ten: Lines 4 and 9 hold characters that a puzzle cannot store.  They are replaced by "?".
-std::string unstorableLinesMessage(const std::vector<int>& lineNumbers);
-
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include "collection/puzzle_record.h"
 #include "common/text_order.h"
 #include "common/text_rules.h"
+#include "generate/generate_messages.h"
 #include "generate/word_file.h"
 
 namespace qm {
@@ -52,12 +53,11 @@ std::vector<std::string> importListLines(const std::vector<std::string>& fileLin
     return lines;
 }
 
-std::optional<std::string> tooManyWordsQuestion(int wordsPresent, int linesSelected)
+std::optional<Refusal> tooManyWordsQuestion(int wordsPresent, int linesSelected)
 {
     const std::int64_t excess = std::int64_t{wordsPresent} + linesSelected - kMaxWords;
     if (excess <= 0) return std::nullopt;
-    const std::string lost = excess == 1 ? "word" : groupedNumber(excess) + " words";
-    return "Too many words selected.  Last " + lost + " will not be used.  Continue?";
+    return GenerateMessages::tooManyWords(excess);
 }
 
 int importLines(WordListRows& rows, const std::vector<std::string>& selectedLines, WordTextMode mode, char separator)

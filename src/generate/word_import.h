@@ -16,18 +16,13 @@ namespace qm {
 // A line of the file counts up to this many characters; the rest is not read.
 inline constexpr std::size_t kImportLineLimit = 255;
 
-namespace WordImportMessages {
-inline const Refusal CannotOpen{"Unable to open import file."};
-inline const Refusal NoSeparator{"No word/clue seperator character specified."};  // mode 3, a blank edit
-}  // namespace WordImportMessages
-
 // The lines the import lists: each line of the file cut to 255 characters and trimmed, blank
 // lines left out, in the list's alphabetical order.
 std::vector<std::string> importListLines(const std::vector<std::string>& fileLines);
 
 // The question asked when the selected lines would take the words past 330, e.g. "Too many
 // words selected.  Last 5 words will not be used.  Continue?"; nothing when they fit.
-std::optional<std::string> tooManyWordsQuestion(int wordsPresent, int linesSelected);
+std::optional<Refusal> tooManyWordsQuestion(int wordsPresent, int linesSelected);
 
 // Puts the selected lines, in list order, into the first rows 1..329 that fit the mode, while
 // the words counted from those already present stay below 330: a word into the first row

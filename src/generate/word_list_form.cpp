@@ -5,9 +5,12 @@
 
 #include "common/text_rules.h"
 #include "generate/build_puzzles.h"
+#include "generate/generate_messages.h"
 
 namespace qm {
 namespace {
+
+namespace M = GenerateMessages;
 
 std::string_view cut(std::string_view text, std::size_t limit) { return text.substr(0, std::min(text.size(), limit)); }
 
@@ -70,12 +73,11 @@ int attemptsOf(std::string_view text)
     return number ? static_cast<int>(std::min<std::int64_t>(*number, kMaxAttempts + 1)) : 0;
 }
 
-FormCheck CheckAttempts(std::string_view text)
+Outcome<FormFocus> CheckAttempts(std::string_view text)
 {
     const int attempts = attemptsOf(text);
-    if (attempts < 1 || attempts > kMaxAttempts)
-        return FormCheck::refuse("Attempts must be between 1 and 999.  Please correct.", FormField::Attempts);
-    return FormCheck::pass();
+    if (attempts < 1 || attempts > kMaxAttempts) return refusedAt(M::AttemptsOutOfRange, FormField::Attempts);
+    return Outcome<FormFocus>::done();
 }
 
 void SetValues(const WordListForm& form, PuzzleRecord& working)
@@ -107,36 +109,31 @@ void AdjustWordClues(WordListForm& form, PuzzleRecord& working, bool useClues)
     fillRowsFromRecord(form, working);
 }
 
-CreateCheck CheckCreate(const WordListForm& form, const ShapeRecord& shape)
+Outcome<CheckedCreate> CheckCreate(const WordListForm& form, const ShapeRecord& shape)
 {
-    if (trimmed(form.Title).empty())
-        return {FormCheck::refuse("No title specified.  Please correct.", FormField::Title)};
-    if (trimmed(form.Category).empty())
-        return {FormCheck::refuse("No category specified.  Please correct.", FormField::Category)};
-    if (GetWordCount(form) == 0)
-        return {FormCheck::refuse("No words have been entered.  Please correct.", FormField::WordsGrid)};
-    if (FormCheck attempts = CheckAttempts(form.AttemptsText); !attempts.passed) return {std::move(attempts)};
+    if (trimmed(form.Title).empty()) return refusedAt<CheckedCreate>(M::NoTitle, FormField::Title);
+    if (trimmed(form.Category).empty()) return refusedAt<CheckedCreate>(M::NoCategory, FormField::Category);
+    if (GetWordCount(form) == 0) return refusedAt<CheckedCreate>(M::NoWords, FormField::WordsGrid);
+    if (const auto attempts = CheckAttempts(form.AttemptsText); !attempts.ok())
+        return endingOfCheck<CheckedCreate>(attempts);
 
     // The check counts the spaces inside a word, although only its letters are placed.
     const std::size_t largest = static_cast<std::size_t>(std::max(shape.usedWidth(), shape.usedHeight()));
     for (int i = 0; i < kMaxWords; ++i) {
         const WordListRow& row = form.Rows[i];
         if (!hasWord(row) || storedWord(row).size() <= largest) continue;
-        return {FormCheck::refuse("Word is greater than puzzle dimension size of " + groupedNumber(largest) +
-                                      " characters in \"" + std::string(storedWord(row)) + "\".",
-                                  FormField::WordCell, i + 1)};
+        return refusedAt<CheckedCreate>(M::wordTooLong(storedWord(row), largest), FormField::WordCell, i + 1);
     }
     for (int i = 0; i < kMaxWords; ++i) {
         const WordListRow& row = form.Rows[i];
         const std::size_t clueLength = trimmed(row.Clue).size();
         if (!hasWord(row) || clueLength <= kClueLimit) continue;
-        return {FormCheck::refuse("The length of the clue for the word \"" + std::string(storedWord(row)) + "\" is " +
-                                      groupedNumber(static_cast<std::int64_t>(clueLength - kClueLimit)) +
-                                      " characters longer than the maximum clue size of " + groupedNumber(kClueLimit) +
-                                      ".",
-                                  FormField::ClueCell, i + 1)};
+        return refusedAt<CheckedCreate>(M::clueTooLong(storedWord(row), clueLength - kClueLimit), FormField::ClueCell,
+                                        i + 1);
     }
-    return {FormCheck::pass(), attemptsOf(form.AttemptsText)};
+    Outcome<CheckedCreate> passed;
+    passed.value.attempts = attemptsOf(form.AttemptsText);
+    return passed;
 }
 
 void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRecord& working)
@@ -146,28 +143,24 @@ void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRec
     SetValues(form, working);
 }
 
-FormCheck CheckScreenedRun(const WordListForm& form, const GenerationOutcome& run)
+Outcome<FormFocus> CheckScreenedRun(const WordListForm& form, const GenerationRun& run)
 {
-    if (!run.EveryAttemptScreened) return FormCheck::pass();
+    if (!run.EveryAttemptScreened) return Outcome<FormFocus>::done();
     // The run's words are the form's rows with a word, packed in order.
     int slot = 0;
     for (int i = 0; i < kMaxWords && run.ScreenedWord > 0; ++i) {
         const WordListRow& row = form.Rows[i];
         if (!hasWord(row) || ++slot != run.ScreenedWord) continue;
-        return FormCheck::refuse(std::string(kEveryAttemptScreened) + "  The word \"" + std::string(storedWord(row)) +
-                                     "\" spells one by itself.  Please change it or remove it.",
-                                 FormField::WordCell, i + 1);
+        return refusedAt(M::screenedWord(storedWord(row)), FormField::WordCell, i + 1);
     }
-    return FormCheck::refuse(std::string(kEveryAttemptScreened) +
-                             "  Please change some of the words or the directions and try again.");
+    return refusedAt(M::ScreenedCrossings);
 }
 
-FormCheck CheckSave(const WordListForm& form)
+Outcome<FormFocus> CheckSave(const WordListForm& form)
 {
-    if (trimmed(form.Title).empty()) return FormCheck::refuse("No title specified.  Please correct.", FormField::Title);
-    if (trimmed(form.Category).empty())
-        return FormCheck::refuse("No category specified.  Please correct.", FormField::Category);
-    return FormCheck::pass();
+    if (trimmed(form.Title).empty()) return refusedAt(M::NoTitle, FormField::Title);
+    if (trimmed(form.Category).empty()) return refusedAt(M::NoCategory, FormField::Category);
+    return Outcome<FormFocus>::done();
 }
 
 bool PageLayoutHeaderChanged(const PageLayoutRecord& reference, const PageLayoutRecord& edited)
@@ -202,10 +195,10 @@ void deleteRow(WordListForm& form, int row)
     form.Rows.back() = WordListRow{};
 }
 
-FormCheck CheckDeleteAll(const WordListForm& form)
+Outcome<FormFocus> CheckDeleteAll(const WordListForm& form)
 {
-    if (GetWordCount(form) == 0) return FormCheck::refuse("All words are already cleared.");
-    return FormCheck::pass();
+    if (GetWordCount(form) == 0) return refusedAt(M::AllWordsCleared);
+    return Outcome<FormFocus>::done();
 }
 
 void clearAllWords(WordListForm& form)

@@ -15,7 +15,7 @@
 
 namespace qm {
 
-struct GenerationOutcome;
+struct GenerationRun;
 
 // Edits that let the user type less than the record's field holds.
 inline constexpr std::size_t kBonusQuestionEditLimit = 120;  // what the edit lets the user type
@@ -62,7 +62,7 @@ int countWords(const WordListRows& rows);
 // anything behind them ignored; a text without a leading number is 0. "12x" is 12.
 int attemptsOf(std::string_view text);
 // The Attempts check of Create: the number read must be 1..999.
-FormCheck CheckAttempts(std::string_view text);
+Outcome<FormFocus> CheckAttempts(std::string_view text);
 
 // Title, category and bonus question trimmed and cut to their fields; the rows with a non-empty
 // word packed into slots 1..WordCount (trimmed, cut to 30 and 150), their clues beside them;
@@ -78,11 +78,10 @@ void AdjustWordClues(WordListForm& form, PuzzleRecord& working, bool useClues);
 
 // The checks of "&Create", in order; the first that fails gives its message and focus. When all
 // pass, attempts holds the number of creation attempts read from the form.
-struct CreateCheck {
-    FormCheck check;
+struct CheckedCreate : FormFocus {
     int attempts = 0;
 };
-CreateCheck CheckCreate(const WordListForm& form, const ShapeRecord& shape);
+Outcome<CheckedCreate> CheckCreate(const WordListForm& form, const ShapeRecord& shape);
 // What Create does to the working record once its checks pass: the size of the shape, then
 // the form's values as SetValues stores them.
 void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRecord& working);
@@ -90,12 +89,10 @@ void PrepareCreate(const WordListForm& form, const ShapeRecord& shape, PuzzleRec
 // After the generation run of Create: refused when the screen rejected every attempt, which
 // leaves no candidate to choose. When a word of the form spells a screened word by itself the
 // message names it and the focus goes to its cell.
-FormCheck CheckScreenedRun(const WordListForm& form, const GenerationOutcome& run);
-inline constexpr const char* kEveryAttemptScreened =
-    "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.";
+Outcome<FormFocus> CheckScreenedRun(const WordListForm& form, const GenerationRun& run);
 
 // The checks of "Sa&ve" in modify mode: title, then category.
-FormCheck CheckSave(const WordListForm& form);
+Outcome<FormFocus> CheckSave(const WordListForm& form);
 
 // True when the edited record differs from the reference copy in the bonus question, title,
 // category, any of the 330 words and clues, or the header of the page layout. The caller runs
@@ -108,11 +105,8 @@ bool PageLayoutHeaderChanged(const PageLayoutRecord& reference, const PageLayout
 // "De&lete" on grid row 1..330: every later row moves up one, the last row is emptied.
 void deleteRow(WordListForm& form, int row);
 // "Delete &All": refused when no word is typed; otherwise the question to ask.
-FormCheck CheckDeleteAll(const WordListForm& form);
+Outcome<FormFocus> CheckDeleteAll(const WordListForm& form);
 // Empties every word and clue; the "U" marks stay.
 void clearAllWords(WordListForm& form);
-
-inline constexpr const char* kDeleteAllQuestion = "This will remove all words and clues.  Continue?";
-inline constexpr const char* kModifiedQuestion = "Puzzle has been modified.  Save changes?";
 
 }  // namespace qm

@@ -4,25 +4,26 @@
 #include <string>
 #include <string_view>
 
-#include "common/refusal.h"  // kNoticeCaption
+#include "common/refusal.h"
 
-namespace qm {
+namespace qm::LexiconMessages {
 
-inline constexpr const char* kSpellingOkCaption = "Spelling Ok";
-inline constexpr const char* kSpellingStatusCaption = "Spelling Status";
+inline constexpr const char* SpellingOkCaption = "Spelling Ok";
+inline constexpr const char* SpellingStatusCaption = "Spelling Status";
 
-inline constexpr const char* kCannotFindDictionaryFiles = "Could not find one of the dictionary files.";
-inline constexpr const char* kAllWordsFound = "All words were found in the dictionary.";
-inline constexpr const char* kSpellCheckAborted = "Spell checking aborted.";
-inline constexpr const char* kSpellCheckComplete = "Spell checking complete.";
-inline constexpr const char* kNoReplacementSelected =
-    "No replacement word has been selected.  Please choose a replacement first.";
+inline const Refusal CannotFindDictionaryFiles{"Could not find one of the dictionary files.", kErrorCaption};
+inline const Refusal AllWordsFound{"All words were found in the dictionary.", SpellingOkCaption};
+inline const Refusal SpellCheckAborted{"Spell checking aborted.", SpellingStatusCaption};
+inline const Refusal SpellCheckComplete{"Spell checking complete.", SpellingStatusCaption};
+inline const Refusal NoReplacementSelected{"No replacement word has been selected.  Please choose a replacement first.",
+                                           kErrorCaption};
 
-inline std::string notFoundWithoutSuggestions(std::string_view word)
+inline Refusal notFoundWithoutSuggestions(std::string_view word)
 {
-    return std::string(word) + " was not found in the dictionary.  No suggestions could be found.";
+    return {std::string(word) + " was not found in the dictionary.  No suggestions could be found.", kNoticeCaption};
 }
 
+// The headings of the suggestions dialog and of the personal lists.
 inline std::string suggestionNotice(std::string_view language)
 {
     return "The following word was not found in the " + std::string(language) +
@@ -40,13 +41,13 @@ inline std::string excludeListHeading(std::string_view language)
     return "These words will be excluded from the  " + std::string(language) + " dictionary and will be invalid.";
 }
 
-inline constexpr const char* kCannotFindThesaurus = "Could not find the Thesaurus file.";
-inline constexpr const char* kWordNotInThesaurus =
-    "Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words.";
+inline const Refusal CannotFindThesaurus{"Could not find the Thesaurus file.", kErrorCaption};
+inline const Refusal WordNotInThesaurus{
+    "Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words.", kWarningCaption};
 
-inline std::string noThesaurusSuggestions(std::string_view word)
+inline Refusal noThesaurusSuggestions(std::string_view word)
 {
-    return "No suggestions found for the word " + std::string(word) + ".";
+    return {"No suggestions found for the word " + std::string(word) + ".", kErrorCaption};
 }
 
-}  // namespace qm
+}  // namespace qm::LexiconMessages

@@ -110,8 +110,9 @@ Outcome<SpellCheckFindings> DoSpellCheck(std::vector<SpellCheckEntry>& entries, 
 
 Refusal spellCheckReport(const Outcome<SpellCheckFindings>& outcome)
 {
-    if (!outcome.value.anyNotFound) return {kAllWordsFound, kSpellingOkCaption};
-    return {outcome.kind == Ending::Kind::Cancelled ? kSpellCheckAborted : kSpellCheckComplete, kSpellingStatusCaption};
+    if (!outcome.value.anyNotFound) return LexiconMessages::AllWordsFound;
+    return outcome.kind == Ending::Kind::Cancelled ? LexiconMessages::SpellCheckAborted
+                                                   : LexiconMessages::SpellCheckComplete;
 }
 
 }  // namespace qm

@@ -111,13 +111,14 @@ TEST_F(ExportCommandTest, RefusesWithTheDialogsMessages)
         std::string message;
     };
     const std::string width = PrintMessages::InvalidPictureWidth.message;
+    const std::string factor = ExportMessages::InvalidJpegFactor.message;
     const Case cases[] = {
         {"--format bmp --width 0 --out p", width},
         {"--format png --width 10000 --out p", width},
-        {"--format jpg --quality 0 --out p", kInvalidJpegFactor},
-        {"--format html --quality 101 --out p.htm", kInvalidJpegFactor},
-        {"--format html --out " + shellQuoted(dir / "none" / "p.htm"), kHtmlCannotCreate},
-        {"--format txt --out " + shellQuoted(dir / "none" / "p.txt"), kTextCannotSave},
+        {"--format jpg --quality 0 --out p", factor},
+        {"--format html --quality 101 --out p.htm", factor},
+        {"--format html --out " + shellQuoted(dir / "none" / "p.htm"), ExportMessages::HtmlCannotCreate.message},
+        {"--format txt --out " + shellQuoted(dir / "none" / "p.txt"), ExportMessages::TextCannotSave.message},
         {"--format svg --width 100 --out p", "--width is for bmp, jpg, png and html."},
         {"--format png --quality 50 --out p", "--quality is for jpg and html."},
         {"--format wmf --letter-spacing 1 --out p", "--letter-spacing and --line-spacing are for txt."},
@@ -158,7 +159,8 @@ TEST_F(ExportCommandTest, AMetafileWarnsThatItLeavesThePicturesOut)
         const auto result = exportPage("--format emf --out " + shellQuoted(dir / "p.emf"), collection);
         ASSERT_EQ(result.status, 0) << result.err;
         const json warnings = json::parse(result.out)["warnings"];
-        EXPECT_NE(std::find(warnings.begin(), warnings.end(), kMetafileBitmapsWarning), warnings.end()) << warnings;
+        EXPECT_NE(std::find(warnings.begin(), warnings.end(), ExportMessages::MetafileBitmaps.message), warnings.end())
+            << warnings;
     }
 }
 

@@ -227,10 +227,12 @@ TEST_F(RenderCommandTest, FitWarningsAreListedInTheirOrder)
     const auto collection = collectionOf({record.get()});
 
     const auto [words, wordsOut] = pageOf(collection, 0);
-    EXPECT_EQ(wordsOut["warnings"], json({kBitmapMissingWarning, kWordsOverflowWarning, kTextOverflowWarning}));
+    EXPECT_EQ(wordsOut["warnings"], json({RenderMessages::BitmapMissingWarning, RenderMessages::WordsOverflowWarning,
+                                          RenderMessages::TextOverflowWarning}));
     EXPECT_EQ(wordsOut["print_count"], 12);
     const auto [clues, cluesOut] = pageOf(collection, 0, "--word-option clues");
-    EXPECT_EQ(cluesOut["warnings"], json({kBitmapMissingWarning, kCluesOverflowWarning, kTextOverflowWarning}));
+    EXPECT_EQ(cluesOut["warnings"], json({RenderMessages::BitmapMissingWarning, RenderMessages::CluesOverflowWarning,
+                                          RenderMessages::TextOverflowWarning}));
     EXPECT_TRUE(printed(clues, "Farm Animals"));
 }
 

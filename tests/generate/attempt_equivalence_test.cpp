@@ -71,10 +71,12 @@ TEST(AttemptEquivalence, FastAndPlainReadingGiveTheSameCandidates)
         Configuration config = randomConfiguration(seed);
         Candidates fast, plain;
         SeededRandom fastRandom(seed * 7919), plainRandom(seed * 7919);
-        const GenerationOutcome fastOutcome = BuildPuzzles(*config.working, config.shape, config.settings,
-                                                           OffensiveWordScreen(config.badWords), fastRandom, fast);
-        const GenerationOutcome plainOutcome =
-            plainBuildPuzzles(*config.working, config.shape, config.settings, config.badWords, plainRandom, plain);
+        const GenerationRun fastOutcome = BuildPuzzles(*config.working, config.shape, config.settings,
+                                                       OffensiveWordScreen(config.badWords), fastRandom, fast)
+                                              .value;
+        const GenerationRun plainOutcome =
+            plainBuildPuzzles(*config.working, config.shape, config.settings, config.badWords, plainRandom, plain)
+                .value;
         EXPECT_EQ(fastOutcome.AttemptCounter, plainOutcome.AttemptCounter);
         EXPECT_EQ(fastOutcome.AttemptsMade, plainOutcome.AttemptsMade);
         EXPECT_EQ(fastOutcome.RejectedAttempts, plainOutcome.RejectedAttempts);

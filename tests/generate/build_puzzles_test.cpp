@@ -166,11 +166,11 @@ TEST(BuildPuzzles, FourGridsWithEveryWordEndTheRunEarly)
     Candidates candidates;
     SeededRandom random(5);
     AttemptCounter progress;
-    const GenerationOutcome outcome =
+    const Outcome<GenerationRun> outcome =
         BuildPuzzles(*working, fullShape(15, 15), settingsWith(6, 999), kNoScreen, random, candidates, &progress);
     EXPECT_EQ(progress.numbers, (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(outcome.AttemptCounter, 999);
-    EXPECT_FALSE(outcome.Aborted);
+    EXPECT_EQ(outcome.value.AttemptCounter, 999);
+    EXPECT_NE(outcome.kind, Ending::Kind::Cancelled);
     for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 3);
 }
 
@@ -180,10 +180,10 @@ TEST(BuildPuzzles, AbortEndsTheRunAfterTheAttemptInProgress)
     Candidates candidates;
     SeededRandom random(5);
     AttemptCounter progress(2);
-    const GenerationOutcome outcome =
+    const Outcome<GenerationRun> outcome =
         BuildPuzzles(*working, fullShape(8, 8), settingsWith(6, 999), kNoScreen, random, candidates, &progress);
-    EXPECT_TRUE(outcome.Aborted);
-    EXPECT_EQ(outcome.AttemptCounter, 2);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Cancelled);
+    EXPECT_EQ(outcome.value.AttemptCounter, 2);
     EXPECT_GT(candidates.Slots[0].Score, 0);
     EXPECT_GT(candidates.Slots[1].Score, 0);
     EXPECT_EQ(candidates.Slots[2].Score, 0);
@@ -323,9 +323,9 @@ TEST(BuildPuzzles, RunsThatCannotPlaceAWordEndPromptly)
         settings.Allowed.fill(false);
         SeededRandom random(1);
         const auto working = workingRecord(kAnimals, 15, 15);
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             BuildPuzzles(*working, fullShape(15, 15), settings, kNoScreen, random, candidates);
-        EXPECT_EQ(outcome.AttemptCounter, 999);
+        EXPECT_EQ(outcome.value.AttemptCounter, 999);
         for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 0);
     }
     {
@@ -333,9 +333,9 @@ TEST(BuildPuzzles, RunsThatCannotPlaceAWordEndPromptly)
         const std::vector<std::string> words(kMaxWords, std::string(30, 'W'));
         const auto working = workingRecord(words, 10, 10);
         SeededRandom random(1);
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             BuildPuzzles(*working, fullShape(10, 10), settingsWith(6, 999), kNoScreen, random, candidates);
-        EXPECT_EQ(outcome.AttemptCounter, 999);
+        EXPECT_EQ(outcome.value.AttemptCounter, 999);
         for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 0);
     }
     {
@@ -360,19 +360,19 @@ TEST(BuildPuzzles, AttemptsTheScreenKeepsRejectingEndTheRun)
     Candidates candidates;
     SeededRandom random(3);
     AttemptCounter progress;
-    const GenerationOutcome outcome =
+    const Outcome<GenerationRun> outcome =
         BuildPuzzles(*working, fullShape(12, 12), settingsWith(6, 3), OffensiveWordScreen(builtInBadWords()), random,
                      candidates, &progress);
-    EXPECT_TRUE(outcome.RejectionLimitReached);
-    EXPECT_EQ(outcome.RejectedAttempts, rejectedAttemptLimit(3));
-    EXPECT_EQ(outcome.AttemptsMade, rejectedAttemptLimit(3));
-    EXPECT_EQ(outcome.AttemptCounter, 0);
+    EXPECT_TRUE(outcome.value.RejectionLimitReached);
+    EXPECT_EQ(outcome.value.RejectedAttempts, rejectedAttemptLimit(3));
+    EXPECT_EQ(outcome.value.AttemptsMade, rejectedAttemptLimit(3));
+    EXPECT_EQ(outcome.value.AttemptCounter, 0);
     // The number shown does not move on while attempts are rejected.
     EXPECT_TRUE(std::all_of(progress.numbers.begin(), progress.numbers.end(), [](int n) { return n == 1; }));
     for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 0);
     // The run says why: every attempt was screened, and the second word spells a screened word.
-    EXPECT_TRUE(outcome.EveryAttemptScreened);
-    EXPECT_EQ(outcome.ScreenedWord, 2);
+    EXPECT_TRUE(outcome.value.EveryAttemptScreened);
+    EXPECT_EQ(outcome.value.ScreenedWord, 2);
 }
 
 TEST(BuildPuzzles, AScreenedRunNamesTheWordOnlyWhenOneSpellsAScreenedWordItself)
@@ -385,28 +385,28 @@ TEST(BuildPuzzles, AScreenedRunNamesTheWordOnlyWhenOneSpellsAScreenedWordItself)
     {
         const auto working = workingRecord({"A", "B"}, 2, 1);
         SeededRandom random(5);
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             BuildPuzzles(*working, fullShape(2, 1), settingsWith(6, 2), screen, random, candidates);
-        EXPECT_TRUE(outcome.EveryAttemptScreened);
-        EXPECT_EQ(outcome.ScreenedWord, 0);
+        EXPECT_TRUE(outcome.value.EveryAttemptScreened);
+        EXPECT_EQ(outcome.value.ScreenedWord, 0);
     }
     // A word spells it backwards, in small letters, across its space.
     {
         const auto working = workingRecord({"CAT", "Rob a", "DOG"}, 8, 8);
         SeededRandom random(5);
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             BuildPuzzles(*working, fullShape(8, 8), settingsWith(6, 2), screen, random, candidates);
-        EXPECT_TRUE(outcome.EveryAttemptScreened);
-        EXPECT_EQ(outcome.ScreenedWord, 2);
+        EXPECT_TRUE(outcome.value.EveryAttemptScreened);
+        EXPECT_EQ(outcome.value.ScreenedWord, 2);
     }
     // A run that kept a candidate says nothing, even with such a word in the list.
     {
         const auto working = workingRecord({"CAT", "DOG"}, 8, 8);
         SeededRandom random(5);
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             BuildPuzzles(*working, fullShape(8, 8), settingsWith(6, 2), screen, random, candidates);
-        EXPECT_FALSE(outcome.EveryAttemptScreened);
-        EXPECT_EQ(outcome.ScreenedWord, 0);
+        EXPECT_FALSE(outcome.value.EveryAttemptScreened);
+        EXPECT_EQ(outcome.value.ScreenedWord, 0);
         EXPECT_GT(candidates.Slots[0].Score, 0);
     }
 }
@@ -418,9 +418,9 @@ TEST(BuildPuzzles, AbsurdAttemptsAndIntegrationAreKeptInRange)
     for (const int attempts : {0, -5}) {
         SeededRandom random(1);
         GenerationSettings settings = settingsWith(99, attempts);
-        const GenerationOutcome outcome =
+        const Outcome<GenerationRun> outcome =
             BuildPuzzles(*working, fullShape(15, 15), settings, kNoScreen, random, candidates);
-        EXPECT_EQ(outcome.AttemptsMade, 1);
+        EXPECT_EQ(outcome.value.AttemptsMade, 1);
         EXPECT_EQ(candidates.Slots[0].Score, 1);
     }
 }

@@ -1,5 +1,7 @@
 // The candidate chooser's rules and its save: the word lists and headings of a slot, the phrase
 // controls, and a stored record holding exactly what the write rules say, byte for byte.
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "collection/collection_file.h"
@@ -7,6 +9,7 @@
 #include "generate/build_puzzles.h"
 #include "generate/candidate_choice.h"
 #include "generate/chosen_puzzle_save.h"
+#include "generate/generate_messages.h"
 #include "generate/generation_fixtures.h"
 #include "generate/puzzle_fill.h"
 #include "support/record_images.h"
@@ -69,6 +72,16 @@ void fillCandidates(Candidates& candidates, const PuzzleRecord& typed)
     for (int slot = 1; slot < kCandidateSlots; ++slot) candidates.Slots[slot].Score = 0;
 }
 
+// How a save ended together with what the chooser does next, compared as one.
+using SaveEnd = std::pair<Ending::Kind, ChooserStep>;
+const SaveEnd kStored{Ending::Kind::Done, ChooserStep::Close};
+const SaveEnd kRefused{Ending::Kind::Refused, ChooserStep::StayOpen};
+const SaveEnd kPhraseRefused{Ending::Kind::Refused, ChooserStep::BackToPhrase};
+const SaveEnd kBackToPhrase{Ending::Kind::Cancelled, ChooserStep::BackToPhrase};
+const SaveEnd kNotWritten{Ending::Kind::Cancelled, ChooserStep::StayOpen};
+const SaveEnd kCannotSave{Ending::Kind::Refused, ChooserStep::Close};
+SaveEnd endOf(const Outcome<SavedPuzzle>& saved) { return {saved.kind, saved.value.next}; }
+
 class ScriptedQuestions final : public SaveQuestions {
 public:
     bool changeOffensivePhrase() override
@@ -98,7 +111,8 @@ class ChosenPuzzleSave : public ::testing::Test {
 protected:
     ChosenPuzzleSave() { fillCandidates(candidates, *copy.record); }
 
-    SaveOutcome save(const SaveChoice& choice, const OffensiveWordScreen& screen = OffensiveWordScreen(BadWordList{}))
+    Outcome<SavedPuzzle> save(const SaveChoice& choice,
+                              const OffensiveWordScreen& screen = OffensiveWordScreen(BadWordList{}))
     {
         return SaveChosenPuzzle(candidates, choice, copy, collection, screen, random, questions);
     }
@@ -115,9 +129,9 @@ protected:
 
 TEST_F(ChosenPuzzleSave, StoredRecordHoldsWhatTheWriteRulesSay)
 {
-    const SaveOutcome saved = save(phrase(" wxyz "));
-    ASSERT_EQ(saved.end, SaveOutcome::End::Stored) << saved.refusal.message;
-    EXPECT_EQ(saved.recordIndex, 0);
+    const Outcome<SavedPuzzle> saved = save(phrase(" wxyz "));
+    ASSERT_EQ(endOf(saved), kStored) << saved.refusal.message;
+    EXPECT_EQ(saved.value.recordIndex, 0);
     EXPECT_EQ(questions.excludedAsked, 1);
     EXPECT_EQ(questions.phraseAsked, 0);
 
@@ -174,13 +188,13 @@ TEST_F(ChosenPuzzleSave, StoredRecordHoldsWhatTheWriteRulesSay)
 
 TEST_F(ChosenPuzzleSave, PhraseRefusalsStoreNothingAndKeepTheCandidate)
 {
-    SaveOutcome saved = save(phrase("w xy"));
-    EXPECT_EQ(saved.end, SaveOutcome::End::Refused);
+    Outcome<SavedPuzzle> saved = save(phrase("w xy"));
+    EXPECT_EQ(endOf(saved), kPhraseRefused);
     EXPECT_EQ(saved.refusal.message, "Spaces were used in the hidden phrase.");
-    EXPECT_EQ(saved.refusal.focus, FormField::HiddenPhrase);
+    EXPECT_EQ(saved.value.next, ChooserStep::BackToPhrase);
 
     saved = save(phrase("wxy"));
-    EXPECT_EQ(saved.end, SaveOutcome::End::Refused);
+    EXPECT_EQ(endOf(saved), kPhraseRefused);
     EXPECT_EQ(saved.refusal.message,
               "4 characters are required for the hidden phrase.  You have entered 3 characters.  Please change your "
               "phrase or select not to use a phrase.");
@@ -194,9 +208,9 @@ TEST_F(ChosenPuzzleSave, AnEmptySlotIsNeverStored)
 {
     for (const int slot : {0, 2, 4, 5}) {
         SCOPED_TRACE(slot);
-        const SaveOutcome saved = save(SaveChoice{slot, false, "", kTypedWords});
-        EXPECT_EQ(saved.end, SaveOutcome::End::Refused);
-        EXPECT_EQ(saved.refusal.message, kEmptySlotRefusal);
+        const Outcome<SavedPuzzle> saved = save(SaveChoice{slot, false, "", kTypedWords});
+        EXPECT_EQ(endOf(saved), kRefused);
+        EXPECT_EQ(saved.refusal.message, GenerateMessages::EmptySlot.message);
     }
     EXPECT_EQ(copy.record->WordCount, kTypedWords);  // the working record was left alone
     EXPECT_FALSE(std::filesystem::exists(collection.path()));
@@ -205,16 +219,16 @@ TEST_F(ChosenPuzzleSave, AnEmptySlotIsNeverStored)
 TEST_F(ChosenPuzzleSave, AnOffensivePhraseAsksWhetherToChangeIt)
 {
     const OffensiveWordScreen screen = screenOf({"zyx"});  // read backwards along row 3
-    SaveOutcome saved = save(phrase("wxyz"), screen);
-    EXPECT_EQ(saved.end, SaveOutcome::End::BackToPhrase);
-    EXPECT_EQ(saved.refusal.focus, FormField::HiddenPhrase);
+    Outcome<SavedPuzzle> saved = save(phrase("wxyz"), screen);
+    EXPECT_EQ(endOf(saved), kBackToPhrase);
+    EXPECT_EQ(saved.value.next, ChooserStep::BackToPhrase);
     EXPECT_EQ(questions.phraseAsked, 1);
     EXPECT_EQ(questions.excludedAsked, 0);
     EXPECT_FALSE(std::filesystem::exists(collection.path()));
 
     questions.changePhrase = false;
     saved = save(phrase("wxyz"), screen);
-    ASSERT_EQ(saved.end, SaveOutcome::End::Stored);
+    ASSERT_EQ(endOf(saved), kStored);
     auto stored = collection.ReadPuzzle(0);
     ASSERT_TRUE(stored);
     EXPECT_TRUE((*stored)->HiddenPhraseUsed);
@@ -224,9 +238,9 @@ TEST_F(ChosenPuzzleSave, AnOffensivePhraseAsksWhetherToChangeIt)
 TEST_F(ChosenPuzzleSave, RandomFillIsRedrawnUntilTheScreenPasses)
 {
     random = ScriptedRandom({0, 0, 0, 0, 1, 2, 3, 4});  // first AAAA: "aa" in row 3
-    const SaveOutcome saved = save(SaveChoice{1, false, "ignored", kTypedWords}, screenOf({"aa"}));
-    ASSERT_EQ(saved.end, SaveOutcome::End::Stored);
-    EXPECT_EQ(saved.randomFills, 2);
+    const Outcome<SavedPuzzle> saved = save(SaveChoice{1, false, "ignored", kTypedWords}, screenOf({"aa"}));
+    ASSERT_EQ(endOf(saved), kStored);
+    EXPECT_EQ(saved.value.randomFills, 2);
     auto stored = collection.ReadPuzzle(0);
     ASSERT_TRUE(stored);
     EXPECT_FALSE((*stored)->HiddenPhraseUsed);
@@ -237,18 +251,18 @@ TEST_F(ChosenPuzzleSave, RandomFillIsRedrawnUntilTheScreenPasses)
 
 TEST_F(ChosenPuzzleSave, ARandomFillThatNeverPassesIsRefused)
 {
-    const SaveOutcome saved = save(SaveChoice{1, false, "", kTypedWords}, screenOf({"a"}));
-    EXPECT_EQ(saved.end, SaveOutcome::End::Refused);
-    EXPECT_EQ(saved.refusal.message, kRandomFillRefusal);
-    EXPECT_EQ(saved.randomFills, kRandomFillLimit);
+    const Outcome<SavedPuzzle> saved = save(SaveChoice{1, false, "", kTypedWords}, screenOf({"a"}));
+    EXPECT_EQ(endOf(saved), kRefused);
+    EXPECT_EQ(saved.refusal.message, GenerateMessages::RandomFillScreened.message);
+    EXPECT_EQ(saved.value.randomFills, kRandomFillLimit);
     EXPECT_FALSE(std::filesystem::exists(collection.path()));
 }
 
 TEST_F(ChosenPuzzleSave, ExcludedWordsNoStampsButDoesNotWrite)
 {
     questions.saveAnyway = false;
-    const SaveOutcome saved = save(phrase("wxyz"));
-    EXPECT_EQ(saved.end, SaveOutcome::End::NotWritten);
+    const Outcome<SavedPuzzle> saved = save(phrase("wxyz"));
+    EXPECT_EQ(endOf(saved), kNotWritten);
     EXPECT_EQ(questions.excludedAsked, 1);
     EXPECT_FALSE(std::filesystem::exists(collection.path()));
     EXPECT_TRUE(copy.record->Generated);
@@ -259,17 +273,17 @@ TEST_F(ChosenPuzzleSave, ExcludedWordsNoStampsButDoesNotWrite)
 TEST_F(ChosenPuzzleSave, NoQuestionWhenEveryTypedWordIsPlaced)
 {
     questions.saveAnyway = false;
-    const SaveOutcome saved = save(SaveChoice{1, true, "wxyz", 2});
-    EXPECT_EQ(saved.end, SaveOutcome::End::Stored);
+    const Outcome<SavedPuzzle> saved = save(SaveChoice{1, true, "wxyz", 2});
+    EXPECT_EQ(endOf(saved), kStored);
     EXPECT_EQ(questions.excludedAsked, 0);
 }
 
 TEST_F(ChosenPuzzleSave, ATryAfterARefusalStillCountsTheTypedWords)
 {
-    ASSERT_EQ(save(phrase("w x")).end, SaveOutcome::End::Refused);
+    ASSERT_EQ(endOf(save(phrase("w x"))), kPhraseRefused);
     EXPECT_EQ(copy.record->WordCount, 2);  // the working record now holds the candidate
     questions.saveAnyway = false;
-    EXPECT_EQ(save(phrase("wxyz")).end, SaveOutcome::End::NotWritten);
+    EXPECT_EQ(endOf(save(phrase("wxyz"))), kNotWritten);
     EXPECT_EQ(questions.excludedAsked, 1);
 }
 
@@ -288,8 +302,8 @@ TEST_F(ChosenPuzzleSave, MoreThan255FreeCellsAlwaysFillRandomly)
     candidates.Slots[1].Record->Letters[0] = ' ';
     EXPECT_FALSE(SelectAPuzzle(candidates, 2, 1).phraseEnabled);
 
-    const SaveOutcome saved = save(SaveChoice{2, true, "abc", 1});
-    ASSERT_EQ(saved.end, SaveOutcome::End::Stored) << saved.refusal.message;
+    const Outcome<SavedPuzzle> saved = save(SaveChoice{2, true, "abc", 1});
+    ASSERT_EQ(endOf(saved), kStored) << saved.refusal.message;
     EXPECT_FALSE(copy.record->HiddenPhraseUsed);
     EXPECT_EQ(copy.record->FillLetters[0], 'A');
 }
@@ -300,26 +314,26 @@ TEST_F(ChosenPuzzleSave, ModifyReplacesAndACopyAppends)
     ASSERT_TRUE(collection.AppendPuzzle(*workingRecord({"older"}, 15, 15)));
     copy.IsNewPuzzle = false;
     copy.RecordIndex = 1;
-    SaveOutcome saved = save(phrase("wxyz"));
-    ASSERT_EQ(saved.end, SaveOutcome::End::Stored);
-    EXPECT_EQ(saved.recordIndex, 1);
+    Outcome<SavedPuzzle> saved = save(phrase("wxyz"));
+    ASSERT_EQ(endOf(saved), kStored);
+    EXPECT_EQ(saved.value.recordIndex, 1);
     EXPECT_EQ(*collection.recordCount(), 2);
     EXPECT_EQ((*collection.ReadPuzzle(0))->Words[0].text(), "old");
     EXPECT_EQ((*collection.ReadPuzzle(1))->Words[0].text(), "cat");
 
     copy.IsNewPuzzle = true;
     saved = save(phrase("wxyz"));
-    ASSERT_EQ(saved.end, SaveOutcome::End::Stored);
-    EXPECT_EQ(saved.recordIndex, 2);
+    ASSERT_EQ(endOf(saved), kStored);
+    EXPECT_EQ(saved.value.recordIndex, 2);
     EXPECT_EQ(*collection.recordCount(), 3);
 }
 
 TEST_F(ChosenPuzzleSave, AFileThatCannotBeWrittenIsUnableToSaveAndNothingChanges)
 {
     CollectionFile nowhere(dir / "missing" / "puzzles.QZ3");
-    SaveOutcome saved = SaveChosenPuzzle(candidates, phrase("wxyz"), copy, nowhere, OffensiveWordScreen(BadWordList{}),
-                                         random, questions);
-    EXPECT_EQ(saved.end, SaveOutcome::End::CannotSave);
+    Outcome<SavedPuzzle> saved = SaveChosenPuzzle(candidates, phrase("wxyz"), copy, nowhere,
+                                                  OffensiveWordScreen(BadWordList{}), random, questions);
+    EXPECT_EQ(endOf(saved), kCannotSave);
     EXPECT_EQ(saved.refusal.message, "Unable to save puzzle.");
     EXPECT_EQ(saved.refusal.caption, "Error");
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
@@ -386,10 +400,10 @@ TEST(ChosenPuzzleSaveAfterARun, PlacedWordsFirstInByteOrderAndTheRestBehindWithT
     TempDir dir;
     CollectionFile collection(dir / "run.QZ3");
     ScriptedQuestions questions;
-    const SaveOutcome saved =
+    const Outcome<SavedPuzzle> saved =
         SaveChosenPuzzle(candidates, SaveChoice{1, false, "", static_cast<int>(words.size())}, copy, collection,
                          OffensiveWordScreen(builtInBadWords()), random, questions);
-    ASSERT_EQ(saved.end, SaveOutcome::End::Stored);
+    ASSERT_EQ(endOf(saved), kStored);
     EXPECT_EQ(questions.excludedAsked, 1);
 
     const std::string file = readFile(collection.path());

@@ -2,6 +2,7 @@
 // capitals, and random fills redrawn until the offensive-word screen passes.
 #include <gtest/gtest.h>
 
+#include "generate/generate_messages.h"
 #include "generate/generation_fixtures.h"
 #include "generate/puzzle_fill.h"
 
@@ -42,7 +43,7 @@ TEST(FreeCells, CountsSpacesInsideTheUsedRectangleOnly)
 TEST(PhraseFill, FillsFreeCellsInReadingOrderSkippingShapeGapsAndLetters)
 {
     auto record = gridRecord({"A.#", "..B", "#.."});
-    ASSERT_TRUE(CheckPhrase("  hello ", 5, PhraseSource::Chooser).passed);
+    ASSERT_TRUE(CheckPhrase("  hello ", 5, PhraseSource::Chooser).ok());
     fillWithPhrase(*record, phraseText("  hello "));
     EXPECT_EQ(fillText(*record), "-H-|EL-|-LO");
 }
@@ -56,30 +57,30 @@ TEST(PhraseFill, RaisesOnlyAsciiSmallLetters)
 
 TEST(CheckPhrase, RefusesSpacesInsideAndWrongLengthsWithTheirMessages)
 {
-    const FormCheck inside = CheckPhrase(" a bc ", 4, PhraseSource::Chooser);
-    EXPECT_FALSE(inside.passed);
-    EXPECT_EQ(inside.caption, "Error");
-    EXPECT_EQ(inside.message, "Spaces were used in the hidden phrase.");
-    EXPECT_EQ(inside.focus, FormField::HiddenPhrase);
-    EXPECT_EQ(CheckPhrase("a bc", 4, PhraseSource::PhraseDialog).message,
+    const Outcome<FormFocus> inside = CheckPhrase(" a bc ", 4, PhraseSource::Chooser);
+    EXPECT_FALSE(inside.ok());
+    EXPECT_EQ(inside.refusal.caption, "Error");
+    EXPECT_EQ(inside.refusal.message, "Spaces were used in the hidden phrase.");
+    EXPECT_EQ(inside.value.focus, FormField::HiddenPhrase);
+    EXPECT_EQ(CheckPhrase("a bc", 4, PhraseSource::PhraseDialog).refusal.message,
               "Spaces were used in the hidden phrase.  Please correct.");
 
-    const FormCheck length = CheckPhrase("abc", 12, PhraseSource::Chooser);
-    EXPECT_FALSE(length.passed);
-    EXPECT_EQ(length.message,
+    const Outcome<FormFocus> length = CheckPhrase("abc", 12, PhraseSource::Chooser);
+    EXPECT_FALSE(length.ok());
+    EXPECT_EQ(length.refusal.message,
               "12 characters are required for the hidden phrase.  You have entered 3 characters.  Please change your "
               "phrase or select not to use a phrase.");
-    EXPECT_EQ(CheckPhrase("abc", 12, PhraseSource::PhraseDialog).message, length.message);
+    EXPECT_EQ(CheckPhrase("abc", 12, PhraseSource::PhraseDialog).refusal.message, length.refusal.message);
     // The space check comes first, and a phrase as long as the free cells passes.
-    EXPECT_EQ(CheckPhrase("a b", 12, PhraseSource::Chooser).message, "Spaces were used in the hidden phrase.");
-    EXPECT_TRUE(CheckPhrase("\t" + std::string(12, 'x') + " ", 12, PhraseSource::Chooser).passed);
+    EXPECT_EQ(CheckPhrase("a b", 12, PhraseSource::Chooser).refusal.message, "Spaces were used in the hidden phrase.");
+    EXPECT_TRUE(CheckPhrase("\t" + std::string(12, 'x') + " ", 12, PhraseSource::Chooser).ok());
 }
 
 TEST(CheckPhrase, NoFreeCellAcceptsOnlyTheEmptyPhraseAndFillsNothing)
 {
-    EXPECT_TRUE(CheckPhrase("", 0, PhraseSource::Chooser).passed);
-    EXPECT_TRUE(CheckPhrase("   ", 0, PhraseSource::Chooser).passed);
-    EXPECT_FALSE(CheckPhrase("a", 0, PhraseSource::Chooser).passed);
+    EXPECT_TRUE(CheckPhrase("", 0, PhraseSource::Chooser).ok());
+    EXPECT_TRUE(CheckPhrase("   ", 0, PhraseSource::Chooser).ok());
+    EXPECT_FALSE(CheckPhrase("a", 0, PhraseSource::Chooser).ok());
     auto record = gridRecord({"AB", "#C"});
     fillWithPhrase(*record, "");
     EXPECT_EQ(fillText(*record), "--|--");
@@ -160,29 +161,29 @@ TEST(FillFreeCells, PhraseAfterItsChecksOrScreenedRandomLetters)
                     const OffensiveWordScreen& screen = OffensiveWordScreen(BadWordList{})) {
         return fillFreeCells(*record, usePhrase, typed, PhraseSource::PhraseDialog, screen, source, false);
     };
-    EXPECT_EQ(fill(true, "ab cd", random).check.message, "Spaces were used in the hidden phrase.  Please correct.");
-    EXPECT_EQ(fill(true, "abc", random).check.message,
+    EXPECT_EQ(fill(true, "ab cd", random).refusal.message, "Spaces were used in the hidden phrase.  Please correct.");
+    EXPECT_EQ(fill(true, "abc", random).refusal.message,
               "5 characters are required for the hidden phrase.  You have entered 3 characters.  Please change your "
               "phrase or select not to use a phrase.");
-    EXPECT_EQ(fill(true, "abc", random).check.focus, FormField::HiddenPhrase);
-    ASSERT_TRUE(fill(true, " fghij ", random).check.passed);
+    EXPECT_EQ(fill(true, "abc", random).value.focus, FormField::HiddenPhrase);
+    ASSERT_TRUE(fill(true, " fghij ", random).ok());
     EXPECT_TRUE(record->HiddenPhraseUsed);
     EXPECT_EQ(currentPhrase(*record), "FGHIJ");
     EXPECT_EQ(fillText(*record), "-F-|GH-|-IJ");
 
     ScriptedRandom zeros({0});
-    const FreeCellsFill random0 = fill(false, "ignored", zeros);
-    ASSERT_TRUE(random0.check.passed);
-    EXPECT_EQ(random0.randomFills, 1);
+    const Outcome<FreeCellsFill> random0 = fill(false, "ignored", zeros);
+    ASSERT_TRUE(random0.ok());
+    EXPECT_EQ(random0.value.randomFills, 1);
     EXPECT_FALSE(record->HiddenPhraseUsed);
     EXPECT_EQ(currentPhrase(*record), "AAAAA");
 
     // Every fill spells a screened word: refused with the chooser's message after the bound.
-    const FreeCellsFill refused = fill(false, "", zeros, screenOf({"aa"}));
-    EXPECT_FALSE(refused.check.passed);
-    EXPECT_EQ(refused.check.message, kRandomFillRefusal);
-    EXPECT_EQ(refused.check.caption, "Error");
-    EXPECT_EQ(refused.randomFills, kRandomFillLimit);
+    const Outcome<FreeCellsFill> refused = fill(false, "", zeros, screenOf({"aa"}));
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.refusal.message, GenerateMessages::RandomFillScreened.message);
+    EXPECT_EQ(refused.refusal.caption, "Error");
+    EXPECT_EQ(refused.value.randomFills, kRandomFillLimit);
 
     // More than 255 free cells: the current text stops at 255.
     auto wide = gridRecord(std::vector<std::string>(16, std::string(16, '.')));

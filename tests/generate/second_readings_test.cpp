@@ -7,6 +7,7 @@
 #include "collection/puzzle_record_codec.h"
 #include "generate/batch_creation.h"
 #include "generate/build_puzzles.h"
+#include "generate/generate_messages.h"
 #include "generate/generation_fixtures.h"
 #include "generate/puzzle_fill.h"
 #include "generate/second_readings.h"
@@ -166,23 +167,25 @@ TEST(SecondReadingFill, AtTheBoundKeepsTheScreenedFillWithFewestReadings)
 
     // Through the fill the chooser uses: the save goes on, with the readings left to report.
     ScriptedRandom again({2, 16});
-    const FreeCellsFill chosen = fillFreeCells(*record, false, "", PhraseSource::Chooser, screen, again, true);
-    EXPECT_TRUE(chosen.check.passed);
-    EXPECT_EQ(chosen.secondReadingsLeft, 1);
-    EXPECT_EQ(secondReadingsNotice(1), "The random letters keep spelling a listed word a second time.  The puzzle was "
-                                       "saved with 1 second reading.");
-    EXPECT_EQ(secondReadingsNotice(1234), "The random letters keep spelling a listed word a second time.  The puzzle "
-                                          "was saved with 1,234 second readings.");
+    const Outcome<FreeCellsFill> chosen = fillFreeCells(*record, false, "", PhraseSource::Chooser, screen, again, true);
+    EXPECT_TRUE(chosen.ok());
+    EXPECT_EQ(chosen.value.secondReadingsLeft, 1);
+    EXPECT_EQ(GenerateMessages::secondReadingsLeft(1).message,
+              "The random letters keep spelling a listed word a second time.  The puzzle was saved with 1 second "
+              "reading.");
+    EXPECT_EQ(GenerateMessages::secondReadingsLeft(1234).message,
+              "The random letters keep spelling a listed word a second time.  The puzzle was saved with 1,234 second "
+              "readings.");
 }
 
 TEST(SecondReadingFill, APhraseIsNeverRedrawn)
 {
     auto record = filledGrid({"CATxxx"}, {{"cat", 1, 3}});
     ScriptedRandom random({1});
-    const FreeCellsFill fill =
+    const Outcome<FreeCellsFill> fill =
         fillFreeCells(*record, true, "tac", PhraseSource::Chooser, OffensiveWordScreen(BadWordList{}), random, true);
-    EXPECT_TRUE(fill.check.passed);
-    EXPECT_EQ(fill.randomFills, 0);
+    EXPECT_TRUE(fill.ok());
+    EXPECT_EQ(fill.value.randomFills, 0);
     EXPECT_EQ(random.draws(), 0u);
     EXPECT_EQ(SecondReadingScan(*record).count(record->FillLetters).total, 1);
 }
@@ -213,11 +216,11 @@ std::vector<int> readingsThroughFill(bool avoidSecondReadings, const std::filesy
     for (std::uint64_t seed = 1; seed <= 200; ++seed) {
         SeededRandom random(seed);
         WorkingCopy working;
-        const BatchOutcome created = CreateBatchPuzzle(*puzzle, collection, screen, random, working);
-        EXPECT_TRUE(created.stored()) << seed;
+        const Outcome<BatchPuzzleMade> created = CreateBatchPuzzle(*puzzle, collection, screen, random, working);
+        EXPECT_TRUE(created.ok()) << seed;
         const int throughFill = plainReadingsUsingFill(*working.record);
-        EXPECT_EQ(created.saved.secondReadings, static_cast<int>(plainSecondReadings(*working.record).size()));
-        EXPECT_FALSE(created.saved.secondReadingsLeft);
+        EXPECT_EQ(created.value.saved.secondReadings, static_cast<int>(plainSecondReadings(*working.record).size()));
+        EXPECT_FALSE(created.value.saved.secondReadingsLeft);
         counts.push_back(throughFill);
     }
     return counts;
@@ -246,7 +249,7 @@ TEST(SecondReadingFill, SettingOffGivesTheOldFillByteForByte)
         CollectionFile collection(dir / ("seed" + std::to_string(seed) + ".QZ3"));
         SeededRandom random(seed);
         WorkingCopy working;
-        ASSERT_TRUE(CreateBatchPuzzle(*puzzle, collection, screen, random, working).stored());
+        ASSERT_TRUE(CreateBatchPuzzle(*puzzle, collection, screen, random, working).ok());
 
         // The old fill, replayed: the same run, then fills until the plain screen passes.
         SeededRandom replay(seed);

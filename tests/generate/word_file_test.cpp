@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "generate/generate_messages.h"
 #include "generate/word_file.h"
 #include "support/temp_dir.h"
 
@@ -73,11 +74,11 @@ TEST(WordFile, NotesTheLinesWhoseCharactersThePuzzleCannotStore)
 
 TEST(WordFile, TheMessageNamesTheFirstTenLines)
 {
-    EXPECT_EQ(unstorableLinesMessage({4}),
+    EXPECT_EQ(GenerateMessages::unstorableLines({4}).message,
               "Line 4 holds characters that a puzzle cannot store.  They are replaced by \"?\".");
-    EXPECT_EQ(unstorableLinesMessage({4, 9, 1200}),
+    EXPECT_EQ(GenerateMessages::unstorableLines({4, 9, 1200}).message,
               "Lines 4, 9 and 1,200 hold characters that a puzzle cannot store.  They are replaced by \"?\".");
-    EXPECT_EQ(unstorableLinesMessage({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
+    EXPECT_EQ(GenerateMessages::unstorableLines({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}).message,
               "Lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 2 more hold characters that a puzzle cannot store.  They are "
               "replaced by \"?\".");
 }

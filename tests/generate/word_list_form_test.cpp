@@ -28,9 +28,9 @@ WordListForm validForm()
 
 TEST(CheckCreate, AValidFormPassesAndReadsTheAttempts)
 {
-    const CreateCheck checked = CheckCreate(validForm(), fullShape(10, 6));
-    EXPECT_TRUE(checked.check.passed) << checked.check.message;
-    EXPECT_EQ(checked.attempts, 12);
+    const Outcome<CheckedCreate> checked = CheckCreate(validForm(), fullShape(10, 6));
+    EXPECT_TRUE(checked.ok()) << checked.refusal.message;
+    EXPECT_EQ(checked.value.attempts, 12);
 }
 
 TEST(CheckCreate, RefusesInOrderWithMessageAndFocus)
@@ -104,18 +104,18 @@ TEST(CheckCreate, RefusesInOrderWithMessageAndFocus)
         SCOPED_TRACE(test.name);
         WordListForm form = validForm();
         test.change(form);
-        const FormCheck check = CheckCreate(form, fullShape(10, 6)).check;
-        EXPECT_FALSE(check.passed);
-        EXPECT_EQ(check.caption, "Error");
-        EXPECT_EQ(check.message, test.message);
-        EXPECT_EQ(check.focus, test.focus);
-        EXPECT_EQ(check.row, test.row);
+        const Outcome<CheckedCreate> check = CheckCreate(form, fullShape(10, 6));
+        EXPECT_FALSE(check.ok());
+        EXPECT_EQ(check.refusal.caption, "Error");
+        EXPECT_EQ(check.refusal.message, test.message);
+        EXPECT_EQ(check.value.focus, test.focus);
+        EXPECT_EQ(check.value.row, test.row);
     }
     // As long as the larger side passes, whichever side that is.
     WordListForm form = validForm();
     form.Rows[4].Word = "polar bear";
-    EXPECT_TRUE(CheckCreate(form, fullShape(10, 6)).check.passed);
-    EXPECT_TRUE(CheckCreate(form, fullShape(3, 10)).check.passed);
+    EXPECT_TRUE(CheckCreate(form, fullShape(10, 6)).ok());
+    EXPECT_TRUE(CheckCreate(form, fullShape(3, 10)).ok());
 }
 
 TEST(CheckCreate, WhatPassesAtTheLimits)
@@ -125,9 +125,9 @@ TEST(CheckCreate, WhatPassesAtTheLimits)
     form.Rows[3].Clue = "  " + std::string(150, 'c') + "  ";  // trimmed to exactly 150
     form.Rows[5].Clue = std::string(400, 'c');                // beside an empty word: dropped
     form.AttemptsText = "  999";
-    const CreateCheck checked = CheckCreate(form, fullShape(6, 9));
-    EXPECT_TRUE(checked.check.passed) << checked.check.message;
-    EXPECT_EQ(checked.attempts, 999);
+    const Outcome<CheckedCreate> checked = CheckCreate(form, fullShape(6, 9));
+    EXPECT_TRUE(checked.ok()) << checked.refusal.message;
+    EXPECT_EQ(checked.value.attempts, 999);
     EXPECT_EQ(attemptsOf("7 tries"), 7);
     EXPECT_EQ(attemptsOf("99999999999999999999"), 1000);  // out of range, not wrapped
 }
@@ -135,28 +135,30 @@ TEST(CheckCreate, WhatPassesAtTheLimits)
 TEST(CheckScreenedRun, NamesTheWordThatSpellsAScreenedWordAndPointsAtItsRow)
 {
     const WordListForm form = validForm();  // words in rows 1 and 3
-    GenerationOutcome run;
+    GenerationRun run;
     run.AttemptsMade = 40;
     run.RejectedAttempts = 39;
-    EXPECT_TRUE(CheckScreenedRun(form, run).passed);
+    EXPECT_TRUE(CheckScreenedRun(form, run).ok());
 
     run.RejectedAttempts = 40;
     run.EveryAttemptScreened = true;
     run.ScreenedWord = 2;  // the second word typed, in row 3
-    const FormCheck named = CheckScreenedRun(form, run);
-    EXPECT_FALSE(named.passed);
-    EXPECT_EQ(named.caption, "Error");
-    EXPECT_EQ(named.message, "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.  The "
-                             "word \"zebra\" spells one by itself.  Please change it or remove it.");
-    EXPECT_EQ(named.focus, FormField::WordCell);
-    EXPECT_EQ(named.row, 3);
+    const Outcome<FormFocus> named = CheckScreenedRun(form, run);
+    EXPECT_FALSE(named.ok());
+    EXPECT_EQ(named.refusal.caption, "Error");
+    EXPECT_EQ(named.refusal.message,
+              "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.  The "
+              "word \"zebra\" spells one by itself.  Please change it or remove it.");
+    EXPECT_EQ(named.value.focus, FormField::WordCell);
+    EXPECT_EQ(named.value.row, 3);
 
     run.ScreenedWord = 0;  // the crossings of the words spelled it
-    const FormCheck unnamed = CheckScreenedRun(form, run);
-    EXPECT_FALSE(unnamed.passed);
-    EXPECT_EQ(unnamed.message, "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.  "
-                               "Please change some of the words or the directions and try again.");
-    EXPECT_EQ(unnamed.focus, FormField::None);
+    const Outcome<FormFocus> unnamed = CheckScreenedRun(form, run);
+    EXPECT_FALSE(unnamed.ok());
+    EXPECT_EQ(unnamed.refusal.message,
+              "Every creation attempt spelled an \"offensive\" word, so no puzzle was created.  "
+              "Please change some of the words or the directions and try again.");
+    EXPECT_EQ(unnamed.value.focus, FormField::None);
 }
 
 TEST(CheckScreenedRun, ABatchPuzzleWhoseEveryAttemptIsScreenedIsRefusedAndNotStored)
@@ -170,24 +172,24 @@ TEST(CheckScreenedRun, ABatchPuzzleWhoseEveryAttemptIsScreenedIsRefusedAndNotSto
     CollectionFile collection(dir / "SCHOOL.QZ3");
     SeededRandom random(4);
     WorkingCopy working;
-    const BatchOutcome created =
+    const Outcome<BatchPuzzleMade> created =
         CreateBatchPuzzle(*puzzle, collection, OffensiveWordScreen(builtInBadWords()), random, working);
-    EXPECT_FALSE(created.stored());
-    EXPECT_EQ(created.check.row, 3);
-    EXPECT_NE(created.check.message.find("\"SHITHEAD\" spells one"), std::string::npos) << created.check.message;
+    EXPECT_FALSE(created.ok());
+    EXPECT_EQ(created.value.row, 3);
+    EXPECT_NE(created.refusal.message.find("\"SHITHEAD\" spells one"), std::string::npos) << created.refusal.message;
     EXPECT_FALSE(std::filesystem::exists(collection.path()));
 }
 
 TEST(CheckSave, TitleThenCategory)
 {
     WordListForm form = validForm();
-    EXPECT_TRUE(CheckSave(form).passed);
+    EXPECT_TRUE(CheckSave(form).ok());
     form.Category = " ";
-    EXPECT_EQ(CheckSave(form).message, "No category specified.  Please correct.");
-    EXPECT_EQ(CheckSave(form).focus, FormField::Category);
+    EXPECT_EQ(CheckSave(form).refusal.message, "No category specified.  Please correct.");
+    EXPECT_EQ(CheckSave(form).value.focus, FormField::Category);
     form.Title.clear();
-    EXPECT_EQ(CheckSave(form).message, "No title specified.  Please correct.");
-    EXPECT_EQ(CheckSave(form).focus, FormField::Title);
+    EXPECT_EQ(CheckSave(form).refusal.message, "No title specified.  Please correct.");
+    EXPECT_EQ(CheckSave(form).value.focus, FormField::Title);
 }
 
 TEST(SetValues, PacksTheRowsWithAWordAndEmptiesTheSlotsBehind)
@@ -344,15 +346,15 @@ TEST(RowCommands, DeleteMovesRowsUpAndDeleteAllKeepsTheMarks)
     EXPECT_EQ(form.Rows[0].Word, "w1");
     EXPECT_EQ(GetWordCount(form), 328);
 
-    EXPECT_TRUE(CheckDeleteAll(form).passed);
+    EXPECT_TRUE(CheckDeleteAll(form).ok());
     clearAllWords(form);
     EXPECT_EQ(GetWordCount(form), 0);
     EXPECT_TRUE(form.Rows[1].Used);
     EXPECT_EQ(form.Rows[1].Clue, "");
-    const FormCheck again = CheckDeleteAll(form);
-    EXPECT_FALSE(again.passed);
-    EXPECT_EQ(again.message, "All words are already cleared.");
-    EXPECT_EQ(again.caption, "Error");
+    const Outcome<FormFocus> again = CheckDeleteAll(form);
+    EXPECT_FALSE(again.ok());
+    EXPECT_EQ(again.refusal.message, "All words are already cleared.");
+    EXPECT_EQ(again.refusal.caption, "Error");
 }
 
 }  // namespace

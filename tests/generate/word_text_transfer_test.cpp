@@ -126,9 +126,12 @@ TEST(WordImport, StopsAt330WordsAndNeverFillsRow330)
 TEST(WordImport, AsksBeforeLeavingWordsOut)
 {
     EXPECT_EQ(tooManyWordsQuestion(300, 30), std::nullopt);
-    EXPECT_EQ(tooManyWordsQuestion(300, 31), "Too many words selected.  Last word will not be used.  Continue?");
-    EXPECT_EQ(tooManyWordsQuestion(330, 2), "Too many words selected.  Last 2 words will not be used.  Continue?");
-    EXPECT_EQ(tooManyWordsQuestion(0, 1580), "Too many words selected.  Last 1,250 words will not be used.  Continue?");
+    EXPECT_EQ(tooManyWordsQuestion(300, 31),
+              (Refusal{"Too many words selected.  Last word will not be used.  Continue?", kWarningCaption}));
+    EXPECT_EQ(tooManyWordsQuestion(330, 2),
+              (Refusal{"Too many words selected.  Last 2 words will not be used.  Continue?", kWarningCaption}));
+    EXPECT_EQ(tooManyWordsQuestion(0, 1580),
+              (Refusal{"Too many words selected.  Last 1,250 words will not be used.  Continue?", kWarningCaption}));
 }
 
 TEST(WordImport, TheSeparatorIsTheEditsCharacter)

@@ -90,7 +90,7 @@ TEST_F(SpellCheckRunTest, ANewPuzzleChecksItsWordsAndThenItsClues)
     EXPECT_EQ(at(2).Clue, "receive");
     EXPECT_TRUE(outcome.value.anyNotFound);
     EXPECT_EQ(outcome.kind, Ending::Kind::Done);
-    EXPECT_EQ(spellCheckReport(outcome), (Refusal{kSpellCheckComplete, kSpellingStatusCaption}));
+    EXPECT_EQ(spellCheckReport(outcome), LexiconMessages::SpellCheckComplete);
 }
 
 TEST_F(SpellCheckRunTest, AStoredPuzzleChecksOnlyItsClues)
@@ -131,7 +131,7 @@ TEST_F(SpellCheckRunTest, AbortInTheWordPassSkipsTheClues)
     const auto outcome = check();
     EXPECT_EQ(user.asked, Words{"kat"});
     EXPECT_EQ(outcome.kind, Ending::Kind::Cancelled);
-    EXPECT_EQ(spellCheckReport(outcome), (Refusal{kSpellCheckAborted, kSpellingStatusCaption}));
+    EXPECT_EQ(spellCheckReport(outcome), LexiconMessages::SpellCheckAborted);
 }
 
 TEST_F(SpellCheckRunTest, AbortInAClueStopsThereButKeepsWhatWasReplaced)
@@ -152,8 +152,9 @@ TEST_F(SpellCheckRunTest, EveryWordFoundSaysSo)
     row(2, "   ", "   ");
     const auto outcome = check();
     EXPECT_FALSE(outcome.value.anyNotFound);
-    EXPECT_EQ(spellCheckReport(outcome), (Refusal{kAllWordsFound, kSpellingOkCaption}));
-    EXPECT_EQ(spellCheckReport(Outcome<SpellCheckFindings>::cancelled({.anyNotFound = false})).message, kAllWordsFound);
+    EXPECT_EQ(spellCheckReport(outcome), LexiconMessages::AllWordsFound);
+    EXPECT_EQ(spellCheckReport(Outcome<SpellCheckFindings>::cancelled({.anyNotFound = false})).message,
+              LexiconMessages::AllWordsFound.message);
 }
 
 TEST_F(SpellCheckRunTest, AWordWithoutSuggestionsIsToldAndCountsAsNotFound)
@@ -162,7 +163,7 @@ TEST_F(SpellCheckRunTest, AWordWithoutSuggestionsIsToldAndCountsAsNotFound)
     const auto outcome = check();
     EXPECT_EQ(user.withoutSuggestions, Words{"xqzv"});
     EXPECT_TRUE(user.asked.empty());
-    EXPECT_EQ(spellCheckReport(outcome).message, kSpellCheckComplete);
+    EXPECT_EQ(spellCheckReport(outcome).message, LexiconMessages::SpellCheckComplete.message);
 }
 
 TEST_F(SpellCheckRunTest, AnAddedWordGoesToTheIncludeListFromTheNextCheckOn)

@@ -98,7 +98,7 @@ TEST(HtmlExport, SavedPageNamesThePictureBesideIt)
 
     const CommandOutcome missingFolder = SaveHtmlPage(HtmlSettings{}, folder / "gone" / "page.html");
     EXPECT_EQ(missingFolder.kind, CommandOutcome::Kind::Refused);
-    EXPECT_EQ(missingFolder.refusal, Refusal{kHtmlCannotCreate});
+    EXPECT_EQ(missingFolder.refusal, ExportMessages::HtmlCannotCreate);
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST(JpegWriter, QualityOutsideOneToHundredRefusedWithoutAFile)
     for (const int quality : {0, 101, -5}) {
         const CommandOutcome outcome = SaveJpeg(picture.rows(), quality, folder / "page.jpg");
         EXPECT_EQ(outcome.kind, CommandOutcome::Kind::Refused);
-        EXPECT_EQ(outcome.refusal, Refusal{kInvalidJpegFactor});
+        EXPECT_EQ(outcome.refusal, ExportMessages::InvalidJpegFactor);
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "page.jpg"));
 }

@@ -21,11 +21,12 @@ TEST(RenderMessages, WarningsInTheirOrder)
     drawn.BitmapMissing = drawn.CluesOverflow = drawn.WordsOverflow = true;
     drawn.TextOverflow = {false, true};
     const auto all = Outcome<RenderedPage>::done(drawn);
-    EXPECT_EQ(renderWarnings(all), (std::vector<std::string>{kBitmapMissingWarning, kCluesOverflowWarning,
-                                                             kWordsOverflowWarning, kTextOverflowWarning}));
+    EXPECT_EQ(renderWarnings(all),
+              (std::vector<std::string>{RenderMessages::BitmapMissingWarning, RenderMessages::CluesOverflowWarning,
+                                        RenderMessages::WordsOverflowWarning, RenderMessages::TextOverflowWarning}));
     EXPECT_EQ(reportEndStatus(all), "\nPuzzle Generated!");
     const auto cancelled = Outcome<RenderedPage>::cancelled(drawn);  // says nothing of what did not fit
-    EXPECT_EQ(renderWarnings(cancelled), std::vector<std::string>{kBitmapMissingWarning});
+    EXPECT_EQ(renderWarnings(cancelled), std::vector<std::string>{RenderMessages::BitmapMissingWarning});
     EXPECT_EQ(reportEndStatus(cancelled), "\nPuzzle Generation Canceled!");
     EXPECT_TRUE(renderWarnings(Outcome<RenderedPage>::done()).empty());
 }

@@ -89,7 +89,7 @@ TEST(PlainTextExport, WrittenWholeOrRefused)
 
     const CommandOutcome missingFolder = SavePlainTextPuzzle(*record, PrintOptions{}, folder / "gone" / "farm.txt");
     EXPECT_EQ(missingFolder.kind, CommandOutcome::Kind::Refused);
-    EXPECT_EQ(missingFolder.refusal, Refusal{kTextCannotSave});
+    EXPECT_EQ(missingFolder.refusal, ExportMessages::TextCannotSave);
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST(TextBlock, EachTextObjectHasItsOwnOverflow)
     addObject(*record, PageObjectKind::Text, {100, 400, 500, 600}).setText("fits");
     const Rendered rendered = render(*record);
     EXPECT_EQ(rendered.outcome.value.TextOverflow, (std::vector<bool>{true, false}));
-    EXPECT_EQ(renderWarnings(rendered.outcome), std::vector<std::string>{kTextOverflowWarning});
+    EXPECT_EQ(renderWarnings(rendered.outcome), std::vector<std::string>{RenderMessages::TextOverflowWarning});
 }
 
 }  // namespace

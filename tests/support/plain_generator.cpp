@@ -265,8 +265,9 @@ void rank(Candidates& candidates, int v, const PuzzleRecord& working, const std:
 
 }  // namespace
 
-GenerationOutcome plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings,
-                                    const BadWordList& badWords, RandomSource& random, Candidates& candidates)
+Outcome<GenerationRun> plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape,
+                                         const GenerationSettings& settings, const BadWordList& badWords,
+                                         RandomSource& random, Candidates& candidates)
 {
     auto saved = std::make_unique<PuzzleRecord>(working);
     const int n0 = working.usedWordCount();
@@ -275,7 +276,7 @@ GenerationOutcome plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& sh
     PlainScreen screen(badWords);
     PlainRun run(working, shape, settings, random);
 
-    GenerationOutcome outcome;
+    GenerationRun outcome;
     int& counter = outcome.AttemptCounter;
     do {
         ++counter;
@@ -292,7 +293,7 @@ GenerationOutcome plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& sh
         if (outcome.RejectedAttempts >= rejectedAttemptLimit(attempts)) outcome.RejectionLimitReached = true;
     } while (counter != attempts && !outcome.RejectionLimitReached);
     working = *saved;
-    return outcome;
+    return Outcome<GenerationRun>::done(outcome);
 }
 
 }  // namespace qm::test

@@ -9,7 +9,8 @@ namespace qm::test {
 
 // The same contract as BuildPuzzles, except that it works in the working record itself and puts
 // it back when the run ends.
-GenerationOutcome plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings,
-                                    const BadWordList& badWords, RandomSource& random, Candidates& candidates);
+Outcome<GenerationRun> plainBuildPuzzles(PuzzleRecord& working, const ShapeRecord& shape,
+                                         const GenerationSettings& settings, const BadWordList& badWords,
+                                         RandomSource& random, Candidates& candidates);
 
 }  // namespace qm::test

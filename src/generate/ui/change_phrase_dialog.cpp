@@ -7,6 +7,7 @@
 
 #include "common/gui/qt_text.h"
 #include "common/ui/command_outcome_report.h"
+#include "generate/generate_messages.h"
 #include "generate/puzzle_fill.h"
 
 namespace qm {
@@ -59,7 +60,7 @@ TChangeThePhrase::TChangeThePhrase(UserDialogs& dialogs, const UiStyle& style, c
     connect(m_hiddenPhrase, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_phraseTyped->setText(toQString(typedPhraseLabel(toRecordText(text)))); });
     // In place of the note on spaces, which means nothing while no phrase can be chosen.
-    auto* tooMany = new QLabel(toQString(kTooManyFreeCellsNote), this);
+    auto* tooMany = new QLabel(toQString(GenerateMessages::TooManyFreeCellsNote), this);
     tooMany->setObjectName("PhraseNote");
     tooMany->setWordWrap(true);
     tooMany->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -113,11 +114,10 @@ void TChangeThePhrase::OkClick()
     RunRandom random(m_random);
     // The words in the editor may have changed since the grid was made, so their placements are
     // no guide to second readings here: only the screen redraws.
-    const FreeCellsFill fill = fillFreeCells(*m_copy, usePhrase, toRecordText(m_hiddenPhrase->text()),
-                                             PhraseSource::PhraseDialog, m_screen, random.source(), false);
-    if (!fill.check.passed) {
-        showRefusal(m_dialogs, fill.check);
-        if (fill.check.focus == FormField::HiddenPhrase) m_hiddenPhrase->setFocus();
+    const Outcome<FreeCellsFill> fill = fillFreeCells(*m_copy, usePhrase, toRecordText(m_hiddenPhrase->text()),
+                                                      PhraseSource::PhraseDialog, m_screen, random.source(), false);
+    if (!reportCommandOutcome(m_dialogs, fill)) {
+        if (fill.value.focus == FormField::HiddenPhrase) m_hiddenPhrase->setFocus();
         return;
     }
     m_changed = true;

@@ -15,6 +15,7 @@
 #include "common/ui/lock_wait_cursor.h"
 #include "generate/candidate_choice.h"
 #include "generate/chosen_puzzle_save.h"
+#include "generate/generate_messages.h"
 #include "generate/puzzle_fill.h"
 #include "generate/ui/blow_it_up_dialog.h"
 #include "generate/ui/candidate_image_widget.h"
@@ -34,11 +35,14 @@ const QColor kSelectedRed(0xFF, 0x00, 0x00);
 class ChooserQuestions final : public SaveQuestions {
 public:
     explicit ChooserQuestions(UserDialogs& dialogs) : m_dialogs(dialogs) {}
-    bool changeOffensivePhrase() override { return ask(kOffensivePhraseQuestion); }
-    bool saveWithExcludedWords() override { return ask(kExcludedWordsQuestion); }
+    bool changeOffensivePhrase() override { return ask(GenerateMessages::OffensivePhraseQuestion); }
+    bool saveWithExcludedWords() override { return ask(GenerateMessages::ExcludedWordsQuestion); }
 
 private:
-    bool ask(const char* question) { return m_dialogs.askYesNo(kWarningCaption, question, MessageIcon::Warning); }
+    bool ask(const Refusal& question)
+    {
+        return m_dialogs.askYesNo(toQString(question.caption), toQString(question.message), MessageIcon::Warning);
+    }
     UserDialogs& m_dialogs;
 };
 
@@ -156,7 +160,7 @@ void TCreatedPuzzle::buildControls()
     m_hiddenPhrase->setMaxLength(kMaxPhraseLength);
     m_hiddenPhrase->setGeometry(6, 59, 158, 22);
     connect(m_hiddenPhrase, &QLineEdit::textChanged, this, &TCreatedPuzzle::showPhraseCounts);
-    m_phraseNote = new QLabel(toQString(kTooManyFreeCellsNote), phrase);
+    m_phraseNote = new QLabel(toQString(GenerateMessages::TooManyFreeCellsNote), phrase);
     m_phraseNote->setObjectName("PhraseNote");
     m_phraseNote->setWordWrap(true);
     m_phraseNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -274,32 +278,26 @@ void TCreatedPuzzle::SaveClick()
     RunRandom random(m_context.random);
     CollectionFile collection(m_context.collectionPath, busyCursorWhileLockWaits());
     ChooserQuestions questions(m_context.dialogs);
-    const SaveOutcome outcome = SaveChosenPuzzle(m_context.candidates, choice, m_context.working, collection,
-                                                 m_context.screen, random.source(), questions);
-    switch (outcome.end) {
-    case SaveOutcome::End::Stored:
-        m_storedIndex = outcome.recordIndex;
-        if (outcome.secondReadingsLeft)
-            m_context.dialogs.message(kNoticeCaption, toQString(secondReadingsNotice(outcome.secondReadings)),
-                                      MessageButton::Ok, MessageIcon::Information);
-        accept();
+    const Outcome<SavedPuzzle> outcome = SaveChosenPuzzle(m_context.candidates, choice, m_context.working, collection,
+                                                          m_context.screen, random.source(), questions);
+    // The refusal or the input/output error report first, then what the chooser does next. After
+    // a failure part way the file may hold part of the write: the user can try again or cancel.
+    if (reportCommandOutcome(m_context.dialogs, outcome)) {
+        m_storedIndex = outcome.value.recordIndex;
+        if (outcome.value.secondReadingsLeft)
+            showRefusal(m_context.dialogs, GenerateMessages::secondReadingsLeft(outcome.value.secondReadings));
+    }
+    switch (outcome.value.next) {
+    case ChooserStep::StayOpen:
         return;
-    case SaveOutcome::End::Refused:
-        showRefusal(m_context.dialogs, outcome.refusal);
-        if (outcome.refusal.focus == FormField::HiddenPhrase) backToPhrase();
-        return;
-    case SaveOutcome::End::BackToPhrase:
+    case ChooserStep::BackToPhrase:
         backToPhrase();
         return;
-    case SaveOutcome::End::NotWritten:
-        return;
-    case SaveOutcome::End::CannotSave:
-        showRefusal(m_context.dialogs, outcome.refusal);
-        reject();
-        return;
-    case SaveOutcome::End::IoFailure:
-        // The file may hold part of the write: the user can try again or cancel.
-        m_context.dialogs.reportIoFailure(outcome.failure);
+    case ChooserStep::Close:
+        if (outcome.ok())
+            accept();
+        else
+            reject();
         return;
     }
 }

@@ -92,7 +92,7 @@ void TCreationAttempts::startRun()
     m_finished = true;
     showFinalLines();
     m_cancel->setText(kOkCaption);
-    if (!m_outcome.Aborted) QApplication::beep();
+    if (!aborted()) QApplication::beep();
 }
 
 void TCreationAttempts::attemptStarting(int attemptNumber)
@@ -113,9 +113,9 @@ bool TCreationAttempts::abortRequested()
 
 void TCreationAttempts::showFinalLines()
 {
-    const int counter = m_outcome.AttemptCounter;
+    const int counter = m_outcome.value.AttemptCounter;
     m_progress->setValue(std::clamp(counter, 0, m_attempts));
-    if (m_outcome.Aborted) {
+    if (aborted()) {
         m_attemptLine = numbered("Aborted on creation Attempt #", counter);
     } else {
         m_attemptLine = numbered("Creation Attempt #", counter);

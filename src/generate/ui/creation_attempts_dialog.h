@@ -19,7 +19,7 @@ namespace qm {
 class TCreationAttempts : public StyledDialog, private GenerationProgress {
     Q_OBJECT
 public:
-    using Run = std::function<GenerationOutcome(GenerationProgress&)>;
+    using Run = std::function<Outcome<GenerationRun>(GenerationProgress&)>;
 
     // attempts: the number the run is asked for, the whole of the progress bar.
     TCreationAttempts(const UiStyle& style, int attempts, Run run, QWidget* parent = nullptr);
@@ -30,7 +30,7 @@ public:
     const QString& attemptLine() const { return m_attemptLine; }
     const QString& completionLine() const { return m_completionLine; }
     bool finished() const { return m_finished; }
-    const GenerationOutcome& outcome() const { return m_outcome; }
+    const Outcome<GenerationRun>& outcome() const { return m_outcome; }
 
     // Closing the window (Escape, the title bar) during the run is taken as Abort.
     void reject() override;
@@ -44,6 +44,7 @@ private:
     void attemptStarting(int attemptNumber) override;
     bool abortRequested() override;
     void showFinalLines();
+    bool aborted() const { return m_outcome.kind == Ending::Kind::Cancelled; }
 
     int m_attempts;
     Run m_run;
@@ -52,7 +53,7 @@ private:
     bool m_abortRequested = false;
     bool m_started = false;
     bool m_finished = false;
-    GenerationOutcome m_outcome;
+    Outcome<GenerationRun> m_outcome;
 
     QPushButton* m_cancel = nullptr;
     QProgressBar* m_progress = nullptr;

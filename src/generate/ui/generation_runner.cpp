@@ -19,9 +19,9 @@ public:
 
 }  // namespace
 
-GenerationOutcome runGeneration(QWidget* parent, const UiStyle& style, const PuzzleRecord& working,
-                                const ShapeRecord& shape, const GenerationSettings& settings,
-                                const OffensiveWordScreen& screen, Candidates& candidates, RandomSource* random)
+Outcome<GenerationRun> runGeneration(QWidget* parent, const UiStyle& style, const PuzzleRecord& working,
+                                     const ShapeRecord& shape, const GenerationSettings& settings,
+                                     const OffensiveWordScreen& screen, Candidates& candidates, RandomSource* random)
 {
     RunRandom run(random);
     random = &run.source();

@@ -8,12 +8,13 @@
 #include "common/ui/exchange_file_dialog.h"
 #include "common/ui/push_button.h"
 #include "common/ui/selection_list.h"
+#include "generate/generate_messages.h"
 #include "generate/ui/word_text_mode_box.h"
 
 namespace qm {
 namespace {
 
-namespace M = WordExportMessages;
+namespace M = GenerateMessages;
 
 constexpr QSize kDesignClientSize(632, 300);
 constexpr int kDesignFontPixels = 13;
@@ -95,7 +96,7 @@ void TMyExport::SaveFileClick()
 {
     const std::vector<int> rows = selectedRows(*m_lineList);
     if (rows.empty()) {
-        showRefusal(m_dialogs, M::NothingSelected);
+        showRefusal(m_dialogs, M::NothingToExport);
         return;
     }
     const auto chosen = chooseExportFile(m_dialogs, kExportFileDialog, m_settings.LastExportWordFile);

@@ -10,6 +10,7 @@
 #include "common/ui/exchange_file_dialog.h"
 #include "common/ui/push_button.h"
 #include "common/ui/selection_list.h"
+#include "generate/generate_messages.h"
 #include "generate/ui/word_text_mode_box.h"
 #include "generate/word_file.h"
 #include "generate/word_import.h"
@@ -17,7 +18,7 @@
 namespace qm {
 namespace {
 
-namespace M = WordImportMessages;
+namespace M = GenerateMessages;
 
 constexpr QSize kDesignClientSize(632, 300);
 constexpr int kDesignFontPixels = 13;
@@ -85,7 +86,7 @@ void TImport::OpenFileClick()
     if (!chosen) return;
     const auto file = readWordFileText(*chosen);
     if (!file) {
-        reportCommandOutcome(m_dialogs, CommandOutcome::fromFailure(file.failure(), M::CannotOpen));
+        reportCommandOutcome(m_dialogs, CommandOutcome::fromFailure(file.failure(), M::CannotOpenImport));
         return;
     }
     m_lines = importListLines(file->lines);
@@ -93,9 +94,7 @@ void TImport::OpenFileClick()
     for (const std::string& line : m_lines) m_lineList->addItem(toQString(line));
     m_fileName->setText("File Name: " + QString::fromStdString(chosen->filename().string()));
     enableLineCommands(true);
-    if (!file->unstorableLines.empty())
-        m_dialogs.message(kWarningCaption, toQString(unstorableLinesMessage(file->unstorableLines)), MessageButton::Ok,
-                          MessageIcon::Warning);
+    if (!file->unstorableLines.empty()) showRefusal(m_dialogs, M::unstorableLines(file->unstorableLines));
 }
 
 void TImport::SelectAllClick() { m_lineList->selectAll(); }
@@ -114,7 +113,8 @@ void TImport::OkClick()
     std::vector<std::string> selected;
     for (const int row : selectedRows(*m_lineList)) selected.push_back(m_lines[static_cast<std::size_t>(row)]);
     if (const auto question = tooManyWordsQuestion(countWords(m_rows), static_cast<int>(selected.size())))
-        if (!m_dialogs.askYesNo(kWarningCaption, toQString(*question), MessageIcon::Warning)) return;
+        if (!m_dialogs.askYesNo(toQString(question->caption), toQString(question->message), MessageIcon::Warning))
+            return;
     importLines(m_rows, selected, mode, separator.value_or(':'));
     accept();
 }

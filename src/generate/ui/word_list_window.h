@@ -138,8 +138,8 @@ private:
     void addInternationalKeys();
     void storeSettings();
     // Shows the refusal and puts the focus where it points.
-    void refuse(const FormCheck& check);
-    void focusField(const FormCheck& check);
+    void refuse(const Refusal& refusal, const FormFocus& focus);
+    void focusField(const FormFocus& focus);
     // Writes the working record over its stored record; false when the form must stay open.
     bool SaveIt();
     void closeForm();

@@ -10,6 +10,7 @@
 #include "common/ui/command_outcome_report.h"
 #include "common/ui/lock_wait_cursor.h"
 #include "generate/chosen_puzzle_save.h"
+#include "generate/generate_messages.h"
 #include "generate/generation_settings.h"
 #include "generate/ui/change_phrase_dialog.h"
 #include "generate/ui/created_puzzle_dialog.h"
@@ -56,9 +57,9 @@ void TWordList::speedButtonClicked(Direction direction)
     directionClicked(direction, allowed);
 }
 
-void TWordList::focusField(const FormCheck& check)
+void TWordList::focusField(const FormFocus& focus)
 {
-    switch (check.focus) {
+    switch (focus.focus) {
     case FormField::Title:
         m_title->setFocus();
         break;
@@ -69,10 +70,10 @@ void TWordList::focusField(const FormCheck& check)
         m_grid->setFocus();
         break;
     case FormField::WordCell:
-        m_grid->focusCell(check.row, WordsCluesGrid::WordColumn);
+        m_grid->focusCell(focus.row, WordsCluesGrid::WordColumn);
         break;
     case FormField::ClueCell:
-        m_grid->focusCell(check.row, WordsCluesGrid::ClueColumn);
+        m_grid->focusCell(focus.row, WordsCluesGrid::ClueColumn);
         break;
     case FormField::Attempts:
         m_attempts->setFocus();
@@ -84,32 +85,32 @@ void TWordList::focusField(const FormCheck& check)
     }
 }
 
-void TWordList::refuse(const FormCheck& check)
+void TWordList::refuse(const Refusal& refusal, const FormFocus& focus)
 {
-    showRefusal(m_context.dialogs, check);
-    focusField(check);
+    showRefusal(m_context.dialogs, refusal);
+    focusField(focus);
 }
 
 void TWordList::CreateItClick()
 {
     if (m_modify) return;
     const WordListForm form = currentForm();
-    const CreateCheck checked = CheckCreate(form, m_context.currentShape);
-    if (!checked.check.passed) {
-        refuse(checked.check);
+    const Outcome<CheckedCreate> checked = CheckCreate(form, m_context.currentShape);
+    if (!checked.ok()) {
+        refuse(checked.refusal, checked.value);
         return;
     }
-    m_context.settings.Generation.Attempts = checked.attempts;
+    m_context.settings.Generation.Attempts = checked.value.attempts;
     PuzzleRecord& working = *m_context.working.record;
     PrepareCreate(form, m_context.currentShape, working);
 
     const auto screen = m_screens.screenOf(GetBadList(m_context.programDirectory));
-    const GenerationOutcome run =
+    const Outcome<GenerationRun> run =
         runGeneration(this, m_context.style, working, m_context.currentShape, m_context.settings.Generation, *screen,
                       m_context.candidates, m_context.random);
     // Four empty places leave nothing to choose: say why instead of opening the chooser.
-    if (const FormCheck screened = CheckScreenedRun(form, run); !screened.passed) {
-        refuse(screened);
+    if (const Outcome<FormFocus> screened = CheckScreenedRun(form, run.value); !screened.ok()) {
+        refuse(screened.refusal, screened.value);
         return;
     }
 
@@ -136,8 +137,8 @@ void TWordList::SaveClick()
 {
     if (!m_modify) return;
     const WordListForm form = currentForm();
-    if (const FormCheck check = CheckSave(form); !check.passed) {
-        refuse(check);
+    if (const Outcome<FormFocus> check = CheckSave(form); !check.ok()) {
+        refuse(check.refusal, check.value);
         return;
     }
     SetValues(form, *m_context.working.record);
@@ -150,8 +151,9 @@ void TWordList::CancelClick()
     // A changed phrase is a change too, though the comparison of the record leaves it out.
     const bool changed = m_modify && (PuzzleChanged() || m_phraseChanged);
     if (changed) {
-        const MessageButton answer =
-            m_context.dialogs.message(kWarningCaption, kModifiedQuestion, kYesNoCancel, MessageIcon::Warning);
+        const Refusal& question = GenerateMessages::ModifiedQuestion;
+        const MessageButton answer = m_context.dialogs.message(toQString(question.caption), toQString(question.message),
+                                                               kYesNoCancel, MessageIcon::Warning);
         if (answer == MessageButton::Cancel) return;
         // Yes stores without the title and category checks of Save.
         if (answer == MessageButton::Yes && !SaveIt()) return;
@@ -176,11 +178,13 @@ void TWordList::DeleteClueClick()
 void TWordList::DeleteAllClueClick()
 {
     WordListForm form = currentForm();
-    if (const FormCheck check = CheckDeleteAll(form); !check.passed) {
-        refuse(check);
+    if (const Outcome<FormFocus> check = CheckDeleteAll(form); !check.ok()) {
+        refuse(check.refusal, check.value);
         return;
     }
-    if (!m_context.dialogs.askYesNo(kWarningCaption, kDeleteAllQuestion, MessageIcon::Warning)) return;
+    const Refusal& question = GenerateMessages::DeleteAllQuestion;
+    if (!m_context.dialogs.askYesNo(toQString(question.caption), toQString(question.message), MessageIcon::Warning))
+        return;
     clearAllWords(form);
     m_grid->setRows(form.Rows);
 }

@@ -38,8 +38,8 @@ TMyEditBox::TMyEditBox(UserDialogs& dialogs, const UiStyle& style, PersonalList 
     setFont(font);
     setFixedSize(kDesignClientSize);
 
-    const std::string heading =
-        list == PersonalList::Include ? includeListHeading(language) : excludeListHeading(language);
+    const std::string heading = list == PersonalList::Include ? LexiconMessages::includeListHeading(language)
+                                                              : LexiconMessages::excludeListHeading(language);
     auto* headingLabel = new QLabel(toQString(heading), this);
     headingLabel->setObjectName("Heading");
     headingLabel->setWordWrap(true);

@@ -1,6 +1,7 @@
 #include "lexicon/ui/lexicon_tools.h"
 
 #include "common/gui/qt_text.h"
+#include "common/ui/command_outcome_report.h"
 #include "lexicon/international_keys.h"
 #include "lexicon/lexicon_engines.h"
 #include "lexicon/lexicon_languages.h"
@@ -31,7 +32,8 @@ public:
     }
     void tellNoSuggestions(const std::string& word) override
     {
-        m_dialogs.message(kNoticeCaption, toQString(notFoundWithoutSuggestions(word)));
+        const Refusal notice = LexiconMessages::notFoundWithoutSuggestions(word);
+        m_dialogs.message(toQString(notice.caption), toQString(notice.message));
     }
     void reportFailure(const Failure& failure) override { m_dialogs.reportIoFailure(failure); }
 
@@ -57,7 +59,7 @@ void LexiconTools::spellCheck(QWidget* parent, std::vector<SpellCheckEntry>& ent
     }
     SpellingEngine* dictionary = m_context.engines.spelling(language);
     if (!dictionary) {
-        m_context.dialogs.error(kCannotFindDictionaryFiles);
+        showRefusal(m_context.dialogs, LexiconMessages::CannotFindDictionaryFiles);
         return;
     }
     const SpellChecker checker(*dictionary, readPersonalWords(m_context.personalLists));

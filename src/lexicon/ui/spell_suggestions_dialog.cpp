@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/command_outcome_report.h"
 #include "lexicon/lexicon_messages.h"
 
 namespace qm {
@@ -26,7 +27,7 @@ TSpellSuggestions::TSpellSuggestions(UserDialogs& dialogs, const UiStyle& style,
     setFont(font);
     setFixedSize(kDesignClientSize);
 
-    auto* notice = new QLabel(toQString(suggestionNotice(language)), this);
+    auto* notice = new QLabel(toQString(LexiconMessages::suggestionNotice(language)), this);
     notice->setObjectName("Notice");
     notice->setWordWrap(true);
     notice->setGeometry(12, 8, 336, 36);
@@ -91,7 +92,7 @@ void TSpellSuggestions::ReplaceClick()
 {
     const QList<QListWidgetItem*> selected = m_suggestions->selectedItems();
     if (selected.isEmpty()) {
-        m_dialogs.error(kNoReplacementSelected);
+        showRefusal(m_dialogs, LexiconMessages::NoReplacementSelected);
         return;
     }
     m_answer.replacement = toRecordText(selected.front()->text());

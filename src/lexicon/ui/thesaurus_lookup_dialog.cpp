@@ -10,6 +10,7 @@
 #include "common/refusal.h"
 #include "common/text_rules.h"
 #include "common/ui/accessible_names.h"
+#include "common/ui/command_outcome_report.h"
 #include "lexicon/lexicon_messages.h"
 #include "lexicon/thesaurus_engine.h"
 #include "lexicon/thesaurus_lookup.h"
@@ -108,7 +109,7 @@ TThesSuggestions::TThesSuggestions(UserDialogs& dialogs, const UiStyle& style, T
 void TThesSuggestions::start()
 {
     if (!m_thesaurus) {
-        m_dialogs.error(kCannotFindThesaurus);
+        showRefusal(m_dialogs, LexiconMessages::CannotFindThesaurus);
         return;
     }
     LookUpClick();
@@ -132,7 +133,7 @@ void TThesSuggestions::LookUpClick()
     if (!m_thesaurus) return;
     const ThesaurusLookup lookup = lookUpWord(*m_thesaurus, typedWord());
     if (!lookup.found) {
-        m_dialogs.message(kWarningCaption, kWordNotInThesaurus, MessageButton::Ok, MessageIcon::Warning);
+        showRefusal(m_dialogs, LexiconMessages::WordNotInThesaurus);
         return;
     }
     fill(*m_categories, lookup.categories);
@@ -174,7 +175,7 @@ void TThesSuggestions::AcceptClick()
 {
     const QList<QListWidgetItem*> selected = m_synonyms->selectedItems();
     if (selected.isEmpty()) {
-        m_dialogs.error(kNoReplacementSelected);
+        showRefusal(m_dialogs, LexiconMessages::NoReplacementSelected);
         return;
     }
     m_accepted = toRecordText(selected.front()->text());
@@ -189,7 +190,7 @@ void TThesSuggestions::SuggestClick()
         m_thesaurus ? m_thesaurus->suggestions(word) : std::vector<std::string>{};
     waiting.restore();
     if (suggestions.empty()) {
-        m_dialogs.error(toQString(noThesaurusSuggestions(word)));
+        showRefusal(m_dialogs, LexiconMessages::noThesaurusSuggestions(word));
         return;
     }
     const auto chosen = chooseWordSuggestion(this, uiStyle(), word, suggestions);

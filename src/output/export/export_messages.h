@@ -2,25 +2,23 @@
 // export windows and the command-line tool.
 #pragma once
 
-#include "common/refusal.h"  // kNoticeCaption
+#include "common/refusal.h"
 
-namespace qm {
+namespace qm::ExportMessages {
 
-// Metafiles. The warning has the caption "Warning".
-inline constexpr const char* kMetafileBitmapsWarning = "Bitmaps in this puzzle will not be saved in the metafile.";
-inline constexpr const char* kMetafileCreator = "Quillmaze 98";
-inline constexpr const char* kMetafileDescription = "Word Search Puzzle";
+// Metafiles.
+inline const Refusal MetafileBitmaps{"Bitmaps in this puzzle will not be saved in the metafile.", kWarningCaption};
+inline constexpr const char* MetafileCreator = "Quillmaze 98";
+inline constexpr const char* MetafileDescription = "Word Search Puzzle";
 
-// Pictures: the refusal of a JPEG quality, caption "Error" (that of a width is
-// PrintMessages::InvalidPictureWidth).
-inline constexpr const char* kInvalidJpegFactor = "Invalid factor entered.  Factor must be between 1 and 100";
+// Pictures: the refusal of a JPEG quality (that of a width is PrintMessages::InvalidPictureWidth).
+inline const Refusal InvalidJpegFactor{"Invalid factor entered.  Factor must be between 1 and 100", kErrorCaption};
 
-// HTML page, caption "Error".
-inline constexpr const char* kHtmlCannotCreate = "Unable to create html file.";
+// HTML page.
+inline const Refusal HtmlCannotCreate{"Unable to create html file.", kErrorCaption};
 
-// Plain text: the notice after writing, and the refusal (caption "Error") when the file cannot be
-// created.
-inline constexpr const char* kTextFileCreated = "File created succesfully.";
-inline constexpr const char* kTextCannotSave = "Unable to save puzzle.";
+// Plain text: the notice after writing, and the refusal when the file cannot be created.
+inline const Refusal TextFileCreated{"File created succesfully.", kNoticeCaption};
+inline const Refusal TextCannotSave{"Unable to save puzzle.", kErrorCaption};
 
-}  // namespace qm
+}  // namespace qm::ExportMessages

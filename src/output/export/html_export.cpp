@@ -76,7 +76,7 @@ CommandOutcome SaveHtmlPage(const HtmlSettings& settings, const std::filesystem:
 {
     const std::string page = HtmlPageText(settings, HtmlPicturePath(htmlFile).filename());
     if (Status written = writeFileAtomically(htmlFile, page, faults); !written)
-        return CommandOutcome::fromFailure(written.failure(), Refusal{kHtmlCannotCreate});
+        return CommandOutcome::fromFailure(written.failure(), ExportMessages::HtmlCannotCreate);
     return CommandOutcome::done();
 }
 

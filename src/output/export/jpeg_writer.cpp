@@ -88,7 +88,7 @@ bool isJpegQuality(int quality) { return quality >= kLowestJpegQuality && qualit
 CommandOutcome SaveJpeg(const RgbRows& picture, int quality, const std::filesystem::path& path,
                         const FileFaults& faults)
 {
-    if (!isJpegQuality(quality)) return CommandOutcome::refused(Refusal{kInvalidJpegFactor});
+    if (!isJpegQuality(quality)) return CommandOutcome::refused(ExportMessages::InvalidJpegFactor);
     if (!rowsFitBytes(picture))
         return CommandOutcome::failed(Failure{FailureKind::Io, path, "The picture has fewer bytes than its size."});
     Compression c;

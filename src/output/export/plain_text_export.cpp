@@ -47,7 +47,7 @@ CommandOutcome SavePlainTextPuzzle(const PuzzleRecord& record, const PrintOption
                                    const std::filesystem::path& path, const FileFaults& faults)
 {
     if (Status written = writeFileAtomically(path, PlainTextPuzzle(record, options), faults); !written)
-        return CommandOutcome::fromFailure(written.failure(), Refusal{kTextCannotSave});
+        return CommandOutcome::fromFailure(written.failure(), ExportMessages::TextCannotSave);
     return CommandOutcome::done();
 }
 

@@ -210,7 +210,10 @@ std::int32_t micrometres(std::int32_t hundredthsMm)
 }
 
 // "Quillmaze 98", a zero, "Word Search Puzzle" and two zeros, in UTF-16.
-std::string description() { return std::string(kMetafileCreator) + '\0' + kMetafileDescription + '\0' + '\0'; }
+std::string description()
+{
+    return std::string(ExportMessages::MetafileCreator) + '\0' + ExportMessages::MetafileDescription + '\0' + '\0';
+}
 
 }  // namespace
 

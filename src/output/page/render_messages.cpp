@@ -10,18 +10,19 @@ bool cancelled(const Ending& outcome) { return outcome.kind == Ending::Kind::Can
 
 std::string reportEndStatus(const Outcome<RenderedPage>& outcome)
 {
-    return std::string("\n") + (cancelled(outcome) ? kPuzzleGenerationCanceledStatus : kPuzzleGeneratedStatus);
+    return std::string("\n") + (cancelled(outcome) ? RenderMessages::PuzzleGenerationCanceledStatus
+                                                   : RenderMessages::PuzzleGeneratedStatus);
 }
 
 std::vector<std::string> renderWarnings(const Outcome<RenderedPage>& outcome)
 {
     const RenderedPage& drawn = outcome.value;
     std::vector<std::string> warnings;
-    if (drawn.BitmapMissing) warnings.emplace_back(kBitmapMissingWarning);
+    if (drawn.BitmapMissing) warnings.emplace_back(RenderMessages::BitmapMissingWarning);
     if (cancelled(outcome)) return warnings;
-    if (drawn.CluesOverflow) warnings.emplace_back(kCluesOverflowWarning);
-    if (drawn.WordsOverflow) warnings.emplace_back(kWordsOverflowWarning);
-    if (drawn.anyTextOverflow()) warnings.emplace_back(kTextOverflowWarning);
+    if (drawn.CluesOverflow) warnings.emplace_back(RenderMessages::CluesOverflowWarning);
+    if (drawn.WordsOverflow) warnings.emplace_back(RenderMessages::WordsOverflowWarning);
+    if (drawn.anyTextOverflow()) warnings.emplace_back(RenderMessages::TextOverflowWarning);
     return warnings;
 }
 

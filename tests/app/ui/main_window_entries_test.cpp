@@ -80,7 +80,8 @@ TEST_F(MainWindowTest, JpegCompressionFactorEditsTheQualityOfTheSettings)
                                              number->setText("80");
                                              dialog.OkClick();
                                          });
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{kInvalidJpegFactor});
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>{QString::fromStdString(ExportMessages::InvalidJpegFactor.message)});
     EXPECT_EQ(w.settings().Reports.JpegCompressionQuality, 80);
     // Cancelled: the quality stays.
     test::whileModalOpen<TTheJPegFactor>([&] { factor->trigger(); },

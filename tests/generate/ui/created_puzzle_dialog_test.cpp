@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "generate/generate_messages.h"
 #include "generate/gui/candidate_drawing.h"
 #include "generate/puzzle_fill.h"
 #include "generate/ui/blow_it_up_dialog.h"
@@ -547,7 +548,8 @@ TEST_F(PhraseDialogTest, RandomLettersThatAlwaysFormAScreenedWordAreRefusedAndNo
     TChangeThePhrase dialog(dialogs, style, *working.record, screen, &random);
     dialog.show();
     dialog.OkClick();
-    EXPECT_EQ(dialogs.log(), (std::vector<std::string>{std::string("message Error: ") + kRandomFillRefusal}));
+    EXPECT_EQ(dialogs.log(),
+              (std::vector<std::string>{"message Error: " + GenerateMessages::RandomFillScreened.message}));
     EXPECT_FALSE(dialog.changed());
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(working.record->FillLetters, before);

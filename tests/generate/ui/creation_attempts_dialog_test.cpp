@@ -67,7 +67,7 @@ TEST_F(CreationAttemptsTest, DesignAndScale)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.scale);
         style.scale = c.scale;
-        TCreationAttempts dialog(style, 3, [](GenerationProgress&) { return GenerationOutcome{}; });
+        TCreationAttempts dialog(style, 3, [](GenerationProgress&) { return Outcome<GenerationRun>{}; });
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), "Building Puzzles");
         EXPECT_EQ(dialog.size(), c.client);
@@ -109,11 +109,11 @@ TEST_F(CreationAttemptsTest, ARunShowsEachAttemptThenCompletedAndOk)
         EXPECT_NEAR(leftmostInk(picture, 25, 50), 94, 3);   // 75 x 1.25
         EXPECT_NEAR(leftmostInk(picture, 56, 85), 144, 3);  // 115 x 1.25
     });
-    const GenerationOutcome outcome =
+    const Outcome<GenerationRun> outcome =
         runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(outcome.Aborted);
-    EXPECT_EQ(outcome.AttemptCounter, 40);
+    EXPECT_NE(outcome.kind, Ending::Kind::Cancelled);
+    EXPECT_EQ(outcome.value.AttemptCounter, 40);
     EXPECT_GT(candidates.Slots[3].Score, 0);
     EXPECT_EQ(attemptLines.front(), "Creation Attempt #1");
     EXPECT_EQ(attemptLines.back(), "Creation Attempt #40");
@@ -160,12 +160,12 @@ TEST_F(CreationAttemptsTest, AbortTakesEffectAfterTheAttemptInProgress)
         const QImage picture = dialog.grab().toImage();
         EXPECT_NEAR(leftmostInk(picture, 20, 40), 25, 3);
     });
-    const GenerationOutcome outcome =
+    const Outcome<GenerationRun> outcome =
         runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     ASSERT_TRUE(clicked);
     EXPECT_TRUE(checked);
-    EXPECT_TRUE(outcome.Aborted);
-    EXPECT_EQ(outcome.AttemptCounter, 3);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Cancelled);
+    EXPECT_EQ(outcome.value.AttemptCounter, 3);
     EXPECT_GT(drawsInAttemptThree, 5);  // the attempt went on after the click
 
     GenerationSettings three = settings;
@@ -191,12 +191,12 @@ TEST_F(CreationAttemptsTest, ASingleAttemptRunsWithoutTheDialogUnderTheWaitCurso
                         QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
         sawDialog = sawDialog || QApplication::activeModalWidget() != nullptr;
     });
-    const GenerationOutcome outcome =
+    const Outcome<GenerationRun> outcome =
         runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     EXPECT_TRUE(sawWaitCursor);
     EXPECT_FALSE(sawDialog);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(outcome.AttemptCounter, 1);
+    EXPECT_EQ(outcome.value.AttemptCounter, 1);
     EXPECT_GT(candidates.Slots[0].Score, 0);
     EXPECT_EQ(candidates.Slots[1].Score, 0);
 }
@@ -214,10 +214,10 @@ TEST_F(CreationAttemptsTest, AnEarlyEndShowsTheLastAttemptNumber)
         EXPECT_EQ(dialog.attemptLine(), "Creation Attempt #40");
         EXPECT_EQ(dialog.completionLine(), "Completed");
     });
-    const GenerationOutcome outcome =
+    const Outcome<GenerationRun> outcome =
         runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     EXPECT_EQ(attemptsStarted, 4);
-    EXPECT_EQ(outcome.AttemptsMade, 4);
+    EXPECT_EQ(outcome.value.AttemptsMade, 4);
 }
 
 // Without a random source of its own the run draws from the clock and still ends.
@@ -225,8 +225,8 @@ TEST_F(CreationAttemptsTest, ARunWithoutDirectionsEndsWithEmptySlots)
 {
     settings.Allowed.fill(false);
     FinishedDialogWatch watch([](TCreationAttempts& dialog) { EXPECT_EQ(dialog.completionLine(), "Completed"); });
-    const GenerationOutcome outcome = runGeneration(nullptr, style, *working, shape, settings, screen, candidates);
-    EXPECT_EQ(outcome.AttemptCounter, 40);
+    const Outcome<GenerationRun> outcome = runGeneration(nullptr, style, *working, shape, settings, screen, candidates);
+    EXPECT_EQ(outcome.value.AttemptCounter, 40);
     for (const auto& slot : candidates.Slots) EXPECT_EQ(slot.Score, 0);
 }
 

@@ -53,7 +53,8 @@ TEST_F(SpellSuggestionsTest, ReplaceWithoutASelectionIsRefusedAndTheDialogStays)
     dialog.showWord("cafe", {"caf\xE9"});
     dialog.suggestionList()->clearSelection();
     dialog.ReplaceClick();
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{kNoReplacementSelected});
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>{QString::fromStdString(LexiconMessages::NoReplacementSelected.message)});
     EXPECT_EQ(dialogs.messages().at(0).caption, "Error");
     EXPECT_TRUE(dialog.isVisible());
 }
@@ -133,7 +134,8 @@ TEST_F(SpellCheckWiringTest, NoDictionaryForTheLanguageStopsTheCheck)
         test::ModalSequence none;
         runCheck(none);
     }
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>(2, kCannotFindDictionaryFiles));
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>(2, QString::fromStdString(LexiconMessages::CannotFindDictionaryFiles.message)));
     EXPECT_EQ(dialogs.messages()[0].caption, "Error");
     EXPECT_EQ(rows[0].Clue, "big,reed");
 }

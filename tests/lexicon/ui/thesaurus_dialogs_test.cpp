@@ -100,7 +100,8 @@ TEST_F(ThesaurusDialogTest, AcceptGivesTheSelectedSynonymAndRefusesWithoutOne)
     lookup.start();
     lookup.synonymList()->clearSelection();
     lookup.AcceptClick();
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{kNoReplacementSelected});
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>{QString::fromStdString(LexiconMessages::NoReplacementSelected.message)});
     EXPECT_TRUE(lookup.isVisible());
     lookup.synonymList()->setCurrentRow(2);
     lookup.AcceptClick();
@@ -123,7 +124,8 @@ TEST_F(ThesaurusDialogTest, WithoutAThesaurusTheDialogSaysSoAndOffersNothing)
 {
     TThesSuggestions lookup(dialogs, style, nullptr, "big");
     lookup.start();
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{kCannotFindThesaurus});
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>{QString::fromStdString(LexiconMessages::CannotFindThesaurus.message)});
     EXPECT_EQ(dialogs.messages()[0].caption, "Error");
     EXPECT_EQ(lookup.categoryList()->count(), 0);
     lookup.LookUpClick();

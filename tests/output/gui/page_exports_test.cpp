@@ -116,12 +116,11 @@ TEST(PageExports, WidthsAndQualitiesTheBoxesRefuseWriteNothing)
         std::string message;
     };
     const std::string width = PrintMessages::InvalidPictureWidth.message;
+    const std::string factor = ExportMessages::InvalidJpegFactor.message;
     const Case cases[] = {
-        {PageFormat::Bmp, {0, 50}, width},
-        {PageFormat::Png, {10000, 50}, width},
-        {PageFormat::Jpeg, {-1, 50}, width},
-        {PageFormat::Jpeg, {640, 0}, kInvalidJpegFactor},
-        {PageFormat::Jpeg, {640, 101}, kInvalidJpegFactor},
+        {PageFormat::Bmp, {0, 50}, width},      {PageFormat::Png, {10000, 50}, width},
+        {PageFormat::Jpeg, {-1, 50}, width},    {PageFormat::Jpeg, {640, 0}, factor},
+        {PageFormat::Jpeg, {640, 101}, factor},
     };
     TempDir dir;
     for (const Case& c : cases) {
@@ -157,7 +156,7 @@ TEST(PageExports, WebPageAndItsPicture)
     EXPECT_EQ(loaded(dir / "farm.JPG").width(), 500);
 
     const CommandOutcome refused = ExportHtmlPage(answerKeyPage(), HtmlSettings(), {500, 80}, dir / "none" / "p.htm");
-    EXPECT_EQ(refused.refusal, Refusal{kHtmlCannotCreate});
+    EXPECT_EQ(refused.refusal, ExportMessages::HtmlCannotCreate);
     EXPECT_FALSE(std::filesystem::exists(dir / "none"));
 }
 

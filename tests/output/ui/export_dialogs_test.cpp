@@ -194,7 +194,8 @@ TEST_F(ExportTest, TheJpegFactorIsKeptAndUsed)
                                        box->setText("100");
                                        factor.OkClick();
                                    });
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>(3, kInvalidJpegFactor));
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>(3, QString::fromStdString(ExportMessages::InvalidJpegFactor.message)));
     EXPECT_EQ(settings.Reports.JpegCompressionQuality, 100);
 }
 
@@ -259,7 +260,8 @@ TEST_F(ExportTest, TheWebPageTakesItsBlocksAndWritesItsPicture)
             child<QLineEdit>(html, "WebTitle")->setText("Farm Animals");
 
             whileModalOpen<TMyBitmapWidth>([&html] { html.SaveHtmlClick(); }, writeInto(dir / "none" / "farm.htm"));
-            EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{kHtmlCannotCreate});
+            EXPECT_EQ(dialogs.messageTexts(),
+                      std::vector<QString>{QString::fromStdString(ExportMessages::HtmlCannotCreate.message)});
             EXPECT_TRUE(html.isVisible());
             whileModalOpen<TMyBitmapWidth>([&html] { html.SaveHtmlClick(); }, writeInto(dir / "farm.htm"));
             EXPECT_FALSE(html.isVisible());

@@ -80,7 +80,8 @@ TEST_F(ReportStatusTest, ThePageIsMadeThenTheWarningsFollowInTheirOrder)
     EXPECT_FALSE(form.aborted());
     EXPECT_FALSE(form.page().operations.empty());
     EXPECT_EQ(dialogs.messageTexts(),
-              (std::vector<QString>{kBitmapMissingWarning, kWordsOverflowWarning, kTextOverflowWarning}));
+              (std::vector<QString>{RenderMessages::BitmapMissingWarning, RenderMessages::WordsOverflowWarning,
+                                    RenderMessages::TextOverflowWarning}));
     for (const MessageRequest& message : dialogs.messages()) EXPECT_EQ(message.caption, "Warning");
     // A second activation does not make the page again.
     form.FormActivate();

@@ -85,9 +85,8 @@ void addWordListWindows(std::vector<CatalogWindow>& catalog)
     catalog.push_back({"Building Puzzles", [](double scale, const WindowLook& look) {
                            UiStyle style;
                            style.scale = scale;
-                           TCreationAttempts progress(style, 40, [](GenerationProgress&) {
-                               return GenerationOutcome{40, false, false};
-                           });
+                           TCreationAttempts progress(
+                               style, 40, [](GenerationProgress&) { return Outcome<GenerationRun>::done({40}); });
                            showAndLook(progress, look);
                        }});
     catalog.push_back(onScene<ZooScene>("Created Puzzle", [](ZooScene& scene, const WindowLook& look) {

@@ -23,7 +23,7 @@ std::optional<Refusal> pictureRefusal(PageFormat format, const PictureSettings& 
 {
     const bool picturesOnly = format == PageFormat::Bmp || format == PageFormat::Jpeg || format == PageFormat::Png;
     if (picturesOnly && !validPictureWidth(picture.width)) return PrintMessages::InvalidPictureWidth;
-    if (format == PageFormat::Jpeg && !isJpegQuality(picture.jpegQuality)) return Refusal{kInvalidJpegFactor};
+    if (format == PageFormat::Jpeg && !isJpegQuality(picture.jpegQuality)) return ExportMessages::InvalidJpegFactor;
     return std::nullopt;
 }
 

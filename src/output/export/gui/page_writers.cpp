@@ -106,8 +106,8 @@ Status writePageSvg(const PageFile& page, const std::filesystem::path& path)
         svg.setResolution(kPagePixelsPerInch);
         svg.setSize(sheet.toSize());
         svg.setViewBox(QRectF(QPointF(), sheet));
-        svg.setTitle(kMetafileDescription);
-        svg.setDescription(kMetafileCreator);
+        svg.setTitle(ExportMessages::MetafileDescription);
+        svg.setDescription(ExportMessages::MetafileCreator);
         QPainter painter(&svg);
         if (!painter.isActive()) return Failure{FailureKind::Io, path, "the SVG drawing could not be started"};
         paintPage(painter, page, kPagePixelsPerInch);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "common/gui/qt_text.h"
+#include "common/ui/command_outcome_report.h"
 #include "output/export/export_entries.h"
 #include "output/export/export_messages.h"
 
@@ -58,7 +59,7 @@ void TTheJPegFactor::OkClick()
 {
     const auto quality = ParseJpegQuality(toRecordText(m_jpegNum->text()));
     if (!quality) {
-        m_dialogs.error(kInvalidJpegFactor);
+        showRefusal(m_dialogs, ExportMessages::InvalidJpegFactor);
         m_jpegNum->setFocus();
         return;
     }

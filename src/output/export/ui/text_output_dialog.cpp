@@ -75,7 +75,7 @@ void TAsciiOutput::OkClick()
     if (!chosen) return;
     const CommandOutcome written = SavePlainTextPuzzle(m_context.puzzle, m_context.options, *chosen);
     if (!reportCommandOutcome(m_context.dialogs, written)) return;
-    m_context.dialogs.message(kNoticeCaption, kTextFileCreated, MessageButton::Ok, MessageIcon::Information);
+    showRefusal(m_context.dialogs, ExportMessages::TextFileCreated);
     accept();
 }
 

@@ -15,7 +15,7 @@ constexpr QSize kDesignClientSize(264, 120);
 constexpr int kDesignFontPixels = 13;
 
 // The status while the one page is made: its first line with the page number, two empty lines.
-QString runningStatus() { return QString(kPrintingPageStatus).replace("%p", "1") + "\n\n"; }
+QString runningStatus() { return QString(RenderMessages::PrintingPageStatus).replace("%p", "1") + "\n\n"; }
 
 }  // namespace
 
@@ -25,7 +25,7 @@ TReportForm::TReportForm(UserDialogs& dialogs, const UiStyle& style, const Repor
       m_job(job),
       m_target(job.metrics)
 {
-    setWindowTitle(kReportStatusCaption);
+    setWindowTitle(RenderMessages::ReportStatusCaption);
     QFont font("Arial");
     font.setPixelSize(kDesignFontPixels);
     setFont(font);
@@ -68,12 +68,12 @@ void TReportForm::showEnd()
     auto warning = warnings.begin();
     // The missing pictures are found while the sheet is set up, before the page is finished.
     if (m_outcome->value.BitmapMissing && warning != warnings.end())
-        m_dialogs.message(kRenderWarningCaption, QString::fromStdString(*warning++), MessageButton::Ok,
+        m_dialogs.message(RenderMessages::WarningCaption, QString::fromStdString(*warning++), MessageButton::Ok,
                           MessageIcon::Warning);
     m_button->setText("OK");
     m_status->setText(QString::fromStdString(reportEndStatus(*m_outcome)));
     for (; warning != warnings.end(); ++warning)
-        m_dialogs.message(kRenderWarningCaption, QString::fromStdString(*warning), MessageButton::Ok,
+        m_dialogs.message(RenderMessages::WarningCaption, QString::fromStdString(*warning), MessageButton::Ok,
                           MessageIcon::Warning);
 }
 

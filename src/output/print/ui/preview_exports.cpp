@@ -70,9 +70,7 @@ void TMyPreview::exportPage(const PageExportDialog& dialog)
     const auto chosen = chooseExportFile(m_context.dialogs, dialog.file, m_context.exportFiles.*dialog.lastFile);
     if (!chosen) return;
     if (dialog.format == PageFormat::Wmf || dialog.format == PageFormat::Emf) {
-        if (layoutHasBitmaps(m_context.puzzle.Layout))
-            m_context.dialogs.message(kWarningCaption, kMetafileBitmapsWarning, MessageButton::Ok,
-                                      MessageIcon::Warning);
+        if (layoutHasBitmaps(m_context.puzzle.Layout)) showRefusal(m_context.dialogs, ExportMessages::MetafileBitmaps);
         const MetafileKind kind = dialog.format == PageFormat::Wmf ? MetafileKind::Wmf : MetafileKind::Emf;
         createMetafile(this, m_context.dialogs, m_context.style, m_page, kind, *chosen);
         return;
