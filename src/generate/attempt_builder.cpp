@@ -4,6 +4,7 @@
 #include <bit>
 #include <numeric>
 
+#include "generate/candidate_record.h"
 #include "generate/letter_case.h"
 
 namespace qm {
@@ -57,13 +58,6 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& working, const ShapeRecord& s
         m_letterCount.push_back(static_cast<int>(m_letterBytes.size()) - m_letterStart.back());
     }
 
-    // The final order depends on the attempt only through which words it placed.
-    m_alphabetical.resize(m_placeable);
-    std::iota(m_alphabetical.begin(), m_alphabetical.end(), 0);
-    std::stable_sort(m_alphabetical.begin(), m_alphabetical.end(), [&](int a, int b) {
-        return working.Words[m_lengthOrder[a]].view() < working.Words[m_lengthOrder[b]].view();
-    });
-
     for (int cell = 0; cell < kGridCells; ++cell) m_emptyGrid[cell] = shape.Mask[cell] == 0 ? 0 : ' ';
     m_board = std::make_unique<LetterBoard>(distinctLetters, m_fullWidth, m_fullHeight, shape);
 
@@ -98,7 +92,7 @@ int AttemptBuilder::build(Source& random)
     m_height = m_fullHeight;
     m_score = 0;
     for (int position = 0; position < m_placeable; ++position) placeWord(position, random);
-    if (m_shrink) shrink();
+    if (m_shrink) shrinkToLetters(m_letters, m_width, m_height);
     return m_score;
 }
 
@@ -208,40 +202,13 @@ void AttemptBuilder::writeWord(int position, Direction direction, int row, int c
         static_cast<std::int16_t>(cellNumber(row + (length - 1) * step.row, column + (length - 1) * step.column));
 }
 
-// Trailing empty rows at the bottom and columns at the right go; row 1 and column 1 stay.
-void AttemptBuilder::shrink()
-{
-    while (m_height >= 2 && m_board->lettersOfRow(m_height - 1) == 0) --m_height;
-    BitRow usedColumns = 0;
-    for (int row = 0; row < m_fullHeight; ++row) usedColumns |= m_board->lettersOfRow(row);
-    while (m_width >= 2 && (usedColumns & (BitRow(1) << (m_width - 1))) == 0) --m_width;
-}
-
 void AttemptBuilder::writeTo(PuzzleRecord& record, std::array<bool, kMaxWords>& placedFlags) const
 {
-    record = m_working;
-    record.Width = static_cast<std::int16_t>(m_width);
-    record.Height = static_cast<std::int16_t>(m_height);
-    record.Letters = m_letters;
-    record.FillLetters.fill(' ');
-    record.WordCount = static_cast<std::int16_t>(m_score);
-    placedFlags.fill(false);
-
-    // Placed words first, each group alphabetical; the empty words stay behind them all.
-    std::vector<int> order(m_alphabetical);
-    std::stable_partition(order.begin(), order.end(), [this](int position) { return m_placed[position] != 0; });
-    for (int slot = 0; slot < m_placeable; ++slot) {
-        const int position = order[slot];
-        record.Words[slot] = m_working.Words[m_lengthOrder[position]];
-        record.Clues[slot] = m_working.Clues[m_lengthOrder[position]];
-        record.StartCell[slot] = m_startCell[position];
-        record.EndCell[slot] = m_endCell[position];
-        placedFlags[slot] = m_placed[position] != 0;
-    }
-    for (int slot = m_placeable; slot < m_wordCount; ++slot) {
-        record.Words[slot] = m_working.Words[m_lengthOrder[slot]];
-        record.Clues[slot] = m_working.Clues[m_lengthOrder[slot]];
-    }
+    // A word left out keeps the cells of the working record's slot at its place in length order.
+    std::vector<WordPlacement> placements(m_wordCount);
+    for (int position = 0; position < m_placeable; ++position)
+        placements[m_lengthOrder[position]] = {m_placed[position] != 0, m_startCell[position], m_endCell[position]};
+    writeCandidateRecord(m_working, placements, {m_letters, m_width, m_height}, record, placedFlags);
 }
 
 }  // namespace qm

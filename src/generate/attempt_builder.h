@@ -49,7 +49,6 @@ private:
     bool tryPlaceWord(int position, Direction direction, int requiredCrossings, Source& random);
     const DirectionFits& fitsOf(int position, Direction direction);
     void writeWord(int position, Direction direction, int row, int column);
-    void shrink();
 
     const PuzzleRecord& m_working;
     DirectionSet m_allowed;
@@ -59,7 +58,6 @@ private:
     int m_wordCount;                  // words of the working record
     int m_placeable;                  // the non-empty ones, which come first in length order
     std::vector<int> m_lengthOrder;   // position -> slot of the working record
-    std::vector<int> m_alphabetical;  // positions 0..m_placeable-1 in alphabetical order
     std::vector<int> m_letterStart;   // position -> first of its letters in m_letterBytes
     std::vector<int> m_letterCount;
     std::vector<std::uint8_t> m_letterBytes;  // upper-cased letters of each word, spaces left out

@@ -30,6 +30,7 @@ Outcome<GenerationRun> BuildPuzzles(const PuzzleRecord& working, const ShapeReco
             ++run.RejectedAttempts;
         } else if (const int slot = makeRoomForAttempt(candidates, score); slot >= 0) {
             attempt.writeTo(*candidates.Slots[slot].Record, candidates.Slots[slot].PlacedFlags);
+            candidates.Slots[slot].Packed = false;
         }
         // Four grids holding every word: no later attempt can do better.
         if (candidates.Slots[kCandidateSlots - 1].Score == wordCount) counter = attempts;

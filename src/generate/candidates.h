@@ -21,6 +21,8 @@ struct CandidateSlot {
     std::int32_t Score = 0;
     // Flag i belongs to word i of Record (element i-1).
     std::array<bool, kMaxWords> PlacedFlags{};
+    // Made by the packing search rather than by an attempt.
+    bool Packed = false;
 };
 
 // Slot 1 ("Best Fit") is Slots[0]. Allocated once and overwritten by every run, never cleared.

@@ -11,6 +11,8 @@ namespace qm {
 
 inline constexpr int kMaxAttempts = 999;
 inline constexpr int kMaxIntegration = 6;
+inline constexpr int kDefaultPackingSeconds = 2;
+inline constexpr int kMaxPackingSeconds = 30;
 
 // What a generation run takes.
 struct GenerationSettings {
@@ -18,10 +20,14 @@ struct GenerationSettings {
     int Attempts = 1;     // 1..999
     int Integration = 6;  // 0..6, the word integration of the editor
     bool Shrink = false;
+    // Ours: after the attempts, a packing search for the words they left out, for this long.
+    bool PlaceEveryWord = false;
+    int PackingSeconds = kDefaultPackingSeconds;  // 1..30
 
     // The values a run uses: a hand-edited settings file may hold anything.
     int usedAttempts() const { return std::clamp(Attempts, 1, kMaxAttempts); }
     int usedIntegration() const { return std::clamp(Integration, 0, kMaxIntegration); }
+    int usedPackingSeconds() const { return std::clamp(PackingSeconds, 1, kMaxPackingSeconds); }
 };
 
 struct WordListSettings {

@@ -71,8 +71,6 @@ public:
     void clear();
     // Puts the letter into the cell (0-based row and column).
     void write(int row, int column, int letter);
-    // The cells of a row holding letters.
-    BitRow lettersOfRow(int row) const { return m_blocked[row] & ~m_outsideShape[row]; }
 
     // The fits of the word (letter numbers) in each direction of the set (bit code - 1), each in
     // its start range, which must not be empty. One call for several directions shares the work

@@ -1,0 +1,453 @@
+#include "generate/packing_search.h"
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "generate/candidate_record.h"
+#include "generate/packing_board.h"
+#include "generate/second_readings.h"
+
+namespace qm {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How many moves a word just placed cannot be pushed out again, so that two words do not take
+// one place from each other in turn.
+constexpr int kTenure = 7;
+// A word holds at most this many letters.
+constexpr int kMostLetters = 30;
+// One move in this many may push out two words, giving up a word for the room to place others.
+constexpr int kWideMoveOdds = 20;
+// After this many moves without a better grid the search goes back to the best one.
+constexpr int kPatience = 3000;
+// How far behind the best grid the search may fall before it goes back to it.
+constexpr int kLeeway = 2;
+// Words left out tried again after each move, besides the ones it pushed out.
+constexpr int kRetriesPerMove = 3;
+// The clock and the abort are read once in this many moves.
+constexpr int kMovesBetweenChecks = 8;
+
+struct SearchWord {
+    int slot;             // 0-based slot of the working record
+    std::string letters;  // as the grid holds them
+};
+
+class PackingSearch {
+public:
+    PackingSearch(const PuzzleRecord& working, const ShapeRecord& shape, const GenerationSettings& settings,
+                  const OffensiveWordScreen& screen, RandomSource& random)
+        : m_working(working),
+          m_shape(shape),
+          m_settings(settings),
+          m_screen(screen),
+          m_random(random),
+          m_integration(settings.usedIntegration()),
+          m_board(working.usedWidth(), working.usedHeight(), shape, settings.Allowed)
+    {
+        for (int slot = 0; slot < working.usedWordCount(); ++slot) {
+            std::string letters = gridLetterText(working.Words[slot].view());
+            if (!letters.empty()) m_words.push_back({slot, std::move(letters)});
+        }
+        m_spots.resize(m_words.size());
+        m_placedAt.resize(m_words.size(), 0);
+        m_mark.resize(m_words.size(), 0);
+        // A word with no start cell in any allowed direction can never be placed: a search
+        // waiting for it would only wait for its time to run out.
+        for (int word = 0; word < wordCount(); ++word)
+            for (int code = 1; code <= kDirectionCount; ++code)
+                if (!m_board.starts(letterCount(word), code).empty()) {
+                    ++m_wordsWithRoom;
+                    break;
+                }
+    }
+
+    int wordCount() const { return static_cast<int>(m_words.size()); }
+    int bestPlaced() const { return m_bestPlaced; }
+    std::int64_t moves() const { return m_moves; }
+
+    // The words a candidate placed go back on the board where it had them; an empty start
+    // (nullptr) leaves the board empty.
+    void startFrom(const CandidateSlot* start)
+    {
+        m_board.clear();
+        std::fill(m_spots.begin(), m_spots.end(), BoardSpot{});
+        m_placed = 0;
+        if (start) placeCandidateWords(*start);
+        m_best = m_spots;
+        m_bestPlaced = m_placed;
+        fillWhatFits();
+        keepIfBetter();
+    }
+
+    // Goes on until every word is placed, the deadline or the move bound is reached, or the
+    // user aborts (then false).
+    bool run(Clock::time_point deadline, std::int64_t moveLimit, PackingProgress* progress, int& bestOfRun)
+    {
+        std::int64_t movesOfRun = 0;
+        std::int64_t lastBetter = 0;
+        while (m_bestPlaced < m_wordsWithRoom) {
+            if (movesOfRun % kMovesBetweenChecks == 0) {
+                if (progress && progress->abortRequested()) return false;
+                if (Clock::now() >= deadline) return true;
+            }
+            if (moveLimit > 0 && movesOfRun >= moveLimit) return true;
+            ++movesOfRun;
+            ++m_moves;
+            makeMove();
+            if (keepIfBetter()) {
+                lastBetter = movesOfRun;
+                if (m_bestPlaced > bestOfRun) {
+                    bestOfRun = m_bestPlaced;
+                    if (progress) progress->packingProgress(bestOfRun, wordCount());
+                }
+            } else if (m_placed < m_bestPlaced - kLeeway || movesOfRun - lastBetter > kPatience) {
+                restore(m_best);
+                lastBetter = movesOfRun;
+            }
+        }
+        return true;
+    }
+
+    void writeBest(CandidateSlot& slot) const
+    {
+        PuzzleGrid letters = gridOf(m_best);
+        std::vector<WordPlacement> placements(static_cast<std::size_t>(m_working.usedWordCount()));
+        for (std::size_t word = 0; word < m_words.size(); ++word) {
+            const BoardSpot spot = m_best[word];
+            if (!spot.onBoard()) continue;
+            const int last = spot.start + m_board.step(spot.direction) * (letterCount(static_cast<int>(word)) - 1);
+            placements[m_words[word].slot] = {true, cellOf(spot.start), cellOf(last)};
+        }
+        int width = m_board.width();
+        int height = m_board.height();
+        if (m_settings.Shrink) shrinkToLetters(letters, width, height);
+        writeCandidateRecord(m_working, placements, {letters, width, height}, *slot.Record, slot.PlacedFlags);
+        slot.Score = m_bestPlaced;
+        slot.Packed = true;
+    }
+
+private:
+    bool keepIfBetter()
+    {
+        if (m_placed <= m_bestPlaced || screened()) return false;
+        m_best = m_spots;
+        m_bestPlaced = m_placed;
+        return true;
+    }
+
+    int letterCount(int word) const { return static_cast<int>(m_words[word].letters.size()); }
+    std::int16_t cellOf(int index) const
+    {
+        return static_cast<std::int16_t>(cellNumber(index / m_board.width() + 1, index % m_board.width() + 1));
+    }
+
+    PuzzleGrid gridOf(const std::vector<BoardSpot>& spots) const
+    {
+        PuzzleGrid letters;
+        for (int cell = 0; cell < kGridCells; ++cell) letters[cell] = m_shape.Mask[cell] == 0 ? 0 : ' ';
+        for (std::size_t word = 0; word < m_words.size(); ++word) {
+            const BoardSpot spot = spots[word];
+            if (!spot.onBoard()) continue;
+            int index = spot.start;
+            for (const char letter : m_words[word].letters) {
+                letters[cellOf(index) - 1] = static_cast<std::uint8_t>(letter);
+                index += m_board.step(spot.direction);
+            }
+        }
+        return letters;
+    }
+
+    bool screened() const
+    {
+        PuzzleGrid noFill;
+        noFill.fill(' ');
+        return m_screen.TestBadWords(gridOf(m_spots), noFill, m_board.width(), m_board.height());
+    }
+
+    // The spot of a placed word of the candidate, from its first and last cells, when it lies
+    // on the board in an allowed direction and agrees with the letters already there.
+    std::optional<BoardSpot> spotOfCandidateWord(int word, int startCell, int endCell)
+    {
+        const int length = letterCount(word);
+        const int row = cellRow(startCell) - 1, column = cellColumn(startCell) - 1;
+        const int rowSpan = cellRow(endCell) - 1 - row, columnSpan = cellColumn(endCell) - 1 - column;
+        if (startCell < 1 || endCell < 1 || row >= m_board.height() || column >= m_board.width()) return std::nullopt;
+        for (int code = 1; code <= kDirectionCount; ++code) {
+            if (!m_settings.Allowed[code - 1]) continue;
+            const DirectionStep step = directionStep(directionOfCode(code));
+            if (step.row * (length - 1) != rowSpan || step.column * (length - 1) != columnSpan) continue;
+            const int start = row * m_board.width() + column;
+            const auto& starts = m_board.starts(length, code);
+            if (!std::binary_search(starts.begin(), starts.end(), start)) return std::nullopt;
+            int cell = start;
+            for (const char letter : m_words[word].letters) {
+                if (!m_board.isEmpty(cell) && m_board.letter(cell) != static_cast<std::uint8_t>(letter))
+                    return std::nullopt;
+                cell += m_board.step(code);
+            }
+            return BoardSpot{start, code};
+        }
+        return std::nullopt;
+    }
+
+    void placeCandidateWords(const CandidateSlot& start)
+    {
+        // Words of the candidate found among the working record's by their text, a word listed
+        // twice taking its places in turn.
+        std::multimap<std::string_view, int> wordsByText;
+        for (int word = 0; word < wordCount(); ++word)
+            wordsByText.emplace(m_working.Words[m_words[word].slot].view(), word);
+        const PuzzleRecord& record = *start.Record;
+        for (int index = 0; index < record.usedWordCount(); ++index) {
+            if (!start.PlacedFlags[index]) continue;
+            const auto found = wordsByText.find(record.Words[index].view());
+            if (found == wordsByText.end()) continue;
+            const int word = found->second;
+            wordsByText.erase(found);
+            if (const auto spot = spotOfCandidateWord(word, record.StartCell[index], record.EndCell[index]))
+                put(word, *spot);
+        }
+    }
+
+    void put(int word, BoardSpot spot)
+    {
+        m_board.place(word, m_words[word].letters, spot);
+        m_spots[word] = spot;
+        m_placedAt[word] = m_moves;
+        ++m_placed;
+    }
+
+    void take(int word)
+    {
+        m_board.remove(word, m_words[word].letters, m_spots[word]);
+        m_spots[word] = {};
+        --m_placed;
+    }
+
+    void restore(const std::vector<BoardSpot>& spots)
+    {
+        for (int word = 0; word < wordCount(); ++word)
+            if (m_spots[word].onBoard()) take(word);
+        for (int word = 0; word < wordCount(); ++word)
+            if (spots[word].onBoard()) put(word, spots[word]);
+    }
+
+    // Calls visit(spot, pushed, fresh) for every spot of the word that pushes out at most
+    // mostPushed placed words (none placed in the last few moves), with the number it pushes out
+    // and the number of cells it writes anew.
+    template <typename Visit>
+    void forEachSpot(int word, int mostPushed, Visit visit)
+    {
+        const std::string& letters = m_words[word].letters;
+        const int length = letterCount(word);
+        for (int code = 1; code <= kDirectionCount; ++code) {
+            const int step = m_board.step(code);
+            for (const int start : m_board.starts(length, code)) {
+                ++m_stamp;
+                int pushed = 0, fresh = 0, crossings = 0;
+                bool allowed = true;
+                int cell = start;
+                for (int i = 0; i < length && allowed; ++i, cell += step) {
+                    if (m_board.isEmpty(cell)) {
+                        ++fresh;
+                    } else if (m_board.letter(cell) == static_cast<std::uint8_t>(letters[i])) {
+                        ++crossings;
+                    } else {
+                        ++fresh;
+                        for (const int owner : m_board.owners(cell)) {
+                            if (m_mark[owner] == m_stamp) continue;
+                            m_mark[owner] = m_stamp;
+                            if (m_moves - m_placedAt[owner] < kTenure || ++pushed > mostPushed) {
+                                allowed = false;
+                                break;
+                            }
+                        }
+                    }
+                }
+                // A word lying wholly on the letters of others would be no word of its own.
+                if (!allowed || fresh == 0) continue;
+                if ((m_integration == 0 && crossings > 0) || (m_integration == 1 && crossings > 1)) continue;
+                visit(BoardSpot{start, code}, pushed, fresh);
+            }
+        }
+    }
+
+    // The spot that pushes out fewest words, then writes fewest new cells (crossings make room
+    // for other words, which is also what a high integration asks for); ties drawn at random.
+    BoardSpot bestSpot(int word, int mostPushed)
+    {
+        BoardSpot best;
+        int bestKey = INT_MAX;
+        int ties = 0;
+        forEachSpot(word, mostPushed, [&](BoardSpot spot, int pushed, int fresh) {
+            const int key = pushed * (kMostLetters + 1) + fresh;
+            if (key < bestKey) {
+                best = spot;
+                bestKey = key;
+                ties = 1;
+            } else if (key == bestKey && m_random.Random(++ties) == 0) {
+                best = spot;
+            }
+        });
+        return best;
+    }
+
+    // Any spot, drawn at random, that pushes out nothing and writes at most mostFresh new cells.
+    BoardSpot anySpotAsDense(int word, int mostFresh)
+    {
+        BoardSpot chosen;
+        int seen = 0;
+        forEachSpot(word, 0, [&](BoardSpot spot, int, int fresh) {
+            if (fresh <= mostFresh && m_random.Random(++seen) == 0) chosen = spot;
+        });
+        return chosen;
+    }
+
+    // Places the word, pushing out the words in its way; gives them.
+    std::vector<int> apply(int word, BoardSpot spot)
+    {
+        std::vector<int> pushed;
+        int cell = spot.start;
+        for (const char letter : m_words[word].letters) {
+            if (!m_board.isEmpty(cell) && m_board.letter(cell) != static_cast<std::uint8_t>(letter))
+                for (const int owner : m_board.owners(cell))
+                    if (std::find(pushed.begin(), pushed.end(), owner) == pushed.end()) pushed.push_back(owner);
+            cell += m_board.step(spot.direction);
+        }
+        for (const int owner : pushed) take(owner);
+        put(word, spot);
+        return pushed;
+    }
+
+    bool placeIfRoom(int word)
+    {
+        const BoardSpot spot = bestSpot(word, 0);
+        if (!spot.onBoard()) return false;
+        put(word, spot);
+        return true;
+    }
+
+    std::vector<int> wordsLeftOut() const
+    {
+        std::vector<int> left;
+        for (int word = 0; word < wordCount(); ++word)
+            if (!m_spots[word].onBoard()) left.push_back(word);
+        return left;
+    }
+
+    // Every word left out that has room, the ones with the fewest places first.
+    void fillWhatFits()
+    {
+        std::vector<int> left = wordsLeftOut();
+        std::vector<std::pair<std::size_t, int>> byPlaces;
+        for (const int word : left) byPlaces.emplace_back(m_board.starts(letterCount(word), 1).size(), word);
+        for (int code = 2; code <= kDirectionCount; ++code)
+            for (auto& [places, word] : byPlaces) places += m_board.starts(letterCount(word), code).size();
+        std::stable_sort(byPlaces.begin(), byPlaces.end());
+        for (const auto& [places, word] : byPlaces) placeIfRoom(word);
+    }
+
+    // One step: a word left out takes the spot that pushes out fewest; the words pushed out and
+    // a few others left out go back in where there is room.
+    // A placed word moves to the spot where it takes fewest new cells, its own among them: the
+    // grid grows denser, or stays as dense in another arrangement.
+    void shiftWord()
+    {
+        std::vector<int> placed;
+        for (int word = 0; word < wordCount(); ++word)
+            if (m_spots[word].onBoard()) placed.push_back(word);
+        if (placed.empty()) return;
+        const int word = placed[m_random.Random(static_cast<int>(placed.size()))];
+        const BoardSpot old = m_spots[word];
+        int fresh = 0;
+        for (int i = 0, cell = old.start; i < letterCount(word); ++i, cell += m_board.step(old.direction))
+            if (m_board.owners(cell).size() == 1) ++fresh;
+        take(word);
+        const BoardSpot spot = anySpotAsDense(word, fresh);
+        put(word, spot.onBoard() ? spot : old);
+    }
+
+    void makeMove()
+    {
+        if (m_random.Random(2) == 0) return shiftWord();
+        const std::vector<int> left = wordsLeftOut();
+        if (left.empty()) return;
+        const int word = left[m_random.Random(static_cast<int>(left.size()))];
+        const int mostPushed = m_random.Random(kWideMoveOdds) == 0 ? 2 : 1;
+        const BoardSpot spot = bestSpot(word, mostPushed);
+        if (!spot.onBoard()) return;
+        std::vector<int> retry = apply(word, spot);
+        for (int i = 0; i < kRetriesPerMove; ++i) retry.push_back(left[m_random.Random(static_cast<int>(left.size()))]);
+        for (const int other : retry)
+            if (!m_spots[other].onBoard()) placeIfRoom(other);
+    }
+
+    const PuzzleRecord& m_working;
+    const ShapeRecord& m_shape;
+    const GenerationSettings& m_settings;
+    const OffensiveWordScreen& m_screen;
+    RandomSource& m_random;
+    int m_integration;
+    PackingBoard m_board;
+    std::vector<SearchWord> m_words;
+    std::vector<BoardSpot> m_spots;
+    std::vector<std::int64_t> m_placedAt;  // the move that last placed each word
+    std::vector<std::int64_t> m_mark;      // words already counted for the spot being judged
+    std::int64_t m_stamp = 0;
+    std::int64_t m_moves = 0;
+    int m_placed = 0;
+    int m_wordsWithRoom = 0;
+    std::vector<BoardSpot> m_best;
+    int m_bestPlaced = 0;
+};
+
+}  // namespace
+
+Outcome<PackingRun> PackCandidates(const PuzzleRecord& working, const ShapeRecord& shape,
+                                   const GenerationSettings& settings, const OffensiveWordScreen& screen,
+                                   RandomSource& random, const PackingLimits& limits, Candidates& candidates,
+                                   PackingProgress* progress)
+{
+    const Clock::time_point end = Clock::now() + limits.time;
+    std::vector<const CandidateSlot*> starts;
+    for (const CandidateSlot& slot : candidates.Slots)
+        if (slot.Score > 0) starts.push_back(&slot);
+    if (starts.empty()) starts.push_back(nullptr);
+
+    PackingSearch search(working, shape, settings, screen, random);
+    PackingRun run;
+    int bestOfRun = 0;
+    bool aborted = false;
+    std::vector<CandidateSlot> packed;
+    for (std::size_t i = 0; i < starts.size() && !aborted; ++i) {
+        const int startScore = starts[i] ? starts[i]->Score : 0;
+        search.startFrom(starts[i]);
+        if (search.bestPlaced() > bestOfRun) {
+            bestOfRun = search.bestPlaced();
+            if (progress) progress->packingProgress(bestOfRun, search.wordCount());
+        }
+        const auto now = Clock::now();
+        const auto share = (end - std::min(now, end)) / static_cast<int>(starts.size() - i);
+        aborted = !search.run(now + share, limits.moves, progress, bestOfRun);
+        ++run.Searches;
+        if (search.bestPlaced() > startScore) search.writeBest(packed.emplace_back());
+    }
+    run.Moves = search.moves();
+
+    for (CandidateSlot& grid : packed) {
+        const int slot = makeRoomForAttempt(candidates, grid.Score);
+        if (slot < 0) continue;
+        CandidateSlot& kept = candidates.Slots[slot];
+        std::swap(kept.Record, grid.Record);
+        kept.PlacedFlags = grid.PlacedFlags;
+        kept.Packed = true;
+        ++run.GridsKept;
+    }
+    return aborted ? Outcome<PackingRun>::cancelled(run) : Outcome<PackingRun>::done(run);
+}
+
+}  // namespace qm
