@@ -81,6 +81,8 @@ void visitSettings(Settings& s, Visitor& v)
         v.text(options, "Int Key " + std::to_string(i + 1), lexicon.IntKeys[i], kNoLimit, 4);
     // Our own, behind the keys older files know.
     v.boolean(options, "Avoid Second Readings", words.AvoidSecondReadings);
+    v.boolean(options, "Place Every Word", generation.PlaceEveryWord);
+    v.integer(options, "Packing Seconds", generation.PackingSeconds);
 
     // The keys of the allowed directions, in the order the file keeps them, with their codes.
     constexpr std::pair<const char*, int> directions[] = {{"Up Right", 2}, {"Down", 5},      {"Down Right", 4},

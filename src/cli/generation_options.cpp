@@ -70,6 +70,12 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
                        "Allowed directions, comma-separated: Up,UpRight,Right,DownRight,Down,DownLeft,Left,UpLeft "
                        "(default: those of QMAZE3.INI in the current directory)");
     command.add_flag("--shrink", args.shrink, "Remove empty rows at the bottom and columns at the right");
+    auto* pack = command.add_flag("--pack", args.pack,
+                                  "After the attempts, place the words they left out by a packing search");
+    command.add_option("--pack-seconds", args.packSeconds, "Seconds the packing search may take, 1..30 (default 2)")
+        ->check(DecimalDigits)
+        ->check(CLI::Range(1, kMaxPackingSeconds))
+        ->needs(pack);
     command.add_option("--seed", args.seed, "Seed of the random numbers (default: from the clock)")
         ->check(DecimalDigits);
 }
@@ -102,6 +108,8 @@ GenerationSettings generationSettingsOf(const GenerationArgs& args, int attempts
     settings.Attempts = attempts;
     settings.Integration = args.integration;
     settings.Shrink = args.shrink;
+    settings.PlaceEveryWord = args.pack;
+    settings.PackingSeconds = args.packSeconds;
     return settings;
 }
 

@@ -22,6 +22,8 @@ struct GenerationArgs {
     int integration = kMaxIntegration;
     std::optional<std::string> directions;
     bool shrink = false;
+    bool pack = false;
+    int packSeconds = kDefaultPackingSeconds;
     std::optional<std::uint64_t> seed;
 };
 

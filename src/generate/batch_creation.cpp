@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "generate/build_puzzles.h"
+#include "generate/create_candidates.h"
 
 namespace qm {
 namespace {
@@ -33,7 +33,7 @@ Outcome<BatchPuzzleMade> CreateBatchPuzzle(const BatchPuzzle& puzzle, Collection
     settings.Attempts = checked.value.attempts;
     auto candidates = std::make_unique<Candidates>();
     const Outcome<GenerationRun> run =
-        BuildPuzzles(*working.record, puzzle.shape, settings, screen, random, *candidates);
+        CreateCandidates(*working.record, puzzle.shape, settings, screen, random, *candidates);
     const int score = candidates->Slots[0].Score;
     if (const Outcome<FormFocus> screened = CheckScreenedRun(puzzle.form, run.value); !screened.ok()) {
         Outcome<BatchPuzzleMade> refused = endingOfCheck<BatchPuzzleMade>(screened);

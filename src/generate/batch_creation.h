@@ -21,7 +21,7 @@ namespace qm {
 struct BatchPuzzle {
     WordListForm form;  // title, category, bonus question, rows and the Attempts text
     ShapeRecord shape;
-    GenerationSettings settings;  // directions, integration and shrink; Attempts comes from the form
+    GenerationSettings settings;  // directions, integration, shrink and packing; Attempts from the form
     PageLayoutRecord layout;
     std::optional<std::string> phrase;  // the hidden phrase, else random fill letters
     bool keepExcluded = false;          // the answer to "Save Puzzle anyway?"

@@ -91,7 +91,7 @@ public:
         std::int64_t lastBetter = 0;
         while (m_bestPlaced < m_wordsWithRoom) {
             if (movesOfRun % kMovesBetweenChecks == 0) {
-                if (progress && progress->abortRequested()) return false;
+                if (progress && progress->stopRequested()) return false;
                 if (Clock::now() >= deadline) return true;
             }
             if (moveLimit > 0 && movesOfRun >= moveLimit) return true;

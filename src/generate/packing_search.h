@@ -24,7 +24,7 @@ public:
     // The best grid found so far places placed of the total words.
     virtual void packingProgress(int placed, int total) = 0;
     // True ends the search at once, keeping the best grids found.
-    virtual bool abortRequested() = 0;
+    virtual bool stopRequested() = 0;
 };
 
 struct PackingLimits {

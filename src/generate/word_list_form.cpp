@@ -49,6 +49,8 @@ WordListForm formFromRecord(const PuzzleRecord& record, const WordListSettings& 
     form.Integration = std::clamp(settings.Generation.Integration, 0, kMaxIntegration);
     form.AttemptsText = std::to_string(settings.Generation.Attempts);
     form.Shrink = settings.Generation.Shrink;
+    form.PlaceEveryWord = settings.Generation.PlaceEveryWord;
+    form.PackingSeconds = settings.Generation.usedPackingSeconds();
     return form;
 }
 
@@ -58,6 +60,8 @@ void storeFormSettings(const WordListForm& form, WordListSettings& settings)
     settings.Generation.Allowed = form.Directions;
     settings.Generation.Integration = std::clamp(form.Integration, 0, kMaxIntegration);
     settings.Generation.Shrink = form.Shrink;
+    settings.Generation.PlaceEveryWord = form.PlaceEveryWord;
+    settings.Generation.PackingSeconds = std::clamp(form.PackingSeconds, 1, kMaxPackingSeconds);
     if (const int attempts = attemptsOf(form.AttemptsText); attempts >= 1 && attempts <= kMaxAttempts)
         settings.Generation.Attempts = attempts;
 }

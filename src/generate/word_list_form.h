@@ -43,6 +43,8 @@ struct WordListForm {
     int Integration = kMaxIntegration;
     std::string AttemptsText = "1";
     bool Shrink = false;
+    bool PlaceEveryWord = false;
+    int PackingSeconds = kDefaultPackingSeconds;
 };
 
 // The form filled from the record (title, category, bonus question, all 330 word and clue

@@ -100,6 +100,24 @@ TEST_F(GenerateCommandTest, DirectionsComeFromTheOptionOrTheSettingsFile)
     for (const auto& slot : none) EXPECT_EQ(slot["Score"], 0);
 }
 
+// Eight words of 40 letters for the 36 cells of 6 x 6: the attempts leave some out, the search
+// after them (--pack) places more, and the slots it made say so.
+TEST_F(GenerateCommandTest, PackPlacesMoreWordsAndMarksTheSlotsItMade)
+{
+    writeFile(words, "horse\nzebra\ntiger\nmouse\ncamel\nllama\nbison\notter\n");
+    const json attempts = slots("--size 6x6 --attempts 20 --seed 3");
+    const json packed = slots("--size 6x6 --attempts 20 --seed 3 --pack --pack-seconds 1");
+    for (const auto& slot : attempts) EXPECT_EQ(slot["Packed"], false);
+    EXPECT_GT(packed[0]["Score"].get<int>(), attempts[0]["Score"].get<int>());
+    EXPECT_EQ(packed[0]["Packed"], true);
+    EXPECT_EQ(packed[0]["Record"]["WordCount"], packed[0]["Score"]);
+
+    const auto alone = generate("--size 6x6 --pack-seconds 3");
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_NE(alone.err.find("--pack"), std::string::npos);
+    EXPECT_EQ(generate("--size 6x6 --pack --pack-seconds 31").status, 1);
+}
+
 TEST_F(GenerateCommandTest, ShapeComesFromTheShapeFileBesideTheProgram)
 {
     // A copy of the program in a directory of its own, with a shape file of two shapes: the

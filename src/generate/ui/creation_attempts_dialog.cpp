@@ -88,7 +88,7 @@ void TCreationAttempts::showEvent(QShowEvent* event)
 
 void TCreationAttempts::startRun()
 {
-    m_outcome = m_run(*this);
+    m_outcome = m_run(*this, *this);
     m_finished = true;
     showFinalLines();
     m_cancel->setText(kOkCaption);
@@ -111,9 +111,30 @@ bool TCreationAttempts::abortRequested()
     return abort;
 }
 
+void TCreationAttempts::packingProgress(int placed, int total)
+{
+    m_attemptLine = QString("Placing words: %1 of %2").arg(placed).arg(total);
+    m_progress->setRange(0, std::max(total, 1));
+    m_progress->setValue(std::clamp(placed, 0, total));
+    update();
+    QCoreApplication::processEvents();
+    m_sinceEvents.start();
+}
+
+bool TCreationAttempts::stopRequested()
+{
+    constexpr int kMillisecondsBetweenTurns = 25;
+    if (!m_sinceEvents.isValid() || m_sinceEvents.elapsed() >= kMillisecondsBetweenTurns) {
+        QCoreApplication::processEvents();
+        m_sinceEvents.start();
+    }
+    return m_abortRequested;
+}
+
 void TCreationAttempts::showFinalLines()
 {
     const int counter = m_outcome.value.AttemptCounter;
+    m_progress->setRange(0, m_attempts);
     m_progress->setValue(std::clamp(counter, 0, m_attempts));
     if (aborted()) {
         m_attemptLine = numbered("Aborted on creation Attempt #", counter);

@@ -1,25 +1,28 @@
 // The progress dialog TCreationAttempts ("Building Puzzles") of a run of several attempts: it
 // shows the attempt being made and how many of them are done, and lets the user abort. The run
 // itself is handed in; the dialog starts it once it is on the screen and serves as its
-// GenerationProgress, giving pending window events their turn between attempts.
+// GenerationProgress, giving pending window events their turn between attempts, and as the
+// PackingProgress of the search that may follow them.
 #pragma once
 
 #include <functional>
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include "common/ui/ui_style.h"
 #include "generate/build_puzzles.h"
+#include "generate/packing_search.h"
 
 class QProgressBar;
 class QPushButton;
 
 namespace qm {
 
-class TCreationAttempts : public StyledDialog, private GenerationProgress {
+class TCreationAttempts : public StyledDialog, private GenerationProgress, private PackingProgress {
     Q_OBJECT
 public:
-    using Run = std::function<Outcome<GenerationRun>(GenerationProgress&)>;
+    using Run = std::function<Outcome<GenerationRun>(GenerationProgress&, PackingProgress&)>;
 
     // attempts: the number the run is asked for, the whole of the progress bar.
     TCreationAttempts(const UiStyle& style, int attempts, Run run, QWidget* parent = nullptr);
@@ -43,6 +46,8 @@ private:
     void startRun();
     void attemptStarting(int attemptNumber) override;
     bool abortRequested() override;
+    void packingProgress(int placed, int total) override;
+    bool stopRequested() override;
     void showFinalLines();
     bool aborted() const { return m_outcome.kind == Ending::Kind::Cancelled; }
 
@@ -53,6 +58,7 @@ private:
     bool m_abortRequested = false;
     bool m_started = false;
     bool m_finished = false;
+    QElapsedTimer m_sinceEvents;  // the search asks far more often than the window needs a turn
     Outcome<GenerationRun> m_outcome;
 
     QPushButton* m_cancel = nullptr;

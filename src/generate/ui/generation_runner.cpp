@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 
+#include "generate/create_candidates.h"
 #include "generate/ui/creation_attempts_dialog.h"
 
 namespace qm {
@@ -26,14 +27,15 @@ Outcome<GenerationRun> runGeneration(QWidget* parent, const UiStyle& style, cons
     RunRandom run(random);
     random = &run.source();
 
-    if (settings.usedAttempts() == 1) {
+    // The packing search takes seconds, so it always gets the dialog and its Abort.
+    if (settings.usedAttempts() == 1 && !settings.PlaceEveryWord) {
         const WaitCursor waiting;
         return BuildPuzzles(working, shape, settings, screen, *random, candidates);
     }
     TCreationAttempts dialog(
         style, settings.usedAttempts(),
-        [&](GenerationProgress& progress) {
-            return BuildPuzzles(working, shape, settings, screen, *random, candidates, &progress);
+        [&](GenerationProgress& attempts, PackingProgress& packing) {
+            return CreateCandidates(working, shape, settings, screen, *random, candidates, &attempts, &packing);
         },
         parent);
     dialog.exec();

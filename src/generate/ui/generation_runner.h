@@ -1,5 +1,5 @@
 // How the word list editor's Create command runs the generator: inside the progress dialog when
-// several attempts are asked for, directly under the wait cursor for a single one.
+// several attempts or the packing search are asked for, directly under the wait cursor otherwise.
 #pragma once
 
 #include "common/ui/ui_style.h"

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include "collection/working_copy.h"
@@ -187,6 +188,7 @@ void TWordList::buildControls()
 
     m_intCharButton = addButton("International Characters", "IntCharButton", this, {8, kCommandsTop, 160, 23},
                                 &TWordList::IntCharButtonClick);
+    buildPackingOptions();
     m_createIt = addButton("&Create", "CreateIt", this, {340, kCommandsTop, 90, 23}, &TWordList::CreateItClick);
     m_saveButton = addButton("Sa&ve", "SaveButton", this, {436, kCommandsTop, 90, 23}, &TWordList::SaveClick);
     m_cancel = addButton("E&xit", "Cancel", this, {532, kCommandsTop, 90, 23}, &TWordList::CancelClick);
@@ -303,6 +305,32 @@ void TWordList::buildCreationOptions()
     });
 }
 
+// Ours, in the free stretch of the command row: the packing search after the attempts and its time.
+void TWordList::buildPackingOptions()
+{
+    m_placeEveryWord = new QCheckBox("Place Every &Word", this);
+    m_placeEveryWord->setObjectName("PlaceEveryWord");
+    m_placeEveryWord->setAccessibleName("Place Every Word");
+    m_placeEveryWord->setToolTip("After the attempts, search on for a grid that places the words they left out");
+    m_placeEveryWord->setGeometry(176, 415, 122, 21);
+    connect(m_placeEveryWord, &QCheckBox::clicked, this, [this](bool place) {
+        m_settingsForm.PlaceEveryWord = place;
+        m_packingSeconds->setEnabled(place);
+        storeSettings();
+    });
+    m_packingSeconds = new QSpinBox(this);
+    m_packingSeconds->setObjectName("PackingSeconds");
+    m_packingSeconds->setAccessibleName("Seconds to place every word");
+    m_packingSeconds->setToolTip("Seconds the search for every word may take");
+    m_packingSeconds->setRange(1, kMaxPackingSeconds);
+    m_packingSeconds->setSuffix(" s");
+    m_packingSeconds->setGeometry(298, 414, 38, 23);
+    connect(m_packingSeconds, &QSpinBox::valueChanged, this, [this](int seconds) {
+        m_settingsForm.PackingSeconds = seconds;
+        storeSettings();
+    });
+}
+
 void TWordList::buildDirections(QWidget& panel)
 {
     const QColor arrowColour = palette().color(QPalette::ButtonText);
@@ -349,6 +377,9 @@ void TWordList::fillFromRecord()
     m_myTrack->setValue(m_settingsForm.Integration);
     m_attempts->setText(toQString(m_settingsForm.AttemptsText));
     m_autoShrink->setChecked(m_settingsForm.Shrink);
+    m_placeEveryWord->setChecked(m_settingsForm.PlaceEveryWord);
+    m_packingSeconds->setValue(m_settingsForm.PackingSeconds);
+    m_packingSeconds->setEnabled(m_settingsForm.PlaceEveryWord);
 
     if (m_modify) {
         m_shapePanel->showCurrentPuzzle(record);
@@ -388,6 +419,7 @@ void TWordList::applyMode()
         m_shapePanel->setLocked(true);
         m_grid->lockWords(true);
         for (QWidget* control : std::initializer_list<QWidget*>{m_myTrack, m_createIt, m_autoShrink, m_attempts,
+                                                                m_placeEveryWord, m_packingSeconds,
                                                                 m_importClue, m_deleteClue, m_deleteAllClue})
             control->setEnabled(false);
     }

@@ -30,6 +30,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QToolButton;
 
 namespace qm {
@@ -127,6 +128,7 @@ private:
     void buildShapePanel();
     void buildDirections(QWidget& panel);
     void buildCreationOptions();
+    void buildPackingOptions();
     QPushButton* addButton(const QString& text, const char* name, QWidget* parent, QRect design,
                            void (TWordList::*command)());
     void fillFromRecord();
@@ -181,6 +183,8 @@ private:
     QSlider* m_myTrack = nullptr;
     QLineEdit* m_attempts = nullptr;
     QCheckBox* m_autoShrink = nullptr;
+    QCheckBox* m_placeEveryWord = nullptr;
+    QSpinBox* m_packingSeconds = nullptr;
     QPushButton* m_createIt = nullptr;
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_cancel = nullptr;

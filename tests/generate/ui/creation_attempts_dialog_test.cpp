@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -67,7 +68,7 @@ TEST_F(CreationAttemptsTest, DesignAndScale)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.scale);
         style.scale = c.scale;
-        TCreationAttempts dialog(style, 3, [](GenerationProgress&) { return Outcome<GenerationRun>{}; });
+        TCreationAttempts dialog(style, 3, [](GenerationProgress&, PackingProgress&) { return Outcome<GenerationRun>{}; });
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), "Building Puzzles");
         EXPECT_EQ(dialog.size(), c.client);
@@ -199,6 +200,26 @@ TEST_F(CreationAttemptsTest, ASingleAttemptRunsWithoutTheDialogUnderTheWaitCurso
     EXPECT_EQ(outcome.value.AttemptCounter, 1);
     EXPECT_GT(candidates.Slots[0].Score, 0);
     EXPECT_EQ(candidates.Slots[1].Score, 0);
+}
+
+// The packing search takes seconds: even after a single attempt it runs in the dialog, which
+// shows the words placed as they grow.
+TEST_F(CreationAttemptsTest, PlaceEveryWordRunsInTheDialogAndShowsTheWordsPlaced)
+{
+    settings.Attempts = 1;
+    settings.PlaceEveryWord = true;
+    settings.PackingSeconds = 1;
+    QStringList lines;
+    HookedRandom random(3, [&](std::size_t) {
+        if (TCreationAttempts* dialog = openDialog(); dialog && !lines.contains(dialog->attemptLine()))
+            lines << dialog->attemptLine();
+    });
+    FinishedDialogWatch watch([](TCreationAttempts& dialog) { EXPECT_EQ(dialog.completionLine(), "Completed"); });
+    const Outcome<GenerationRun> outcome =
+        runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
+    EXPECT_EQ(outcome.kind, Ending::Kind::Done);
+    EXPECT_FALSE(lines.filter(QRegularExpression("^Placing words: \\d of 8$")).isEmpty()) << lines.join("|").toStdString();
+    EXPECT_GT(candidates.Slots[0].Score, 0);
 }
 
 // Four grids holding every word end the run early; the dialog then shows the last number asked for.

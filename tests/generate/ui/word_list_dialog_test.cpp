@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -272,6 +273,18 @@ TEST_F(WordListTest, DirectionsTrackBarAndShrinkGoIntoTheSettingsAtOnce)
     EXPECT_EQ(editor.settings().Generation.Integration, 2);
     child<QCheckBox>(editor, "AutoShrink")->click();
     EXPECT_TRUE(editor.settings().Generation.Shrink);
+
+    // Ours: the packing search, off at first, its seconds only open while it is on.
+    auto* placeEveryWord = child<QCheckBox>(editor, "PlaceEveryWord");
+    auto* seconds = child<QSpinBox>(editor, "PackingSeconds");
+    EXPECT_FALSE(placeEveryWord->isChecked());
+    EXPECT_FALSE(seconds->isEnabled());
+    EXPECT_EQ(seconds->value(), 2);
+    placeEveryWord->click();
+    EXPECT_TRUE(editor.settings().Generation.PlaceEveryWord);
+    EXPECT_TRUE(seconds->isEnabled());
+    seconds->setValue(45);
+    EXPECT_EQ(editor.settings().Generation.PackingSeconds, 30);
 }
 
 TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
@@ -283,7 +296,7 @@ TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
     EXPECT_EQ(cell(editor, 1, kUsed), "x");
     EXPECT_EQ(cell(editor, 3, kWord), "EMU");  // did not fit: no mark
     EXPECT_EQ(cell(editor, 3, kUsed), "");
-    for (const char* locked : {"CreateIt", "AutoShrink", "Attempts", "MyTrack", "ImportClue", "DeleteClue",
+    for (const char* locked : {"CreateIt", "AutoShrink", "Attempts", "MyTrack", "PlaceEveryWord", "ImportClue", "DeleteClue",
                                "DeleteAllClue", "CheckUp", "SpeedUpLeft", "ShapeBox", "NewButton", "ImportButton"})
         EXPECT_FALSE(child<QWidget>(editor, locked)->isEnabled()) << locked;
     for (const char* open : {"Title", "Category", "BonusQuest", "SaveButton", "ChangePhrase", "ExportClue", "Cancel"})
@@ -337,7 +350,7 @@ TEST_F(WordListTest, TheShapeTheLayoutAndTheOptionsStandBesideTheWordsOnOneForm)
          {"Title",          "Category",      "BonusQuest",  "WordsCluesGrid", "UseClues",     "DeleteClue",
           "ExportClue",     "ShapeBox",      "LayoutImage", "NewButton",      "ExportButton", "PageImage",
           "PageLayoutName", "ChangeLayout",  "CheckUp",     "SpeedUpLeft",    "MyTrack",      "Attempts",
-          "AutoShrink",     "IntCharButton", "CreateIt",    "Cancel"}) {
+          "AutoShrink",     "IntCharButton", "PlaceEveryWord", "PackingSeconds", "CreateIt", "Cancel"}) {
         QWidget* control = child<QWidget>(editor, name);
         ASSERT_NE(control, nullptr);
         EXPECT_TRUE(control->isVisible()) << name;
