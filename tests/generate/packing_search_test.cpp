@@ -198,7 +198,9 @@ TEST(PackingSearch, AStopEndsItAtOnceKeepingTheBestSoFar)
     run = PackCandidates(*working, shape, settings, kNoScreen, random, PackingLimits{}, candidates, &stopLater);
     EXPECT_EQ(run.kind, Ending::Kind::Cancelled);
     EXPECT_LE(run.value.Moves, 51 * 8);
-    if (stopLater.lastPlaced >= 0) EXPECT_EQ(candidates.Slots[0].Score, stopLater.lastPlaced);
+    if (stopLater.lastPlaced >= 0) {
+        EXPECT_EQ(candidates.Slots[0].Score, stopLater.lastPlaced);
+    }
 }
 
 TEST(PackingSearch, LeftOffCreateIsTheAttemptsAloneAndOnItNeverPlacesFewer)
