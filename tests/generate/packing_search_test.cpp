@@ -177,8 +177,12 @@ private:
 
 TEST(PackingSearch, AStopEndsItAtOnceKeepingTheBestSoFar)
 {
-    const auto working = overfullWorkingRecord();
-    const ShapeRecord shape = fullShape(6, 6);
+    // 110 letters for 64 cells: no search places them all, so only the stop ends it.
+    const auto working = workingRecord({"HORSE",  "ZEBRA",  "TIGER",  "LION",   "BEAR",   "WOLF",   "MOUSE",
+                                        "SNAKE",  "EAGLE",  "OTTER",  "RABBIT", "BADGER", "FERRET", "BEAVER",
+                                        "MARTEN", "DONKEY", "TURTLE", "LIZARD", "GECKO",  "RAVEN",  "HERON"},
+                                       8, 8);
+    const ShapeRecord shape = fullShape(8, 8);
     GenerationSettings settings;
     settings.Attempts = 20;
     Candidates candidates;
