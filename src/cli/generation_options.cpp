@@ -61,8 +61,7 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
             ->check(DecimalDigits)
             ->check(CLI::NonNegativeNumber);
     command.add_option("--size", args.size, "A full rectangle WIDTHxHEIGHT (default 15x15)")->excludes(shape);
-    command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)")
-        ->check(DecimalDigits);
+    command.add_option("--attempts", args.attempts, "Creation attempts, 1..999 (default 1)")->check(DecimalDigits);
     command.add_option("--integration", args.integration, "Word integration, 0..6 (default 6)")
         ->check(DecimalDigits)
         ->check(CLI::Range(0, kMaxIntegration));
@@ -70,8 +69,8 @@ void addGenerationOptions(CLI::App& command, GenerationArgs& args)
                        "Allowed directions, comma-separated: Up,UpRight,Right,DownRight,Down,DownLeft,Left,UpLeft "
                        "(default: those of QMAZE3.INI in the current directory)");
     command.add_flag("--shrink", args.shrink, "Remove empty rows at the bottom and columns at the right");
-    auto* pack = command.add_flag("--pack", args.pack,
-                                  "After the attempts, place the words they left out by a packing search");
+    auto* pack =
+        command.add_flag("--pack", args.pack, "After the attempts, place the words they left out by a packing search");
     command.add_option("--pack-seconds", args.packSeconds, "Seconds the packing search may take, 1..30 (default 2)")
         ->check(DecimalDigits)
         ->check(CLI::Range(1, kMaxPackingSeconds))

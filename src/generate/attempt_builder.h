@@ -55,10 +55,10 @@ private:
     int m_integration;
     bool m_shrink;
     int m_fullWidth, m_fullHeight;
-    int m_wordCount;                  // words of the working record
-    int m_placeable;                  // the non-empty ones, which come first in length order
-    std::vector<int> m_lengthOrder;   // position -> slot of the working record
-    std::vector<int> m_letterStart;   // position -> first of its letters in m_letterBytes
+    int m_wordCount;                 // words of the working record
+    int m_placeable;                 // the non-empty ones, which come first in length order
+    std::vector<int> m_lengthOrder;  // position -> slot of the working record
+    std::vector<int> m_letterStart;  // position -> first of its letters in m_letterBytes
     std::vector<int> m_letterCount;
     std::vector<std::uint8_t> m_letterBytes;  // upper-cased letters of each word, spaces left out
     std::vector<int> m_letterIndex;           // the same letters numbered for the board

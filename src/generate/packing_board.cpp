@@ -43,7 +43,8 @@ const std::vector<int>& PackingBoard::starts(int length, int direction)
             if (!m_allowed[code - 1] || length < 1) continue;
             for (int row = 0; row < m_height; ++row)
                 for (int column = 0; column < m_width; ++column)
-                    if (fitsShape(row, column, length, code)) m_starts[length][code - 1].push_back(row * m_width + column);
+                    if (fitsShape(row, column, length, code))
+                        m_starts[length][code - 1].push_back(row * m_width + column);
         }
         m_startsKnown[length] = true;
     }

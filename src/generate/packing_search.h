@@ -35,8 +35,8 @@ struct PackingLimits {
 };
 
 struct PackingRun {
-    int Searches = 0;       // one for each start grid
-    int GridsKept = 0;      // packed grids that entered the candidates
+    int Searches = 0;   // one for each start grid
+    int GridsKept = 0;  // packed grids that entered the candidates
     std::int64_t Moves = 0;
 };
 

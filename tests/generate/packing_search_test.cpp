@@ -122,7 +122,8 @@ TEST(PackingSearch, EveryKeptGridKeepsTheRulesOnRandomListsAndShapesWithHoles)
 
         Candidates candidates;
         BuildPuzzles(*working, shape, settings, screen, random, candidates);
-        const Outcome<PackingRun> run = PackCandidates(*working, shape, settings, screen, random, movesOnly(400), candidates);
+        const Outcome<PackingRun> run =
+            PackCandidates(*working, shape, settings, screen, random, movesOnly(400), candidates);
         ASSERT_EQ(run.kind, Ending::Kind::Done);
         for (const CandidateSlot& slot : candidates.Slots) {
             if (slot.Score == 0) continue;
@@ -143,14 +144,16 @@ TEST(PackingSearch, FindsTheOnlyArrangementOfAListThatFitsOneWay)
     settings.Allowed = {false, false, true, false, true, false, false, false};  // Right and Down
     Candidates candidates;  // no attempt kept: the search starts from an empty grid
     SeededRandom random(5);
-    const Outcome<PackingRun> run = PackCandidates(*working, shape, settings, kNoScreen, random, movesOnly(20000), candidates);
+    const Outcome<PackingRun> run =
+        PackCandidates(*working, shape, settings, kNoScreen, random, movesOnly(20000), candidates);
     ASSERT_EQ(run.kind, Ending::Kind::Done);
     const CandidateSlot& best = candidates.Slots[0];
     ASSERT_EQ(best.Score, 7);
     EXPECT_TRUE(best.Packed);
     std::string rows;
     for (int row = 1; row <= 3; ++row)
-        for (int column = 1; column <= 4; ++column) rows.push_back(static_cast<char>(best.Record->Letters[cellNumber(row, column) - 1]));
+        for (int column = 1; column <= 4; ++column)
+            rows.push_back(static_cast<char>(best.Record->Letters[cellNumber(row, column) - 1]));
     EXPECT_EQ(rows, "ABCDEFGHIJKL");
     // Stored as every candidate is: alphabetical, placed words first.
     EXPECT_EQ(best.Record->Words[0].text(), "ABCD");
@@ -191,7 +194,8 @@ TEST(PackingSearch, AStopEndsItAtOnceKeepingTheBestSoFar)
     const auto attemptsBest = recordBytes(*candidates.Slots[0].Record);
 
     StopAfter stopAtOnce(0);
-    Outcome<PackingRun> run = PackCandidates(*working, shape, settings, kNoScreen, random, PackingLimits{}, candidates, &stopAtOnce);
+    Outcome<PackingRun> run =
+        PackCandidates(*working, shape, settings, kNoScreen, random, PackingLimits{}, candidates, &stopAtOnce);
     EXPECT_EQ(run.kind, Ending::Kind::Cancelled);
     EXPECT_EQ(run.value.Moves, 0);
     EXPECT_EQ(run.value.Searches, 1);  // the later start grids are not searched
@@ -229,7 +233,8 @@ TEST(PackingSearch, LeftOffCreateIsTheAttemptsAloneAndOnItNeverPlacesFewer)
     SeededRandom third(11);
     CreateCandidates(*working, shape, settings, kNoScreen, third, packed);
     EXPECT_GE(packed.Slots[0].Score, attempts.Slots[0].Score);
-    for (int slot = 1; slot < kCandidateSlots; ++slot) EXPECT_LE(packed.Slots[slot].Score, packed.Slots[slot - 1].Score);
+    for (int slot = 1; slot < kCandidateSlots; ++slot)
+        EXPECT_LE(packed.Slots[slot].Score, packed.Slots[slot - 1].Score);
 }
 
 TEST(PackingSearch, AListWithNoRoomAtAllEndsWithoutWaitingForItsTime)
@@ -242,7 +247,8 @@ TEST(PackingSearch, AListWithNoRoomAtAllEndsWithoutWaitingForItsTime)
     SeededRandom random(1);
     PackingLimits limits;
     limits.time = std::chrono::seconds(kMaxPackingSeconds);
-    const Outcome<PackingRun> run = PackCandidates(*working, fullShape(6, 6), settings, kNoScreen, random, limits, candidates);
+    const Outcome<PackingRun> run =
+        PackCandidates(*working, fullShape(6, 6), settings, kNoScreen, random, limits, candidates);
     EXPECT_EQ(run.kind, Ending::Kind::Done);
     EXPECT_EQ(run.value.Moves, 0);
     EXPECT_EQ(candidates.Slots[0].Score, 0);

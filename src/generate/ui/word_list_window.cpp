@@ -418,9 +418,9 @@ void TWordList::applyMode()
         for (QToolButton* button : m_speedButtons) button->setEnabled(false);
         m_shapePanel->setLocked(true);
         m_grid->lockWords(true);
-        for (QWidget* control : std::initializer_list<QWidget*>{m_myTrack, m_createIt, m_autoShrink, m_attempts,
-                                                                m_placeEveryWord, m_packingSeconds,
-                                                                m_importClue, m_deleteClue, m_deleteAllClue})
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{m_myTrack, m_createIt, m_autoShrink, m_attempts, m_placeEveryWord,
+                                             m_packingSeconds, m_importClue, m_deleteClue, m_deleteAllClue})
             control->setEnabled(false);
     }
     refreshLexiconButtons();

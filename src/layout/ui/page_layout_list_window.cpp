@@ -9,6 +9,7 @@
 #include "layout/gui/page_thumbnail.h"
 #include "layout/ui/page_layout_extract_window.h"
 #include "layout/ui/page_thumbnail_widget.h"
+#include "layout/ui/record_list_view.h"
 
 namespace qm {
 namespace {
@@ -18,9 +19,6 @@ namespace M = PageLayoutMessages;
 constexpr QSize kDesignClientSize(622, 370);
 constexpr int kDesignFontPixels = 13;
 constexpr int kButtonLeft = 521;
-constexpr int kButtonTop = 12;
-constexpr int kButtonStep = 33;
-constexpr QSize kButtonSize(89, 25);
 constexpr QRect kListBox(12, 12, 240, 313);
 constexpr QRect kThumbnail(264, 12, 245, 313);
 constexpr int kLegendTop = 337;
@@ -54,10 +52,10 @@ TListPages::TListPages(PageLayoutListContext context, PageListMode mode, std::op
     buildLegend();
 
     m_okButton = addButton("&Select", "OkButton", &TListPages::OkButtonClick);
-    m_buttons = makeRecordListButtons(
-        *this, this, {"&New", "&Modify", "&Copy", "&Delete", "&Import", "&Export"},
-        {&TListPages::NewButtonClick, &TListPages::ModifyButtonClick, &TListPages::CopyButtonClick,
-         &TListPages::DeleteButtonClick, &TListPages::ImportButtonClick, &TListPages::ExportButtonClick});
+    m_buttons = makeRecordListButtons(*this, this, {"&New", "&Modify", "&Copy", "&Delete", "&Import", "&Export"},
+                                      {&TListPages::NewButtonClick, &TListPages::ModifyButtonClick,
+                                       &TListPages::CopyButtonClick, &TListPages::DeleteButtonClick,
+                                       &TListPages::ImportButtonClick, &TListPages::ExportButtonClick});
     for (QPushButton* button : m_buttons.inOrder()) placeButton(button);
     m_extractButton = addButton("Ex&tract", "ExtractButton", &TListPages::ExtractButtonClick);
     m_defaultButton = addButton("Set De&fault", "DefaultButton", &TListPages::DefaultButtonClick);
@@ -77,7 +75,7 @@ QPushButton* TListPages::addButton(const QString& text, const char* name, void (
 void TListPages::placeButton(QPushButton* button)
 {
     const int position = static_cast<int>(findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).indexOf(button));
-    button->setGeometry(QRect(QPoint(kButtonLeft, kButtonTop + position * kButtonStep), kButtonSize));
+    button->setGeometry(listButtonGeometry(kButtonLeft, position));
 }
 
 void TListPages::buildLegend()
@@ -128,7 +126,8 @@ void TListPages::showEntries() { m_view.showEntries(); }
 void TListPages::EnableDisable()
 {
     const bool listed = !m_list.empty();
-    for (QPushButton* button : {m_buttons.deleteButton, m_buttons.copyButton, m_buttons.modifyButton, m_buttons.exportButton})
+    for (QPushButton* button :
+         {m_buttons.deleteButton, m_buttons.copyButton, m_buttons.modifyButton, m_buttons.exportButton})
         button->setEnabled(listed);
     m_okButton->setEnabled(m_mode != PageListMode::Manage && listed && m_list.selectedEntry());
 }

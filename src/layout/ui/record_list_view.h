@@ -10,6 +10,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 
 #include "common/gui/qt_text.h"
@@ -29,6 +30,15 @@ inline QPushButton* makeListButton(QWidget& parent, const QString& text, const c
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
+}
+
+// Both list windows stack their command buttons in a column of the same design, from the top.
+inline QRect listButtonGeometry(int columnLeft, int position)
+{
+    constexpr int kTop = 12;
+    constexpr int kStep = 33;
+    constexpr QSize kSize(89, 25);
+    return {QPoint(columnLeft, kTop + position * kStep), kSize};
 }
 
 // The commands both lists have, in their order on the window.

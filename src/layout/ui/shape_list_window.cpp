@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "layout/ui/record_list_view.h"
 #include "layout/ui/shape_preview_widget.h"
 
 namespace qm {
@@ -11,9 +12,6 @@ namespace {
 constexpr QSize kDesignClientSize(597, 266);
 constexpr int kDesignFontPixels = 13;
 constexpr int kButtonLeft = 496;
-constexpr int kButtonTop = 12;
-constexpr int kButtonStep = 33;
-constexpr QSize kButtonSize(89, 25);
 
 }  // namespace
 
@@ -30,15 +28,12 @@ TSelectShapes::TSelectShapes(ShapeListContext& context, QWidget* parent) : Style
     m_panel->layoutImage()->setGeometry(244, 12, 240, 240);
     QPushButton* const order[] = {m_panel->newButton(),    m_panel->modifyButton(), m_panel->copyButton(),
                                   m_panel->deleteButton(), m_panel->importButton(), m_panel->exportButton()};
-    int top = kButtonTop;
-    for (QPushButton* button : order) {
-        button->setGeometry(QRect(QPoint(kButtonLeft, top), kButtonSize));
-        top += kButtonStep;
-    }
+    for (int position = 0; QPushButton * button : order)
+        button->setGeometry(listButtonGeometry(kButtonLeft, position++));
     auto* exit = new QPushButton("E&xit", this);
     exit->setObjectName("ExitButton");
     exit->setAutoDefault(false);
-    exit->setGeometry(QRect(QPoint(kButtonLeft, 229), kButtonSize));
+    exit->setGeometry(QRect(QPoint(kButtonLeft, 229), listButtonGeometry(kButtonLeft, 0).size()));
     connect(exit, &QPushButton::clicked, this, &TSelectShapes::accept);
 }
 

@@ -68,7 +68,8 @@ TEST_F(CreationAttemptsTest, DesignAndScale)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.scale);
         style.scale = c.scale;
-        TCreationAttempts dialog(style, 3, [](GenerationProgress&, PackingProgress&) { return Outcome<GenerationRun>{}; });
+        TCreationAttempts dialog(style, 3,
+                                 [](GenerationProgress&, PackingProgress&) { return Outcome<GenerationRun>{}; });
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), "Building Puzzles");
         EXPECT_EQ(dialog.size(), c.client);
@@ -218,7 +219,8 @@ TEST_F(CreationAttemptsTest, PlaceEveryWordRunsInTheDialogAndShowsTheWordsPlaced
     const Outcome<GenerationRun> outcome =
         runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
     EXPECT_EQ(outcome.kind, Ending::Kind::Done);
-    EXPECT_FALSE(lines.filter(QRegularExpression("^Placing words: \\d of 8$")).isEmpty()) << lines.join("|").toStdString();
+    EXPECT_FALSE(lines.filter(QRegularExpression("^Placing words: \\d of 8$")).isEmpty())
+        << lines.join("|").toStdString();
     EXPECT_GT(candidates.Slots[0].Score, 0);
 }
 

@@ -296,8 +296,9 @@ TEST_F(WordListTest, ModifyModeLocksTheGridAndItsSettings)
     EXPECT_EQ(cell(editor, 1, kUsed), "x");
     EXPECT_EQ(cell(editor, 3, kWord), "EMU");  // did not fit: no mark
     EXPECT_EQ(cell(editor, 3, kUsed), "");
-    for (const char* locked : {"CreateIt", "AutoShrink", "Attempts", "MyTrack", "PlaceEveryWord", "ImportClue", "DeleteClue",
-                               "DeleteAllClue", "CheckUp", "SpeedUpLeft", "ShapeBox", "NewButton", "ImportButton"})
+    for (const char* locked :
+         {"CreateIt", "AutoShrink", "Attempts", "MyTrack", "PlaceEveryWord", "ImportClue", "DeleteClue",
+          "DeleteAllClue", "CheckUp", "SpeedUpLeft", "ShapeBox", "NewButton", "ImportButton"})
         EXPECT_FALSE(child<QWidget>(editor, locked)->isEnabled()) << locked;
     for (const char* open : {"Title", "Category", "BonusQuest", "SaveButton", "ChangePhrase", "ExportClue", "Cancel"})
         EXPECT_TRUE(child<QWidget>(editor, open)->isEnabled()) << open;
@@ -347,10 +348,10 @@ TEST_F(WordListTest, TheShapeTheLayoutAndTheOptionsStandBesideTheWordsOnOneForm)
     EXPECT_EQ(editor.size(), QSize(632, 444));
     EXPECT_EQ(editor.findChild<QTabBar*>(), nullptr);
     for (const char* name :
-         {"Title",          "Category",      "BonusQuest",  "WordsCluesGrid", "UseClues",     "DeleteClue",
-          "ExportClue",     "ShapeBox",      "LayoutImage", "NewButton",      "ExportButton", "PageImage",
-          "PageLayoutName", "ChangeLayout",  "CheckUp",     "SpeedUpLeft",    "MyTrack",      "Attempts",
-          "AutoShrink",     "IntCharButton", "PlaceEveryWord", "PackingSeconds", "CreateIt", "Cancel"}) {
+         {"Title",          "Category",      "BonusQuest",     "WordsCluesGrid", "UseClues",     "DeleteClue",
+          "ExportClue",     "ShapeBox",      "LayoutImage",    "NewButton",      "ExportButton", "PageImage",
+          "PageLayoutName", "ChangeLayout",  "CheckUp",        "SpeedUpLeft",    "MyTrack",      "Attempts",
+          "AutoShrink",     "IntCharButton", "PlaceEveryWord", "PackingSeconds", "CreateIt",     "Cancel"}) {
         QWidget* control = child<QWidget>(editor, name);
         ASSERT_NE(control, nullptr);
         EXPECT_TRUE(control->isVisible()) << name;
