@@ -1,12 +1,15 @@
 // The word list editor of a new puzzle at the 640 x 480 and the 1280 x 1024 screen sizes, the
 // candidate chooser after a run, the enlarged best candidate, the editor of the stored puzzle,
-// the hidden-phrase dialog and the editor at the 1024 x 768 screen size.
+// the hidden-phrase dialog, the editor at the 1024 x 768 screen size, and the chooser after a run
+// with "Place Every Word" on a list too long for its grid.
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "collection/collection_file.h"
 #include "generate/bad_word_list.h"
 #include "generate/build_puzzles.h"
+#include "generate/create_candidates.h"
+#include "generate/generation_fixtures.h"
 #include "generate/ui/blow_it_up_dialog.h"
 #include "generate/ui/change_phrase_dialog.h"
 #include "generate/ui/created_puzzle_dialog.h"
@@ -25,6 +28,13 @@ const std::vector<std::pair<const char*, const char*>> kZooWords{
     {"ELEPHANT", "Never forgets"},     {"PENGUIN", "Bird that swims"}, {"CROCODILE", "Snappy reptile"},
     {"KANGAROO", "Hops with a pouch"}, {"PANDA", "Eats bamboo"},       {"OTTER", "Floats on its back"},
     {"FLAMINGO", "Pink wader"},        {"CAMEL", "Two humps"},         {"RHINOCEROS", "Horned giant"}};
+
+// 34 animals, 240 letters, for the 144 cells of 12 x 12.
+const std::vector<std::string> kCrowdedZoo{
+    "aardvark", "alligator",  "antelope", "armadillo", "baboon",    "badger",   "beaver",  "buffalo", "camel",
+    "cheetah",  "chimpanzee", "cougar",   "coyote",    "crocodile", "dolphin",  "donkey",  "falcon",  "ferret",
+    "gazelle",  "gorilla",    "hamster",  "hedgehog",  "jaguar",    "leopard",  "lobster", "meerkat", "narwhal",
+    "ocelot",   "panther",    "pelican",  "penguin",   "raccoon",   "reindeer", "squirrel"};
 
 }  // namespace
 
@@ -97,6 +107,23 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
     large.show();
     large.UseCluesClick(false);
     folder.save(large, "word-list-editor-1024x768.png");
+
+    // 30 attempts, then the packing search for two seconds.
+    scene.style.scale = 1.0;
+    scene.working.record = test::workingRecord(kCrowdedZoo, 12, 12);
+    scene.working.IsNewPuzzle = true;
+    scene.currentShape = test::fullShape(12, 12);
+    generation.PlaceEveryWord = true;
+    Candidates attemptsAlone;
+    SeededRandom sameSeed(5);
+    BuildPuzzles(*scene.working.record, scene.currentShape, generation, screen, sameSeed, attemptsAlone);
+    SeededRandom packingSeed(5);
+    CreateCandidates(*scene.working.record, scene.currentShape, generation, screen, packingSeed, scene.candidates);
+    require(scene.candidates.Slots[0].Packed && scene.candidates.Slots[0].Score > attemptsAlone.Slots[0].Score,
+            "the packing search places more words than the attempts");
+    TCreatedPuzzle packed(chooserContext);
+    packed.show();
+    folder.save(packed, "created-puzzle-packed.png");
 }
 
 }  // namespace qm::screenshots
