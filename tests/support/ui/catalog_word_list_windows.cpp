@@ -85,8 +85,9 @@ void addWordListWindows(std::vector<CatalogWindow>& catalog)
     catalog.push_back({"Building Puzzles", [](double scale, const WindowLook& look) {
                            UiStyle style;
                            style.scale = scale;
-                           TCreationAttempts progress(
-                               style, 40, [](GenerationProgress&) { return Outcome<GenerationRun>::done({40}); });
+                           TCreationAttempts progress(style, 40, [](GenerationProgress&, PackingProgress&) {
+                               return Outcome<GenerationRun>::done({40});
+                           });
                            showAndLook(progress, look);
                        }});
     catalog.push_back(onScene<ZooScene>("Created Puzzle", [](ZooScene& scene, const WindowLook& look) {
