@@ -268,12 +268,26 @@ private:
                         }
                     }
                 }
-                // A word lying wholly on the letters of others would be no word of its own.
-                if (!allowed || fresh == 0) continue;
+                if (!allowed || (fresh == 0 && insideOneWord(start, step, length))) continue;
                 if ((m_integration == 0 && crossings > 0) || (m_integration == 1 && crossings > 1)) continue;
                 visit(BoardSpot{start, code}, pushed, fresh);
             }
         }
+    }
+
+    // A word that lies wholly inside one placed word (CAT in CATS) would be no word of its own;
+    // one whose letters all belong to words crossing it is.
+    bool insideOneWord(int start, int step, int length) const
+    {
+        for (const int owner : m_board.owners(start)) {
+            bool everywhere = true;
+            for (int i = 1, cell = start + step; i < length && everywhere; ++i, cell += step) {
+                const auto& owners = m_board.owners(cell);
+                everywhere = std::find(owners.begin(), owners.end(), owner) != owners.end();
+            }
+            if (everywhere) return true;
+        }
+        return false;
     }
 
     // The spot that pushes out fewest words, then writes fewest new cells (crossings make room

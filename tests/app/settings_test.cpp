@@ -177,7 +177,10 @@ TEST_F(SettingsTest, SavingWritesEveryKeyInTableOrderWithCrLf)
                         "[Book]\r\nKeys Per Page=4\r\nPage Numbers=Yes\r\nContents Page=No\r\nFile Order=No\r\n"
                         "Last Book File=\r\n\r\n[Edit Font]"),
               std::string::npos);
-    EXPECT_NE(text.find("Int Key 12=0242\r\nAvoid Second Readings=Yes\r\n\r\n[Create]"), std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "Int Key 12=0242\r\nAvoid Second Readings=Yes\r\nPlace Every Word=No\r\nPacking Seconds=2\r\n\r\n[Create]"),
+        std::string::npos);
 }
 
 TEST_F(SettingsTest, ASaveThatFailsKeepsTheOldFileAndSaysWhichAndWhy)

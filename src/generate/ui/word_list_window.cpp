@@ -312,7 +312,7 @@ void TWordList::buildPackingOptions()
     m_placeEveryWord->setObjectName("PlaceEveryWord");
     m_placeEveryWord->setAccessibleName("Place Every Word");
     m_placeEveryWord->setToolTip("After the attempts, search on for a grid that places the words they left out");
-    m_placeEveryWord->setGeometry(172, 415, 125, 21);
+    m_placeEveryWord->setGeometry(171, 415, 132, 21);
     connect(m_placeEveryWord, &QCheckBox::clicked, this, [this](bool place) {
         m_settingsForm.PlaceEveryWord = place;
         m_packingSeconds->setEnabled(place);
@@ -323,7 +323,7 @@ void TWordList::buildPackingOptions()
     m_packingSeconds->setAccessibleName("Seconds to place every word");
     m_packingSeconds->setToolTip("Seconds the search for every word may take");
     m_packingSeconds->setRange(1, kMaxPackingSeconds);
-    m_packingSeconds->setGeometry(298, 414, 38, 23);
+    m_packingSeconds->setGeometry(303, 414, 34, 23);
     connect(m_packingSeconds, &QSpinBox::valueChanged, this, [this](int seconds) {
         m_settingsForm.PackingSeconds = seconds;
         storeSettings();
