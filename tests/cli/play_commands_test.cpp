@@ -56,7 +56,7 @@ TEST_F(PlayCommandTest, ExportWritesOnePageWithEveryCellAndWord)
                   .status,
               0);
     const std::string clues = readFile(page);
-    EXPECT_EQ(clues.find("Show answers"), std::string::npos);
+    EXPECT_EQ(clues.find("id=\"show-answers\""), std::string::npos);
     EXPECT_NE(clues.find("<h2>Clues</h2>"), std::string::npos);
 }
 

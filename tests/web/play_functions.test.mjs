@@ -37,6 +37,9 @@ test('answers decode with their key and match either way round', () => {
   assert.equal(play.matchingSlot(answers, { row: 1, col: 3 }, { row: 1, col: 1 }), 1);
   assert.equal(play.matchingSlot(answers, { row: 1, col: 1 }, { row: 1, col: 2 }), -1);
   assert.notEqual(play.decodeWords(encoded, key + 1)[0].start, 3);
+  // Two words on the same cells: the one not found yet.
+  const twice = [answers[1], answers[1]];
+  assert.equal(play.matchingSlot(twice, { row: 1, col: 1 }, { row: 1, col: 3 }, new Set([0])), 1);
   const phrase = ((104 ^ play.answerMask(key, 1000)) >>> 0).toString(36);
   assert.deepEqual(play.decodePhrase(phrase, key), [104]);
 });

@@ -48,7 +48,7 @@ function playablePuzzles(collection) {
 async function open(file, options = {}) {
   const page = await browser.newPage();
   if (options.touch) await page.setViewport({ width: 412, height: 900, hasTouch: true, isMobile: true });
-  else await page.setViewport({ width: 1280, height: 1000 });
+  else await page.setViewport({ width: 1280, height: 2000 });
   const url = pathToFileURL(file).href;
   await page.setRequestInterception(true);
   page.on('request', (request) => {
@@ -60,17 +60,18 @@ async function open(file, options = {}) {
   return page;
 }
 
-async function centre(page, cell) {
+async function centre(page, cell, scroll = true) {
   const element = await page.$(`[data-row="${cell.row}"][data-col="${cell.col}"]`);
   assert.ok(element, `no cell at ${cell.row},${cell.col}`);
-  await element.scrollIntoView();
+  if (scroll) await element.scrollIntoView();
   const box = await element.boundingBox();
   return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
 async function drag(page, from, to) {
-  const a = await centre(page, from);
-  const b = await centre(page, to);
+  await page.$eval('.grid', (grid) => grid.scrollIntoView({ block: 'center' }));
+  const a = await centre(page, from, false);
+  const b = await centre(page, to, false);
   await page.mouse.move(a.x, a.y);
   await page.mouse.down();
   await page.mouse.move((a.x + b.x) / 2, (a.y + b.y) / 2, { steps: 3 });
@@ -120,7 +121,8 @@ test('every placed word of every sample puzzle is found by dragging, half of the
     for (const [k, word] of puzzle.words.entries()) {
       if (k % 2 === 0) await drag(page, word.start, word.end);
       else await drag(page, word.end, word.start);
-      assert.equal(await found(page, word.number), 'true', `puzzle ${puzzle.index}, word ${word.number}`);
+      assert.equal(await found(page, word.number), 'true',
+        `puzzle ${puzzle.index}, word ${word.number} from ${JSON.stringify(word.start)} to ${JSON.stringify(word.end)}`);
       if (k < puzzle.words.length - 1) assert.equal(await solved(page), 'false');
     }
     assert.equal(await solved(page), 'true', `puzzle ${puzzle.index}`);

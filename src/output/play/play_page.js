@@ -77,12 +77,15 @@
     return { row: start.row, col: start.col };
   }
 
-  // The slot of the word running from a to b either way round, or -1.
-  function matchingSlot(answers, a, b) {
+  // The slot of the word running from a to b either way round, or -1; of two words on the same
+  // cells, one not found yet comes first.
+  function matchingSlot(answers, a, b, found = new Set()) {
     const first = cellNumber(a.row, a.col);
     const last = cellNumber(b.row, b.col);
-    return answers.findIndex((answer) => answer !== null &&
-      ((answer.start === first && answer.end === last) || (answer.start === last && answer.end === first)));
+    const matches = (answer) => answer !== null &&
+      ((answer.start === first && answer.end === last) || (answer.start === last && answer.end === first));
+    const fresh = answers.findIndex((answer, slot) => matches(answer) && !found.has(slot));
+    return fresh >= 0 ? fresh : answers.findIndex(matches);
   }
 
   function clockText(seconds) {
@@ -227,7 +230,7 @@
   function tryWord(a, b) {
     clearSelection();
     mark = null;
-    const slot = matchingSlot(answers, a, b);
+    const slot = matchingSlot(answers, a, b, found);
     if (slot < 0 || !cellsBetween(a, b)) {
       flashWrong(a, b);
       announce('Not a word of the list.');

@@ -296,7 +296,7 @@ TEST_F(PreviewTest, TheInteractiveWebPageIsSavedWhereTheSaveDialogSaysAndTheName
     EXPECT_EQ(dialogs.fileRequests()[0].defaultExtension, "html");
     const std::string html = test::readFile(path);
     EXPECT_NE(html.find("<h1>Farm</h1>"), std::string::npos);
-    EXPECT_EQ(html.find("Show answers"), std::string::npos);
+    EXPECT_EQ(html.find("id=\"show-answers\""), std::string::npos);
     EXPECT_EQ(settings.Html.LastPlayPageFile, path);
 }
 
