@@ -12,7 +12,19 @@ packages=(
   clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick libmagickcore-6.q16-6-extra
   ghostscript poppler-utils librsvg2-bin emf2svg libwmf-bin file
   desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db groff-base dpkg-dev lintian
+  chromium
 )
+# The browser tests of the play pages run on node; a node of another source (with its own npm)
+# is taken as it is.
+command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
+top=$(cd "$(dirname "$0")/.." && pwd)
+
+# puppeteer-core, at the versions of the lock file, drives the browser tests; it brings no browser.
+install_web_test_modules() {
+  if [ ! -d "$top/tests/web/node_modules/puppeteer-core" ]; then
+    (cd "$top/tests/web" && npm ci --no-audit --no-fund)
+  fi
+}
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,10 +32,14 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  install_web_test_modules
+  exit 0
+fi
 
 as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)
 "${as_root[@]}" apt-get update
 # Without --no-install-recommends a thesaurus pulls in a whole office suite.
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+install_web_test_modules

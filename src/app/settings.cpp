@@ -65,6 +65,10 @@ void visitSettings(Settings& s, Visitor& v)
     v.boolean(html, "Horizontal Upper", s.Html.HorizontalUpper);
     v.boolean(html, "Horizontal Lower", s.Html.HorizontalLower);
     v.text(html, "Web Title", s.Html.WebTitle, kPathLimit, 100);
+    // Our own, behind the keys older files know.
+    v.text(html, "Last Play Page File", s.Html.LastPlayPageFile, kPathLimit);
+    v.text(html, "Last Web Puzzles Index", s.Html.LastWebPuzzlesIndex, kPathLimit);
+    v.boolean(html, "Play Show Answers", s.Html.PlayShowAnswers);
 
     constexpr const char* options = "Create Options";
     auto& words = s.WordList;
@@ -273,7 +277,7 @@ Settings defaultSettings(const std::filesystem::path& workingDirectory)
           &s.Shapes.LastExportShapeFile, &s.PageLayout.LastImportLayoutFile, &s.PageLayout.LastExportLayoutFile,
           &s.WordList.LastImportWordFile, &s.WordList.LastExportWordFile, &s.Exports.LastExportBitmapFile,
           &s.Exports.LastExportJpegFile, &s.Exports.LastExportEmfFile, &s.Exports.LastExportWmfFile,
-          &s.Exports.LastExportHtmlFile, &s.Exports.LastExportTextFile})
+          &s.Exports.LastExportHtmlFile, &s.Exports.LastExportTextFile, &s.Html.LastPlayPageFile})
         *path = wd;
     std::error_code ignored;
     const bool sampleOnly = std::filesystem::exists(workingDirectory / "SAMPLE.QZ3", ignored) &&

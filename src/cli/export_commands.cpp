@@ -9,10 +9,13 @@
 #include "cli/cli_support.h"
 #include "cli/page_drawing.h"
 #include "cli/page_options.h"
+#include "common/random_source.h"
 #include "output/export/export_messages.h"
 #include "output/export/html_export.h"
 #include "output/export/plain_text_export.h"
 #include "output/metafile/metafile_export.h"
+#include "output/play/play_page.h"
+#include "output/play/play_page_file.h"
 
 namespace qm::cli {
 namespace {
@@ -24,6 +27,7 @@ const std::map<std::string, PageFormat> kPageFormats{{"wmf", PageFormat::Wmf}, {
                                                      {"png", PageFormat::Png}, {"svg", PageFormat::Svg}};
 constexpr const char* kHtml = "html";
 constexpr const char* kText = "txt";
+constexpr const char* kPlay = "play";
 
 struct ExportArgs {
     PageArgs page;
@@ -33,6 +37,7 @@ struct ExportArgs {
     std::optional<int> quality;
     std::optional<int> letterSpacing;  // 0 to 3 spaces before each letter
     std::optional<int> lineSpacing;    // 1 or 2
+    bool noAnswers = false;            // play: no "Show answers" button
 };
 
 // A flag that the format does not read is a mistake worth telling.
@@ -44,6 +49,18 @@ void refuseFlagsTheFormatIgnores(const ExportArgs& args)
     if (args.quality && format != "jpg" && format != kHtml) refuse("--quality is for jpg and html.");
     if ((args.letterSpacing || args.lineSpacing) && format != kText)
         refuse("--letter-spacing and --line-spacing are for txt.");
+    if (args.noAnswers && format != kPlay) refuse("--no-answers is for play.");
+}
+
+// The interactive page is made from the puzzle's words and cells, not from a drawn page: it
+// needs no fonts.
+void exportPlay(const ExportArgs& args, const Settings& settings)
+{
+    const PrintablePuzzle puzzle = printablePuzzle(args.page, settings);
+    RunRandom random(nullptr, args.page.print.seed);
+    const PlayPage page = ComposePlayPage(*puzzle.record, puzzle.options, random.source());
+    finish(SavePlayPage(page, PlayPageOptions{!args.noAnswers}, args.out));
+    printJson(Json{{"files", {args.out}}, {"words", page.words.size()}});
 }
 
 void exportText(const ExportArgs& args, const Settings& settings)
@@ -86,6 +103,8 @@ void exportPuzzle(const ExportArgs& args)
     const Settings settings = LoadSettings(workingDirectory());
     if (args.format == kText)
         exportText(args, settings);
+    else if (args.format == kPlay)
+        exportPlay(args, settings);
     else
         exportPage(args, settings);
 }
@@ -96,11 +115,12 @@ void addExportCommands(CLI::App& app)
 {
     auto args = std::make_shared<ExportArgs>();
     auto* command = app.add_subcommand(
-        "export", "Export one puzzle page as WMF, EMF, BMP, JPEG, PNG, SVG or a web page, or the puzzle as text");
+        "export", "Export one puzzle page as WMF, EMF, BMP, JPEG, PNG, SVG or a web page, the puzzle as text, or as a web "
+        "page to play in the browser");
     addPageOptions(*command, args->page);
-    std::vector<std::string> formats{kHtml, kText};
+    std::vector<std::string> formats{kHtml, kText, kPlay};
     for (const auto& [name, format] : kPageFormats) formats.push_back(name);
-    command->add_option("--format", args->format, "wmf, emf, bmp, jpg, png, svg, html or txt")
+    command->add_option("--format", args->format, "wmf, emf, bmp, jpg, png, svg, html, txt or play")
         ->required()
         ->transform(CLI::IsMember(formats, CLI::ignore_case));
     command->add_option("--out", args->out, "File to write (html: its JPEG picture goes beside it)")->required();
@@ -118,6 +138,7 @@ void addExportCommands(CLI::App& app)
     command->add_option("--line-spacing", args->lineSpacing, "1 single or 2 double lines, txt (default: QMAZE3.INI)")
         ->check(DecimalDigits)
         ->check(CLI::Range(1, 2));
+    command->add_flag("--no-answers", args->noAnswers, "play: leave out the Show answers button");
     command->callback([args] { exportPuzzle(*args); });
 }
 

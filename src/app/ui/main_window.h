@@ -57,6 +57,7 @@ struct MainWindowActions {
     QAction* exportPuzzles = nullptr;
     QAction* printPuzzle = nullptr;
     QAction* pdfBook = nullptr;
+    QAction* webPuzzles = nullptr;
     QAction* printerSetup = nullptr;
     QAction* exit = nullptr;
     QAction* recentSeparator = nullptr;

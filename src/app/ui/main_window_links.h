@@ -36,6 +36,7 @@ struct MainWindowLinks {
     std::function<void(TMainWin&)> importPuzzles;
     std::function<void(TMainWin&)> exportPuzzles;
     std::function<void(TMainWin&)> pdfBook;  // the whole collection as one PDF book
+    std::function<void(TMainWin&)> webPuzzles;  // the whole collection as pages to play in a browser
     std::function<void(TMainWin&)> jpegCompression;
     std::function<void(TMainWin&)> internationalCharacters;
     std::function<void(TMainWin&, DictionaryList list)> dictionaryMaintenance;

@@ -63,6 +63,7 @@ void TMainWin::buildMenus()
     a.printPuzzle = addItem(file, "&Print Puzzle", QKeySequence("Ctrl+P"));
     a.printerSetup = addItem(file, "Printer &Setup", QKeySequence("Ctrl+S"));
     a.pdfBook = addLinkedItem(file, "Save Collection as PDF &Book...", links.pdfBook);
+    a.webPuzzles = addLinkedItem(file, "Save Collection as Web P&uzzles...", links.webPuzzles);
     file->addSeparator();
     a.exit = addItem(file, "E&xit", QKeySequence("Ctrl+X"));
     a.recentSeparator = file->addSeparator();
@@ -82,6 +83,7 @@ void TMainWin::buildMenus()
     run(a.printPuzzle, &TMainWin::printPuzzle);
     run(a.printerSetup, &TMainWin::printerSetup);
     runLink(a.pdfBook, links.pdfBook);
+    runLink(a.webPuzzles, links.webPuzzles);
     run(a.exit, &TMainWin::exitProgram);
 
     QMenu* edit = menuBar()->addMenu("&Edit");

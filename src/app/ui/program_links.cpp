@@ -5,6 +5,7 @@
 #include "app/ui/main_window_links.h"
 #include "app/ui/old_data_conversion_offer.h"
 #include "book/ui/pdf_book_command.h"
+#include "book/ui/web_puzzles_command.h"
 #include "collection/sample_puzzle.h"
 #include "collection/ui/puzzle_transfer_commands.h"
 #include "common/gui/qt_text.h"
@@ -183,6 +184,11 @@ MainWindowLinks programLinks()
         PdfBookContext context{window.dialogs(),       window.uiStyle(),        settings.Book,
                                settings.Reports.Print, window.collectionPath(), metrics};
         SaveCollectionAsPdfBook(&window, context);
+    };
+    links.webPuzzles = [](TMainWin& window) {
+        Settings& settings = window.settings();
+        WebPuzzlesContext context{window.dialogs(), settings.Html, settings.Reports.Print, window.collectionPath()};
+        SaveCollectionAsWebPuzzles(context);
     };
     // The quality the JPEG pictures and web pages of the preview are saved with.
     links.jpegCompression = [](TMainWin& window) {

@@ -55,6 +55,11 @@ struct HtmlSettings {
     bool HorizontalUpper = false;
     bool HorizontalLower = false;
     std::string WebTitle = "Word Search Puzzle";  // at most 100 characters
+    // Our own: the interactive page's last file, the last index of a collection's web puzzles,
+    // and whether the pages offer "Show answers".
+    std::string LastPlayPageFile;
+    std::string LastWebPuzzlesIndex;
+    bool PlayShowAnswers = true;
 };
 
 struct ExportFileSettings {

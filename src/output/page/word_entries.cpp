@@ -19,7 +19,7 @@ std::string upperCased(std::string_view word)
     return upper;
 }
 
-std::vector<std::string> sortedWords(const PuzzleRecord& record, int printCount)
+std::vector<int> sortedOrder(const PuzzleRecord& record, int printCount)
 {
     std::vector<int> order(static_cast<std::size_t>(printCount));
     std::iota(order.begin(), order.end(), 0);
@@ -27,9 +27,12 @@ std::vector<std::string> sortedWords(const PuzzleRecord& record, int printCount)
     for (int i = 0; i < printCount; ++i) keys.push_back(upperCased(record.Words[i].view()));
     // Byte-wise on the keys; std::string compares its characters as unsigned bytes.
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
-    std::vector<std::string> entries;
-    for (const int i : order) entries.push_back(record.Words[i].text());
-    return entries;
+    return order;
+}
+
+bool listedInStoredOrder(const PrintOptions& options)
+{
+    return options.WordOption == kWordOptionScramble || options.WordOption == kWordOptionPartial;
 }
 
 }  // namespace
@@ -72,19 +75,27 @@ std::string PartialWord(std::string_view word, int firstLetters, int lastLetters
     return shown.substr(0, kMaxPartialLength);
 }
 
+std::vector<int> WordListOrder(const PuzzleRecord& record, int printCount, const PrintOptions& options)
+{
+    if (!listedInStoredOrder(options)) return sortedOrder(record, printCount);
+    std::vector<int> order(static_cast<std::size_t>(printCount));
+    std::iota(order.begin(), order.end(), 0);
+    return order;
+}
+
 std::vector<std::string> WordListEntries(const PuzzleRecord& record, int printCount, const PrintOptions& options,
                                          RandomSource& random)
 {
-    if (options.WordOption != kWordOptionScramble && options.WordOption != kWordOptionPartial)
-        return sortedWords(record, printCount);
     std::vector<std::string> entries;
-    for (int i = 0; i < printCount; ++i) {
+    for (const int i : WordListOrder(record, printCount, options)) {
         const std::string_view word = record.Words[i].view();
         if (options.WordOption == kWordOptionScramble)
             entries.push_back(ScrambledWord(word, random));
-        else
+        else if (options.WordOption == kWordOptionPartial)
             entries.push_back(
                 PartialWord(upperCased(word), options.FirstLetters, options.LastLetters, options.PartialUnderscore));
+        else
+            entries.emplace_back(word);
     }
     return entries;
 }

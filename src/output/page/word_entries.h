@@ -17,6 +17,9 @@ inline constexpr int kWordOptionClues = 2;
 inline constexpr int kWordOptionScramble = 3;
 inline constexpr int kWordOptionPartial = 4;
 
+// The record's words 1..printCount (indexed from 0) in the order the list prints them.
+std::vector<int> WordListOrder(const PuzzleRecord& record, int printCount, const PrintOptions& options);
+
 // Words 1..printCount. Normal words (and any option that is none of the others) are sorted on
 // their upper-case letters and printed as stored; scrambled words are lower case in stored order;
 // partial words are upper case in stored order.

@@ -492,11 +492,12 @@ TEST_F(MainWindowTest, MenuItemsInOrderWithTheirShortcuts)
         return shown;
     };
     const auto bar = w.menuBar()->actions();
-    EXPECT_EQ(items(bar[0]).mid(0, 15),
+    EXPECT_EQ(items(bar[0]).mid(0, 16),
               (QStringList{"&New Puzzle Collection File Ctrl+N", "&Open Puzzle Collection File Ctrl+O", "-",
                            "Ne&w Puzzle Ctrl+W", "&Modify Puzzle Ctrl+M", "&Copy Puzzle Ctrl+C",
                            "&Delete Puzzle Ctrl+D", "-", "&Import Puzzles Ctrl+I", "&Export Puzzles Ctrl+E", "-",
-                           "&Print Puzzle Ctrl+P", "Printer &Setup Ctrl+S", "Save Collection as PDF &Book...", "-"}));
+                           "&Print Puzzle Ctrl+P", "Printer &Setup Ctrl+S", "Save Collection as PDF &Book...",
+                           "Save Collection as Web P&uzzles...", "-"}));
     EXPECT_EQ(items(bar[1]), (QStringList{"&Page Layout Ctrl+L", "Puzzle &Shape Ctrl+H"}));
     EXPECT_EQ(
         items(bar[2]),
@@ -535,7 +536,7 @@ TEST_F(MainWindowTest, WindowsOfPartsNotLinkedAreDisabled)
     TMainWin& w = start();
     for (QAction* action : {w.actions().newPuzzle, w.actions().modifyPuzzle, w.actions().importPuzzles,
                             w.actions().pageLayouts, w.actions().puzzleShapes, w.actions().addToDictionary,
-                            w.actions().pdfBook, w.actions().dictionaries[0], w.actions().thesaurusAtUseTime})
+                            w.actions().pdfBook, w.actions().webPuzzles, w.actions().dictionaries[0], w.actions().thesaurusAtUseTime})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     EXPECT_TRUE(w.actions().deletePuzzle->isEnabled());
     EXPECT_TRUE(w.actions().printPuzzle->isEnabled());

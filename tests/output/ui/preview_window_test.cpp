@@ -94,6 +94,7 @@ TEST_F(PreviewTest, MenusToolBarAndFieldsAreInPlace)
         (std::vector<QString>{"&Windows MetaFile (WMF) Ctrl+W", "&Enhanced MetaFile (EMF) Ctrl+E",
                               "Windows &Bitmap (BMP) Ctrl+B", "&JPEG (JPG) Ctrl+J", "&Portable Network Graphics (PNG)",
                               "&Scalable Vector Graphics (SVG)", "-", "JPEG Compression &Factor Ctrl+F"}));
+    EXPECT_EQ(entriesOf(*menus[2]->menu()), (std::vector<QString>{"&Web Page...", "&Interactive Web Page..."}));
     EXPECT_EQ(entriesOf(*menus[4]->menu()),
               (std::vector<QString>{"Zoom &In >", "Zoom &Out >", "Zoom &Page Width Ctrl+Z", "Zoom &Whole Page"}));
 
@@ -280,6 +281,23 @@ TEST_F(PreviewTest, SaveAsPdfWritesThePageAndRemembersItsName)
     child<QToolButton>(*window, "SBSavePdf")->click();
     EXPECT_TRUE(test::readFile(path).starts_with("%PDF"));
     EXPECT_EQ(settings.Reports.LastPdfFile, path);
+}
+
+TEST_F(PreviewTest, TheInteractiveWebPageIsSavedWhereTheSaveDialogSaysAndTheNameKept)
+{
+    open();
+    const std::string path = (dir / "Farm.html").string();
+    dialogs.answerFile(QString::fromStdString(path));
+    settings.Html.PlayShowAnswers = false;
+    const QList<QAction*> menus = child<QMenuBar>(*window, "MainMenu")->actions();
+    menus[2]->menu()->actions()[1]->trigger();
+    ASSERT_EQ(dialogs.fileRequests().size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests()[0].title, "Save Interactive Web Page");
+    EXPECT_EQ(dialogs.fileRequests()[0].defaultExtension, "html");
+    const std::string html = test::readFile(path);
+    EXPECT_NE(html.find("<h1>Farm</h1>"), std::string::npos);
+    EXPECT_EQ(html.find("id=\"show-answers\""), std::string::npos);
+    EXPECT_EQ(settings.Html.LastPlayPageFile, path);
 }
 
 TEST_F(PreviewTest, WithoutAPrinterPrintingAsksForAPdfFile)

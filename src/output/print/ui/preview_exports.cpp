@@ -10,6 +10,7 @@
 #include "output/export/ui/text_output_dialog.h"
 #include "output/metafile/metafile_export.h"
 #include "output/metafile/ui/metafile_dialog.h"
+#include "output/play/ui/play_page_export.h"
 #include "output/print/ui/preview_window.h"
 
 namespace qm {
@@ -94,6 +95,12 @@ void TMyPreview::HtmlClick()
                               m_context.exportFiles.LastExportHtmlFile,
                               m_page};
     runHtmlExport(this, context);
+}
+
+void TMyPreview::PlayPageClick()
+{
+    PlayPageExportContext context{m_context.dialogs, m_context.html, m_context.settings.Print, m_context.puzzle};
+    runPlayPageExport(context);
 }
 
 void TMyPreview::TextClick()

@@ -108,7 +108,10 @@ void TMyPreview::buildMenus()
     graphic->addSeparator();
     QAction* factor = addItem(graphic, "JPEG Compression &Factor", "Ctrl+F");
     connect(factor, &QAction::triggered, this, &TMyPreview::JpegFactorClick);
-    connect(bar->addAction("&HTML Export"), &QAction::triggered, this, &TMyPreview::HtmlClick);
+    // The web page of the picture keeps its place and its key; the interactive page is our own.
+    QMenu* html = bar->addMenu("&HTML Export");
+    connect(html->addAction("&Web Page..."), &QAction::triggered, this, &TMyPreview::HtmlClick);
+    connect(html->addAction("&Interactive Web Page..."), &QAction::triggered, this, &TMyPreview::PlayPageClick);
     connect(bar->addAction("&Text Export"), &QAction::triggered, this, &TMyPreview::TextClick);
 
     QMenu* view = bar->addMenu("&View");

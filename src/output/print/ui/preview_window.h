@@ -64,6 +64,7 @@ public:
     void SvgClick();
     void JpegFactorClick();
     void HtmlClick();
+    void PlayPageClick();
     void TextClick();
     void SBDoneClick();
     void ZoomEditExit();
