@@ -87,14 +87,15 @@ TEST_F(PreviewTest, MenusToolBarAndFieldsAreInPlace)
     std::vector<QString> titles;
     for (const QAction* menu : menus) titles.push_back(menu->text());
     EXPECT_EQ(titles, (std::vector<QString>{"&File", "&Graphic Export", "&HTML Export", "&Text Export", "&View"}));
-    EXPECT_EQ(entriesOf(*menus[0]->menu()), (std::vector<QString>{"&Print Page Ctrl+P", "Print &Multiple Copies Ctrl+M",
-                                                                  "Save as &PDF...", "-", "E&xit Ctrl+X"}));
+    EXPECT_EQ(entriesOf(*menus[0]->menu()),
+              (std::vector<QString>{"&Print Page Ctrl+P", "Print &Multiple Copies Ctrl+M", "Save as &PDF...",
+                                    "Save as &Interactive Web Page...", "-", "E&xit Ctrl+X"}));
     EXPECT_EQ(
         entriesOf(*menus[1]->menu()),
         (std::vector<QString>{"&Windows MetaFile (WMF) Ctrl+W", "&Enhanced MetaFile (EMF) Ctrl+E",
                               "Windows &Bitmap (BMP) Ctrl+B", "&JPEG (JPG) Ctrl+J", "&Portable Network Graphics (PNG)",
                               "&Scalable Vector Graphics (SVG)", "-", "JPEG Compression &Factor Ctrl+F"}));
-    EXPECT_EQ(entriesOf(*menus[2]->menu()), (std::vector<QString>{"&Web Page...", "&Interactive Web Page..."}));
+    EXPECT_EQ(menus[2]->menu(), nullptr);  // HTML Export is a command of its own
     EXPECT_EQ(entriesOf(*menus[4]->menu()),
               (std::vector<QString>{"Zoom &In >", "Zoom &Out >", "Zoom &Page Width Ctrl+Z", "Zoom &Whole Page"}));
 
@@ -290,7 +291,7 @@ TEST_F(PreviewTest, TheInteractiveWebPageIsSavedWhereTheSaveDialogSaysAndTheName
     dialogs.answerFile(QString::fromStdString(path));
     settings.Html.PlayShowAnswers = false;
     const QList<QAction*> menus = child<QMenuBar>(*window, "MainMenu")->actions();
-    menus[2]->menu()->actions()[1]->trigger();
+    menus[0]->menu()->actions()[3]->trigger();
     ASSERT_EQ(dialogs.fileRequests().size(), 1u);
     EXPECT_EQ(dialogs.fileRequests()[0].title, "Save Interactive Web Page");
     EXPECT_EQ(dialogs.fileRequests()[0].defaultExtension, "html");

@@ -1,4 +1,4 @@
-// The preview's "Interactive Web Page...": the save dialog, then the page to play in the browser,
+// The preview's "Save as Interactive Web Page...": the save dialog, then the page to play in the browser,
 // made from the print copy and the print options the preview shows.
 #pragma once
 

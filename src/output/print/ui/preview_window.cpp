@@ -87,11 +87,14 @@ void TMyPreview::buildMenus()
     QAction* print = addItem(file, "&Print Page", "Ctrl+P");
     QAction* copies = addItem(file, "Print &Multiple Copies", "Ctrl+M");
     QAction* pdf = addItem(file, "Save as &PDF...");
+    // Ours, beside the PDF: the HTML Export command keeps its one click for the picture's web page.
+    QAction* play = addItem(file, "Save as &Interactive Web Page...");
     file->addSeparator();
     QAction* exit = addItem(file, "E&xit", "Ctrl+X");
     connect(print, &QAction::triggered, this, &TMyPreview::PrintPageClick);
     connect(copies, &QAction::triggered, this, &TMyPreview::PrintMultipleCopiesClick);
     connect(pdf, &QAction::triggered, this, &TMyPreview::SavePdfClick);
+    connect(play, &QAction::triggered, this, &TMyPreview::PlayPageClick);
     connect(exit, &QAction::triggered, this, &QDialog::reject);
 
     QMenu* graphic = bar->addMenu("&Graphic Export");
@@ -108,10 +111,7 @@ void TMyPreview::buildMenus()
     graphic->addSeparator();
     QAction* factor = addItem(graphic, "JPEG Compression &Factor", "Ctrl+F");
     connect(factor, &QAction::triggered, this, &TMyPreview::JpegFactorClick);
-    // The web page of the picture keeps its place and its key; the interactive page is our own.
-    QMenu* html = bar->addMenu("&HTML Export");
-    connect(html->addAction("&Web Page..."), &QAction::triggered, this, &TMyPreview::HtmlClick);
-    connect(html->addAction("&Interactive Web Page..."), &QAction::triggered, this, &TMyPreview::PlayPageClick);
+    connect(bar->addAction("&HTML Export"), &QAction::triggered, this, &TMyPreview::HtmlClick);
     connect(bar->addAction("&Text Export"), &QAction::triggered, this, &TMyPreview::TextClick);
 
     QMenu* view = bar->addMenu("&View");
