@@ -23,9 +23,11 @@ int main(int argc, char** argv)
         qm::screenshots::takeCreationAttemptsScreenshots(folder);
         qm::screenshots::takePrintScreenshots(folder);
         qm::screenshots::takeTransferScreenshots(folder);
+        qm::screenshots::takeExportScreenshots(folder);
         qm::screenshots::takeLexiconScreenshots(folder);
         qm::screenshots::takeBookScreenshots(folder);
         qm::screenshots::takeProductInfoScreenshots(folder);
+        qm::screenshots::takeFontChoiceScreenshots(folder);
     } catch (const qm::screenshots::ShotFailed& failure) {
         std::fprintf(stderr, "qm_screenshots: %s\n", failure.what());
         return 1;

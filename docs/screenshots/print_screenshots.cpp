@@ -1,5 +1,6 @@
-// The print options of the sample's first puzzle, the status window with the warning of a word
-// list that does not fit, and the preview of the page at whole page with and without the answer key.
+// The print options of the sample's first puzzle with its bonus question, the status window with
+// the warning of a word list that does not fit, the preview of the page at whole page with and
+// without the answer key, and the number of copies the preview asks before printing.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -7,24 +8,19 @@
 #include <QTimer>
 
 #include "app/settings.h"
-#include "collection/collection_file.h"
 #include "common/ui/qt_user_dialogs.h"
 #include "output/page/gui/qt_text_metrics.h"
+#include "output/page/ui/report_status_window.h"
+#include "output/print/ui/bonus_question_dialog.h"
+#include "output/print/ui/copies_dialog.h"
 #include "output/print/ui/preview_window.h"
 #include "output/print/ui/print_options_window.h"
 #include "output/ui/print_scene.h"
-#include "output/page/ui/report_status_window.h"
+#include "sample_puzzle.h"
 #include "screenshots.h"
 
 namespace qm::screenshots {
 namespace {
-
-std::unique_ptr<PuzzleRecord> samplePuzzle()
-{
-    auto puzzle = CollectionFile(QM_SAMPLE_COLLECTION).ReadPuzzle(0);
-    require(puzzle.ok(), "the sample collection holds its first puzzle");
-    return std::move(*puzzle);
-}
 
 // The status window with the warning box over its lower edge, as they show on screen.
 QImage statusWithWarning(QWidget& status, QWidget& warning)
@@ -75,6 +71,23 @@ void shootStatusWithWarning(ScreenshotFolder& folder, const UiStyle& style, cons
     require(shot, "the status window showed the words warning");
 }
 
+// The question as Change Bonus Question of the print options offers it for change.
+void shootBonusQuestion(ScreenshotFolder& folder, const UiStyle& style)
+{
+    const auto puzzle = samplePuzzle();
+    require(!puzzle->BonusQuestion.text().empty(), "the sample's first puzzle has a bonus question");
+    TBonusQuestion bonus(style, puzzle->BonusQuestion.text());
+    bonus.show();
+    folder.save(bonus, "bonus-question.png");
+}
+
+void shootCopies(ScreenshotFolder& folder, UserDialogs& dialogs, const UiStyle& style)
+{
+    TNumCopies copies(dialogs, style);
+    copies.show();
+    folder.save(copies, "multi-copies.png");
+}
+
 }  // namespace
 
 void takePrintScreenshots(ScreenshotFolder& folder)
@@ -104,6 +117,7 @@ void takePrintScreenshots(ScreenshotFolder& folder)
         options.show();
         folder.save(options, "print-options.png");
     }
+    shootBonusQuestion(folder, style);
 
     shootStatusWithWarning(folder, style, metrics);
 
@@ -113,18 +127,15 @@ void takePrintScreenshots(ScreenshotFolder& folder)
     PreviewContext previewContext{dialogs, style, settings.Reports, settings.Html, settings.Exports, printing, *puzzle};
     for (const bool answerKey : {false, true}) {
         settings.Reports.Print.AnswerKey = answerKey;
-        test::ScriptedDialogs silent;
-        SeededRandom scramble(5);
-        TReportForm status(silent, style, ReportJob{*puzzle, settings.Reports.Print, metrics, scramble});
-        status.FormActivate();
-        require(!status.aborted() && silent.messages().empty(), "the sample page fits without a warning");
-        TMyPreview preview(previewContext, status.page());
+        const PageFile page = samplePage(*puzzle, settings.Reports.Print, metrics, 5);
+        TMyPreview preview(previewContext, page);
         preview.show();
         QApplication::processEvents();  // the view takes its size
         preview.SBZoomPageClick();
         QApplication::processEvents();
         folder.save(preview, answerKey ? "preview-answer-key.png" : "preview-whole-page.png");
     }
+    shootCopies(folder, dialogs, style);
 }
 
 }  // namespace qm::screenshots

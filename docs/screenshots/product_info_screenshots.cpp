@@ -1,5 +1,6 @@
-// The Tip of the Day on the tips the program ships.
+// The Tip of the Day on the tips the program ships, and the About box.
 #include "app/tips_of_the_day.h"
+#include "app/ui/about_box.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "screenshots.h"
 
@@ -13,6 +14,10 @@ void takeProductInfoScreenshots(ScreenshotFolder& folder)
     TipOfTheDayDialog tip(style, tips, 0, true);
     tip.show();
     folder.save(tip, "tip-of-the-day.png");
+
+    AboutBox about(style);
+    about.show();
+    folder.save(about, "about.png");
 }
 
 }  // namespace qm::screenshots

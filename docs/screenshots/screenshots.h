@@ -48,8 +48,10 @@ void takeWordListScreenshots(ScreenshotFolder& folder);
 void takeCreationAttemptsScreenshots(ScreenshotFolder& folder);
 void takePrintScreenshots(ScreenshotFolder& folder);
 void takeTransferScreenshots(ScreenshotFolder& folder);
+void takeExportScreenshots(ScreenshotFolder& folder);
 void takeLexiconScreenshots(ScreenshotFolder& folder);
 void takeBookScreenshots(ScreenshotFolder& folder);
 void takeProductInfoScreenshots(ScreenshotFolder& folder);
+void takeFontChoiceScreenshots(ScreenshotFolder& folder);
 
 }  // namespace qm::screenshots

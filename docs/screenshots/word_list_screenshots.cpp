@@ -1,7 +1,10 @@
 // The word list editor of a new puzzle at the 640 x 480 and the 1280 x 1024 screen sizes, the
 // candidate chooser after a run, the enlarged best candidate, the editor of the stored puzzle,
-// the hidden-phrase dialog, the editor at the 1024 x 768 screen size, and the chooser after a run
-// with "Place Every Word" on a list too long for its grid.
+// the hidden-phrase dialog, the editor at the 1024 x 768 screen size, the chooser after a run
+// with "Place Every Word" on a list too long for its grid, and the sample's first puzzle enlarged.
+#include <algorithm>
+#include <span>
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -16,6 +19,7 @@
 #include "generate/ui/word_list_scene.h"
 #include "generate/ui/words_clues_grid_widget.h"
 #include "generate/word_list_form.h"
+#include "sample_puzzle.h"
 #include "screenshots.h"
 #include "support/record_images.h"
 
@@ -35,6 +39,19 @@ const std::vector<std::string> kCrowdedZoo{
     "cheetah",  "chimpanzee", "cougar",   "coyote",    "crocodile", "dolphin",  "donkey",  "falcon",  "ferret",
     "gazelle",  "gorilla",    "hamster",  "hedgehog",  "jaguar",    "leopard",  "lobster", "meerkat", "narwhal",
     "ocelot",   "panther",    "pelican",  "penguin",   "raccoon",   "reindeer", "squirrel"};
+
+// The enlarged view of the sample's first puzzle as the best fit of the chooser, scored with the
+// words it places.
+void shootSampleEnlarged(ScreenshotFolder& folder, const UiStyle& style)
+{
+    const auto puzzle = samplePuzzle();
+    const auto words = std::span(puzzle->Placed).first(static_cast<std::size_t>(puzzle->usedWordCount()));
+    const int placed = static_cast<int>(std::ranges::count_if(words, [](StoredBool flag) { return bool(flag); }));
+    require(placed > 0, "the sample's first puzzle places its words");
+    TBlowItUp view(style, *puzzle, placed, "Best Fit");
+    view.show();
+    folder.save(view, "blow-it-up.png");
+}
 
 }  // namespace
 
@@ -124,6 +141,8 @@ void takeWordListScreenshots(ScreenshotFolder& folder)
     TCreatedPuzzle packed(chooserContext);
     packed.show();
     folder.save(packed, "created-puzzle-packed.png");
+
+    shootSampleEnlarged(folder, scene.style);
 }
 
 }  // namespace qm::screenshots
