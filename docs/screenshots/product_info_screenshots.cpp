@@ -1,6 +1,8 @@
-// The Tip of the Day on the tips the program ships, and the About box.
+// The Tip of the Day on the tips the program ships, the About box, and the help window at the
+// manual's first page.
 #include "app/tips_of_the_day.h"
 #include "app/ui/about_box.h"
+#include "app/ui/help_viewer.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "screenshots.h"
 
@@ -18,6 +20,11 @@ void takeProductInfoScreenshots(ScreenshotFolder& folder)
     AboutBox about(style);
     about.show();
     folder.save(about, "about.png");
+
+    HelpViewer help(QM_HELP_FOLDER);
+    require(help.showPage("getting_started.html"), "the manual is shipped beside the program");
+    help.show();
+    folder.save(help, "help-viewer.png");
 }
 
 }  // namespace qm::screenshots

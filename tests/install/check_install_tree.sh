@@ -23,7 +23,8 @@ for file in bin/quillmaze bin/quillmaze-cli "share/applications/$app.desktop" "s
     share/mime/packages/quillmaze.xml share/icons/hicolor/scalable/apps/quillmaze.svg \
     share/man/man1/quillmaze.1.gz share/man/man1/quillmaze-cli.1.gz \
     share/doc/quillmaze/copyright share/doc/quillmaze/changelog.gz \
-    share/quillmaze/QZFLAY.DAT share/quillmaze/QZFPAGE.DAT share/quillmaze/SAMPLE.QZ3 share/quillmaze/tips.txt share/quillmaze/help/index.html; do
+    share/quillmaze/QZFLAY.DAT share/quillmaze/QZFPAGE.DAT share/quillmaze/SAMPLE.QZ3 share/quillmaze/tips.txt share/quillmaze/help/index.html \
+    share/doc/quillmaze/manual/index.html share/doc/quillmaze/manual/getting_started.html; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do

@@ -1,34 +1,53 @@
-// The help window: our HTML help (the help folder beside the program) at its contents or at
-// the topic of a keyword.
+// The help window: the manual's pages (the help folder beside the program) with their contents
+// beside the page, a search over all pages, Back and Forward.
 #pragma once
 
 #include <filesystem>
-#include <optional>
+#include <string>
+#include <vector>
 
 #include <QString>
 #include <QWidget>
 
+#include "app/help_pages.h"
+
+class QLineEdit;
+class QListWidget;
+class QStackedWidget;
 class QTextBrowser;
+class QTreeWidget;
 
 namespace qm {
-
-inline constexpr const char* kHelpFolder = "help";
-inline constexpr const char* kHelpContents = "index.html";
-// Lines of "keyword=page.html"; keywords match in any letter case.
-inline constexpr const char* kHelpKeywords = "keywords.txt";
-
-// The page of a keyword in the help folder, from its keyword index.
-std::optional<QString> helpPageForKeyword(const std::filesystem::path& helpFolder, const QString& keyword);
 
 class HelpViewer : public QWidget {
 public:
     HelpViewer(std::filesystem::path helpFolder, QWidget* parent = nullptr);
 
-    // False when the page is not there.
+    // "page.html" or "page.html#id"; false when the page is not there.
     bool showPage(const QString& page);
+    // The page shown, as showPage names it.
+    QString currentPage() const;
+    // Lists the pages holding every word of the query in place of the contents; an empty query
+    // brings the contents back.
+    void search(const QString& query);
+
+    const std::vector<HelpPage>& pages() const { return m_pages; }
+    const std::filesystem::path& folder() const { return m_folder; }
 
 private:
+    void buildContents();
+    void openHit(int row);
+    void markSearchWords();
+    void followContents();
+
     std::filesystem::path m_folder;
+    std::vector<HelpPage> m_pages;
+    std::vector<std::string> m_hitFiles;
+    QString m_markedQuery;
+    QLineEdit* m_search = nullptr;
+    QStackedWidget* m_beside = nullptr;
+    QTreeWidget* m_contents = nullptr;
+    QListWidget* m_hits = nullptr;
     QTextBrowser* m_browser = nullptr;
 };
 

@@ -22,6 +22,7 @@
 #include "app/ui/program_icons.h"
 #include "common/gui/qt_text.h"
 #include "common/ui/accessible_names.h"
+#include "common/ui/help_key.h"
 #include "common/ui/lock_wait_cursor.h"
 
 namespace qm {
@@ -53,6 +54,7 @@ TMainWin::TMainWin(MainWindowEnvironment environment, MainWindowLinks links, QWi
     setWindowIcon(applicationIcon());
     buildClient();
     buildMenus();
+    new HelpKey([this](QWidget& window) { showHelpTopic(window.windowTitle()); }, this);
     // A fixed border: the window is as large as its client area and menu.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

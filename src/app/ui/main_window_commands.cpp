@@ -5,6 +5,7 @@
 #include <QToolBar>
 
 #include "app/screen_size.h"
+#include "app/help_topics.h"
 #include "app/tips_of_the_day.h"
 #include "app/ui/about_box.h"
 #include "app/ui/background_area.h"
@@ -273,15 +274,14 @@ void TMainWin::showHelpContents() { showHelpTopic(QString()); }
 void TMainWin::showHelpTopic(const QString& keyword)
 {
     const std::filesystem::path folder = programDirectory() / kHelpFolder;
-    const QString page = keyword.isEmpty() ? QString(kHelpContents)
-                                           : helpPageForKeyword(folder, keyword).value_or(QString(kHelpContents));
     // Over a modal dialog the help must be that dialog's child, or the dialog would block it.
     QWidget* over = QApplication::activeModalWidget();
     if (!over) over = this;
     if (m_help && m_help->parentWidget() != over) delete m_help;
     if (!m_help) m_help = new HelpViewer(folder, over);
+    const QString page = QString::fromStdString(helpPageFor(folder, m_help->pages(), keyword.toStdString()));
     if (!m_help->showPage(page)) {
-        dialogs().error("The help file " + qtPath(folder / page.toStdString()) + " could not be found.");
+        dialogs().error("The help file " + qtPath(folder / page.section('#', 0, 0).toStdString()) + " could not be found.");
         return;
     }
     m_help->show();
@@ -289,7 +289,7 @@ void TMainWin::showHelpTopic(const QString& keyword)
     m_help->activateWindow();
 }
 
-void TMainWin::showUserManual() { showHelpTopic("User Manual"); }
+void TMainWin::showUserManual() { showHelpTopic(kUserManualKeyword); }
 
 void TMainWin::showTipsOfTheDay()
 {

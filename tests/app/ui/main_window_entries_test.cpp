@@ -124,8 +124,8 @@ TEST_F(MainWindowTest, UserManualOpensTheManualsStartPage)
     w.actions().userManual->trigger();
     auto* browser = w.findChild<QTextBrowser*>();
     ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(browser->source().fileName(), "manual.html");
-    EXPECT_TRUE(browser->toPlainText().contains("Your first puzzle"));
+    EXPECT_EQ(browser->source().fileName(), "getting_started.html");
+    EXPECT_TRUE(browser->toPlainText().contains("Getting Started"));
     EXPECT_TRUE(dialogs.log().empty());
 }
 

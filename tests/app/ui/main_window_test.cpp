@@ -578,7 +578,7 @@ TEST_F(MainWindowTest, HelpOpensAtItsContentsAndAtTheDataExchangeTopic)
     w.showHelpContents();
     EXPECT_EQ(browser->source().fileName(), "index.html");
     w.showHelpTopic("report window");
-    EXPECT_EQ(browser->source().fileName(), "report_window.html");
+    EXPECT_EQ(browser->source().fileName(), "reports.html");
     EXPECT_TRUE(dialogs.log().empty());
 }
 
@@ -635,7 +635,7 @@ TEST_F(MainWindowTest, PrintPuzzleOpensThePrintOptionsOnACopyWithTheProgramsHelp
                                         // The help opens over the dialog, at the topic of its keyword.
                                         const auto* help = options.findChild<QTextBrowser*>();
                                         ASSERT_NE(help, nullptr);
-                                        EXPECT_TRUE(help->source().toString().endsWith("report_window.html"));
+                                        EXPECT_TRUE(help->source().toString().endsWith("reports.html"));
                                     });
     EXPECT_TRUE(dialogs.log().empty());
 }
