@@ -23,7 +23,7 @@ bool equalNoCase(std::string_view a, std::string_view b)
 }
 
 // The whole heading, stand-ins and all, matches the whole caption.
-bool matchesFrom(std::string_view heading, std::string_view caption)
+bool matchesWhole(std::string_view heading, std::string_view caption)
 {
     const std::size_t open = heading.find('<');
     const std::size_t close = open == std::string_view::npos ? open : heading.find('>', open);
@@ -33,7 +33,7 @@ bool matchesFrom(std::string_view heading, std::string_view caption)
     const std::string_view rest = heading.substr(close + 1);
     // The stand-in takes at least one character; try every length it could take.
     for (std::size_t taken = literal.size() + 1; taken <= caption.size(); ++taken)
-        if (matchesFrom(rest, caption.substr(taken))) return true;
+        if (matchesWhole(rest, caption.substr(taken))) return true;
     return false;
 }
 
@@ -58,20 +58,32 @@ std::optional<std::string> helpPageForKeyword(std::string_view keywordIndex, std
 
 bool headingNamesCaption(std::string_view heading, std::string_view caption)
 {
-    return !caption.empty() && matchesFrom(trimmed(heading), trimmed(caption));
+    caption = trimmed(caption);
+    if (caption.empty()) return false;
+    while (true) {
+        const std::size_t comma = heading.find(", ");
+        if (matchesWhole(trimmed(heading.substr(0, comma)), caption)) return true;
+        if (comma == std::string_view::npos) return false;
+        heading.remove_prefix(comma + 2);
+    }
 }
 
 std::optional<std::string> chapterForCaption(const std::vector<HelpPage>& pages, std::string_view caption)
 {
+    // A window's own chapter heads a page or a part of one; a list that names windows (the keys
+    // of each window) does so in headings further down.
+    std::optional<std::string> chapter;
+    int chapterLevel = 0;
     for (const HelpPage& page : pages) {
         for (std::size_t k = 0; k < page.headings.size(); ++k) {
             const HelpHeading& heading = page.headings[k];
+            if (chapter && heading.level >= chapterLevel) continue;
             if (!headingNamesCaption(heading.text, caption)) continue;
-            if (k == 0 || heading.id.empty()) return page.file;
-            return page.file + "#" + heading.id;
+            chapter = k == 0 || heading.id.empty() ? page.file : page.file + "#" + heading.id;
+            chapterLevel = heading.level;
         }
     }
-    return std::nullopt;
+    return chapter;
 }
 
 std::string helpPageFor(const std::filesystem::path& helpFolder, const std::vector<HelpPage>& pages,

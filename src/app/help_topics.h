@@ -22,11 +22,12 @@ std::optional<std::string> helpPageForKeyword(std::string_view keywordIndex, std
 
 // Whether a chapter heading names a window of this caption. A caption that names a file or an
 // object ("Border Info for Grid") heads its chapter with a stand-in in angle brackets
-// ("Border Info for <object>"), which stands for any text that is not empty.
+// ("Border Info for <object>"), which stands for any text that is not empty. A heading of a
+// window that takes one of several captions lists them, ", " between ("Best Fit, Second Best Fit").
 bool headingNamesCaption(std::string_view heading, std::string_view caption);
 
-// The chapter the caption heads: "page.html" for a page's first heading, "page.html#id" for one
-// inside a page.
+// The chapter the caption heads, the highest heading first (an <h1> before an <h2>), then the
+// first page: "page.html" for a page's first heading, "page.html#id" for one inside a page.
 std::optional<std::string> chapterForCaption(const std::vector<HelpPage>& pages, std::string_view caption);
 
 // The page the help opens at for a keyword or a caption: the keyword index first, then the

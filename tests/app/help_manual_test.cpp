@@ -116,6 +116,9 @@ TEST(HelpTopics, AStandInOfAHeadingTakesAnyTextOfTheCaption)
     EXPECT_TRUE(headingNamesCaption("Quillmaze 98 (<collection>)", "Quillmaze 98 (SAMPLE)"));
     EXPECT_FALSE(headingNamesCaption("Quillmaze 98 (<collection>)", "Quillmaze 98 (SAMPLE"));
     EXPECT_TRUE(headingNamesCaption("<a> and <b>", "x and y and z"));
+    EXPECT_TRUE(headingNamesCaption("Best Fit, Second Best Fit", "Second Best Fit"));
+    EXPECT_TRUE(headingNamesCaption("Label Font, <object> Font", "Word List Font"));
+    EXPECT_FALSE(headingNamesCaption("Best Fit, Second Best Fit", "Best Fit, Second"));
     EXPECT_FALSE(headingNamesCaption("Reports", ""));
 }
 
@@ -124,6 +127,7 @@ TEST(HelpTopics, TheKeywordIndexThenTheChaptersThenTheContents)
     test::TempDir dir;
     test::writeFile(dir / kHelpKeywords, "Report Window=reports.html\n");
     const std::vector<HelpPage> pages = {
+        parseHelpPage("keys.html", page("Keys", "<h1>Keys</h1><h2 id=\"reports\">Reports</h2><h3 id=\"c\">Multi-Copies</h3>")),
         parseHelpPage("reports.html",
                       page("Reports", "<h1 id=\"top\">Reports</h1><h2 id=\"copies\">Multi-Copies</h2><h2>Bonus</h2>")),
         parseHelpPage("objects.html", page("Objects", "<h1>Objects</h1><h2 id=\"border\">Border Info for &lt;object&gt;</h2>")),

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,23 @@ namespace qm {
 namespace {
 
 constexpr int kPageRole = Qt::UserRole;
+// Pictures of the larger windows are narrowed to this, so a page reads without scrolling sideways.
+constexpr int kWidestPicture = 560;
+
+class HelpPageBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource) return resource;
+        QImage picture;
+        if (resource.canConvert<QByteArray>()) picture.loadFromData(resource.toByteArray());
+        if (picture.isNull() || picture.width() <= kWidestPicture) return resource;
+        return picture.scaledToWidth(kWidestPicture, Qt::SmoothTransformation);
+    }
+};
 
 QString inFolder(const std::filesystem::path& folder, const QString& page)
 {
@@ -38,7 +56,7 @@ HelpViewer::HelpViewer(std::filesystem::path helpFolder, QWidget* parent)
       m_pages(readHelpPages(m_folder))
 {
     setWindowTitle("Quillmaze 98 Help");
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpPageBrowser(this);
     m_browser->setAccessibleName("Help Page");
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({QString::fromStdString(m_folder.string())});
@@ -46,7 +64,6 @@ HelpViewer::HelpViewer(std::filesystem::path helpFolder, QWidget* parent)
     m_search = new QLineEdit(this);
     m_search->setAccessibleName("Search");
     m_search->setPlaceholderText("Words to find");
-    m_search->setClearButtonEnabled(true);
     auto* searchLabel = new QLabel("&Search:", this);
     searchLabel->setBuddy(m_search);
 
@@ -142,6 +159,7 @@ bool HelpViewer::showPage(const QString& page)
     QUrl url = QUrl::fromLocalFile(path);
     if (page.contains('#')) url.setFragment(page.section('#', 1));
     m_browser->setSource(url);
+    followContents();
     return true;
 }
 

@@ -20,6 +20,8 @@ class QTreeWidget;
 namespace qm {
 
 class HelpViewer : public QWidget {
+    Q_OBJECT
+
 public:
     HelpViewer(std::filesystem::path helpFolder, QWidget* parent = nullptr);
 
