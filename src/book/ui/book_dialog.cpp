@@ -58,7 +58,7 @@ TBookDialog::TBookDialog(const UiStyle& style, const std::vector<std::string>& c
     m_fileOrder->setObjectName("FileOrder");
     (book.FileOrder ? m_fileOrder : m_listOrder)->setChecked(true);
     auto* contentsLayout = new QFormLayout(contents);
-    contentsLayout->addRow("&Category", m_category);
+    contentsLayout->addRow("Cate&gory", m_category);
     contentsLayout->addRow(m_listOrder);
     contentsLayout->addRow(m_fileOrder);
 
@@ -95,7 +95,7 @@ TBookDialog::TBookDialog(const UiStyle& style, const std::vector<std::string>& c
     auto* parts = new QHBoxLayout;
     for (QCheckBox* part : {m_printTitle, m_printBody, m_printWords, m_printBonus}) parts->addWidget(part);
     auto* printingLayout = new QFormLayout(printing);
-    printingLayout->addRow("Word &list as", m_wordOption);
+    printingLayout->addRow("Wo&rd list as", m_wordOption);
     printingLayout->addRow("Partial words: first and last letters", letters);
     printingLayout->addRow("Print", parts);
 
