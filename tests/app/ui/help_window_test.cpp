@@ -51,11 +51,7 @@ TEST_F(MainWindowTest, TheHelpMenuOpensTheManualItsContentsAndTheDataExchangeCha
 
 TEST_F(MainWindowTest, F1OpensThePrintOptionsAndPreviewChaptersAndShiftF1TheEditors)
 {
-    test::ImageBuilder generated = test::puzzleImage("Animals", "Done");
-    generated.byte(PuzzleRecordOffsets::Generated, 1);
-    test::writeFile(dir / "SCHOOL.QZ3", generated.str());
-    links = programLinks();
-    TMainWin& w = start();
+    TMainWin& w = startWithTheProgramsLinksOnAGeneratedPuzzle();
     QString inOptions, inPreview, inEditor;
     whileModalOpen<TMyReport>([&] { w.actions().printPuzzle->trigger(); },
                               [&](TMyReport& options) {

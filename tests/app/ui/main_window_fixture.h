@@ -15,6 +15,7 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/main_window_links.h"
+#include "collection/puzzle_record_codec.h"
 #include "support/record_images.h"
 #include "support/temp_dir.h"
 #include "support/ui/list_widgets.h"
@@ -65,6 +66,17 @@ protected:
         environment.screenSize = screen;
         window = std::make_unique<TMainWin>(std::move(environment), links);
         return *window;
+    }
+
+    // The window with the program's own links on SCHOOL.QZ3 holding one generated puzzle,
+    // "Done" in "Animals", ready to print.
+    TMainWin& startWithTheProgramsLinksOnAGeneratedPuzzle()
+    {
+        ImageBuilder generated = puzzleImage("Animals", "Done");
+        generated.byte(PuzzleRecordOffsets::Generated, 1);
+        writeFile(dir / "SCHOOL.QZ3", generated.str());
+        links = programLinks();
+        return start();
     }
 
     void selectPuzzle(const QString& title)

@@ -622,11 +622,7 @@ TEST(ProgramLinks, TheMainWindowOpensThePageLayoutList) { EXPECT_TRUE(programLin
 
 TEST_F(MainWindowTest, PrintPuzzleOpensThePrintOptionsOnACopyWithTheProgramsHelp)
 {
-    test::ImageBuilder generated = test::puzzleImage("Animals", "Done");
-    generated.byte(PuzzleRecordOffsets::Generated, 1);
-    test::writeFile(dir / "SCHOOL.QZ3", generated.str());
-    links = programLinks();
-    TMainWin& w = start();
+    TMainWin& w = startWithTheProgramsLinksOnAGeneratedPuzzle();
     test::whileModalOpen<TMyReport>([&] { w.actions().printPuzzle->trigger(); },
                                     [](TMyReport& options) {
                                         EXPECT_EQ(options.windowTitle(), "Reports");
