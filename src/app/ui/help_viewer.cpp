@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTextBrowser>
@@ -133,7 +134,12 @@ HelpViewer::HelpViewer(std::filesystem::path helpFolder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter);
-    setTabOrder(m_search, m_beside);
+    // The keyboard goes from the search to what is listed beside the page, to the page, then to
+    // the buttons; Escape closes the window as it does a dialog.
+    QWidget* order[] = {m_search, m_contents, m_hits, m_browser, contents, back, forward, close};
+    for (std::size_t k = 1; k < std::size(order); ++k) setTabOrder(order[k - 1], order[k]);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(880, 600);
 }
 

@@ -123,5 +123,26 @@ TEST(HelpViewerWindow, TheSearchListsPagesByTitleAndOpensThemWithTheWordsMarked)
     EXPECT_EQ(help.currentPage(), first) << "Back returns to the page before";
 }
 
+TEST(HelpViewerWindow, TheKeyboardAloneGoesFromTheSearchToTheContentsAndThePageAndEscapeCloses)
+{
+    HelpViewer help(kShippedHelp);
+    help.show();
+    QApplication::setActiveWindow(&help);
+    help.showPage(kHelpContents);
+    auto* search = help.findChild<QLineEdit*>();
+    auto* contents = help.findChild<QTreeWidget*>();
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Tab);
+    ASSERT_TRUE(contents->hasFocus());
+    QTest::keyClick(contents, Qt::Key_Down);
+    EXPECT_EQ(help.currentPage(), "making_good_puzzles.html") << "the second chapter, below the first";
+    QTest::keyClick(contents, Qt::Key_Tab);
+    EXPECT_TRUE(help.findChild<QTextBrowser*>()->hasFocus());
+    QTest::keyClick(&help, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(search->hasFocus());
+    QTest::keyClick(search, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
+}
+
 }  // namespace
 }  // namespace qm
