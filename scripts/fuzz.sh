@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-fuzz"
-targets=(collection shape page_layout settings bad_list word_file qzv old_data render)
+targets=(collection shape page_layout settings bad_list word_file qzv old_data render help_page)
 
 if [[ $# -ne 2 ]]; then
   echo "usage: $0 TARGET MINUTES | $0 --all SECONDS (targets: ${targets[*]})" >&2

@@ -1,6 +1,8 @@
 #include "app/help_topics.h"
 
 #include <cctype>
+#include <optional>
+#include <vector>
 
 #include "common/binary_file.h"
 
@@ -22,19 +24,55 @@ bool equalNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
-// The whole heading, stand-ins and all, matches the whole caption.
+// A heading read as a pattern: its letters, and for each stand-in one character of any kind
+// followed by a run of any length.
+struct PatternStep {
+    enum Kind { Letter, AnyOne, AnyRun } kind;
+    char letter = 0;
+};
+
+std::vector<PatternStep> patternOf(std::string_view heading)
+{
+    std::vector<PatternStep> steps;
+    for (std::size_t at = 0; at < heading.size(); ++at) {
+        const std::size_t close = heading[at] == '<' ? heading.find('>', at) : std::string_view::npos;
+        if (close == std::string_view::npos) {
+            steps.push_back({PatternStep::Letter, heading[at]});
+            continue;
+        }
+        steps.push_back({PatternStep::AnyOne});
+        steps.push_back({PatternStep::AnyRun});
+        at = close;
+    }
+    return steps;
+}
+
+// The whole heading, stand-ins and all, matches the whole caption. A run goes back to take one
+// character more only when what follows it fails, so any heading costs at most its length times
+// the caption's.
 bool matchesWhole(std::string_view heading, std::string_view caption)
 {
-    const std::size_t open = heading.find('<');
-    const std::size_t close = open == std::string_view::npos ? open : heading.find('>', open);
-    if (close == std::string_view::npos) return heading == caption;
-    const std::string_view literal = heading.substr(0, open);
-    if (caption.substr(0, literal.size()) != literal) return false;
-    const std::string_view rest = heading.substr(close + 1);
-    // The stand-in takes at least one character; try every length it could take.
-    for (std::size_t taken = literal.size() + 1; taken <= caption.size(); ++taken)
-        if (matchesWhole(rest, caption.substr(taken))) return true;
-    return false;
+    const std::vector<PatternStep> pattern = patternOf(heading);
+    std::size_t step = 0, at = 0;
+    std::optional<std::size_t> runStep;
+    std::size_t runEnd = 0;
+    while (at < caption.size()) {
+        const PatternStep* next = step < pattern.size() ? &pattern[step] : nullptr;
+        if (next && (next->kind == PatternStep::AnyOne || (next->kind == PatternStep::Letter && next->letter == caption[at]))) {
+            ++step;
+            ++at;
+        } else if (next && next->kind == PatternStep::AnyRun) {
+            runStep = step++;
+            runEnd = at;
+        } else if (runStep) {
+            step = *runStep + 1;
+            at = ++runEnd;
+        } else {
+            return false;
+        }
+    }
+    while (step < pattern.size() && pattern[step].kind == PatternStep::AnyRun) ++step;
+    return step == pattern.size();
 }
 
 }  // namespace

@@ -120,6 +120,11 @@ TEST(HelpTopics, AStandInOfAHeadingTakesAnyTextOfTheCaption)
     EXPECT_TRUE(headingNamesCaption("Label Font, <object> Font", "Word List Font"));
     EXPECT_FALSE(headingNamesCaption("Best Fit, Second Best Fit", "Best Fit, Second"));
     EXPECT_FALSE(headingNamesCaption("Reports", ""));
+    std::string manyStandIns;
+    for (int k = 0; k < 30; ++k) manyStandIns += "<x>";
+    EXPECT_TRUE(headingNamesCaption(manyStandIns, std::string(30, 'a')));
+    EXPECT_FALSE(headingNamesCaption(manyStandIns, std::string(29, 'a')));
+    EXPECT_FALSE(headingNamesCaption(manyStandIns + "!", std::string(400, 'a'))) << "and at once";
 }
 
 TEST(HelpTopics, TheKeywordIndexThenTheChaptersThenTheContents)
