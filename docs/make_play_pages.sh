@@ -7,4 +7,4 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cli=$(realpath "${1:-$top/build-run/bin/quillmaze-cli}")
 NODE_PATH="$top/tests/web/node_modules" exec node "$top/docs/play/make_play_pages.mjs" "$cli" "$top/docs/play" \
-  "${QM_BENCH_WORDS:-$top/../../shared/bench/W3-330-words.txt}"
+  "${QM_BENCH_WORDS:-$top/bench/data/W3-330-words.txt}"

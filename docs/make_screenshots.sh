@@ -3,9 +3,10 @@
 # collection in a scratch working folder, once at each screen size, on a virtual X screen.
 # The other windows are drawn offscreen by qm_screenshots (docs/screenshots/), built with the tests
 # by scripts/test.sh. A sample puzzle with its answer key, as a PDF and as a picture of that page,
-# and the book of the sample collection come from the command-line tool beside the program. The
-# manual's pictures are copies of these.
-# Usage: docs/make_screenshots.sh [path/to/quillmaze] [test build folder]   (needs xvfb-run and ImageMagick)
+# and the book of the sample collection come from the command-line tool beside the program, the
+# web puzzles' pictures from docs/make_play_pages.sh. The manual's pictures are copies of these.
+# Usage: docs/make_screenshots.sh [path/to/quillmaze] [test build folder]   (needs xvfb-run, ImageMagick
+# and the web tests' node modules)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 program=$(realpath "${1:-$top/build-run/bin/quillmaze}")
@@ -43,10 +44,14 @@ rm -rf "$sample"
 # The other windows, offscreen, from the screenshot program of the same build.
 "$build/docs/screenshots/qm_screenshots" "$top/docs"
 
-# The manual shows the pictures made above: a copy of each one its pages name, and no other.
+# The web puzzles of the sample collection, played in headless Chromium (docs/play/).
+"$top/docs/make_play_pages.sh" "$(dirname "$program")/quillmaze-cli" > /dev/null
+
+# The manual shows the pictures made above: a copy of each one its pages name (pictures/NAME is
+# docs/NAME), and no other.
 manual=$top/data/help
 rm -rf "$manual/pictures"
-mkdir -p "$manual/pictures"
 for picture in $(grep -ho 'src="pictures/[^"]*"' "$manual"/*.html | sed 's/^src="pictures\///; s/"$//' | sort -u); do
+  mkdir -p "$(dirname "$manual/pictures/$picture")"
   cp "$top/docs/$picture" "$manual/pictures/$picture"
 done

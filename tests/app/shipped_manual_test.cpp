@@ -15,7 +15,8 @@ namespace qm {
 namespace {
 
 const std::filesystem::path kManual = std::filesystem::path(QM_SOURCE_DIR) / "data" / kHelpFolder;
-// The pictures' originals, which docs/make_screenshots.sh makes and copies beside the pages.
+// The pictures' originals, which docs/make_screenshots.sh makes and copies beside the pages:
+// pictures/NAME is a copy of docs/NAME.
 const std::filesystem::path kScreenshots = std::filesystem::path(QM_SOURCE_DIR) / "docs";
 
 // The values of one attribute in a page's tags, in order.
@@ -68,8 +69,8 @@ TEST_F(ShippedManual, EveryLinkAndPictureIsThere)
         }
         for (const std::string& picture : attributeValues(text, "src")) {
             EXPECT_TRUE(std::filesystem::is_regular_file(kManual / picture)) << page.file << " shows " << picture;
-            const std::filesystem::path name = std::filesystem::path(picture).filename();
-            EXPECT_TRUE(std::filesystem::is_regular_file(kScreenshots / name))
+            const std::filesystem::path made = std::filesystem::path(picture).lexically_relative("pictures");
+            EXPECT_TRUE(std::filesystem::is_regular_file(kScreenshots / made))
                 << page.file << " shows " << picture << ", which the screenshot script does not make";
         }
     }
