@@ -7,6 +7,8 @@
 #include <system_error>
 
 #include "common/binary_file.h"
+#include "common/cp1252.h"
+#include "common/text_rules.h"
 
 namespace qm {
 namespace {
@@ -15,30 +17,14 @@ char lowered(char c) { return static_cast<char>(std::tolower(static_cast<unsigne
 
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix)
 {
-    if (text.size() - at < prefix.size()) return false;
-    for (std::size_t k = 0; k < prefix.size(); ++k)
-        if (lowered(text[at + k]) != lowered(prefix[k])) return false;
-    return true;
+    return text.size() - at >= prefix.size() && equalsIgnoringCase(text.substr(at, prefix.size()), prefix);
 }
 
-void appendUtf8(std::string& out, std::uint32_t code)
+// A character reference that names no character stands for the replacement character.
+void appendReferenced(std::string& out, std::uint32_t code)
 {
     if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    appendUtf8(out, code);
 }
 
 std::optional<std::uint32_t> numericEntity(std::string_view digits)
@@ -85,7 +71,7 @@ std::string decodeEntities(std::string_view text)
                 const std::string_view name = text.substr(at + 1, semicolon - at - 1);
                 const auto code = !name.empty() && name[0] == '#' ? numericEntity(name.substr(1)) : namedEntity(name);
                 if (code) {
-                    appendUtf8(out, *code);
+                    appendReferenced(out, *code);
                     at = semicolon;
                     continue;
                 }
@@ -220,10 +206,8 @@ std::vector<HelpPage> readHelpPages(const std::filesystem::path& folder)
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         const std::filesystem::path& path = entry->path();
-        std::string extension = path.extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(), lowered);
         std::error_code sizeError;
-        if (extension != ".html" || !entry->is_regular_file(sizeError)) continue;
+        if (!hasExtension(path.string(), ".html") || !entry->is_regular_file(sizeError)) continue;
         if (entry->file_size(sizeError) > kLargestHelpPage || sizeError) continue;
         files.push_back(path);
     }

@@ -1,28 +1,13 @@
 #include "app/help_topics.h"
 
-#include <cctype>
 #include <optional>
 #include <vector>
 
 #include "common/binary_file.h"
+#include "common/text_rules.h"
 
 namespace qm {
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return text;
-}
-
-bool equalNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) return false;
-    for (std::size_t k = 0; k < a.size(); ++k)
-        if (std::tolower(static_cast<unsigned char>(a[k])) != std::tolower(static_cast<unsigned char>(b[k]))) return false;
-    return true;
-}
 
 // A heading read as a pattern: its letters, and for each stand-in one character of any kind
 // followed by a run of any length.
@@ -80,16 +65,12 @@ bool matchesWhole(std::string_view heading, std::string_view caption)
 std::optional<std::string> helpPageForKeyword(std::string_view keywordIndex, std::string_view keyword)
 {
     keyword = trimmed(keyword);
-    while (!keywordIndex.empty()) {
-        const std::size_t end = keywordIndex.find('\n');
-        const std::string_view line = keywordIndex.substr(0, end);
-        keywordIndex = end == std::string_view::npos ? std::string_view() : keywordIndex.substr(end + 1);
+    for (const std::string_view line : textLines(keywordIndex)) {
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos || equals == 0) continue;
-        if (equalNoCase(trimmed(line.substr(0, equals)), keyword)) {
-            const std::string_view page = trimmed(line.substr(equals + 1));
-            if (!page.empty()) return std::string(page);
-        }
+        if (!equalsIgnoringCase(trimmed(line.substr(0, equals)), keyword)) continue;
+        const std::string_view page = trimmed(line.substr(equals + 1));
+        if (!page.empty()) return std::string(page);
     }
     return std::nullopt;
 }

@@ -30,6 +30,9 @@ int codePointToCp1252(char32_t codePoint);
 
 bool isValidUtf8(std::string_view text);
 
+// Appends the UTF-8 bytes of a character.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 enum class TextFileEncoding { Windows1252, Utf8, Utf16 };
 
 // A text file's characters: UTF-8 for a file that is valid UTF-8 (with or without a byte order
