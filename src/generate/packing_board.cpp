@@ -56,6 +56,7 @@ void PackingBoard::place(int word, const std::string& letters, BoardSpot spot)
     const int step = m_steps[spot.direction - 1];
     int cell = spot.start;
     for (const char letter : letters) {
+        if (m_owners[cell].empty()) ++m_usedCells;
         m_letters[cell] = static_cast<std::uint8_t>(letter);
         m_owners[cell].push_back(word);
         cell += step;
@@ -69,7 +70,9 @@ void PackingBoard::remove(int word, const std::string& letters, BoardSpot spot)
     for (std::size_t i = 0; i < letters.size(); ++i, cell += step) {
         auto& owners = m_owners[cell];
         owners.erase(std::find(owners.begin(), owners.end(), word));
-        if (owners.empty()) m_letters[cell] = 0;
+        if (!owners.empty()) continue;
+        m_letters[cell] = 0;
+        --m_usedCells;
     }
 }
 
@@ -77,6 +80,7 @@ void PackingBoard::clear()
 {
     std::fill(m_letters.begin(), m_letters.end(), 0);
     for (auto& owners : m_owners) owners.clear();
+    m_usedCells = 0;
 }
 
 }  // namespace qm

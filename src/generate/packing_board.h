@@ -37,6 +37,8 @@ public:
     bool isEmpty(int cell) const { return m_owners[cell].empty(); }
     std::uint8_t letter(int cell) const { return m_letters[cell]; }
     const std::vector<int>& owners(int cell) const { return m_owners[cell]; }
+    // The cells that hold a letter.
+    int usedCells() const { return m_usedCells; }
 
     // Writes word number word; its letters must agree with the cells it crosses.
     void place(int word, const std::string& letters, BoardSpot spot);
@@ -53,6 +55,7 @@ private:
     std::array<int, kDirectionCount> m_steps{};
     std::vector<std::uint8_t> m_letters;
     std::vector<std::vector<int>> m_owners;
+    int m_usedCells = 0;
     // By length: the start cells of each direction, worked out when a word of the length asks.
     std::vector<std::array<std::vector<int>, kDirectionCount>> m_starts;
     std::vector<bool> m_startsKnown;

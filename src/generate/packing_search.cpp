@@ -22,14 +22,27 @@ constexpr int kTenure = 7;
 constexpr int kMostLetters = 30;
 // One move in this many may push out two words, giving up a word for the room to place others.
 constexpr int kWideMoveOdds = 20;
+constexpr int kWidestPush = 2;
 // After this many moves without a better grid the search goes back to the best one.
 constexpr int kPatience = 3000;
 // How far behind the best grid the search may fall before it goes back to it.
 constexpr int kLeeway = 2;
 // Words left out tried again after each move, besides the ones it pushed out.
 constexpr int kRetriesPerMove = 3;
+// When at most this many words are left out, a word going in pushes out the words with fewest
+// letters rather than the ones in the way of fewest new cells: now every word has to go in, and
+// the short ones find room again most easily.
+constexpr int kEndgameWordsLeft = 2;
 // The clock and the abort are read once in this many moves.
 constexpr int kMovesBetweenChecks = 8;
+
+// What a spot of a word costs: the placed words it pushes out and their letters, and the cells it
+// writes anew.
+struct SpotCost {
+    int pushed = 0;
+    int pushedLetters = 0;
+    int fresh = 0;
+};
 
 struct SearchWord {
     int slot;             // 0-based slot of the working record
@@ -77,8 +90,7 @@ public:
         std::fill(m_spots.begin(), m_spots.end(), BoardSpot{});
         m_placed = 0;
         if (start) placeCandidateWords(*start);
-        m_best = m_spots;
-        m_bestPlaced = m_placed;
+        keepAsBest();
         fillWhatFits();
         keepIfBetter();
     }
@@ -131,12 +143,23 @@ public:
     }
 
 private:
+    // A grid that places more words becomes the best; one that places as many in fewer cells
+    // replaces it too, though it is no progress: going back to the best then goes back to the
+    // densest arrangement found, where the words left out have most room. True for more words.
     bool keepIfBetter()
     {
-        if (m_placed <= m_bestPlaced || screened()) return false;
+        const bool more = m_placed > m_bestPlaced;
+        const bool denser = m_placed == m_bestPlaced && m_board.usedCells() < m_bestUsedCells;
+        if (!(more || denser) || screened()) return false;
+        keepAsBest();
+        return more;
+    }
+
+    void keepAsBest()
+    {
         m_best = m_spots;
         m_bestPlaced = m_placed;
-        return true;
+        m_bestUsedCells = m_board.usedCells();
     }
 
     int letterCount(int word) const { return static_cast<int>(m_words[word].letters.size()); }
@@ -236,9 +259,8 @@ private:
             if (spots[word].onBoard()) put(word, spots[word]);
     }
 
-    // Calls visit(spot, pushed, fresh) for every spot of the word that pushes out at most
-    // mostPushed placed words (none placed in the last few moves), with the number it pushes out
-    // and the number of cells it writes anew.
+    // Calls visit(spot, cost) for every spot of the word that pushes out at most mostPushed
+    // placed words (none placed in the last few moves).
     template <typename Visit>
     void forEachSpot(int word, int mostPushed, Visit visit)
     {
@@ -248,29 +270,31 @@ private:
             const int step = m_board.step(code);
             for (const int start : m_board.starts(length, code)) {
                 ++m_stamp;
-                int pushed = 0, fresh = 0, crossings = 0;
+                SpotCost cost;
+                int crossings = 0;
                 bool allowed = true;
                 int cell = start;
                 for (int i = 0; i < length && allowed; ++i, cell += step) {
                     if (m_board.isEmpty(cell)) {
-                        ++fresh;
+                        ++cost.fresh;
                     } else if (m_board.letter(cell) == static_cast<std::uint8_t>(letters[i])) {
                         ++crossings;
                     } else {
-                        ++fresh;
+                        ++cost.fresh;
                         for (const int owner : m_board.owners(cell)) {
                             if (m_mark[owner] == m_stamp) continue;
                             m_mark[owner] = m_stamp;
-                            if (m_moves - m_placedAt[owner] < kTenure || ++pushed > mostPushed) {
+                            if (m_moves - m_placedAt[owner] < kTenure || ++cost.pushed > mostPushed) {
                                 allowed = false;
                                 break;
                             }
+                            cost.pushedLetters += letterCount(owner);
                         }
                     }
                 }
-                if (!allowed || (fresh == 0 && insideOneWord(start, step, length))) continue;
+                if (!allowed || (cost.fresh == 0 && insideOneWord(start, step, length))) continue;
                 if ((m_integration == 0 && crossings > 0) || (m_integration == 1 && crossings > 1)) continue;
-                visit(BoardSpot{start, code}, pushed, fresh);
+                visit(BoardSpot{start, code}, cost);
             }
         }
     }
@@ -290,15 +314,18 @@ private:
         return false;
     }
 
-    // The spot that pushes out fewest words, then writes fewest new cells (crossings make room
-    // for other words, which is also what a high integration asks for); ties drawn at random.
-    BoardSpot bestSpot(int word, int mostPushed)
+    // The spot that pushes out fewest words, then (with shortestPushed) fewest letters of them,
+    // then writes fewest new cells (crossings make room for other words, which is also what a
+    // high integration asks for); ties drawn at random.
+    BoardSpot bestSpot(int word, int mostPushed, bool shortestPushed = false)
     {
         BoardSpot best;
         int bestKey = INT_MAX;
         int ties = 0;
-        forEachSpot(word, mostPushed, [&](BoardSpot spot, int pushed, int fresh) {
-            const int key = pushed * (kMostLetters + 1) + fresh;
+        forEachSpot(word, mostPushed, [&](BoardSpot spot, SpotCost cost) {
+            const int letters = shortestPushed ? cost.pushedLetters : 0;
+            const int key =
+                (cost.pushed * (kWidestPush * kMostLetters + 1) + letters) * (kMostLetters + 1) + cost.fresh;
             if (key < bestKey) {
                 best = spot;
                 bestKey = key;
@@ -315,8 +342,8 @@ private:
     {
         BoardSpot chosen;
         int seen = 0;
-        forEachSpot(word, 0, [&](BoardSpot spot, int, int fresh) {
-            if (fresh <= mostFresh && m_random.Random(++seen) == 0) chosen = spot;
+        forEachSpot(word, 0, [&](BoardSpot spot, SpotCost cost) {
+            if (cost.fresh <= mostFresh && m_random.Random(++seen) == 0) chosen = spot;
         });
         return chosen;
     }
@@ -391,8 +418,8 @@ private:
         const std::vector<int> left = wordsLeftOut();
         if (left.empty()) return;
         const int word = left[m_random.Random(static_cast<int>(left.size()))];
-        const int mostPushed = m_random.Random(kWideMoveOdds) == 0 ? 2 : 1;
-        const BoardSpot spot = bestSpot(word, mostPushed);
+        const int mostPushed = m_random.Random(kWideMoveOdds) == 0 ? kWidestPush : 1;
+        const BoardSpot spot = bestSpot(word, mostPushed, static_cast<int>(left.size()) <= kEndgameWordsLeft);
         if (!spot.onBoard()) return;
         std::vector<int> retry = apply(word, spot);
         for (int i = 0; i < kRetriesPerMove; ++i) retry.push_back(left[m_random.Random(static_cast<int>(left.size()))]);
@@ -417,6 +444,7 @@ private:
     int m_wordsWithRoom = 0;
     std::vector<BoardSpot> m_best;
     int m_bestPlaced = 0;
+    int m_bestUsedCells = 0;
 };
 
 }  // namespace
