@@ -89,6 +89,7 @@ public:
         m_board.clear();
         std::fill(m_spots.begin(), m_spots.end(), BoardSpot{});
         m_placed = 0;
+        m_placedLetters = 0;
         if (start) placeCandidateWords(*start);
         keepAsBest();
         fillWhatFits();
@@ -143,14 +144,17 @@ public:
     }
 
 private:
-    // A grid that places more words becomes the best; one that places as many in fewer cells
-    // replaces it too, though it is no progress: going back to the best then goes back to the
-    // densest arrangement found, where the words left out have most room. True for more words.
+    // A grid that places more words becomes the best. One that places as many replaces it too,
+    // though it is no progress, when its words hold more letters (the ones left out are shorter,
+    // so easier to fit) or as many in fewer cells (they have more room): going back to the best
+    // then goes back to the arrangement nearest to placing another word. True for more words.
     bool keepIfBetter()
     {
         const bool more = m_placed > m_bestPlaced;
-        const bool denser = m_placed == m_bestPlaced && m_board.usedCells() < m_bestUsedCells;
-        if (!(more || denser) || screened()) return false;
+        const bool nearer = m_placed == m_bestPlaced &&
+                            (m_placedLetters > m_bestPlacedLetters ||
+                             (m_placedLetters == m_bestPlacedLetters && m_board.usedCells() < m_bestUsedCells));
+        if (!(more || nearer) || screened()) return false;
         keepAsBest();
         return more;
     }
@@ -159,6 +163,7 @@ private:
     {
         m_best = m_spots;
         m_bestPlaced = m_placed;
+        m_bestPlacedLetters = m_placedLetters;
         m_bestUsedCells = m_board.usedCells();
     }
 
@@ -242,6 +247,7 @@ private:
         m_spots[word] = spot;
         m_placedAt[word] = m_moves;
         ++m_placed;
+        m_placedLetters += letterCount(word);
     }
 
     void take(int word)
@@ -249,6 +255,7 @@ private:
         m_board.remove(word, m_words[word].letters, m_spots[word]);
         m_spots[word] = {};
         --m_placed;
+        m_placedLetters -= letterCount(word);
     }
 
     void restore(const std::vector<BoardSpot>& spots)
@@ -441,9 +448,11 @@ private:
     std::int64_t m_stamp = 0;
     std::int64_t m_moves = 0;
     int m_placed = 0;
+    int m_placedLetters = 0;
     int m_wordsWithRoom = 0;
     std::vector<BoardSpot> m_best;
     int m_bestPlaced = 0;
+    int m_bestPlacedLetters = 0;
     int m_bestUsedCells = 0;
 };
 
