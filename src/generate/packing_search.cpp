@@ -4,6 +4,7 @@
 #include <climits>
 #include <map>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "generate/candidate_record.h"
@@ -18,11 +19,8 @@ using Clock = std::chrono::steady_clock;
 // How many moves a word just placed cannot be pushed out again, so that two words do not take
 // one place from each other in turn.
 constexpr int kTenure = 7;
-// A word holds at most this many letters.
-constexpr int kMostLetters = 30;
 // One move in this many may push out two words, giving up a word for the room to place others.
 constexpr int kWideMoveOdds = 20;
-constexpr int kWidestPush = 2;
 // After this many moves without a better grid the search goes back to the best one.
 constexpr int kPatience = 3000;
 // How far behind the best grid the search may fall before it goes back to it.
@@ -150,21 +148,20 @@ private:
     // then goes back to the arrangement nearest to placing another word. True for more words.
     bool keepIfBetter()
     {
+        if (rank() <= m_bestRank || screened()) return false;
         const bool more = m_placed > m_bestPlaced;
-        const bool nearer = m_placed == m_bestPlaced &&
-                            (m_placedLetters > m_bestPlacedLetters ||
-                             (m_placedLetters == m_bestPlacedLetters && m_board.usedCells() < m_bestUsedCells));
-        if (!(more || nearer) || screened()) return false;
         keepAsBest();
         return more;
     }
+
+    // Words placed, their letters, and fewer cells used: a greater rank is a better grid.
+    std::tuple<int, int, int> rank() const { return {m_placed, m_placedLetters, -m_board.usedCells()}; }
 
     void keepAsBest()
     {
         m_best = m_spots;
         m_bestPlaced = m_placed;
-        m_bestPlacedLetters = m_placedLetters;
-        m_bestUsedCells = m_board.usedCells();
+        m_bestRank = rank();
     }
 
     int letterCount(int word) const { return static_cast<int>(m_words[word].letters.size()); }
@@ -327,12 +324,10 @@ private:
     BoardSpot bestSpot(int word, int mostPushed, bool shortestPushed = false)
     {
         BoardSpot best;
-        int bestKey = INT_MAX;
+        std::tuple bestKey{INT_MAX, INT_MAX, INT_MAX};
         int ties = 0;
         forEachSpot(word, mostPushed, [&](BoardSpot spot, SpotCost cost) {
-            const int letters = shortestPushed ? cost.pushedLetters : 0;
-            const int key =
-                (cost.pushed * (kWidestPush * kMostLetters + 1) + letters) * (kMostLetters + 1) + cost.fresh;
+            const std::tuple key{cost.pushed, shortestPushed ? cost.pushedLetters : 0, cost.fresh};
             if (key < bestKey) {
                 best = spot;
                 bestKey = key;
@@ -425,7 +420,7 @@ private:
         const std::vector<int> left = wordsLeftOut();
         if (left.empty()) return;
         const int word = left[m_random.Random(static_cast<int>(left.size()))];
-        const int mostPushed = m_random.Random(kWideMoveOdds) == 0 ? kWidestPush : 1;
+        const int mostPushed = m_random.Random(kWideMoveOdds) == 0 ? 2 : 1;
         const BoardSpot spot = bestSpot(word, mostPushed, static_cast<int>(left.size()) <= kEndgameWordsLeft);
         if (!spot.onBoard()) return;
         std::vector<int> retry = apply(word, spot);
@@ -452,8 +447,7 @@ private:
     int m_wordsWithRoom = 0;
     std::vector<BoardSpot> m_best;
     int m_bestPlaced = 0;
-    int m_bestPlacedLetters = 0;
-    int m_bestUsedCells = 0;
+    std::tuple<int, int, int> m_bestRank;
 };
 
 }  // namespace
