@@ -34,7 +34,9 @@ PuzzlePickerDialog::PuzzlePickerDialog(const UiStyle& style, const PuzzlePickerT
         auto* fileLine = new QLabel(this);
         fileLine->setObjectName("FileName");
         fileLine->setGeometry(12, 8, 376, 16);
-        fileLine->setText(fileLine->fontMetrics().elidedText(texts.fileLine, Qt::ElideMiddle, 376));
+        // Shortened with room to spare: at a larger window size the letters do not grow in exact
+        // proportion, and a path that just fits at the design size would lose its last pixels.
+        fileLine->setText(fileLine->fontMetrics().elidedText(texts.fileLine, Qt::ElideMiddle, 376 - 8));
         fileLine->setToolTip(texts.fileLine);
     }
     auto* listCaption = new QLabel(texts.listCaption, this);
