@@ -33,6 +33,10 @@ public:
     // The first cells from which a word of length letters keeps inside the shape in the
     // direction: none for a direction not allowed.
     const std::vector<int>& starts(int length, int direction);
+    // The same starts as bits (bit n of word n / 64 for cell n), kept to those from which the
+    // letters clash with no letter on the board: each of their cells is empty or already holds
+    // the letter. Ascending bits are the starts in the order starts() gives them.
+    void startsWithoutClash(const std::string& letters, int direction, std::vector<std::uint64_t>& bits);
 
     bool isEmpty(int cell) const { return m_owners[cell].empty(); }
     std::uint8_t letter(int cell) const { return m_letters[cell]; }
@@ -47,6 +51,8 @@ public:
 
 private:
     bool fitsShape(int row, int column, int length, int direction) const;
+    void knowStarts(int length);
+    void setCellBit(std::vector<std::uint64_t>& bits, int cell, bool on);
 
     int m_width;
     int m_height;
@@ -56,8 +62,13 @@ private:
     std::vector<std::uint8_t> m_letters;
     std::vector<std::vector<int>> m_owners;
     int m_usedCells = 0;
-    // By length: the start cells of each direction, worked out when a word of the length asks.
+    int m_planeWords;  // 64-bit words of a plane of cells
+    // Plane 0: the empty cells; plane 1 + letter: the cells that hold the letter.
+    std::vector<std::vector<std::uint64_t>> m_planes;
+    // By length: the start cells of each direction, worked out when a word of the length asks,
+    // as a list and as a plane.
     std::vector<std::array<std::vector<int>, kDirectionCount>> m_starts;
+    std::vector<std::array<std::vector<std::uint64_t>, kDirectionCount>> m_startPlanes;
     std::vector<bool> m_startsKnown;
 };
 

@@ -1,6 +1,7 @@
 #include "generate/packing_search.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <map>
 #include <optional>
@@ -264,43 +265,64 @@ private:
     }
 
     // Calls visit(spot, cost) for every spot of the word that pushes out at most mostPushed
-    // placed words (none placed in the last few moves).
-    template <typename Visit>
-    void forEachSpot(int word, int mostPushed, Visit visit)
+    // placed words (none placed in the last few moves) and whose cost worth(cost) accepts. Costs
+    // only grow as a spot's cells are counted, so a spot is dropped as soon as worth turns it
+    // down: most spots are, which is where the search spends its time.
+    template <typename Worth, typename Visit>
+    void forEachSpot(int word, int mostPushed, Worth worth, Visit visit)
     {
         const std::string& letters = m_words[word].letters;
         const int length = letterCount(word);
-        for (int code = 1; code <= kDirectionCount; ++code) {
+        const auto judge = [&](int start, int code) {
             const int step = m_board.step(code);
-            for (const int start : m_board.starts(length, code)) {
-                ++m_stamp;
-                SpotCost cost;
-                int crossings = 0;
-                bool allowed = true;
-                int cell = start;
-                for (int i = 0; i < length && allowed; ++i, cell += step) {
-                    if (m_board.isEmpty(cell)) {
-                        ++cost.fresh;
-                    } else if (m_board.letter(cell) == static_cast<std::uint8_t>(letters[i])) {
-                        ++crossings;
-                    } else {
-                        ++cost.fresh;
-                        for (const int owner : m_board.owners(cell)) {
-                            if (m_mark[owner] == m_stamp) continue;
-                            m_mark[owner] = m_stamp;
-                            if (m_moves - m_placedAt[owner] < kTenure || ++cost.pushed > mostPushed) {
-                                allowed = false;
-                                break;
-                            }
-                            cost.pushedLetters += letterCount(owner);
-                        }
-                    }
+            SpotCost cost;
+            int crossings = 0;
+            bool counting = false;  // whether this spot's words in the way are being counted
+            int cell = start;
+            for (int i = 0; i < length; ++i, cell += step) {
+                const std::uint8_t there = m_board.letter(cell);
+                if (there == static_cast<std::uint8_t>(letters[i])) {
+                    ++crossings;
+                    continue;
                 }
-                if (!allowed || (cost.fresh == 0 && insideOneWord(start, step, length))) continue;
-                if ((m_integration == 0 && crossings > 0) || (m_integration == 1 && crossings > 1)) continue;
-                visit(BoardSpot{start, code}, cost);
+                ++cost.fresh;
+                if (there != 0) {
+                    if (!counting) {
+                        counting = true;
+                        ++m_stamp;
+                    }
+                    if (!pushOwners(cell, mostPushed, cost)) return;
+                }
+                if (!worth(cost)) return;
             }
+            if (cost.fresh == 0 && insideOneWord(start, step, length)) return;
+            if ((m_integration == 0 && crossings > 0) || (m_integration == 1 && crossings > 1)) return;
+            visit(BoardSpot{start, code}, cost);
+        };
+        for (int code = 1; code <= kDirectionCount; ++code) {
+            if (mostPushed > 0) {
+                for (const int start : m_board.starts(length, code)) judge(start, code);
+                continue;
+            }
+            // Pushing nothing out, only the starts that clash with no letter need judging.
+            m_board.startsWithoutClash(letters, code, m_clashFree);
+            for (std::size_t bitWord = 0; bitWord < m_clashFree.size(); ++bitWord)
+                for (std::uint64_t bits = m_clashFree[bitWord]; bits != 0; bits &= bits - 1)
+                    judge(static_cast<int>(bitWord * 64) + std::countr_zero(bits), code);
         }
+    }
+
+    // Counts the words standing on a cell a spot would overwrite into its cost; false when one
+    // of them may not be pushed out (placed too lately, or one too many).
+    bool pushOwners(int cell, int mostPushed, SpotCost& cost)
+    {
+        for (const int owner : m_board.owners(cell)) {
+            if (m_mark[owner] == m_stamp) continue;
+            m_mark[owner] = m_stamp;
+            if (m_moves - m_placedAt[owner] < kTenure || ++cost.pushed > mostPushed) return false;
+            cost.pushedLetters += letterCount(owner);
+        }
+        return true;
     }
 
     // A word that lies wholly inside one placed word (CAT in CATS) would be no word of its own;
@@ -326,8 +348,12 @@ private:
         BoardSpot best;
         std::tuple bestKey{INT_MAX, INT_MAX, INT_MAX};
         int ties = 0;
-        forEachSpot(word, mostPushed, [&](BoardSpot spot, SpotCost cost) {
-            const std::tuple key{cost.pushed, shortestPushed ? cost.pushedLetters : 0, cost.fresh};
+        const auto keyOf = [shortestPushed](const SpotCost& cost) {
+            return std::tuple{cost.pushed, shortestPushed ? cost.pushedLetters : 0, cost.fresh};
+        };
+        const auto worth = [&](const SpotCost& cost) { return keyOf(cost) <= bestKey; };
+        forEachSpot(word, mostPushed, worth, [&](BoardSpot spot, SpotCost cost) {
+            const auto key = keyOf(cost);
             if (key < bestKey) {
                 best = spot;
                 bestKey = key;
@@ -344,8 +370,9 @@ private:
     {
         BoardSpot chosen;
         int seen = 0;
-        forEachSpot(word, 0, [&](BoardSpot spot, SpotCost cost) {
-            if (cost.fresh <= mostFresh && m_random.Random(++seen) == 0) chosen = spot;
+        const auto worth = [mostFresh](const SpotCost& cost) { return cost.fresh <= mostFresh; };
+        forEachSpot(word, 0, worth, [&](BoardSpot spot, SpotCost) {
+            if (m_random.Random(++seen) == 0) chosen = spot;
         });
         return chosen;
     }
@@ -440,6 +467,7 @@ private:
     std::vector<BoardSpot> m_spots;
     std::vector<std::int64_t> m_placedAt;  // the move that last placed each word
     std::vector<std::int64_t> m_mark;      // words already counted for the spot being judged
+    std::vector<std::uint64_t> m_clashFree;  // the starts of a word that clash with no letter
     std::int64_t m_stamp = 0;
     std::int64_t m_moves = 0;
     int m_placed = 0;
