@@ -1,10 +1,12 @@
 #include "generate/packing_search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <climits>
 #include <map>
 #include <optional>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -478,6 +480,78 @@ private:
     std::tuple<int, int, int> m_bestRank;
 };
 
+// What the searches running side by side share: the stop, and the most words any of them placed.
+struct SharedRun {
+    std::atomic<bool> stop{false};
+    std::atomic<int> bestPlaced{0};
+    std::atomic<int> total{0};
+
+    void offer(int placed, int words)
+    {
+        total.store(words);
+        int best = bestPlaced.load();
+        while (placed > best && !bestPlaced.compare_exchange_weak(best, placed)) {
+        }
+    }
+};
+
+// A search on a thread of its own: it hands on what it placed and obeys the stop.
+class HelperProgress final : public PackingProgress {
+public:
+    explicit HelperProgress(SharedRun& shared) : m_shared(shared) {}
+    void packingProgress(int placed, int total) override { m_shared.offer(placed, total); }
+    bool stopRequested() override { return m_shared.stop.load(); }
+
+private:
+    SharedRun& m_shared;
+};
+
+// The search on the calling thread, the only one that speaks to the window: it shows what any
+// search placed and passes the window's stop on to all of them.
+class CallerProgress final : public PackingProgress {
+public:
+    CallerProgress(SharedRun& shared, PackingProgress* window) : m_shared(shared), m_window(window) {}
+    void packingProgress(int placed, int total) override
+    {
+        m_shared.offer(placed, total);
+        showBest();
+    }
+    bool stopRequested() override
+    {
+        showBest();
+        if (m_window && m_window->stopRequested()) m_shared.stop.store(true);
+        return m_shared.stop.load();
+    }
+    void showBest()
+    {
+        const int best = m_shared.bestPlaced.load();
+        if (best <= m_shown || !m_window) return;
+        m_shown = best;
+        m_window->packingProgress(best, m_shared.total.load());
+    }
+
+private:
+    SharedRun& m_shared;
+    PackingProgress* m_window;
+    int m_shown = 0;
+};
+
+// One start grid's search: its own random numbers, drawn from the run's before any search
+// begins, so that a run bounded by moves gives the same grids however many threads share it.
+struct StartSearch {
+    const CandidateSlot* start = nullptr;
+    SeededRandom random{0};
+    bool searched = false;
+    std::int64_t moves = 0;
+    std::optional<CandidateSlot> packed;
+};
+
+int threadsFor(const PackingLimits& limits, std::size_t starts)
+{
+    const int wanted = limits.threads > 0 ? limits.threads : static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(wanted, 1, static_cast<int>(starts));
+}
+
 }  // namespace
 
 Outcome<PackingRun> PackCandidates(const PuzzleRecord& working, const ShapeRecord& shape,
@@ -486,41 +560,71 @@ Outcome<PackingRun> PackCandidates(const PuzzleRecord& working, const ShapeRecor
                                    PackingProgress* progress)
 {
     const Clock::time_point end = Clock::now() + limits.time;
-    std::vector<const CandidateSlot*> starts;
+    std::vector<StartSearch> searches;
     for (const CandidateSlot& slot : candidates.Slots)
-        if (slot.Score > 0) starts.push_back(&slot);
-    if (starts.empty()) starts.push_back(nullptr);
+        if (slot.Score > 0) searches.emplace_back().start = &slot;
+    if (searches.empty()) searches.emplace_back();
+    for (StartSearch& search : searches) search.random = SeededRandom(static_cast<std::uint64_t>(random.Random(INT_MAX)));
+    if (progress && progress->stopRequested()) return Outcome<PackingRun>::cancelled({});
 
-    PackingSearch search(working, shape, settings, screen, random);
-    PackingRun run;
-    int bestOfRun = 0;
-    bool aborted = false;
-    std::vector<CandidateSlot> packed;
-    for (std::size_t i = 0; i < starts.size() && !aborted; ++i) {
-        const int startScore = starts[i] ? starts[i]->Score : 0;
-        search.startFrom(starts[i]);
-        if (search.bestPlaced() > bestOfRun) {
-            bestOfRun = search.bestPlaced();
-            if (progress) progress->packingProgress(bestOfRun, search.wordCount());
+    // Thread first takes the start grids first, first + threads, ...; each search gets an equal
+    // share of the thread's time left, and one that places every word hands the rest on.
+    const int threads = threadsFor(limits, searches.size());
+    const auto searchStarts = [&](int first, PackingProgress& threadProgress) {
+        int bestOfThread = 0;
+        for (std::size_t i = static_cast<std::size_t>(first); i < searches.size(); i += threads) {
+            StartSearch& job = searches[i];
+            PackingSearch search(working, shape, settings, screen, job.random);
+            search.startFrom(job.start);
+            if (search.bestPlaced() > bestOfThread) {
+                bestOfThread = search.bestPlaced();
+                threadProgress.packingProgress(bestOfThread, search.wordCount());
+            }
+            const auto now = Clock::now();
+            const auto startsLeft = static_cast<int>((searches.size() - i + threads - 1) / threads);
+            const bool finished = search.run(now + (end - std::min(now, end)) / startsLeft, limits.moves,
+                                             &threadProgress, bestOfThread);
+            job.searched = true;
+            job.moves = search.moves();
+            if (search.bestPlaced() > (job.start ? job.start->Score : 0)) search.writeBest(job.packed.emplace());
+            if (!finished) return;
         }
-        const auto now = Clock::now();
-        const auto share = (end - std::min(now, end)) / static_cast<int>(starts.size() - i);
-        aborted = !search.run(now + share, limits.moves, progress, bestOfRun);
-        ++run.Searches;
-        if (search.bestPlaced() > startScore) search.writeBest(packed.emplace_back());
-    }
-    run.Moves = search.moves();
+    };
 
-    for (CandidateSlot& grid : packed) {
-        const int slot = makeRoomForAttempt(candidates, grid.Score);
+    SharedRun shared;
+    std::atomic<int> helpersRunning{threads - 1};
+    std::vector<std::thread> helpers;
+    for (int first = 1; first < threads; ++first)
+        helpers.emplace_back([&, first] {
+            HelperProgress helperProgress(shared);
+            searchStarts(first, helperProgress);
+            --helpersRunning;
+        });
+    CallerProgress callerProgress(shared, progress);
+    searchStarts(0, callerProgress);
+    // The window stays alive, and its stop reaches the others, until they are done.
+    constexpr auto kWaitBetweenLooks = std::chrono::milliseconds(10);
+    while (helpersRunning.load() > 0) {
+        callerProgress.stopRequested();
+        std::this_thread::sleep_for(kWaitBetweenLooks);
+    }
+    for (std::thread& helper : helpers) helper.join();
+    callerProgress.showBest();
+
+    PackingRun run;
+    for (StartSearch& job : searches) {
+        run.Searches += job.searched ? 1 : 0;
+        run.Moves += job.moves;
+        if (!job.packed) continue;
+        const int slot = makeRoomForAttempt(candidates, job.packed->Score);
         if (slot < 0) continue;
         CandidateSlot& kept = candidates.Slots[slot];
-        std::swap(kept.Record, grid.Record);
-        kept.PlacedFlags = grid.PlacedFlags;
+        std::swap(kept.Record, job.packed->Record);
+        kept.PlacedFlags = job.packed->PlacedFlags;
         kept.Packed = true;
         ++run.GridsKept;
     }
-    return aborted ? Outcome<PackingRun>::cancelled(run) : Outcome<PackingRun>::done(run);
+    return shared.stop.load() ? Outcome<PackingRun>::cancelled(run) : Outcome<PackingRun>::done(run);
 }
 
 }  // namespace qm

@@ -32,6 +32,8 @@ struct PackingLimits {
     // Above 0, the search also ends after this many moves: bounded so, its result depends on the
     // random numbers alone, not on the speed of the machine.
     std::int64_t moves = 0;
+    // How many start grids are searched side by side; 0: as many as the machine has cores.
+    int threads = 0;
 };
 
 struct PackingRun {
@@ -41,7 +43,9 @@ struct PackingRun {
 };
 
 // Each kept candidate, or an empty grid when the attempts kept none, starts one search of an
-// equal share of the time (a search that places every word hands the rest of its share on).
+// equal share of the time (a search that places every word hands the rest of its share on);
+// several search side by side on threads of their own, but only the calling thread calls
+// progress.
 // Every grid that places more words than its start is ranked into the candidates as an attempt
 // is, marked Packed. An aborted run ends Cancelled with the grids it kept.
 Outcome<PackingRun> PackCandidates(const PuzzleRecord& working, const ShapeRecord& shape,

@@ -198,17 +198,49 @@ TEST(PackingSearch, AStopEndsItAtOnceKeepingTheBestSoFar)
         PackCandidates(*working, shape, settings, kNoScreen, random, PackingLimits{}, candidates, &stopAtOnce);
     EXPECT_EQ(run.kind, Ending::Kind::Cancelled);
     EXPECT_EQ(run.value.Moves, 0);
-    EXPECT_EQ(run.value.Searches, 1);  // the later start grids are not searched
+    EXPECT_EQ(run.value.Searches, 0);  // no start grid is searched
     EXPECT_EQ(recordBytes(*candidates.Slots[0].Record), attemptsBest);
 
     // Stopped later, within a few moves of the asking, with what it found by then.
+    PackingLimits oneThread;
+    oneThread.threads = 1;
     StopAfter stopLater(50);
-    run = PackCandidates(*working, shape, settings, kNoScreen, random, PackingLimits{}, candidates, &stopLater);
+    run = PackCandidates(*working, shape, settings, kNoScreen, random, oneThread, candidates, &stopLater);
     EXPECT_EQ(run.kind, Ending::Kind::Cancelled);
     EXPECT_LE(run.value.Moves, 51 * 8);
     if (stopLater.lastPlaced >= 0) {
         EXPECT_EQ(candidates.Slots[0].Score, stopLater.lastPlaced);
     }
+
+    // Searches on other threads stop with the caller's, and the window has been shown the best
+    // grid any of them kept.
+    PackingLimits fourThreads;
+    fourThreads.threads = 4;
+    StopAfter stopTogether(50);
+    const auto asked = std::chrono::steady_clock::now();
+    run = PackCandidates(*working, shape, settings, kNoScreen, random, fourThreads, candidates, &stopTogether);
+    EXPECT_EQ(run.kind, Ending::Kind::Cancelled);
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(kDefaultPackingSeconds));
+    EXPECT_EQ(candidates.Slots[0].Score, std::max(stopTogether.lastPlaced, stopLater.lastPlaced));
+}
+
+TEST(PackingSearch, BoundedByMovesItKeepsTheSameGridsOnOneThreadAsOnSeveral)
+{
+    const auto working = overfullWorkingRecord();
+    const ShapeRecord shape = fullShape(6, 6);
+    GenerationSettings settings;
+    settings.Attempts = 30;
+    std::vector<std::vector<std::uint8_t>> gridsOfEach[2];
+    for (int run = 0; run < 2; ++run) {
+        Candidates candidates;
+        SeededRandom random(17);
+        BuildPuzzles(*working, shape, settings, kNoScreen, random, candidates);
+        PackingLimits limits = movesOnly(3000);
+        limits.threads = run == 0 ? 1 : 3;
+        PackCandidates(*working, shape, settings, kNoScreen, random, limits, candidates);
+        for (const CandidateSlot& slot : candidates.Slots) gridsOfEach[run].push_back(recordBytes(*slot.Record));
+    }
+    EXPECT_EQ(gridsOfEach[0], gridsOfEach[1]);
 }
 
 TEST(PackingSearch, LeftOffCreateIsTheAttemptsAloneAndOnItNeverPlacesFewer)

@@ -210,11 +210,15 @@ TEST_F(CreationAttemptsTest, PlaceEveryWordRunsInTheDialogAndShowsTheWordsPlaced
     settings.Attempts = 1;
     settings.PlaceEveryWord = true;
     settings.PackingSeconds = 1;
+    // The search draws random numbers of its own, so the dialog is read while it lets events in.
     QStringList lines;
-    HookedRandom random(3, [&](std::size_t) {
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
         if (TCreationAttempts* dialog = openDialog(); dialog && !lines.contains(dialog->attemptLine()))
             lines << dialog->attemptLine();
     });
+    reader.start(1);
+    SeededRandom random(3);
     FinishedDialogWatch watch([](TCreationAttempts& dialog) { EXPECT_EQ(dialog.completionLine(), "Completed"); });
     const Outcome<GenerationRun> outcome =
         runGeneration(nullptr, style, *working, shape, settings, screen, candidates, &random);
