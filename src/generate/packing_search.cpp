@@ -34,6 +34,9 @@ constexpr int kRetriesPerMove = 3;
 // letters rather than the ones in the way of fewest new cells: now every word has to go in, and
 // the short ones find room again most easily.
 constexpr int kEndgameWordsLeft = 2;
+// With more than this many words left out, some will stay out: of two drawn to go in, the
+// shorter goes, since short words make the count.
+constexpr int kManyWordsLeft = 5;
 // The clock and the abort are read once in this many moves.
 constexpr int kMovesBetweenChecks = 8;
 
@@ -423,8 +426,6 @@ private:
         for (const auto& [places, word] : byPlaces) placeIfRoom(word);
     }
 
-    // One step: a word left out takes the spot that pushes out fewest; the words pushed out and
-    // a few others left out go back in where there is room.
     // A placed word moves to the spot where it takes fewest new cells, its own among them: the
     // grid grows denser, or stays as dense in another arrangement.
     void shiftWord()
@@ -443,12 +444,18 @@ private:
         put(word, spot.onBoard() ? spot : old);
     }
 
+    // One step: a placed word moves, or a word left out takes the spot that pushes out fewest;
+    // the words pushed out and a few others left out go back in where there is room.
     void makeMove()
     {
         if (m_random.Random(2) == 0) return shiftWord();
         const std::vector<int> left = wordsLeftOut();
         if (left.empty()) return;
-        const int word = left[m_random.Random(static_cast<int>(left.size()))];
+        int word = left[m_random.Random(static_cast<int>(left.size()))];
+        if (static_cast<int>(left.size()) > kManyWordsLeft) {
+            const int other = left[m_random.Random(static_cast<int>(left.size()))];
+            if (letterCount(other) < letterCount(word)) word = other;
+        }
         const int mostPushed = m_random.Random(kWideMoveOdds) == 0 ? 2 : 1;
         const BoardSpot spot = bestSpot(word, mostPushed, static_cast<int>(left.size()) <= kEndgameWordsLeft);
         if (!spot.onBoard()) return;
