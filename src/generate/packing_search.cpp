@@ -1,7 +1,6 @@
 #include "generate/packing_search.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <climits>
 #include <map>
@@ -12,6 +11,7 @@
 
 #include "generate/candidate_record.h"
 #include "generate/packing_board.h"
+#include "generate/packing_relay.h"
 #include "generate/second_readings.h"
 
 namespace qm {
@@ -487,62 +487,6 @@ private:
     std::tuple<int, int, int> m_bestRank;
 };
 
-// What the searches running side by side share: the stop, and the most words any of them placed.
-struct SharedRun {
-    std::atomic<bool> stop{false};
-    std::atomic<int> bestPlaced{0};
-    std::atomic<int> total{0};
-
-    void offer(int placed, int words)
-    {
-        total.store(words);
-        int best = bestPlaced.load();
-        while (placed > best && !bestPlaced.compare_exchange_weak(best, placed)) {
-        }
-    }
-};
-
-// A search on a thread of its own: it hands on what it placed and obeys the stop.
-class HelperProgress final : public PackingProgress {
-public:
-    explicit HelperProgress(SharedRun& shared) : m_shared(shared) {}
-    void packingProgress(int placed, int total) override { m_shared.offer(placed, total); }
-    bool stopRequested() override { return m_shared.stop.load(); }
-
-private:
-    SharedRun& m_shared;
-};
-
-// The search on the calling thread, the only one that speaks to the window: it shows what any
-// search placed and passes the window's stop on to all of them.
-class CallerProgress final : public PackingProgress {
-public:
-    CallerProgress(SharedRun& shared, PackingProgress* window) : m_shared(shared), m_window(window) {}
-    void packingProgress(int placed, int total) override
-    {
-        m_shared.offer(placed, total);
-        showBest();
-    }
-    bool stopRequested() override
-    {
-        showBest();
-        if (m_window && m_window->stopRequested()) m_shared.stop.store(true);
-        return m_shared.stop.load();
-    }
-    void showBest()
-    {
-        const int best = m_shared.bestPlaced.load();
-        if (best <= m_shown || !m_window) return;
-        m_shown = best;
-        m_window->packingProgress(best, m_shared.total.load());
-    }
-
-private:
-    SharedRun& m_shared;
-    PackingProgress* m_window;
-    int m_shown = 0;
-};
-
 // One start grid's search: its own random numbers, drawn from the run's before any search
 // begins, so that a run bounded by moves gives the same grids however many threads share it.
 struct StartSearch {
@@ -598,7 +542,7 @@ Outcome<PackingRun> PackCandidates(const PuzzleRecord& working, const ShapeRecor
         }
     };
 
-    SharedRun shared;
+    SharedPackingRun shared;
     std::atomic<int> helpersRunning{threads - 1};
     std::vector<std::thread> helpers;
     for (int first = 1; first < threads; ++first)
