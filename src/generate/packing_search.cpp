@@ -5,6 +5,7 @@
 #include <climits>
 #include <map>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -545,14 +546,22 @@ Outcome<PackingRun> PackCandidates(const PuzzleRecord& working, const ShapeRecor
     SharedPackingRun shared;
     std::atomic<int> helpersRunning{threads - 1};
     std::vector<std::thread> helpers;
-    for (int first = 1; first < threads; ++first)
-        helpers.emplace_back([&, first] {
-            HelperProgress helperProgress(shared);
-            searchStarts(first, helperProgress);
+    std::vector<int> notStarted;  // the system gave no thread for these: the caller's takes them on
+    for (int first = 1; first < threads; ++first) {
+        try {
+            helpers.emplace_back([&, first] {
+                HelperProgress helperProgress(shared);
+                searchStarts(first, helperProgress);
+                --helpersRunning;
+            });
+        } catch (const std::system_error&) {
             --helpersRunning;
-        });
+            notStarted.push_back(first);
+        }
+    }
     CallerProgress callerProgress(shared, progress);
     searchStarts(0, callerProgress);
+    for (const int first : notStarted) searchStarts(first, callerProgress);
     // The window stays alive, and its stop reaches the others, until they are done.
     constexpr auto kWaitBetweenLooks = std::chrono::milliseconds(10);
     while (helpersRunning.load() > 0) {
