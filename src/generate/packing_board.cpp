@@ -4,6 +4,31 @@
 
 namespace qm {
 
+namespace {
+
+// Bits first to first + 63 of a plane, none beyond its ends.
+std::uint64_t bitsFrom(const std::vector<std::uint64_t>& plane, int first)
+{
+    const int word = first >= 0 ? first / 64 : -((63 - first) / 64);
+    const int shift = first - word * 64;
+    const auto at = [&plane](int index) {
+        return index >= 0 && index < static_cast<int>(plane.size()) ? plane[index] : std::uint64_t{0};
+    };
+    if (shift == 0) return at(word);
+    return (at(word) >> shift) | (at(word + 1) << (64 - shift));
+}
+
+void setCellBit(std::vector<std::uint64_t>& plane, int cell, bool on)
+{
+    const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
+    if (on)
+        plane[cell / 64] |= bit;
+    else
+        plane[cell / 64] &= ~bit;
+}
+
+}  // namespace
+
 PackingBoard::PackingBoard(int width, int height, const ShapeRecord& shape, const DirectionSet& allowed)
     : m_width(std::clamp(width, 0, kGridStride)),
       m_height(std::clamp(height, 0, kGridStride)),
@@ -21,33 +46,9 @@ PackingBoard::PackingBoard(int width, int height, const ShapeRecord& shape, cons
         const DirectionStep s = directionStep(directionOfCode(code));
         m_steps[code - 1] = s.row * m_width + s.column;
     }
-    for (int cell = 0; cell < cellCount(); ++cell) setCellBit(m_planes[0], cell, true);
+    clear();
 }
 
-namespace {
-
-// Bits first to first + 63 of a plane, none beyond its ends.
-std::uint64_t bitsFrom(const std::vector<std::uint64_t>& plane, int first)
-{
-    const int word = first >= 0 ? first / 64 : -((63 - first) / 64);
-    const int shift = first - word * 64;
-    const auto at = [&plane](int index) {
-        return index >= 0 && index < static_cast<int>(plane.size()) ? plane[index] : std::uint64_t{0};
-    };
-    if (shift == 0) return at(word);
-    return (at(word) >> shift) | (at(word + 1) << (64 - shift));
-}
-
-}  // namespace
-
-void PackingBoard::setCellBit(std::vector<std::uint64_t>& bits, int cell, bool on)
-{
-    const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
-    if (on)
-        bits[cell / 64] |= bit;
-    else
-        bits[cell / 64] &= ~bit;
-}
 
 bool PackingBoard::fitsShape(int row, int column, int length, int direction) const
 {

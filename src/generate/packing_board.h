@@ -52,7 +52,6 @@ public:
 private:
     bool fitsShape(int row, int column, int length, int direction) const;
     void knowStarts(int length);
-    void setCellBit(std::vector<std::uint64_t>& bits, int cell, bool on);
 
     int m_width;
     int m_height;

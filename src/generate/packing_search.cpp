@@ -281,9 +281,9 @@ private:
         const int length = letterCount(word);
         const auto judge = [&](int start, int code) {
             const int step = m_board.step(code);
+            ++m_stamp;
             SpotCost cost;
             int crossings = 0;
-            bool counting = false;  // whether this spot's words in the way are being counted
             int cell = start;
             for (int i = 0; i < length; ++i, cell += step) {
                 const std::uint8_t there = m_board.letter(cell);
@@ -292,13 +292,7 @@ private:
                     continue;
                 }
                 ++cost.fresh;
-                if (there != 0) {
-                    if (!counting) {
-                        counting = true;
-                        ++m_stamp;
-                    }
-                    if (!pushOwners(cell, mostPushed, cost)) return;
-                }
+                if (there != 0 && !pushOwners(cell, mostPushed, cost)) return;
                 if (!worth(cost)) return;
             }
             if (cost.fresh == 0 && insideOneWord(start, step, length)) return;
