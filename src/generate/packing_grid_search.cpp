@@ -20,6 +20,12 @@ constexpr int kWideMoveOdds = 20;
 constexpr int kPatience = 3000;
 // How far behind the best grid the search may fall before it goes back to it.
 constexpr int kLeeway = 2;
+// Grids that place as many words as the best, met on the way and kept so that going back may
+// go back to one of them instead: half the time it does, and the search leaves the best grid's
+// neighbourhood for others as good. One in this many moves that ends at the best count keeps
+// its grid, in place of a kept one drawn at random once there are this many.
+constexpr int kPoolOdds = 20;
+constexpr int kPoolSize = 16;
 // Words left out tried again after each move, besides the ones it pushed out.
 constexpr int kRetriesPerMove = 3;
 // When at most this many words are left out, a word going in pushes out the words with fewest
@@ -90,13 +96,22 @@ bool PackingGridSearch::run(Clock::time_point deadline, std::int64_t moveLimit, 
         makeMove();
         if (keepIfBetter()) {
             lastBetter = movesOfRun;
+            m_asGoodAsBest.clear();
             if (m_bestPlaced > bestOfRun) {
                 bestOfRun = m_bestPlaced;
                 if (progress) progress->packingProgress(bestOfRun, wordCount());
             }
         } else if (m_placed < m_bestPlaced - kLeeway || movesOfRun - lastBetter > kPatience) {
-            restore(m_best);
+            if (!m_asGoodAsBest.empty() && m_random.Random(2) == 0)
+                restore(m_asGoodAsBest[m_random.Random(static_cast<int>(m_asGoodAsBest.size()))]);
+            else
+                restore(m_best);
             lastBetter = movesOfRun;
+        } else if (m_placed == m_bestPlaced && m_random.Random(kPoolOdds) == 0) {
+            if (static_cast<int>(m_asGoodAsBest.size()) < kPoolSize)
+                m_asGoodAsBest.push_back(m_spots);
+            else
+                m_asGoodAsBest[m_random.Random(kPoolSize)] = m_spots;
         }
     }
     return true;

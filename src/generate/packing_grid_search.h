@@ -1,7 +1,8 @@
 // One search of "Place Every Word": from one start grid, words left out go in where they push
 // out fewest placed words, the pushed ones and others try again where there is room, and placed
 // words move to denser spots, until every word is placed or the time is up. The best grid found
-// is kept; the search goes back to it when it falls too far behind or finds nothing better.
+// is kept; the search goes back to it, or to another grid as good met on the way, when it falls
+// too far behind or finds nothing better.
 #pragma once
 
 #include <chrono>
@@ -140,6 +141,8 @@ private:
     int m_placedLetters = 0;
     int m_wordsWithRoom = 0;
     std::vector<BoardSpot> m_best;
+    // Other grids placing as many words as the best, to go back to instead of it.
+    std::vector<std::vector<BoardSpot>> m_asGoodAsBest;
     int m_bestPlaced = 0;
     std::tuple<int, int, int> m_bestRank;
 };
