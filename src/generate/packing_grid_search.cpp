@@ -20,10 +20,10 @@ constexpr int kWideMoveOdds = 20;
 constexpr int kPatience = 3000;
 // How far behind the best grid the search may fall before it goes back to it.
 constexpr int kLeeway = 2;
-// Grids that place as many words as the best, met on the way and kept so that going back may
-// go back to one of them instead: half the time it does, and the search leaves the best grid's
-// neighbourhood for others as good. One in this many moves that ends at the best count keeps
-// its grid, in place of a kept one drawn at random once there are this many.
+// Besides the best grid the search keeps up to kPoolSize others that place as many words: one
+// move in kPoolOdds of those ending at the best count keeps its grid (once the pool is full, in
+// place of one drawn at random). Going back, half the time it goes to one of them, and so leaves
+// the best grid's neighbourhood for others as good instead of searching the same one again.
 constexpr int kPoolOdds = 20;
 constexpr int kPoolSize = 16;
 // Words left out tried again after each move, besides the ones it pushed out.
