@@ -74,6 +74,7 @@ void PackingGridSearch::startFrom(const CandidateSlot* start)
     std::fill(m_spots.begin(), m_spots.end(), BoardSpot{});
     m_placed = 0;
     m_placedLetters = 0;
+    m_asGoodAsBest.clear();
     if (start) placeCandidateWords(*start);
     keepAsBest();
     fillWhatFits();
@@ -102,19 +103,30 @@ bool PackingGridSearch::run(Clock::time_point deadline, std::int64_t moveLimit, 
                 if (progress) progress->packingProgress(bestOfRun, wordCount());
             }
         } else if (m_placed < m_bestPlaced - kLeeway || movesOfRun - lastBetter > kPatience) {
-            if (!m_asGoodAsBest.empty() && m_random.Random(2) == 0)
-                restore(m_asGoodAsBest[m_random.Random(static_cast<int>(m_asGoodAsBest.size()))]);
-            else
-                restore(m_best);
+            goBack();
             lastBetter = movesOfRun;
-        } else if (m_placed == m_bestPlaced && m_random.Random(kPoolOdds) == 0) {
-            if (static_cast<int>(m_asGoodAsBest.size()) < kPoolSize)
-                m_asGoodAsBest.push_back(m_spots);
-            else
-                m_asGoodAsBest[m_random.Random(kPoolSize)] = m_spots;
+        } else if (m_placed == m_bestPlaced) {
+            maybeKeepAsGoodAsBest();
         }
     }
     return true;
+}
+
+void PackingGridSearch::goBack()
+{
+    if (!m_asGoodAsBest.empty() && m_random.Random(2) == 0)
+        restore(m_asGoodAsBest[m_random.Random(static_cast<int>(m_asGoodAsBest.size()))]);
+    else
+        restore(m_best);
+}
+
+void PackingGridSearch::maybeKeepAsGoodAsBest()
+{
+    if (m_random.Random(kPoolOdds) != 0) return;
+    if (static_cast<int>(m_asGoodAsBest.size()) < kPoolSize)
+        m_asGoodAsBest.push_back(m_spots);
+    else
+        m_asGoodAsBest[m_random.Random(kPoolSize)] = m_spots;
 }
 
 void PackingGridSearch::writeBest(CandidateSlot& slot) const

@@ -82,6 +82,10 @@ private:
     void put(int word, BoardSpot spot);
     void take(int word);
     void restore(const std::vector<BoardSpot>& spots);
+    // Back to the best grid, or half the time to one of the others as good.
+    void goBack();
+    // Now and then the grid on the board, as good as the best, joins the others kept.
+    void maybeKeepAsGoodAsBest();
 
     // Calls visit(spot, cost) for every spot of the word that pushes out at most mostPushed
     // placed words (none placed in the last few moves) and whose cost worth(cost) accepts. Costs
